@@ -1,0 +1,29 @@
+// Runs a fuzz target over every file of the corpus directories given on the
+// command line, so that the inputs fuzzing once found keep being checked.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
+
+int main(int argc, char **argv)
+{
+    namespace fs = std::filesystem;
+    int files = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto &entry : fs::recursive_directory_iterator(argv[i])) {
+            if (!entry.is_regular_file())
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+            ++files;
+        }
+    }
+    std::printf("replayed %d inputs\n", files);
+    return files > 0 ? 0 : 1;
+}

@@ -1,0 +1,7 @@
+#include "app/D_Kokei.h"
+
+TDuctForm::TDuctForm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName("DuctForm");
+    setWindowTitle(QStringLiteral("  Zefra"));
+}

@@ -1,0 +1,102 @@
+#include "numeric/Real.h"
+
+#include "numeric/Failure.h"
+
+#include <cmath>
+#include <limits>
+
+namespace num {
+
+namespace {
+
+using Kind = FloatingPointFault::Kind;
+
+// A result computed from finite operands: inf can only come from overflow,
+// nan only from an invalid operation.
+long double checked(long double r)
+{
+    if (std::isnan(r))
+        throw FloatingPointFault(Kind::InvalidOperation);
+    if (std::isinf(r))
+        throw FloatingPointFault(Kind::Overflow);
+    return r;
+}
+
+} // namespace
+
+Real::Real(long double v) : v_(checked(v)) {}
+
+Real Real::operator-() const
+{
+    Real r;
+    r.v_ = -v_;
+    return r;
+}
+
+Real operator+(Real a, Real b)
+{
+    return Real(a.v_ + b.v_);
+}
+Real operator-(Real a, Real b)
+{
+    return Real(a.v_ - b.v_);
+}
+Real operator*(Real a, Real b)
+{
+    return Real(a.v_ * b.v_);
+}
+
+Real operator/(Real a, Real b)
+{
+    if (b.v_ == 0.0L)
+        throw FloatingPointFault(a.v_ == 0.0L ? Kind::InvalidOperation : Kind::DivisionByZero);
+    return Real(a.v_ / b.v_);
+}
+
+Real Ln(Real x)
+{
+    if (x.value() < 0.0L)
+        throw FloatingPointFault(Kind::InvalidOperation);
+    if (x.value() == 0.0L)
+        throw FloatingPointFault(Kind::DivisionByZero);
+    return Real(std::log(x.value()));
+}
+
+Real Log10(Real x)
+{
+    static const Real ln10 = Real(std::log(10.0L));
+    return Ln(x) / ln10;
+}
+
+Real Exp(Real x)
+{
+    return Real(std::exp(x.value()));
+}
+
+Real Sqrt(Real x)
+{
+    if (x.value() < 0.0L)
+        throw FloatingPointFault(Kind::InvalidOperation);
+    return Real(std::sqrt(x.value()));
+}
+
+Real Trunc(Real x)
+{
+    return Real(std::trunc(x.value()));
+}
+
+std::int32_t TruncToInt32(Real x)
+{
+    const long double t = std::trunc(x.value());
+    if (t < static_cast<long double>(std::numeric_limits<std::int32_t>::min()) ||
+        t > static_cast<long double>(std::numeric_limits<std::int32_t>::max()))
+        throw FloatingPointFault(Kind::InvalidOperation);
+    return static_cast<std::int32_t>(t);
+}
+
+Real Abs(Real x)
+{
+    return Real(std::fabs(x.value()));
+}
+
+} // namespace num

@@ -1,0 +1,79 @@
+#include "numeric/NumberParse.h"
+#include "numeric/Failure.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(NumberParse, PlainNumbersThatRead)
+{
+    const struct
+    {
+        const char *text;
+        long double value;
+    } cases[] = {
+        {"0.100", 0.1L},  {"  12 ", 12.0L}, {"-3.5", -3.5L},   {"+2", 2.0L},
+        {"5.", 5.0L},     {".5", 0.5L},     {"1E3", 1000.0L},  {"1e-3", 0.001L},
+        {"2E+2", 200.0L}, {"\t7\t", 7.0L},  {"1E-5000", 0.0L}, {"1E4931", 1e4931L},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(num::ParsePlainNumber(c.text), c.value);
+    }
+}
+
+TEST(NumberParse, PlainNumbersThatFailNameTheText)
+{
+    const char *cases[] = {"",    "   ",    "abc",  "1+1",   "1 2",  "1,5", ".",
+                           "E5",  "1E",     "1E+",  "--1",   "0x10", "$FF", "inf",
+                           "nan", "1E5000", "１２", "1.2.3", "-",    "+",   "1e5 x"};
+    for (const char *text : cases) {
+        SCOPED_TRACE(text);
+        try {
+            num::ParsePlainNumber(text);
+            ADD_FAILURE() << "read as a number";
+        } catch (const num::ConversionError &e) {
+            EXPECT_EQ(e.what(), "'" + std::string(text) + "' は浮動小数点数ではありません");
+        }
+    }
+}
+
+TEST(NumberParse, WholeNumbers)
+{
+    EXPECT_EQ(num::ParseWholeNumber("75"), 75);
+    EXPECT_EQ(num::ParseWholeNumber("-5"), -5);
+    EXPECT_EQ(num::ParseWholeNumber("+80"), 80);
+    EXPECT_EQ(num::ParseWholeNumber("2147483647"), 2147483647);
+    EXPECT_EQ(num::ParseWholeNumber("-2147483648"), -2147483647 - 1);
+
+    const char *bad[] = {
+        "75.5", "70+5", "",   " 75", "75 ", "2147483648", "-2147483649", "99999999999999999999",
+        "abc",  "-",    "1e2"};
+    for (const char *text : bad) {
+        SCOPED_TRACE(text);
+        try {
+            num::ParseWholeNumber(text);
+            ADD_FAILURE() << "read as a whole number";
+        } catch (const num::ConversionError &e) {
+            EXPECT_EQ(e.what(), "'" + std::string(text) + "' は整数ではありません");
+        }
+    }
+}
+
+TEST(NumberParse, DecimalWordsOfTheEvaluator)
+{
+    EXPECT_EQ(num::ConvertDecimalWord("5."), 5.0L);
+    EXPECT_EQ(num::ConvertDecimalWord(".5"), 0.5L);
+    EXPECT_EQ(num::ConvertDecimalWord("."), 0.0L);
+    EXPECT_EQ(num::ConvertDecimalWord("2E"), 2.0L);
+    EXPECT_EQ(num::ConvertDecimalWord("1.5E+3"), 1500.0L);
+    EXPECT_EQ(num::ConvertDecimalWord("2e-3"), 0.002L);
+    EXPECT_FALSE(num::ConvertDecimalWord("1.2.3"));
+    EXPECT_FALSE(num::ConvertDecimalWord("2X"));
+    EXPECT_FALSE(num::ConvertDecimalWord("1,5"));
+    EXPECT_FALSE(num::ConvertDecimalWord("1E5000"));
+}
+
+} // namespace
