@@ -26,6 +26,8 @@ const QString CheckValueMessage = QStringLiteral("数値を確認してくださ
 // Message of the fields that start a calculation (written with 下さい).
 const QString CheckCalculationMessage = QStringLiteral("数値を確認して下さい。");
 
+using Widgets = std::initializer_list<QWidget *>;
+
 } // namespace
 
 KeyRules::KeyRules(TDuctForm &form) : QObject(&form), form_(form) { bindAll(); }
@@ -44,16 +46,16 @@ void KeyRules::bindAll()
     const AirPage &air = *form_.air();
     const SharedControls &shared = form_.shared();
 
-    for (QWidget *w : {static_cast<QWidget *>(duct.Ztai_Edit), duct.Hijy_Edit, duct.M_Ason, duct.P_Fryo,
+    for (QWidget *w : Widgets{duct.Ztai_Edit, duct.Hijy_Edit, duct.M_Ason, duct.P_Fryo,
                        duct.P_Size1, out.Edit19, out.Edit20, out.Edit17, out.Edit18, out.Edit28,
                        pipe.Z_Edit, pipe.H_Edit, pipe.M_AsonP, pipe.P_Ryo, air.D_TempEdit})
         bind(w, Rule::ZtaiEdit);
-    for (QWidget *w : {static_cast<QWidget *>(duct.S_Fryo), duct.S_Size1, duct.P_Size2, duct.P_SizeD,
+    for (QWidget *w : Widgets{duct.S_Fryo, duct.S_Size1, duct.P_Size2, duct.P_SizeD,
                        pipe.S_Ryo, pipe.P_Size})
         bind(w, Rule::SFryo);
-    for (QWidget *w : {out.Edit26, out.Edit23, out.Edit29, out.Edit30})
+    for (QWidget *w : Widgets{out.Edit26, out.Edit23, out.Edit29, out.Edit30})
         bind(w, Rule::Edit26);
-    for (QWidget *w : {static_cast<QWidget *>(shared.TaniButton1), shared.TaniButton2, duct.D_Syrui,
+    for (QWidget *w : Widgets{shared.TaniButton1, shared.TaniButton2, duct.D_Syrui,
                        duct.KakuButton, duct.MaruButton, shared.ssButton1, shared.ssButton2,
                        duct.CheckBox1, out.ComboBox1, out.RadioButton1, out.RadioButton2,
                        out.CheckBox2, pipe.Syrui, pipe.Ond, air.SelectBox})

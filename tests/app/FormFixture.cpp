@@ -49,8 +49,14 @@ void FormTest::type(const char *name, const QString &text)
         QTest::keyClick(field, Qt::Key_Delete);
     else if (text.size() > 200)
         field->setText(text); // typing a very long text key by key takes too long
-    else
-        QTest::keyClicks(field, text);
+    else {
+        for (QChar c : text) {
+            if (c.unicode() >= 32 && c.unicode() < 127)
+                QTest::keyClick(field, c.toLatin1());
+            else // characters without a key of their own arrive as text
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 void FormTest::pressEnter(QWidget *w) { QTest::keyClick(w, Qt::Key_Return); }
