@@ -54,8 +54,10 @@ void AirPage::buildInputBand()
     PrGroup->setGeometry(280, 4, 250, 100);
     const QString items[3] = {QStringLiteral("標準大気圧 /mmHg"), QStringLiteral("特定大気圧  /mmHg"),
                               QStringLiteral("特定海抜 /m")};
+    // Items 1 and 2 line up with the pressure and altitude fields beside them.
+    constexpr int ItemTop[3] = {21, 44, 68};
     for (int i = 0; i < 3; ++i) {
-        PrItems[i] = form::Radio(PrGroup, nullptr, items[i], 10, 18 + 27 * i, i == 0);
+        PrItems[i] = form::Radio(PrGroup, nullptr, items[i], 10, ItemTop[i], i == 0);
         PrItems[i]->setObjectName(QStringLiteral("PrGroupItem%1").arg(i));
     }
 
@@ -72,7 +74,7 @@ void AirPage::buildInputBand()
 
 void AirPage::buildResultBand()
 {
-    Panel20 = addBand("Panel20", 156);
+    Panel20 = addBand("Panel20", 155);
     Panel20->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     const QString hint = QStringLiteral("計算します。");
     Panel20->setToolTip(hint);

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int TitleBarHeight = 20;
+constexpr int TitleBarHeight = 24;
 
 QFrame *panel(QWidget *parent, const char *name, QFrame::Shadow shadow)
 {
@@ -87,7 +87,7 @@ CalcPage::Section CalcPage::addSection(const char *name, const char *titleBarNam
     s.titleBar = panel(s.band, titleBarName, QFrame::Raised);
     s.titleBar->setGeometry(0, 0, 554, TitleBarHeight);
     paintTitleBar(s.titleBar);
-    auto *caption = form::BoldLabel(s.titleBar, title, 4, 1, 15);
+    auto *caption = form::BoldLabel(s.titleBar, title, 4, 3, 15);
     caption->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     s.body = new QFrame(s.band);

@@ -41,65 +41,65 @@ DuctPage::DuctPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet1", f
 
 void DuctPage::buildSizingSection()
 {
-    sizing_ = addSection("Panel2", "Panel2Title", QStringLiteral("　ダクト寸法計算"), 105, 195, 190);
+    sizing_ = addSection("Panel2", "Panel2Title", QStringLiteral("　ダクト寸法計算"), 105, 207, 168);
 
     QFrame *in = sizing_.left;
     Label3 = form::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label3");
-    M_Ason = form::Edit(in, "M_Ason", 70, 9, 80, QStringLiteral("目標圧力損失を入力してください"),
+    M_Ason = form::Edit(in, "M_Ason", 76, 9, 66, QStringLiteral("目標圧力損失を入力してください"),
                         QStringLiteral("0.100"));
-    Label9 = form::Label(in, QStringLiteral("mmAq/m"), 154, 12, "Label9");
+    Label9 = form::Label(in, QStringLiteral("mmAq/m"), 145, 12, "Label9");
     form::Label(in, QStringLiteral("風      量"), 8, 47);
-    S_Fryo = form::Edit(in, "S_Fryo", 70, 44, 80, QStringLiteral("風量を入力してください"));
-    form::Label(in, QStringLiteral("m3/h"), 154, 47);
+    S_Fryo = form::Edit(in, "S_Fryo", 76, 44, 66, QStringLiteral("風量を入力してください"));
+    form::Label(in, QStringLiteral("m3/h"), 145, 47);
 
     QFrame *size = sizing_.middle;
-    form::Label(size, QStringLiteral("ダクトサイズ"), 10, 5);
-    S_Size1 = form::Result(size, "S_Size1", 10, 25, 65, true);
-    form::Label(size, QStringLiteral("Ｘ"), 79, 28);
-    S_Size2 = form::Result(size, "S_Size2", 95, 25, 65);
-    form::Label(size, QStringLiteral("mm"), 164, 28);
-    form::Label(size, QStringLiteral("φ＝"), 70, 58);
-    S_SizeD = form::Result(size, "S_SizeD", 95, 55, 65);
-    form::Label(size, QStringLiteral("mm"), 164, 58);
+    form::Label(size, QStringLiteral("ダクトサイズ"), 6, 5);
+    S_Size1 = form::Result(size, "S_Size1", 6, 25, 56, true);
+    form::Label(size, QStringLiteral("Ｘ"), 65, 28);
+    S_Size2 = form::Result(size, "S_Size2", 81, 25, 56);
+    form::Label(size, QStringLiteral("mm"), 140, 28);
+    form::Label(size, QStringLiteral("φ＝"), 52, 58);
+    S_SizeD = form::Result(size, "S_SizeD", 81, 55, 56);
+    form::Label(size, QStringLiteral("mm"), 140, 58);
 
     QFrame *out = sizing_.right;
-    form::Label(out, QStringLiteral("風      速"), 8, 12);
-    S_Fusok = form::Result(out, "S_Fusok", 62, 9, 62);
-    form::Label(out, QStringLiteral("m/s"), 128, 12);
-    form::Label(out, QStringLiteral("圧力損失"), 8, 47);
-    S_Ason = form::Result(out, "S_Ason", 62, 44, 62);
-    Label11 = form::Label(out, QStringLiteral("mmAq/m"), 128, 47, "Label11");
+    form::Label(out, QStringLiteral("風      速"), 6, 12);
+    S_Fusok = form::Result(out, "S_Fusok", 61, 9, 58);
+    form::Label(out, QStringLiteral("m/s"), 122, 12);
+    form::Label(out, QStringLiteral("圧力損失"), 6, 47);
+    S_Ason = form::Result(out, "S_Ason", 61, 44, 58);
+    Label11 = form::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label11");
 
     focus_.addControls(sizing_.body, {M_Ason, S_Fryo, S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason});
 }
 
 void DuctPage::buildLossSection()
 {
-    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　ダクト圧力損失計算"), 105, 195, 190);
+    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　ダクト圧力損失計算"), 105, 207, 168);
 
     QFrame *in = loss_.left;
     form::Label(in, QStringLiteral("風　　　量"), 8, 12);
-    P_Fryo = form::Edit(in, "P_Fryo", 70, 9, 80, QStringLiteral("風量を入力してください"));
-    form::Label(in, QStringLiteral("m3/h"), 154, 12);
+    P_Fryo = form::Edit(in, "P_Fryo", 76, 9, 66, QStringLiteral("風量を入力してください"));
+    form::Label(in, QStringLiteral("m3/h"), 145, 12);
 
     QFrame *size = loss_.middle;
     const QString sizeHint = QStringLiteral("サイズを入力してください");
-    form::Label(size, QStringLiteral("ダクトサイズ"), 10, 5);
-    P_Size1 = form::Edit(size, "P_Size1", 10, 25, 65, sizeHint);
-    form::Label(size, QStringLiteral("Ｘ"), 79, 28);
-    P_Size2 = form::Edit(size, "P_Size2", 95, 25, 65, sizeHint);
-    form::Label(size, QStringLiteral("mm"), 164, 28);
-    form::Label(size, QStringLiteral("φ＝"), 70, 58);
-    P_SizeD = form::Result(size, "P_SizeD", 95, 55, 65, true);
-    form::Label(size, QStringLiteral("mm"), 164, 58);
+    form::Label(size, QStringLiteral("ダクトサイズ"), 6, 5);
+    P_Size1 = form::Edit(size, "P_Size1", 6, 25, 56, sizeHint);
+    form::Label(size, QStringLiteral("Ｘ"), 65, 28);
+    P_Size2 = form::Edit(size, "P_Size2", 81, 25, 56, sizeHint);
+    form::Label(size, QStringLiteral("mm"), 140, 28);
+    form::Label(size, QStringLiteral("φ＝"), 52, 58);
+    P_SizeD = form::Result(size, "P_SizeD", 81, 55, 56, true);
+    form::Label(size, QStringLiteral("mm"), 140, 58);
 
     QFrame *out = loss_.right;
-    form::Label(out, QStringLiteral("風      速"), 8, 12);
-    P_Fusok = form::Result(out, "P_Fusok", 62, 9, 62);
-    form::Label(out, QStringLiteral("m/s"), 128, 12);
-    form::Label(out, QStringLiteral("圧力損失"), 8, 47);
-    P_Ason = form::Result(out, "P_Ason", 62, 44, 62);
-    Label29 = form::Label(out, QStringLiteral("mmAq/m"), 128, 47, "Label29");
+    form::Label(out, QStringLiteral("風      速"), 6, 12);
+    P_Fusok = form::Result(out, "P_Fusok", 61, 9, 58);
+    form::Label(out, QStringLiteral("m/s"), 122, 12);
+    form::Label(out, QStringLiteral("圧力損失"), 6, 47);
+    P_Ason = form::Result(out, "P_Ason", 61, 44, 58);
+    Label29 = form::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label29");
 
     focus_.addControls(loss_.body, {P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason});
 }
