@@ -1,5 +1,6 @@
 #include "app/IniFileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
