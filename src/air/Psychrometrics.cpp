@@ -90,8 +90,9 @@ Real SpecificVolumeOf(Real x, Real absoluteT, Real P)
     return SpecificVolumeFactor * (MolarMassRatio + x) * absoluteT * StandardPressure / P;
 }
 
-// The grid is accumulated by repeated subtraction, never recomputed from the
-// step count, so that a state lands on the same grid point as it always has.
+// The grid is accumulated by repeated subtraction of 0.01, not recomputed
+// from the step count: the accumulated rounding decides on which point a
+// borderline state lands, and is part of the model.
 Real WetBulbSearch(Real t, Real x, Real P, const WarningHandler &warn)
 {
     Real wetBulb = t + SearchStep;
@@ -131,8 +132,8 @@ Real DewPointSearch(Real pw, Real P, const WarningHandler &warn)
     return below + (pw - pBelow) / (p - pBelow);
 }
 
-AirState Finished(Real t, Real wetBulb, Real relativeHumidity, Real x, Real pw, Real h, Real v,
-                  Real dewPoint, Real P)
+AirState StateOf(Real t, Real wetBulb, Real relativeHumidity, Real x, Real pw, Real h, Real v,
+                 Real dewPoint, Real P)
 {
     AirState s;
     s.DryBulb = t.value();
@@ -178,7 +179,7 @@ AirState StateFromWetBulb(long double t, long double wetBulb, long double P,
     const Real h = EnthalpyOf(t, x);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
     const Real dewPoint = DewPointSearch(pw, P, warn);
-    return Finished(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
+    return StateOf(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
 }
 
 // The humidity ratio and everything after it come from the wet bulb found on
@@ -196,7 +197,7 @@ AirState StateFromRelativeHumidity(long double t, long double relativeHumidity, 
     const Real h = EnthalpyOf(t, x);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
     const Real dewPoint = DewPointSearch(pw, P, warn);
-    return Finished(t, wetBulb, relativeHumidity, x, pw, h, v, dewPoint, P);
+    return StateOf(t, wetBulb, relativeHumidity, x, pw, h, v, dewPoint, P);
 }
 
 AirState StateFromHumidityRatio(long double t, long double humidityRatio, long double P,
@@ -210,7 +211,7 @@ AirState StateFromHumidityRatio(long double t, long double humidityRatio, long d
     const Real h = EnthalpyOf(t, x);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
     const Real dewPoint = DewPointSearch(pw, P, warn);
-    return Finished(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
+    return StateOf(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
 }
 
 AirState StateFromDewPoint(long double t, long double dewPoint, long double P,
@@ -223,7 +224,7 @@ AirState StateFromDewPoint(long double t, long double dewPoint, long double P,
     const Real phi = RelativeHumidityOf(pw, t, P);
     const Real h = EnthalpyOf(t, x);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
-    return Finished(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
+    return StateOf(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
 }
 
 AirState StateFromEnthalpy(long double t, long double enthalpy, long double P,
@@ -236,7 +237,7 @@ AirState StateFromEnthalpy(long double t, long double enthalpy, long double P,
     const Real phi = RelativeHumidityOf(pw, t, P);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
     const Real dewPoint = DewPointSearch(pw, P, warn);
-    return Finished(t, wetBulb, phi, x, pw, enthalpy, v, dewPoint, P);
+    return StateOf(t, wetBulb, phi, x, pw, enthalpy, v, dewPoint, P);
 }
 
 } // namespace air

@@ -35,11 +35,11 @@ inline constexpr long double SpecificVolumeFactor = 4.555e-3L;
 
 // The most grid points one wet-bulb search may evaluate. The longest search
 // inside the model, from 90 °C to its first point below −60 °C, evaluates
-// 15,002; about twice that still lets every dry bulb up to 239.98 °C finish its
-// search, and keeps the time spent on a refused search within about twice
-// that of the slowest state inside the model. Without a bound a dry bulb of
-// 1E6 °C can walk 10^8 points, and one above about 1E18 °C never ends, since
-// subtracting 0.01 no longer changes it.
+// 15,002. About twice that still lets every dry bulb up to 239.98 °C finish
+// its search, and a refused search then costs about as much as a state whose
+// two searches both walk their whole grid (about 10 ms). Without a bound a
+// dry bulb of 1E6 °C can walk 10^8 points, and one above about 1E18 °C never
+// ends, since subtracting 0.01 no longer changes it.
 inline constexpr long MaxWetBulbSteps = 30000;
 
 // Receives the warning of a search that leaves its range, at that moment;
