@@ -1,12 +1,8 @@
 #include "air/Psychrometrics.h"
 #include "WarningLog.h"
 #include "air/SearchLimitExceeded.h"
-#include "numeric/Failure.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <cmath>
 
 namespace {
 
@@ -37,30 +33,6 @@ TEST(SaturationPressure, MatchesTheFormulaOnBothSidesOfZero)
         SCOPED_TRACE(c.name);
         const long double p = air::SaturationPressure(c.t, c.P);
         EXPECT_NEAR(static_cast<double>(p / c.expected), 1.0, 1e-15);
-    }
-}
-
-TEST(SaturationPressure, FaultsAtAndBelowAbsoluteZero)
-{
-    const struct
-    {
-        const char *name;
-        long double t;
-        num::FloatingPointFault::Kind kind;
-    } cases[] = {
-        // T = 0 K: T1/T divides by zero.
-        {"absolute zero", -273.15L, num::FloatingPointFault::Kind::DivisionByZero},
-        // T < 0 K: the logarithm of a negative ratio.
-        {"below absolute zero", -300.0L, num::FloatingPointFault::Kind::InvalidOperation},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        try {
-            air::SaturationPressure(c.t, 760.0L);
-            ADD_FAILURE() << "no fault";
-        } catch (const num::FloatingPointFault &e) {
-            EXPECT_EQ(e.kind(), c.kind);
-        }
     }
 }
 
@@ -122,54 +94,27 @@ TEST(WetBulbSearch, BelowTheModelWarnsOnceAndReturnsTheFirstPointBelowIt)
     }
 }
 
-TEST(WetBulbSearch, FarAboveTheModelIsRefusedQuickly)
+TEST(WetBulbSearch, BoundOnTheNumberOfGridPoints)
 {
-    // Without the step bound these would scan for minutes, hours, or (above
-    // about 1E18 °C, where subtracting 0.01 changes nothing) forever. A very
-    // negative humidity ratio keeps the search going past the boiling point.
-    const struct
-    {
-        const char *name;
-        long double t;
-    } cases[] = {
-        {"first dry bulb beyond the bound", 239.99L},
-        {"1E6 C", 1e6L},
-        {"1E9 C", 1e9L},
-        {"1E20 C", 1e20L},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        WarningLog log;
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_THROW(air::WetBulbFromHumidityRatio(c.t, -1e12L, 760.0L, log.handler()),
-                     air::SearchLimitExceeded);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-        EXPECT_TRUE(log.messages.empty());
-    }
-}
+    // From 239.98 °C a search that never meets the psychrometer relation
+    // evaluates exactly MaxWetBulbSteps points before it reaches −60.01 °C;
+    // from 239.99 °C it would need one more and is refused without a warning.
+    // A very negative humidity ratio keeps the search going past the boiling
+    // point.
+    WarningLog log;
+    const long double wetBulb = air::WetBulbFromHumidityRatio(239.98L, -1e12L, 760, log.handler());
+    EXPECT_LT(wetBulb, -60.0L);
+    EXPECT_GT(wetBulb, -60.02L);
+    EXPECT_EQ(log.messages.size(), 1u);
 
-TEST(WetBulbSearch, TheBoundStillAllowsCompleteSearchesFarAboveTheModel)
-{
-    // From 239.98 °C the search evaluates exactly MaxWetBulbSteps points
-    // before it reaches −60.01 °C.
-    const struct
-    {
-        const char *name;
-        long double t, x;
-        long double expectedBelow, expectedAbove;
-    } cases[] = {
-        {"complete search of 30,000 points", 239.98L, -1e12L, -60.0L, -60.02L},
-        // Air at 1E6 °C with a sensible humidity ratio ends at once.
-        {"saturated far above", 1e6L, 0.01L, 1e6L + 1.0L, 1e6L - 1.0L},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        WarningLog log;
-        const long double wetBulb = air::WetBulbFromHumidityRatio(c.t, c.x, 760.0L, log.handler());
-        EXPECT_LT(wetBulb, c.expectedBelow);
-        EXPECT_GT(wetBulb, c.expectedAbove);
-    }
-    EXPECT_THROW(air::WetBulbFromHumidityRatio(1e6L, -1e12L, 760.0L, {}), air::SearchLimitExceeded);
+    WarningLog refused;
+    EXPECT_THROW(air::WetBulbFromHumidityRatio(239.99L, -1e12L, 760, refused.handler()),
+                 air::SearchLimitExceeded);
+    EXPECT_TRUE(refused.messages.empty());
+
+    // Air far above the model with a sensible humidity ratio still ends at
+    // its first point.
+    EXPECT_EQ(air::WetBulbFromHumidityRatio(1e6L, 0.01L, 760, {}), 1e6L);
 }
 
 TEST(DewPointSearch, ChordOverOneDegree)
