@@ -8,12 +8,17 @@
 //   operand    = number | "$" hexdigits | name "(" expression ")" | "PI"
 //              | name "=" expression | name ;
 //
-// Blanks (codes 1 to 32) may stand around every token. Each level applies its
-// operators from left to right, so 2^3^2 is (2^3)^2 = 64; the exponent is a
-// primary and carries no sign of its own; a sign applies after the power, so
-// -2^2 is -4. An operand is a word read up to one of the stops
+// Blanks (codes 1 to 32) may stand around every token. Each level applies
+// its operators from left to right, so 2^3^2 is (2^3)^2 = 64; the exponent
+// is a primary and carries no sign of its own; a sign applies after the
+// power, so -2^2 is -4. An operand is a word read up to one of the stops
 // ( ) * + - / = ^ % space or the end; its first character tells a decimal
-// number (digit or "."), a hexadecimal integer ("$") or a name (anything else).
+// number (digit or "."), a hexadecimal integer ("$") or a name (anything
+// else).
+//
+// A NUL byte inside the text is skipped like a blank, ends a word like the
+// end of the text, and ends a quoted context, so that it never cuts a
+// message short where it is shown.
 //
 // Every failure message quotes up to 255 bytes of the text from the place
 // where the failure was found; the comment at each failure says where.

@@ -12,8 +12,9 @@ class VariableTable;
 // fails.
 //
 // Throws EEValError for a text that is no valid expression (its message
-// quotes the place), and num::FloatingPointFault for an arithmetic fault
-// such as LN(0), SQR(-1) or EXP(100000).
+// quotes the place) or that nests parentheses, function calls and
+// assignments more than 256 levels deep, and num::FloatingPointFault for an
+// arithmetic fault such as LN(0), SQR(-1) or EXP(100000).
 long double Evaluate(std::string_view text, VariableTable &variables);
 
 // The same over the variables that the whole window shares.
