@@ -11,47 +11,24 @@ namespace {
 
 using Kind = FloatingPointFault::Kind;
 
-// A result computed from finite operands: inf can only come from overflow,
-// nan only from an invalid operation.
-long double checked(long double r)
-{
-    if (std::isnan(r))
-        throw FloatingPointFault(Kind::InvalidOperation);
-    if (std::isinf(r))
-        throw FloatingPointFault(Kind::Overflow);
-    return r;
-}
-
 } // namespace
 
-Real::Real(long double v) : v_(checked(v)) {}
+namespace detail {
 
-Real Real::operator-() const
+void RaiseInvalidOperation()
 {
-    Real r;
-    r.v_ = -v_;
-    return r;
+    throw FloatingPointFault(Kind::InvalidOperation);
 }
-
-Real operator+(Real a, Real b)
+void RaiseDivisionByZero()
 {
-    return Real(a.v_ + b.v_);
+    throw FloatingPointFault(Kind::DivisionByZero);
 }
-Real operator-(Real a, Real b)
+void RaiseOverflow()
 {
-    return Real(a.v_ - b.v_);
-}
-Real operator*(Real a, Real b)
-{
-    return Real(a.v_ * b.v_);
+    throw FloatingPointFault(Kind::Overflow);
 }
 
-Real operator/(Real a, Real b)
-{
-    if (b.v_ == 0.0L)
-        throw FloatingPointFault(a.v_ == 0.0L ? Kind::InvalidOperation : Kind::DivisionByZero);
-    return Real(a.v_ / b.v_);
-}
+} // namespace detail
 
 Real Ln(Real x)
 {

@@ -1,0 +1,85 @@
+#include "flow/FlowModel.h"
+
+#include "flow/FlowMedium.h"
+#include "numeric/Real.h"
+
+namespace flow {
+
+using num::Real;
+
+namespace {
+
+// Air in m³/h stays as it is; water in L/min becomes m³/min.
+Real flowInCubicMetres(Real flow)
+{
+    return IsAirFlow ? flow : flow / 1000;
+}
+
+} // namespace
+
+long double RoundUpToStep(int step, long double value)
+{
+    Real q = Real(value) / step;
+    if (q - num::Trunc(q) != 0)
+        q = num::Trunc(q) + 1;
+    return (step * q).value();
+}
+
+long double EquivalentDiameter(long double a, long double b)
+{
+    const Real p = num::Exp(5 * num::Ln(Real(a) * b));
+    const Real s = num::Exp(2 * num::Ln(Real(a) + b));
+    return (Real(1.3L) * num::Exp(num::Ln(p / s) / 8)).value();
+}
+
+long double SectionArea(long double sizeA, long double sizeB)
+{
+    if (sizeB == 0.0L) {
+        const Real radius = Real(sizeA) / 1000 / 2;
+        return (num::Pi * (radius * radius)).value();
+    }
+    return ((Real(sizeA) / 1000) * (Real(sizeB) / 1000)).value();
+}
+
+long double SideFromArea(long double area, long double side)
+{
+    if (side == 0.0L)
+        return (num::Sqrt(Real(area) / num::Pi) * 2 * 1000).value();
+    return (Real(area) * 1000000 / side).value();
+}
+
+long double FlowVelocity(long double flow, long double area)
+{
+    return (flowInCubicMetres(flow) / area / FlowTimeDivisor).value();
+}
+
+long double AreaForVelocity(long double flow, long double velocity)
+{
+    return (flowInCubicMetres(flow) / (Real(FlowTimeDivisor) * velocity)).value();
+}
+
+long double FrictionLoss(long double flow, long double diameter, long double density,
+                         long double roughness)
+{
+    const Real v = FlowVelocity(flow, SectionArea(diameter, 0));
+    const Real d = Real(diameter) / 1000; // m
+
+    // t = 10⁶ / Re, with the kinematic viscosity of air 15·10⁻⁶ m²/s and of
+    // water 10⁻⁶ m²/s.
+    Real t;
+    if (IsAirFlow) {
+        t = Real(15) / (v * d);
+    } else {
+        const Real reynolds = v * d / 1e-6L;
+        t = Real(1000000) / reynolds;
+    }
+
+    // Moody (1947): λ = 0.0055·(1 + (20000·ε/D + 10⁶/Re)^(1/3)).
+    const Real x = Real(20000) * roughness / diameter + t;
+    const Real lambda = Real(0.0055L) * (1 + num::Exp(num::Ln(x) / 3));
+
+    // 19.6 = 2·9.8: the velocity head v²/2g with g taken as 9.8 m/s².
+    return (Real(density) * (v * v / 19.6L) * lambda * (Real(1) / d)).value();
+}
+
+} // namespace flow

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace pipes {
+
+constexpr int PipeMaterialCount = 5;
+constexpr int WaterTemperatureCount = 21;
+constexpr int PipeSizeCount = 22;
+
+// Items of the lists Syrui (materials), Ond (water temperatures in ℃: "0",
+// "10", ... "200") and P_Size (nominal sizes), in list order.
+std::span<const std::string_view> PipeMaterialItems();
+std::span<const std::string_view> WaterTemperatureItems();
+std::span<const std::string_view> PipeSizeItems();
+
+// Checked lookups by list index: an index outside the table throws
+// num::RangeError ("範囲ﾁｪｯｸｴﾗｰ").
+long double PipeMaterialRoughness(int index); // absolute roughness, mm
+long double WaterDensity(int index);          // kg/m³ at 10·index ℃
+std::int32_t PipeNominalSize(int index);      // nominal size (A)
+long double PipeInnerDiameter(int index);     // inner diameter, mm
+
+} // namespace pipes
