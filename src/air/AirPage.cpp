@@ -3,6 +3,8 @@
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
 #include "app/SharedControls.h"
+#include "air/Psychrometrics.h"
+#include "flow/Constants.h"
 #include "numeric/NumberText.h"
 
 #include <QComboBox>
@@ -11,13 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-
-namespace {
-
-constexpr long double StandardPressureMmHg = 760.0L;
-constexpr long double KPaPerMmHg = 0.1333224L;
-
-} // namespace
 
 AirPage::AirPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet4", focus, parent)
 {
@@ -147,7 +142,7 @@ void AirPage::PrGroupClick()
     default: {
         // Standard pressure, 760 mmHg, shown in the window's unit.
         const long double pressure =
-            shared_->conventionalUnits() ? StandardPressureMmHg : StandardPressureMmHg * KPaPerMmHg;
+            shared_->conventionalUnits() ? air::StandardPressure : air::StandardPressure * flow::KPaPerMmHg;
         PrEdit->setText(QString::fromStdString(num::FormatGeneral15(pressure)));
         WhEdit->setText(QStringLiteral("0"));
         break;

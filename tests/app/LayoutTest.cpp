@@ -49,8 +49,9 @@ TEST_F(FormTest, NothingClippedOrCoveredOnAnyPage)
                     << " at " << w->geometry().x() << "," << w->geometry().y() << " "
                     << w->width() << "x" << w->height() << " outside " << inner.width() << "x" << inner.height();
                 const QSize wanted = w->sizeHint();
-                if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w))
+                if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)) {
                     EXPECT_GE(w->width(), wanted.width()) << "page " << page << ": " << where.toStdString();
+                }
                 for (QWidget *other : children) {
                     if (other != w && !coversByDesign(w, other) && w->geometry().intersects(other->geometry()))
                         ADD_FAILURE() << "page " << page << ": " << where.toStdString() << " covers "

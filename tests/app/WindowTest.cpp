@@ -85,8 +85,9 @@ TEST_F(FormTest, EntryFieldsInTheirDesignState)
         EXPECT_EQ(e->toolTip(), QString::fromUtf8(f.hint));
         EXPECT_EQ(e->isReadOnly(), f.readOnly);
         EXPECT_EQ((e->focusPolicy() & Qt::TabFocus) == Qt::TabFocus, f.tabStop);
-        if (f.readOnly && QLatin1String(f.name) != QLatin1String("Edit30"))
+        if (f.readOnly && QLatin1String(f.name) != QLatin1String("Edit30")) {
             EXPECT_EQ(e->cursor().shape(), Qt::ForbiddenCursor);
+        }
     }
     // Edit30 keeps the default cursor until the shape is first chosen.
     EXPECT_NE(edit("Edit30")->cursor().shape(), Qt::ForbiddenCursor);
