@@ -1,11 +1,10 @@
 #include "app/D_Kokei.h"
-
-#include <QApplication>
+#include "app/ZefraApplication.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zefra"));
+    ZefraApplication app(argc, argv);
+    ZefraApplication::setStyle(QStringLiteral("Fusion"));
     TDuctForm form;
     form.show();
     return app.exec();

@@ -1,0 +1,151 @@
+#include "air/AirPage.h"
+
+#include "app/FocusOrder.h"
+#include "app/FormControls.h"
+#include "app/SharedControls.h"
+#include "air/Psychrometrics.h"
+#include "flow/Constants.h"
+#include "numeric/NumberText.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+AirPage::AirPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet4", focus, parent)
+{
+    buildInputBand();
+    buildResultBand();
+    finishBands();
+}
+
+void AirPage::buildInputBand()
+{
+    Panel18 = addBand("Panel18", 115);
+    Panel18->setFrameStyle(QFrame::NoFrame);
+    form::BoldLabel(Panel18, QStringLiteral("乾球温度"), 20, 35, 15, "Label94");
+    form::Label(Panel18, QStringLiteral("＝"), 109, 35, "Label34");
+    D_TempEdit = form::Edit(Panel18, "D_TempEdit", 132, 35, 75,
+                            QStringLiteral("数値を入力してください"), QStringLiteral("30"));
+    form::Label(Panel18, QStringLiteral("℃"), 220, 35, "Label95");
+
+    SelectBox = form::List(Panel18, "SelectBox", 10, 69, 90,
+                           {QStringLiteral("湿球温度"), QStringLiteral("相対湿度"),
+                            QStringLiteral("絶対湿度"), QStringLiteral("露天温度"),
+                            QStringLiteral("エンタルピ")},
+                           QStringLiteral("選択してください。"));
+    form::Label(Panel18, QStringLiteral("＝"), 109, 70, "Label43");
+    entEdit = form::Edit(Panel18, "entEdit", 132, 70, 75,
+                         QStringLiteral("数値を入力して、ENTERキーで計算します。"),
+                         QStringLiteral("20"));
+    TaniLabel = form::Label(Panel18, QStringLiteral("℃"), 220, 70, "TaniLabel");
+    TaniLabel->resize(50, TaniLabel->height());
+
+    PrGroup = new QGroupBox(QStringLiteral("気圧"), Panel18);
+    PrGroup->setObjectName(QStringLiteral("PrGroup"));
+    PrGroup->setFont(form::GothicFont(13));
+    PrGroup->setGeometry(280, 4, 250, 100);
+    const QString items[3] = {QStringLiteral("標準大気圧 /mmHg"), QStringLiteral("特定大気圧  /mmHg"),
+                              QStringLiteral("特定海抜 /m")};
+    // Items 1 and 2 line up with the pressure and altitude fields beside them.
+    constexpr int ItemTop[3] = {21, 44, 68};
+    for (int i = 0; i < 3; ++i) {
+        PrItems[i] = form::Radio(PrGroup, nullptr, items[i], 10, ItemTop[i], i == 0);
+        PrItems[i]->setObjectName(QStringLiteral("PrGroupItem%1").arg(i));
+    }
+
+    // The two fields stand beside items 1 and 2, over the group's right part.
+    PrEdit = form::Edit(Panel18, "PrEdit", 450, 43, 70, QStringLiteral("大気圧を入力して下さい。"),
+                        QStringLiteral("760"));
+    WhEdit = form::Edit(Panel18, "WhEdit", 450, 70, 70, QStringLiteral("海抜入力して下さい。"),
+                        QStringLiteral("0"));
+    PrEdit->raise();
+    WhEdit->raise();
+
+    focus_.addControls(Panel18, {D_TempEdit, entEdit, SelectBox, PrGroup, PrEdit, WhEdit});
+}
+
+void AirPage::buildResultBand()
+{
+    Panel20 = addBand("Panel20", 155);
+    Panel20->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    const QString hint = QStringLiteral("計算します。");
+    Panel20->setToolTip(hint);
+
+    struct Row
+    {
+        const char *caption;
+        QLineEdit **field;
+        const char *name;
+        const char *unit;
+        QLabel **unitLabel;
+        const char *unitName;
+    };
+    const Row left[4] = {{"乾球温度", &cEdit7, "cEdit7", "℃", nullptr, nullptr},
+                         {"湿球温度", &cEdit8, "cEdit8", "℃", nullptr, nullptr},
+                         {"相対湿度", &cEdit1, "cEdit1", "％", nullptr, nullptr},
+                         {"絶対湿度", &cEdit2, "cEdit2", "kg/kg", nullptr, nullptr}};
+    const Row right[4] = {{"露点温度", &cEdit3, "cEdit3", "℃", nullptr, nullptr},
+                          {"比エンタルピ", &cEdit4, "cEdit4", "kcal/kg", &Label104, "Label104"},
+                          {"比  容  積", &cEdit5, "cEdit5", "m3/kg", nullptr, nullptr},
+                          {"大  気  圧", &cEdit6, "cEdit6", "mmHg", &Label107, "Label107"}};
+    auto addRow = [&](const Row &row, int top, int labelX, int fieldX, int unitX) {
+        form::Label(Panel20, QString::fromUtf8(row.caption), labelX, top + 3);
+        *row.field = form::Result(Panel20, row.name, fieldX, top, 100, false, hint);
+        QLabel *unit = form::Label(Panel20, QString::fromUtf8(row.unit), unitX, top + 3, row.unitName);
+        if (row.unitLabel)
+            *row.unitLabel = unit;
+    };
+    for (int i = 0; i < 4; ++i) {
+        addRow(left[i], 15 + 35 * i, 40, 110, 220);
+        addRow(right[i], 15 + 35 * i, 290, 370, 480);
+    }
+    focus_.addControls(Panel20, {cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6});
+}
+
+int AirPage::pressureChoice() const
+{
+    for (int i = 0; i < 3; ++i) {
+        if (PrItems[i]->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+void AirPage::setPressureItemText(int item, const QString &text)
+{
+    PrItems[item]->setText(text);
+    PrItems[item]->adjustSize();
+}
+
+void AirPage::entEditKeyPress() {}
+
+void AirPage::UpdateSecondPropertyUnit() {}
+
+void AirPage::SelectBoxClick() { UpdateSecondPropertyUnit(); }
+
+void AirPage::PrGroupClick()
+{
+    PrEdit->setEnabled(false);
+    WhEdit->setEnabled(false);
+    switch (pressureChoice()) {
+    case 1:
+        PrEdit->setEnabled(true);
+        PrEdit->setFocus(Qt::OtherFocusReason);
+        break;
+    case 2:
+        WhEdit->setEnabled(true);
+        WhEdit->setFocus(Qt::OtherFocusReason);
+        break;
+    default: {
+        // Standard pressure, 760 mmHg, shown in the window's unit.
+        const long double pressure =
+            shared_->conventionalUnits() ? air::StandardPressure : air::StandardPressure * flow::KPaPerMmHg;
+        PrEdit->setText(QString::fromStdString(num::FormatGeneral15(pressure)));
+        WhEdit->setText(QStringLiteral("0"));
+        break;
+    }
+    }
+}

@@ -1,0 +1,61 @@
+#include "app/AboutBox.h"
+
+#include "app/AppInfo.h"
+#include "app/FormControls.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+TAboutBox::TAboutBox(QWidget *owner)
+    : QDialog(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setFixedSize(275, 189);
+    setFont(form::GothicFont(12));
+
+    auto *image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(QIcon(QStringLiteral(":/zefra/zefra-256.png")).pixmap(32, 32));
+    image->setGeometry(15, 20, 32, 32);
+
+    auto *product = new QLabel(app::ApplicationTitle, this);
+    product->setObjectName(QStringLiteral("ProductName"));
+    QFont big;
+    big.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    big.setPixelSize(48);
+    big.setBold(true);
+    product->setFont(big);
+    product->move(60, 35);
+    product->adjustSize();
+
+    auto *version = new QLabel(app::ApplicationVersion, this);
+    version->setObjectName(QStringLiteral("Version"));
+    version->move(60, 95);
+    version->adjustSize();
+
+    auto *bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bevel->setGeometry(60, 135, 200, 2);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(185, 155, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (QScreen *s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+// The "ﾊﾞｰｼﾞｮﾝ情報" box: program icon, name and version, and an OK button.
+class TAboutBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(QWidget *owner);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};

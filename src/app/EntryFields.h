@@ -1,0 +1,12 @@
+#pragma once
+
+class QLineEdit;
+
+namespace entry {
+
+// Replaces the field's text by the value of the expression it holds, written
+// in the general format with 15 significant digits. On failure the text stays
+// as typed and the failure passes to the caller.
+void EvaluateField(QLineEdit *field);
+
+} // namespace entry

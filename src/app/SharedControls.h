@@ -1,0 +1,28 @@
+#pragma once
+
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+// The controls that exist once and travel between the duct, pipe and
+// moist-air pages: the unit buttons, the four captions of the roughness and
+// density fields, and the sizing-basis buttons. Their state is therefore one
+// state for all those pages.
+struct SharedControls
+{
+    QRadioButton *TaniButton1 = nullptr; // "在来単位": conventional units
+    QRadioButton *TaniButton2 = nullptr; // "ＳＩ単位"
+    QLabel *Label27 = nullptr;           // "絶対粗度"
+    QLabel *Label26 = nullptr;           // "mm"
+    QLabel *Label28 = nullptr;           // "流体比重"
+    QLabel *Label25 = nullptr;           // "kg/m3"
+    QRadioButton *ssButton1 = nullptr;   // "圧損基準": sizing on a target loss
+    QRadioButton *ssButton2 = nullptr;   // "風速基準" / "流速基準": on a target velocity
+
+    bool conventionalUnits() const;
+    bool lossBasis() const;
+
+    // Creates them in their design places: unit buttons and captions in the
+    // duct page's roughness band, basis buttons in its sizing title bar.
+    static SharedControls create(QWidget *roughnessBand, QWidget *sizingTitleBar);
+};

@@ -1,0 +1,111 @@
+#include "flow/DuctPage.h"
+
+#include "app/FocusOrder.h"
+#include "app/FormControls.h"
+#include "flow/DuctMaterials.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+DuctPage::DuctPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet1", focus, parent)
+{
+    Panel16 = addBand("Panel16", 30);
+    Ztai_Edit = form::Edit(Panel16, "Ztai_Edit", 65, 3, 50, QStringLiteral("標準ダクト"),
+                           QStringLiteral("0.180"));
+    Hijy_Edit = form::Edit(Panel16, "Hijy_Edit", 220, 3, 50,
+                           QStringLiteral("標準空気(20℃,60%,760mmHg)"), QStringLiteral("1.200"));
+
+    Panel19 = addBand("Panel19", 30);
+    form::Label(Panel19, QStringLiteral("管材の種類"), 5, 7);
+    D_Syrui = form::List(Panel19, "D_Syrui", 75, 4, 270, form::Items(flow::DuctMaterialItems()),
+                         QStringLiteral("管材選択"));
+    KakuButton = form::Radio(Panel19, "KakuButton", QStringLiteral("矩形ダクト"), 370, 6, true);
+    MaruButton = form::Radio(Panel19, "MaruButton", QStringLiteral("円形ダクト"), 460, 6);
+    focus_.addControls(Panel19, {D_Syrui, KakuButton, MaruButton});
+
+    buildSizingSection();
+    buildLossSection();
+    finishBands();
+
+    ownShared_ = SharedControls::create(Panel16, sizing_.titleBar);
+    setSharedControls(&ownShared_);
+    focus_.addControls(Panel16, {Ztai_Edit, Hijy_Edit, ownShared_.TaniButton1, ownShared_.TaniButton2});
+    CheckBox1 = form::Check(sizing_.titleBar, "CheckBox1", QStringLiteral("サイズ固定"), 310, 2,
+                            QStringLiteral("一辺のサイズを固定します"));
+    focus_.addControls(sizing_.titleBar, {ownShared_.ssButton1, ownShared_.ssButton2, CheckBox1});
+}
+
+void DuctPage::buildSizingSection()
+{
+    sizing_ = addSection("Panel2", "Panel2Title", QStringLiteral("　ダクト寸法計算"), 105, 207, 168);
+
+    QFrame *in = sizing_.left;
+    Label3 = form::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label3");
+    M_Ason = form::Edit(in, "M_Ason", 76, 9, 66, QStringLiteral("目標圧力損失を入力してください"),
+                        QStringLiteral("0.100"));
+    Label9 = form::Label(in, QStringLiteral("mmAq/m"), 145, 12, "Label9");
+    form::Label(in, QStringLiteral("風      量"), 8, 47);
+    S_Fryo = form::Edit(in, "S_Fryo", 76, 44, 66, QStringLiteral("風量を入力してください"));
+    form::Label(in, QStringLiteral("m3/h"), 145, 47);
+
+    QFrame *size = sizing_.middle;
+    form::Label(size, QStringLiteral("ダクトサイズ"), 6, 5);
+    S_Size1 = form::Result(size, "S_Size1", 6, 25, 56, true);
+    form::Label(size, QStringLiteral("Ｘ"), 65, 28);
+    S_Size2 = form::Result(size, "S_Size2", 81, 25, 56);
+    form::Label(size, QStringLiteral("mm"), 140, 28);
+    form::Label(size, QStringLiteral("φ＝"), 52, 58);
+    S_SizeD = form::Result(size, "S_SizeD", 81, 55, 56);
+    form::Label(size, QStringLiteral("mm"), 140, 58);
+
+    QFrame *out = sizing_.right;
+    form::Label(out, QStringLiteral("風      速"), 6, 12);
+    S_Fusok = form::Result(out, "S_Fusok", 61, 9, 58);
+    form::Label(out, QStringLiteral("m/s"), 122, 12);
+    form::Label(out, QStringLiteral("圧力損失"), 6, 47);
+    S_Ason = form::Result(out, "S_Ason", 61, 44, 58);
+    Label11 = form::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label11");
+
+    focus_.addControls(sizing_.body, {M_Ason, S_Fryo, S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason});
+}
+
+void DuctPage::buildLossSection()
+{
+    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　ダクト圧力損失計算"), 105, 207, 168);
+
+    QFrame *in = loss_.left;
+    form::Label(in, QStringLiteral("風　　　量"), 8, 12);
+    P_Fryo = form::Edit(in, "P_Fryo", 76, 9, 66, QStringLiteral("風量を入力してください"));
+    form::Label(in, QStringLiteral("m3/h"), 145, 12);
+
+    QFrame *size = loss_.middle;
+    const QString sizeHint = QStringLiteral("サイズを入力してください");
+    form::Label(size, QStringLiteral("ダクトサイズ"), 6, 5);
+    P_Size1 = form::Edit(size, "P_Size1", 6, 25, 56, sizeHint);
+    form::Label(size, QStringLiteral("Ｘ"), 65, 28);
+    P_Size2 = form::Edit(size, "P_Size2", 81, 25, 56, sizeHint);
+    form::Label(size, QStringLiteral("mm"), 140, 28);
+    form::Label(size, QStringLiteral("φ＝"), 52, 58);
+    P_SizeD = form::Result(size, "P_SizeD", 81, 55, 56, true);
+    form::Label(size, QStringLiteral("mm"), 140, 58);
+
+    QFrame *out = loss_.right;
+    form::Label(out, QStringLiteral("風      速"), 6, 12);
+    P_Fusok = form::Result(out, "P_Fusok", 61, 9, 58);
+    form::Label(out, QStringLiteral("m/s"), 122, 12);
+    form::Label(out, QStringLiteral("圧力損失"), 6, 47);
+    P_Ason = form::Result(out, "P_Ason", 61, 44, 58);
+    Label29 = form::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label29");
+
+    focus_.addControls(loss_.body, {P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason});
+}
+
+void DuctPage::DuctSizingByLoss(QLineEdit *) {}
+
+void DuctPage::DuctSizingByVelocity(QLineEdit *) {}
+
+void DuctPage::DuctLossFromSize(QLineEdit *) {}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/CalcPage.h"
+#include "app/SharedControls.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+// The duct page (tab "ダクト計算"): sizing a duct for an air volume, and the
+// velocity and friction loss of a given duct. It is the design home of the
+// shared controls, which the window moves to other pages and back.
+class DuctPage : public CalcPage
+{
+    Q_OBJECT
+
+public:
+    explicit DuctPage(FocusOrder &focus, QWidget *parent = nullptr);
+
+    const SharedControls &shared() const { return ownShared_; }
+
+    // Bands that receive the shared controls when the page is shown again.
+    QFrame *roughnessBand() const { return Panel16; }
+    QFrame *sizingTitleBar() const { return sizing_.titleBar; }
+
+    // Enter in the sizing fields (S_Fryo, S_Size1) and the loss fields
+    // (P_Size2, P_SizeD); each writes its results as soon as they are known.
+    void DuctSizingByLoss(QLineEdit *sender);
+    void DuctSizingByVelocity(QLineEdit *sender);
+    void DuctLossFromSize(QLineEdit *sender);
+
+    QFrame *Panel16 = nullptr;
+    QFrame *Panel19 = nullptr;
+    QLineEdit *Ztai_Edit = nullptr;
+    QLineEdit *Hijy_Edit = nullptr;
+    QComboBox *D_Syrui = nullptr;
+    QRadioButton *KakuButton = nullptr;
+    QRadioButton *MaruButton = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Label29 = nullptr;
+    QLineEdit *M_Ason = nullptr;
+    QLineEdit *S_Fryo = nullptr;
+    QLineEdit *S_Size1 = nullptr;
+    QLineEdit *S_Size2 = nullptr;
+    QLineEdit *S_SizeD = nullptr;
+    QLineEdit *S_Fusok = nullptr;
+    QLineEdit *S_Ason = nullptr;
+    QLineEdit *P_Fryo = nullptr;
+    QLineEdit *P_Size1 = nullptr;
+    QLineEdit *P_Size2 = nullptr;
+    QLineEdit *P_SizeD = nullptr;
+    QLineEdit *P_Fusok = nullptr;
+    QLineEdit *P_Ason = nullptr;
+
+private:
+    void buildSizingSection();
+    void buildLossSection();
+
+    Section sizing_;
+    Section loss_;
+    SharedControls ownShared_;
+};

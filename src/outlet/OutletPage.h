@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/CalcPage.h"
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+// The outlets page (tab "吹出口・吸込口"): sizing supply outlets and return
+// inlets from an air volume, an opening ratio and a face velocity, and
+// checking the face velocity of a given size.
+class OutletPage : public CalcPage
+{
+    Q_OBJECT
+
+public:
+    static constexpr int TypeCount = 8;
+
+    explicit OutletPage(FocusOrder &focus, QWidget *parent = nullptr);
+
+    // The opening ratio in whole percent of each outlet type, in list order.
+    // Index checked: anything outside 0 to 7 is a num::RangeError.
+    int openingRatio(int type) const;
+    void setOpeningRatio(int type, int percent);
+
+    // Shows the selected type's opening ratio in both ratio fields.
+    void ComboBox1Change();
+    // Enter in Edit26/Edit23 (sizing) or Edit29/Edit30 (check).
+    void SizeOutlet(QLineEdit *field);
+    void CheckOutlet(QLineEdit *field);
+
+    QComboBox *ComboBox1 = nullptr;
+    QRadioButton *RadioButton1 = nullptr;
+    QRadioButton *RadioButton2 = nullptr;
+    QCheckBox *CheckBox2 = nullptr;
+    QLineEdit *Edit19 = nullptr;
+    QLineEdit *Edit20 = nullptr;
+    QLineEdit *Edit26 = nullptr;
+    QLineEdit *Edit23 = nullptr;
+    QLineEdit *Edit24 = nullptr;
+    QLineEdit *Edit25 = nullptr;
+    QLineEdit *Edit21 = nullptr;
+    QLineEdit *Edit17 = nullptr;
+    QLineEdit *Edit18 = nullptr;
+    QLineEdit *Edit28 = nullptr;
+    QLineEdit *Edit29 = nullptr;
+    QLineEdit *Edit30 = nullptr;
+    QLineEdit *Edit32 = nullptr;
+
+private:
+    void buildSizingSection();
+    void buildCheckSection();
+
+    std::array<int, TypeCount> OpeningRatios{75, 75, 35, 35, 60, 35, 60, 90};
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/CalcPage.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// The pipe page (tab "配管計算"): choosing the nominal size of a water pipe
+// for a flow, and the velocity and friction loss of a chosen size. The unit
+// buttons, the roughness and density captions and the basis buttons are
+// brought here from the duct page while this page is shown.
+class PipePage : public CalcPage
+{
+    Q_OBJECT
+
+public:
+    explicit PipePage(FocusOrder &focus, QWidget *parent = nullptr);
+
+    QFrame *roughnessBand() const { return Panel5; }
+    QFrame *sizingTitleBar() const { return sizing_.titleBar; }
+
+    // Writes the table roughness and water density of the two lists' choices.
+    void SyruiChange();
+    // Enter in S_Ryo (by basis) and in the size list P_Size.
+    void PipeSizingByLoss();
+    void PipeSizingByVelocity();
+    void PipeLossFromSize();
+
+    QFrame *Panel5 = nullptr;
+    QLineEdit *Z_Edit = nullptr;
+    QLineEdit *H_Edit = nullptr;
+    QComboBox *Syrui = nullptr;
+    QComboBox *Ond = nullptr;
+    QLabel *Label37 = nullptr;
+    QLabel *Label38 = nullptr;
+    QLabel *Label42 = nullptr;
+    QLabel *Label49 = nullptr;
+    QLineEdit *M_AsonP = nullptr;
+    QLineEdit *S_Ryo = nullptr;
+    QLineEdit *S_Size = nullptr;
+    QLineEdit *S_Speed = nullptr;
+    QLineEdit *S_AsonP = nullptr;
+    QLineEdit *P_Ryo = nullptr;
+    QComboBox *P_Size = nullptr;
+    QLineEdit *P_Speed = nullptr;
+    QLineEdit *P_AsonP = nullptr;
+
+private:
+    void buildSizingSection();
+    void buildLossSection();
+
+    Section sizing_;
+};
