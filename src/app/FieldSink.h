@@ -2,6 +2,8 @@
 
 #include "numeric/ResultSink.h"
 
+#include <QString>
+
 class QLineEdit;
 class QWidget;
 
