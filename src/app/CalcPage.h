@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class FocusOrder;
 struct SharedControls;
 class QFrame;
@@ -32,6 +34,15 @@ public:
     // window hands to every page once they exist.
     void setSharedControls(const SharedControls *shared) { shared_ = shared; }
 
+    // The window's "next field" (Enter's focus move), for the routines of a
+    // page that move on by themselves (the fixed-side rules).
+    void setFocusNextField(std::function<void()> focusNext) { focusNext_ = std::move(focusNext); }
+    void FocusNextField() const
+    {
+        if (focusNext_)
+            focusNext_();
+    }
+
 protected:
     // A plain band of the given height, registered for the focus order.
     QFrame *addBand(const char *name, int height);
@@ -46,4 +57,5 @@ protected:
 
 private:
     QVBoxLayout *layout_;
+    std::function<void()> focusNext_;
 };

@@ -21,6 +21,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
@@ -76,8 +77,11 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath)
     PageControl->addTab(air_, QStringLiteral("空気の状態値計算"));
     PageControl->addTab(units_, QStringLiteral("単位変換"));
     shared_ = duct_->shared();
-    for (CalcPage *page : std::initializer_list<CalcPage *>{outlets_, pipe_, air_, units_})
-        page->setSharedControls(&duct_->shared());
+    for (CalcPage *page : std::initializer_list<CalcPage *>{duct_, outlets_, pipe_, air_, units_}) {
+        if (page != duct_)
+            page->setSharedControls(&duct_->shared());
+        page->setFocusNextField([this] { FocusNextField(); });
+    }
 
     buildMenu();
     keyRules_ = new KeyRules(*this);
@@ -239,7 +243,16 @@ bool TDuctForm::focusNextPrevChild(bool next)
 
 void TDuctForm::FocusNextField() { focusNextPrevChild(true); }
 
-void TDuctForm::ssButton1Click() {}
+void TDuctForm::ssButton1Click()
+{
+    duct_->showSizingBasis();
+    pipe_->showSizingBasis(*duct_);
+    // The target field of the page in front takes the focus, when it can.
+    QWidget *target = PageControl->currentIndex() == PipePageIndex ? static_cast<QWidget *>(pipe_->M_AsonP)
+                                                                   : duct_->M_Ason;
+    if (FocusOrder::canTakeFocus(target))
+        target->setFocus(Qt::OtherFocusReason);
+}
 
 void TDuctForm::TaniButton1Click() {}
 

@@ -9,6 +9,8 @@ bool SharedControls::conventionalUnits() const { return TaniButton1->isChecked()
 
 bool SharedControls::lossBasis() const { return ssButton1->isChecked(); }
 
+bool SharedControls::velocityBasis() const { return ssButton2->isChecked(); }
+
 SharedControls SharedControls::create(QWidget *roughnessBand, QWidget *sizingTitleBar)
 {
     SharedControls c;

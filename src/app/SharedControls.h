@@ -19,8 +19,12 @@ struct SharedControls
     QRadioButton *ssButton1 = nullptr;   // "圧損基準": sizing on a target loss
     QRadioButton *ssButton2 = nullptr;   // "風速基準" / "流速基準": on a target velocity
 
+    // TaniButton1 checked.
     bool conventionalUnits() const;
+    // ssButton1 checked: Enter in a sizing field sizes on a target loss.
     bool lossBasis() const;
+    // ssButton2 checked: the targets are labelled as velocities.
+    bool velocityBasis() const;
 
     // Creates them in their design places: unit buttons and captions in the
     // duct page's roughness band, basis buttons in its sizing title bar.

@@ -2,6 +2,7 @@
 
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
+#include "app/SharedControls.h"
 #include "flow/DuctMaterials.h"
 
 #include <QCheckBox>
@@ -102,6 +103,21 @@ void DuctPage::buildLossSection()
     Label29 = form::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label29");
 
     focus_.addControls(loss_.body, {P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason});
+}
+
+void DuctPage::showSizingBasis()
+{
+    if (shared_->velocityBasis()) {
+        Label3->setText(QStringLiteral("目標風速"));
+        Label9->setText(QStringLiteral("m/s"));
+        M_Ason->setToolTip(QStringLiteral("目標風速を入力してください"));
+    } else {
+        Label3->setText(QStringLiteral("目標圧損"));
+        Label9->setText(shared_->conventionalUnits() ? QStringLiteral("mmAq/m") : QStringLiteral("Pa/m"));
+        M_Ason->setToolTip(QStringLiteral("目標圧力損失を入力してください"));
+    }
+    Label3->adjustSize();
+    Label9->adjustSize();
 }
 
 void DuctPage::DuctSizingByLoss(QLineEdit *) {}

@@ -25,6 +25,10 @@ public:
     QFrame *roughnessBand() const { return Panel16; }
     QFrame *sizingTitleBar() const { return sizing_.titleBar; }
 
+    // Caption, unit and hint of the target M_Ason for the checked basis:
+    // a friction loss in the window's loss unit, or a velocity.
+    void showSizingBasis();
+
     // Enter in the sizing fields (S_Fryo, S_Size1) and the loss fields
     // (P_Size2, P_SizeD); each writes its results as soon as they are known.
     void DuctSizingByLoss(QLineEdit *sender);

@@ -2,6 +2,8 @@
 
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
+#include "app/SharedControls.h"
+#include "flow/DuctPage.h"
 #include "pipe/PipeTables.h"
 
 #include <QComboBox>
@@ -81,6 +83,20 @@ void PipePage::buildLossSection()
     Label49 = form::Label(s.right, QStringLiteral("mmAq/m"), 161, 47, "Label49");
 
     focus_.addControls(s.body, {P_Ryo, P_Size, P_Speed, P_AsonP});
+}
+
+void PipePage::showSizingBasis(const DuctPage &duct)
+{
+    if (shared_->velocityBasis()) {
+        Label37->setText(QStringLiteral("目標流速"));
+        M_AsonP->setToolTip(QStringLiteral("目標流速を入力してください"));
+    } else {
+        Label37->setText(duct.Label3->text());
+        M_AsonP->setToolTip(duct.M_Ason->toolTip());
+    }
+    Label38->setText(duct.Label9->text());
+    Label37->adjustSize();
+    Label38->adjustSize();
 }
 
 void PipePage::SyruiChange() {}

@@ -2,6 +2,7 @@
 
 #include "app/CalcPage.h"
 
+class DuctPage;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +20,10 @@ public:
 
     QFrame *roughnessBand() const { return Panel5; }
     QFrame *sizingTitleBar() const { return sizing_.titleBar; }
+
+    // Caption, unit and hint of the target M_AsonP, copied from the duct
+    // page's target (velocity basis: "目標流速" in m/s).
+    void showSizingBasis(const DuctPage &duct);
 
     // Writes the table roughness and water density of the two lists' choices.
     void SyruiChange();
