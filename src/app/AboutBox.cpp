@@ -10,8 +10,8 @@
 #include <QScreen>
 
 TAboutBox::TAboutBox(QWidget *owner)
-    : QDialog(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint)
+    : QDialog(owner,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
@@ -26,7 +26,8 @@ TAboutBox::TAboutBox(QWidget *owner)
     auto *product = new QLabel(app::ApplicationTitle, this);
     product->setObjectName(QStringLiteral("ProductName"));
     QFont big;
-    big.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    big.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"),
+                     QStringLiteral("Liberation Sans")});
     big.setPixelSize(48);
     big.setBold(true);
     product->setFont(big);

@@ -106,4 +106,7 @@ CalcPage::Section CalcPage::addSection(const char *name, const char *titleBarNam
     return s;
 }
 
-void CalcPage::finishBands() { layout_->addStretch(1); }
+void CalcPage::finishBands()
+{
+    layout_->addStretch(1);
+}

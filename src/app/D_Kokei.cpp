@@ -5,8 +5,11 @@
 #include "app/AppInfo.h"
 #include "app/FormControls.h"
 #include "app/Guard.h"
+#include "app/IniFile.h"
 #include "app/KeyRules.h"
 #include "app/MessageBoxes.h"
+#include "app/Settings.h"
+#include "app/UnitSwitch.h"
 #include "app/ZefraApplication.h"
 #include "flow/DuctPage.h"
 #include "flow/FlowMedium.h"
@@ -36,8 +39,8 @@ constexpr int ClientHeight = 298;
 
 QString defaultSettingsPath()
 {
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".ini");
+    const QByteArray exe = QCoreApplication::applicationFilePath().toLocal8Bit();
+    return QString::fromLocal8Bit(ini::SettingsPathFor(exe.toStdString()));
 }
 
 } // namespace
@@ -102,22 +105,27 @@ void TDuctForm::buildMenu()
 
     QAction *calculator = bar->addAction(QStringLiteral("電卓(&D)"));
     calculator->setObjectName(QStringLiteral("D1"));
-    connect(calculator, &QAction::triggered, this, [this] { app::Guarded(this, [this] { D1Click(); }); });
+    connect(calculator, &QAction::triggered, this,
+            [this] { app::Guarded(this, [this] { D1Click(); }); });
 
     QMenu *help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("Help1"));
     QAction *howTo = help->addAction(QStringLiteral("使い方(&W)"));
     howTo->setObjectName(QStringLiteral("HowtoUseHelp1"));
-    connect(howTo, &QAction::triggered, this, [this] { app::Guarded(this, [this] { HowtoUseHelp1Click(); }); });
+    connect(howTo, &QAction::triggered, this,
+            [this] { app::Guarded(this, [this] { HowtoUseHelp1Click(); }); });
     QAction *about = help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     about->setObjectName(QStringLiteral("About1"));
-    connect(about, &QAction::triggered, this, [this] { app::Guarded(this, [this] { About1Click(); }); });
+    connect(about, &QAction::triggered, this,
+            [this] { app::Guarded(this, [this] { About1Click(); }); });
 }
 
 void TDuctForm::connectHandlers()
 {
     // Every handler runs inside the guard: Qt never sees an exception.
-    auto guarded = [this](auto handler) { return [this, handler] { app::Guarded(this, handler); }; };
+    auto guarded = [this](auto handler) {
+        return [this, handler] { app::Guarded(this, handler); };
+    };
     auto whenChecked = [this](QRadioButton *button, auto handler) {
         connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
             if (checked)
@@ -125,13 +133,15 @@ void TDuctForm::connectHandlers()
         });
     };
 
-    connect(PageControl, &QTabWidget::currentChanged, this, guarded([this] { PageControlChange(); }));
+    connect(PageControl, &QTabWidget::currentChanged, this,
+            guarded([this] { PageControlChange(); }));
     whenChecked(shared_.ssButton1, [this] { ssButton1Click(); });
     whenChecked(shared_.ssButton2, [this] { ssButton1Click(); });
     whenChecked(shared_.TaniButton1, [this] { TaniButton1Click(); });
     whenChecked(shared_.TaniButton2, [this] { TaniButton1Click(); });
 
-    connect(air_->SelectBox, &QComboBox::activated, this, guarded([this] { air_->SelectBoxClick(); }));
+    connect(air_->SelectBox, &QComboBox::activated, this,
+            guarded([this] { air_->SelectBoxClick(); }));
     for (QRadioButton *item : air_->PrItems)
         whenChecked(item, [this] { air_->PrGroupClick(); });
     connect(outlets_->ComboBox1, &QComboBox::activated, this,
@@ -170,11 +180,29 @@ void TDuctForm::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-bool TDuctForm::FormClose() { return SaveSettings(); }
+bool TDuctForm::FormClose()
+{
+    if (SaveSettings()) {
+        lastSaveFailed_ = false;
+        return true;
+    }
+    // A failed save keeps the window open so that the user can retry; a
+    // second failure in a row closes it all the same (the settings file
+    // cannot be written there, and a window that never closes is a trap).
+    const bool closeAnyway = lastSaveFailed_;
+    lastSaveFailed_ = true;
+    return closeAnyway;
+}
 
-void TDuctForm::LoadSettings() {}
+void TDuctForm::LoadSettings()
+{
+    settings::LoadSettings(*this, settingsPath_);
+}
 
-bool TDuctForm::SaveSettings() { return true; }
+bool TDuctForm::SaveSettings()
+{
+    return settings::SaveSettings(*this, settingsPath_);
+}
 
 void TDuctForm::centreOnScreen()
 {
@@ -230,7 +258,10 @@ void TDuctForm::PageControlChange()
     SelectFlowMedium();
 }
 
-void TDuctForm::SelectFlowMedium() { flow::SelectFlowMedium(PageControl->currentIndex()); }
+void TDuctForm::SelectFlowMedium()
+{
+    flow::SelectFlowMedium(PageControl->currentIndex());
+}
 
 bool TDuctForm::focusNextPrevChild(bool next)
 {
@@ -241,20 +272,27 @@ bool TDuctForm::focusNextPrevChild(bool next)
     return true;
 }
 
-void TDuctForm::FocusNextField() { focusNextPrevChild(true); }
+void TDuctForm::FocusNextField()
+{
+    focusNextPrevChild(true);
+}
 
 void TDuctForm::ssButton1Click()
 {
     duct_->showSizingBasis();
     pipe_->showSizingBasis(*duct_);
     // The target field of the page in front takes the focus, when it can.
-    QWidget *target = PageControl->currentIndex() == PipePageIndex ? static_cast<QWidget *>(pipe_->M_AsonP)
-                                                                   : duct_->M_Ason;
+    QWidget *target = PageControl->currentIndex() == PipePageIndex
+                          ? static_cast<QWidget *>(pipe_->M_AsonP)
+                          : duct_->M_Ason;
     if (FocusOrder::canTakeFocus(target))
         target->setFocus(Qt::OtherFocusReason);
 }
 
-void TDuctForm::TaniButton1Click() {}
+void TDuctForm::TaniButton1Click()
+{
+    units::SwitchUnitSystem(*this);
+}
 
 void TDuctForm::D1Click()
 {

@@ -91,6 +91,7 @@ private:
     KeyRules *keyRules_ = nullptr;
     QString settingsPath_;
     bool shownOnce_ = false;
+    bool lastSaveFailed_ = false;
     desktop::ProgramStarter startProgram_;
     desktop::UrlOpener openUrl_;
 };

@@ -16,14 +16,18 @@ void FieldSink::write(std::string_view field, const std::string &text)
     entry::WriteResult(edit, QString::fromStdString(text));
 }
 
-void FieldSink::warn(std::string_view message) { msg::ShowWarning(page_->window(), msg::FromUtf8(message)); }
+void FieldSink::warn(std::string_view message)
+{
+    msg::ShowWarning(page_->window(), msg::FromUtf8(message));
+}
 
 namespace entry {
 
 long double ReadPlainNumber(const QLineEdit *field)
 {
     const QByteArray text = field->text().toUtf8();
-    return num::ParsePlainNumber(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+    return num::ParsePlainNumber(
+        std::string_view(text.constData(), static_cast<size_t>(text.size())));
 }
 
 void WriteResult(QLineEdit *field, const QString &text)

@@ -5,7 +5,10 @@
 #include <QRadioButton>
 #include <QWidget>
 
-void FocusOrder::addBand(QWidget *page, QWidget *band) { bandsOfPage_[page].append(band); }
+void FocusOrder::addBand(QWidget *page, QWidget *band)
+{
+    bandsOfPage_[page].append(band);
+}
 
 void FocusOrder::addControls(QWidget *band, const QList<QWidget *> &controls)
 {

@@ -124,9 +124,9 @@ void SetFieldColour(QLineEdit *edit, bool windowColour)
 {
     const QPalette standard = QApplication::palette(edit);
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, standard.color(QPalette::Active, windowColour
-                                                                          ? QPalette::Base
-                                                                          : QPalette::Button));
+    palette.setColor(
+        QPalette::Base,
+        standard.color(QPalette::Active, windowColour ? QPalette::Base : QPalette::Button));
     edit->setPalette(palette);
 }
 

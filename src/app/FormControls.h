@@ -36,8 +36,8 @@ QLineEdit *Edit(QWidget *parent, const char *name, int x, int y, int width,
 
 // A result field: read-only, the no-entry cursor, the hint "計算します";
 // not a tab stop unless asked (a click still selects its text for copying).
-QLineEdit *Result(QWidget *parent, const char *name, int x, int y, int width,
-                  bool tabStop = false, const QString &hint = QStringLiteral("計算します"));
+QLineEdit *Result(QWidget *parent, const char *name, int x, int y, int width, bool tabStop = false,
+                  const QString &hint = QStringLiteral("計算します"));
 
 QRadioButton *Radio(QWidget *parent, const char *name, const QString &text, int x, int y,
                     bool checked = false);

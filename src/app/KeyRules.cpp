@@ -30,7 +30,10 @@ using Widgets = std::initializer_list<QWidget *>;
 
 } // namespace
 
-KeyRules::KeyRules(TDuctForm &form) : QObject(&form), form_(form) { bindAll(); }
+KeyRules::KeyRules(TDuctForm &form) : QObject(&form), form_(form)
+{
+    bindAll();
+}
 
 void KeyRules::bind(QWidget *control, Rule rule)
 {
@@ -46,19 +49,20 @@ void KeyRules::bindAll()
     const AirPage &air = *form_.air();
     const SharedControls &shared = form_.shared();
 
-    for (QWidget *w : Widgets{duct.Ztai_Edit, duct.Hijy_Edit, duct.M_Ason, duct.P_Fryo,
-                       duct.P_Size1, out.Edit19, out.Edit20, out.Edit17, out.Edit18, out.Edit28,
-                       pipe.Z_Edit, pipe.H_Edit, pipe.M_AsonP, pipe.P_Ryo, air.D_TempEdit})
+    for (QWidget *w :
+         Widgets{duct.Ztai_Edit, duct.Hijy_Edit, duct.M_Ason, duct.P_Fryo, duct.P_Size1, out.Edit19,
+                 out.Edit20, out.Edit17, out.Edit18, out.Edit28, pipe.Z_Edit, pipe.H_Edit,
+                 pipe.M_AsonP, pipe.P_Ryo, air.D_TempEdit})
         bind(w, Rule::ZtaiEdit);
-    for (QWidget *w : Widgets{duct.S_Fryo, duct.S_Size1, duct.P_Size2, duct.P_SizeD,
-                       pipe.S_Ryo, pipe.P_Size})
+    for (QWidget *w :
+         Widgets{duct.S_Fryo, duct.S_Size1, duct.P_Size2, duct.P_SizeD, pipe.S_Ryo, pipe.P_Size})
         bind(w, Rule::SFryo);
     for (QWidget *w : Widgets{out.Edit26, out.Edit23, out.Edit29, out.Edit30})
         bind(w, Rule::Edit26);
-    for (QWidget *w : Widgets{shared.TaniButton1, shared.TaniButton2, duct.D_Syrui,
-                       duct.KakuButton, duct.MaruButton, shared.ssButton1, shared.ssButton2,
-                       duct.CheckBox1, out.ComboBox1, out.RadioButton1, out.RadioButton2,
-                       out.CheckBox2, pipe.Syrui, pipe.Ond, air.SelectBox})
+    for (QWidget *w : Widgets{shared.TaniButton1, shared.TaniButton2, duct.D_Syrui, duct.KakuButton,
+                              duct.MaruButton, shared.ssButton1, shared.ssButton2, duct.CheckBox1,
+                              out.ComboBox1, out.RadioButton1, out.RadioButton2, out.CheckBox2,
+                              pipe.Syrui, pipe.Ond, air.SelectBox})
         bind(w, Rule::DSyrui);
     bind(air.PrEdit, Rule::PrEdit);
     bind(air.WhEdit, Rule::PrEdit);
@@ -109,7 +113,8 @@ void KeyRules::Ztai_EditKeyPress(QWidget *sender)
         // The ratio is stored as typed, before any evaluation; a text that is
         // no whole number ends here with the failure box.
         const QByteArray typed = static_cast<QLineEdit *>(sender)->text().toUtf8();
-        const int ratio = num::ParseWholeNumber(std::string_view(typed.constData(), static_cast<size_t>(typed.size())));
+        const int ratio = num::ParseWholeNumber(
+            std::string_view(typed.constData(), static_cast<size_t>(typed.size())));
         out.setOpeningRatio(out.ComboBox1->currentIndex(), ratio);
     }
     EvaluateAndAdvance(sender);
@@ -126,7 +131,10 @@ void KeyRules::EvaluateAndAdvance(QWidget *field)
     form_.FocusNextField();
 }
 
-void KeyRules::D_SyruiKeyPress(QWidget *) { form_.FocusNextField(); }
+void KeyRules::D_SyruiKeyPress(QWidget *)
+{
+    form_.FocusNextField();
+}
 
 void KeyRules::S_FryoKeyPress(QWidget *sender)
 {
@@ -166,9 +174,15 @@ void KeyRules::Edit26KeyPress(QWidget *sender)
     }
 }
 
-void KeyRules::PrEditKeyPress(QWidget *) { form_.air()->entEdit->setFocus(Qt::OtherFocusReason); }
+void KeyRules::PrEditKeyPress(QWidget *)
+{
+    form_.air()->entEdit->setFocus(Qt::OtherFocusReason);
+}
 
-void KeyRules::entEditKeyPress(QWidget *) { form_.air()->entEditKeyPress(); }
+void KeyRules::entEditKeyPress(QWidget *)
+{
+    form_.air()->entEditKeyPress();
+}
 
 void KeyRules::Edit1KeyPress(QWidget *sender)
 {

@@ -12,7 +12,10 @@ BoxRecorder::BoxRecorder()
     timer_.start();
 }
 
-QList<BoxRecorder::Box> BoxRecorder::take() { return std::exchange(boxes_, {}); }
+QList<BoxRecorder::Box> BoxRecorder::take()
+{
+    return std::exchange(boxes_, {});
+}
 
 void BoxRecorder::poll()
 {

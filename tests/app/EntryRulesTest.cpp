@@ -110,8 +110,10 @@ TEST_F(FormTest, OpeningRatioIsStoredAsTypedBeforeEvaluation)
         SCOPED_TRACE(refused);
         type("Edit20", QString::fromUtf8(refused));
         pressEnter("Edit20");
-        EXPECT_EQ(describe(boxes_.take()),
-                  failureBox(QStringLiteral("'%1' は整数ではありません.").arg(QString::fromUtf8(refused))));
+        EXPECT_EQ(
+            describe(boxes_.take()),
+            failureBox(
+                QStringLiteral("'%1' は整数ではありません.").arg(QString::fromUtf8(refused))));
         EXPECT_EQ(text("Edit20"), QString::fromUtf8(refused));
         EXPECT_EQ(focused(), QStringLiteral("Edit20"));
     }
@@ -157,9 +159,15 @@ TEST_F(FormTest, BadInputInEveryField)
         {TDuctForm::AirPageIndex, "D_TempEdit", nullptr, false, false},
     };
     const QString inputs[] = {
-        QString(), QStringLiteral("   "), QStringLiteral("abc"), QStringLiteral("1/0"),
-        QStringLiteral("1E5000"), QString(100000, QLatin1Char('(')), QStringLiteral("\t\x01\x7f"),
-        QStringLiteral("風量のない式"), QStringLiteral("<b>1</b>"),
+        QString(),
+        QStringLiteral("   "),
+        QStringLiteral("abc"),
+        QStringLiteral("1/0"),
+        QStringLiteral("1E5000"),
+        QString(100000, QLatin1Char('(')),
+        QStringLiteral("\t\x01\x7f"),
+        QStringLiteral("風量のない式"),
+        QStringLiteral("<b>1</b>"),
     };
     for (const auto &f : fields) {
         for (const QString &input : inputs) {
@@ -175,7 +183,8 @@ TEST_F(FormTest, BadInputInEveryField)
                 EXPECT_TRUE(seen[0].text.endsWith(QStringLiteral("' は整数ではありません.")) ||
                             seen[0].text.endsWith(QStringLiteral("…")));
             } else {
-                EXPECT_EQ(QString::fromStdString(describe(seen)), f.calculation ? checkCalc : checkValue);
+                EXPECT_EQ(QString::fromStdString(describe(seen)),
+                          f.calculation ? checkCalc : checkValue);
             }
             EXPECT_EQ(allFieldTexts(), before);
             EXPECT_EQ(focused(), QString::fromLatin1(f.focusAfter ? f.focusAfter : f.field));

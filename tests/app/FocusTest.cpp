@@ -52,13 +52,13 @@ TEST_F(FocusOrderTest, EveryPageAtStart)
 {
     expectOrder(TDuctForm::DuctPageIndex,
                 {"Ztai_Edit", "Hijy_Edit", "TaniButton1", "D_Syrui", "KakuButton", "ssButton1",
-                 "CheckBox1", "M_Ason", "S_Fryo", "S_Size1", "P_Fryo", "P_Size1", "P_Size2", "P_SizeD"});
+                 "CheckBox1", "M_Ason", "S_Fryo", "S_Size1", "P_Fryo", "P_Size1", "P_Size2",
+                 "P_SizeD"});
     expectOrder(TDuctForm::OutletPageIndex,
                 {"ComboBox1", "RadioButton1", "CheckBox2", "Edit19", "Edit20", "Edit26", "Edit23",
                  "Edit17", "Edit18", "Edit28", "Edit29", "Edit30"});
-    expectOrder(TDuctForm::PipePageIndex,
-                {"Z_Edit", "H_Edit", "TaniButton1", "Syrui", "Ond", "ssButton1", "M_AsonP", "S_Ryo",
-                 "P_Ryo", "P_Size"});
+    expectOrder(TDuctForm::PipePageIndex, {"Z_Edit", "H_Edit", "TaniButton1", "Syrui", "Ond",
+                                           "ssButton1", "M_AsonP", "S_Ryo", "P_Ryo", "P_Size"});
 }
 
 TEST_F(FocusOrderTest, MoistAirAndConversionPages)
@@ -93,7 +93,8 @@ TEST_F(FocusOrderTest, BasisButtonsComeAfterTheCheckBoxAfterAVisitToThePipePage)
     showPage(TDuctForm::DuctPageIndex);
     expectOrder(TDuctForm::DuctPageIndex,
                 {"Ztai_Edit", "Hijy_Edit", "TaniButton1", "D_Syrui", "KakuButton", "CheckBox1",
-                 "ssButton1", "M_Ason", "S_Fryo", "S_Size1", "P_Fryo", "P_Size1", "P_Size2", "P_SizeD"});
+                 "ssButton1", "M_Ason", "S_Fryo", "S_Size1", "P_Fryo", "P_Size1", "P_Size2",
+                 "P_SizeD"});
 }
 
 TEST_F(FocusOrderTest, BackTabWalksTheOrderBackwards)
@@ -116,7 +117,8 @@ TEST_F(FormTest, SharedControlsTravelBetweenPages)
         }
         return QString();
     };
-    const char *all[] = {"TaniButton1", "TaniButton2", "Label25", "Label26", "Label27", "Label28", "ssButton1", "ssButton2"};
+    const char *all[] = {"TaniButton1", "TaniButton2", "Label25",   "Label26",
+                         "Label27",     "Label28",     "ssButton1", "ssButton2"};
 
     showPage(TDuctForm::PipePageIndex);
     for (const char *name : all)
@@ -159,10 +161,10 @@ TEST_F(FormTest, FlowMediumFollowsTheLastCalculationPage)
         bool air;
         int divisor;
     } steps[] = {
-        {TDuctForm::DuctPageIndex, true, 3600},  {TDuctForm::PipePageIndex, false, 60},
-        {TDuctForm::AirPageIndex, false, 60},    {TDuctForm::UnitsPageIndex, false, 60},
+        {TDuctForm::DuctPageIndex, true, 3600},   {TDuctForm::PipePageIndex, false, 60},
+        {TDuctForm::AirPageIndex, false, 60},     {TDuctForm::UnitsPageIndex, false, 60},
         {TDuctForm::OutletPageIndex, true, 3600}, {TDuctForm::AirPageIndex, true, 3600},
-        {TDuctForm::PipePageIndex, false, 60},   {TDuctForm::DuctPageIndex, true, 3600},
+        {TDuctForm::PipePageIndex, false, 60},    {TDuctForm::DuctPageIndex, true, 3600},
     };
     for (const auto &s : steps) {
         showPage(s.page);

@@ -54,12 +54,16 @@ void FormTest::type(const char *name, const QString &text)
             if (c.unicode() >= 32 && c.unicode() < 127)
                 QTest::keyClick(field, c.toLatin1());
             else // characters without a key of their own arrive as text
-                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
         }
     }
 }
 
-void FormTest::pressEnter(QWidget *w) { QTest::keyClick(w, Qt::Key_Return); }
+void FormTest::pressEnter(QWidget *w)
+{
+    QTest::keyClick(w, Qt::Key_Return);
+}
 
 void FormTest::pressTab(bool forward)
 {
@@ -91,7 +95,10 @@ std::string describe(const QList<BoxRecorder::Box> &boxes)
     return s;
 }
 
-std::string warningBox(const char *text) { return "警告: " + std::string(text) + " (warning)"; }
+std::string warningBox(const char *text)
+{
+    return "警告: " + std::string(text) + " (warning)";
+}
 
 std::string failureBox(const QString &text)
 {

@@ -20,7 +20,8 @@ bool isControl(const QWidget *w)
 bool coversByDesign(const QWidget *a, const QWidget *b)
 {
     auto overGroup = [](const QWidget *x, const QWidget *y) {
-        return (x->objectName() == QLatin1String("PrEdit") || x->objectName() == QLatin1String("WhEdit")) &&
+        return (x->objectName() == QLatin1String("PrEdit") ||
+                x->objectName() == QLatin1String("WhEdit")) &&
                qobject_cast<const QGroupBox *>(y);
     };
     return overGroup(a, b) || overGroup(b, a);
@@ -41,21 +42,24 @@ TEST_F(FormTest, NothingClippedOrCoveredOnAnyPage)
                     children << w;
             }
             for (QWidget *w : children) {
-                const QString where = parent->objectName() + QLatin1Char('/') + w->objectName() +
-                                      QLatin1Char(' ') +
-                                      (qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->text() : QString());
+                const QString where =
+                    parent->objectName() + QLatin1Char('/') + w->objectName() + QLatin1Char(' ') +
+                    (qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->text() : QString());
                 const QRect inner = parent->contentsRect();
-                EXPECT_TRUE(inner.contains(w->geometry())) << "page " << page << ": " << where.toStdString()
-                    << " at " << w->geometry().x() << "," << w->geometry().y() << " "
-                    << w->width() << "x" << w->height() << " outside " << inner.width() << "x" << inner.height();
+                EXPECT_TRUE(inner.contains(w->geometry()))
+                    << "page " << page << ": " << where.toStdString() << " at " << w->geometry().x()
+                    << "," << w->geometry().y() << " " << w->width() << "x" << w->height()
+                    << " outside " << inner.width() << "x" << inner.height();
                 const QSize wanted = w->sizeHint();
                 if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)) {
-                    EXPECT_GE(w->width(), wanted.width()) << "page " << page << ": " << where.toStdString();
+                    EXPECT_GE(w->width(), wanted.width())
+                        << "page " << page << ": " << where.toStdString();
                 }
                 for (QWidget *other : children) {
-                    if (other != w && !coversByDesign(w, other) && w->geometry().intersects(other->geometry()))
-                        ADD_FAILURE() << "page " << page << ": " << where.toStdString() << " covers "
-                                      << other->objectName().toStdString();
+                    if (other != w && !coversByDesign(w, other) &&
+                        w->geometry().intersects(other->geometry()))
+                        ADD_FAILURE() << "page " << page << ": " << where.toStdString()
+                                      << " covers " << other->objectName().toStdString();
                 }
             }
         }

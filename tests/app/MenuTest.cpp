@@ -35,7 +35,8 @@ TEST_F(FormTest, CalculatorStartsTheFirstOneFound)
     });
     action(*form_, "D1")->trigger();
     if (started.isEmpty())
-        EXPECT_EQ(describe(boxes_.take()), "ｴﾗｰ: 電卓を起動できませんでした。 (error)"); // none installed here
+        EXPECT_EQ(describe(boxes_.take()),
+                  "ｴﾗｰ: 電卓を起動できませんでした。 (error)"); // none installed here
     else
         EXPECT_EQ(started.size(), 1);
     EXPECT_TRUE(boxes_.empty());

@@ -26,7 +26,8 @@ TEST_F(FormTest, WindowFrameAndPages)
     EXPECT_EQ(pages->objectName(), QStringLiteral("PageControl"));
     EXPECT_EQ(pages->tabBar()->focusPolicy(), Qt::NoFocus);
     const char *names[] = {"TabSheet1", "TabSheet5", "TabSheet2", "TabSheet4", "TabSheet3"};
-    const char *captions[] = {"ダクト計算", "吹出口・吸込口", "配管計算", "空気の状態値計算", "単位変換"};
+    const char *captions[] = {"ダクト計算", "吹出口・吸込口", "配管計算", "空気の状態値計算",
+                              "単位変換"};
     ASSERT_EQ(pages->count(), 5);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(pages->widget(i)->objectName(), QString::fromLatin1(names[i]));
@@ -100,15 +101,33 @@ TEST_F(FormTest, CaptionsOfButtonsAndLabels)
         const char *name;
         const char *caption;
     } captions[] = {
-        {"TaniButton1", "在来単位"}, {"TaniButton2", "ＳＩ単位"}, {"KakuButton", "矩形ダクト"},
-        {"MaruButton", "円形ダクト"}, {"ssButton1", "圧損基準"},  {"ssButton2", "風速基準"},
-        {"CheckBox1", "サイズ固定"}, {"RadioButton1", "矩     形"}, {"RadioButton2", "円     形"},
-        {"CheckBox2", "サイズ固定"}, {"Label27", "絶対粗度"},     {"Label26", "mm"},
-        {"Label28", "流体比重"},     {"Label25", "kg/m3"},        {"Label3", "目標圧損"},
-        {"Label9", "mmAq/m"},        {"Label11", "mmAq/m"},       {"Label29", "mmAq/m"},
-        {"Label37", "目標圧損"},     {"Label38", "mmAq/m"},       {"Label42", "mmAq/m"},
-        {"Label49", "mmAq/m"},       {"Label104", "kcal/kg"},     {"Label107", "mmHg"},
-        {"TaniLabel", "℃"},          {"Label94", "乾球温度"},     {"Label50", "吹出・吸込口の種類"},
+        {"TaniButton1", "在来単位"},
+        {"TaniButton2", "ＳＩ単位"},
+        {"KakuButton", "矩形ダクト"},
+        {"MaruButton", "円形ダクト"},
+        {"ssButton1", "圧損基準"},
+        {"ssButton2", "風速基準"},
+        {"CheckBox1", "サイズ固定"},
+        {"RadioButton1", "矩     形"},
+        {"RadioButton2", "円     形"},
+        {"CheckBox2", "サイズ固定"},
+        {"Label27", "絶対粗度"},
+        {"Label26", "mm"},
+        {"Label28", "流体比重"},
+        {"Label25", "kg/m3"},
+        {"Label3", "目標圧損"},
+        {"Label9", "mmAq/m"},
+        {"Label11", "mmAq/m"},
+        {"Label29", "mmAq/m"},
+        {"Label37", "目標圧損"},
+        {"Label38", "mmAq/m"},
+        {"Label42", "mmAq/m"},
+        {"Label49", "mmAq/m"},
+        {"Label104", "kcal/kg"},
+        {"Label107", "mmHg"},
+        {"TaniLabel", "℃"},
+        {"Label94", "乾球温度"},
+        {"Label50", "吹出・吸込口の種類"},
     };
     for (const auto &c : captions) {
         SCOPED_TRACE(c.name);
@@ -144,7 +163,8 @@ TEST_F(FormTest, ListItems)
             list << box->itemText(i);
         return list;
     };
-    EXPECT_EQ(items("ComboBox1"), QStringList({"VHS", "HS", "OAG", "EAG", "RAG", "SEG", "DG", "排煙口"}));
+    EXPECT_EQ(items("ComboBox1"),
+              QStringList({"VHS", "HS", "OAG", "EAG", "RAG", "SEG", "DG", "排煙口"}));
     EXPECT_EQ(items("SelectBox"),
               QStringList({"湿球温度", "相対湿度", "絶対湿度", "露天温度", "エンタルピ"}));
     EXPECT_EQ(items("D_Syrui").size(), 12);
@@ -163,7 +183,8 @@ TEST_F(FormTest, MenuBar)
     {
         const char *name;
         const char *caption;
-    } actions[] = {{"D1", "電卓(&D)"}, {"HowtoUseHelp1", "使い方(&W)"}, {"About1", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."}};
+    } actions[] = {
+        {"D1", "電卓(&D)"}, {"HowtoUseHelp1", "使い方(&W)"}, {"About1", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."}};
     for (const auto &a : actions) {
         auto *action = form_->findChild<QAction *>(QString::fromLatin1(a.name));
         ASSERT_TRUE(action) << a.name;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class TDuctForm;
+
+// What the window remembers from one run to the next: its position, the
+// active page, the list selections, the outlet opening ratios, the sizing
+// basis and the unit system. Typed values and results are never stored.
+namespace settings {
+
+// Reads the keys one by one and applies each at once. A radio button that
+// becomes checked runs its handler (so a stored SI choice converts the
+// window's values); list selections and the page run nothing here. A value
+// outside its list or range falls back to that key's default.
+void LoadSettings(TDuctForm &form, const QString &path);
+
+// Writes every key, each by itself. On the first key that cannot be written,
+// shows the failure box "<path> に書き込めません." and returns false.
+bool SaveSettings(TDuctForm &form, const QString &path);
+
+} // namespace settings
