@@ -3,7 +3,7 @@
 //
 // Unless a case says otherwise: roughness 0.180 mm, density 1.200 kg/m³,
 // conventional units, air volume 3600 m³/h. Expected values are the worked
-// examples of the duct page's design notes, or hand calculations with the
+// examples of the duct calculations, or hand calculations with the
 // friction formula (Darcy–Weisbach, Moody's friction factor) where marked.
 #include "FormFixture.h"
 
