@@ -1,9 +1,15 @@
 #include "flow/DuctPage.h"
 
+#include "app/FieldSink.h"
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
+#include "app/Guard.h"
 #include "app/SharedControls.h"
+#include "flow/Constants.h"
+#include "flow/DuctLoss.h"
 #include "flow/DuctMaterials.h"
+#include "flow/DuctSizing.h"
+#include "numeric/NumberText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +17,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <initializer_list>
+
+namespace {
+
+// Hints of the size fields: computed by the page, or typed by the user.
+const QString CalculatedHint = QStringLiteral("計算します");
+const QString SizeInputHint = QStringLiteral("サイズを入力してください");
+
+void MoveFocusTo(QWidget *field)
+{
+    if (FocusOrder::canTakeFocus(field))
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
 
 DuctPage::DuctPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet1", focus, parent)
 {
@@ -34,15 +56,33 @@ DuctPage::DuctPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet1", f
 
     ownShared_ = SharedControls::create(Panel16, sizing_.titleBar);
     setSharedControls(&ownShared_);
-    focus_.addControls(Panel16, {Ztai_Edit, Hijy_Edit, ownShared_.TaniButton1, ownShared_.TaniButton2});
+    focus_.addControls(Panel16,
+                       {Ztai_Edit, Hijy_Edit, ownShared_.TaniButton1, ownShared_.TaniButton2});
     CheckBox1 = form::Check(sizing_.titleBar, "CheckBox1", QStringLiteral("サイズ固定"), 310, 2,
                             QStringLiteral("一辺のサイズを固定します"));
     focus_.addControls(sizing_.titleBar, {ownShared_.ssButton1, ownShared_.ssButton2, CheckBox1});
+    connectHandlers();
+}
+
+void DuctPage::connectHandlers()
+{
+    // Every handler runs inside the guard: Qt never sees an exception.
+    connect(D_Syrui, &QComboBox::activated, this,
+            [this] { app::Guarded(window(), [this] { D_SyruiChange(); }); });
+    for (QRadioButton *shape : {KakuButton, MaruButton}) {
+        connect(shape, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                app::Guarded(window(), [this] { MaruButtonClick(); });
+        });
+    }
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [this] { app::Guarded(window(), [this] { CheckBox1Click(); }); });
 }
 
 void DuctPage::buildSizingSection()
 {
-    sizing_ = addSection("Panel2", "Panel2Title", QStringLiteral("　ダクト寸法計算"), 105, 207, 168);
+    sizing_ =
+        addSection("Panel2", "Panel2Title", QStringLiteral("　ダクト寸法計算"), 105, 207, 168);
 
     QFrame *in = sizing_.left;
     Label3 = form::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label3");
@@ -76,7 +116,8 @@ void DuctPage::buildSizingSection()
 
 void DuctPage::buildLossSection()
 {
-    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　ダクト圧力損失計算"), 105, 207, 168);
+    loss_ =
+        addSection("Panel1", "Panel1Title", QStringLiteral("　ダクト圧力損失計算"), 105, 207, 168);
 
     QFrame *in = loss_.left;
     form::Label(in, QStringLiteral("風　　　量"), 8, 12);
@@ -113,15 +154,107 @@ void DuctPage::showSizingBasis()
         M_Ason->setToolTip(QStringLiteral("目標風速を入力してください"));
     } else {
         Label3->setText(QStringLiteral("目標圧損"));
-        Label9->setText(shared_->conventionalUnits() ? QStringLiteral("mmAq/m") : QStringLiteral("Pa/m"));
+        Label9->setText(shared_->conventionalUnits() ? QStringLiteral("mmAq/m")
+                                                     : QStringLiteral("Pa/m"));
         M_Ason->setToolTip(QStringLiteral("目標圧力損失を入力してください"));
     }
     Label3->adjustSize();
     Label9->adjustSize();
 }
 
-void DuctPage::DuctSizingByLoss(QLineEdit *) {}
+long double DuctPage::lossUnitFactor() const
+{
+    return flow::LossUnitFactor(shared_->conventionalUnits());
+}
 
-void DuctPage::DuctSizingByVelocity(QLineEdit *) {}
+bool DuctPage::waitsForFixedSide(const QLineEdit *sender) const
+{
+    return KakuButton->isChecked() && CheckBox1->isChecked() && sender != S_Size1;
+}
 
-void DuctPage::DuctLossFromSize(QLineEdit *) {}
+flow::DuctSizingInputs DuctPage::readSizingInputs(const QLineEdit *sender,
+                                                  long double lossUnitFactor) const
+{
+    flow::DuctSizingInputs in;
+    in.lossUnitFactor = lossUnitFactor;
+    in.flow = entry::ReadPlainNumber(S_Fryo);
+    in.roughness = entry::ReadPlainNumber(Ztai_Edit);
+    in.density = entry::ReadPlainNumber(Hijy_Edit);
+    in.target = entry::ReadPlainNumber(M_Ason);
+    in.round = MaruButton->isChecked();
+    if (!in.round && CheckBox1->isChecked() && sender == S_Size1)
+        in.fixedSide = entry::ReadPlainNumber(S_Size1);
+    return in;
+}
+
+void DuctPage::DuctSizingByLoss(QLineEdit *sender)
+{
+    const long double factor = lossUnitFactor();
+    if (waitsForFixedSide(sender)) {
+        FocusNextField();
+        return;
+    }
+    FieldSink sink(this);
+    flow::DuctSizingByLoss(readSizingInputs(sender, factor), sink);
+}
+
+void DuctPage::DuctSizingByVelocity(QLineEdit *sender)
+{
+    const long double factor = lossUnitFactor();
+    if (waitsForFixedSide(sender)) {
+        FocusNextField();
+        return;
+    }
+    FieldSink sink(this);
+    flow::DuctSizingByVelocity(readSizingInputs(sender, factor), sink);
+}
+
+void DuctPage::DuctLossFromSize(QLineEdit *sender)
+{
+    flow::DuctLossInputs in;
+    in.lossUnitFactor = lossUnitFactor();
+    in.flow = entry::ReadPlainNumber(P_Fryo);
+    in.roughness = entry::ReadPlainNumber(Ztai_Edit);
+    in.density = entry::ReadPlainNumber(Hijy_Edit);
+    // The branch follows the field, not the shape: Enter in P_SizeD always
+    // computes a round duct of the diameter shown there.
+    in.fromDiameter = sender == P_SizeD;
+    if (in.fromDiameter) {
+        in.diameter = entry::ReadPlainNumber(P_SizeD);
+    } else {
+        in.sideA = entry::ReadPlainNumber(P_Size1);
+        in.sideB = entry::ReadPlainNumber(P_Size2);
+    }
+    FieldSink sink(this);
+    flow::DuctLossFromSize(in, sink);
+}
+
+void DuctPage::D_SyruiChange()
+{
+    const long double roughness = flow::DuctMaterialRoughness(D_Syrui->currentIndex());
+    entry::WriteResult(Ztai_Edit,
+                       QString::fromStdString(num::FormatFixed(roughness, flow::ResultDecimals)));
+}
+
+void DuctPage::MaruButtonClick()
+{
+    // A round duct has no sides: the side fields and the fixed side rest
+    // (the tick and S_Size1's read-only state are kept for the rectangle),
+    // and the diameter field takes input instead.
+    const bool rectangle = KakuButton->isChecked();
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{CheckBox1, S_Size1, S_Size2, P_Size1, P_Size2})
+        w->setEnabled(rectangle);
+    for (QLineEdit *side : {S_Size1, S_Size2, P_Size1, P_Size2})
+        form::SetFieldColour(side, rectangle);
+    form::SetReadOnlyLook(P_SizeD, rectangle);
+    P_SizeD->setToolTip(rectangle ? CalculatedHint : SizeInputHint);
+}
+
+void DuctPage::CheckBox1Click()
+{
+    const bool fixedSide = CheckBox1->isChecked();
+    MoveFocusTo(fixedSide ? S_Size1 : S_Fryo);
+    form::SetReadOnlyLook(S_Size1, !fixedSide);
+    S_Size1->setToolTip(fixedSide ? SizeInputHint : CalculatedHint);
+}

@@ -9,6 +9,10 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
+namespace flow {
+struct DuctSizingInputs;
+}
+
 // The duct page (tab "ダクト計算"): sizing a duct for an air volume, and the
 // velocity and friction loss of a given duct. It is the design home of the
 // shared controls, which the window moves to other pages and back.
@@ -34,6 +38,12 @@ public:
     void DuctSizingByLoss(QLineEdit *sender);
     void DuctSizingByVelocity(QLineEdit *sender);
     void DuctLossFromSize(QLineEdit *sender);
+
+    // Option handlers: a material picked in D_Syrui writes its roughness; a
+    // shape or a fixed-side change switches which size fields take input.
+    void D_SyruiChange();
+    void MaruButtonClick();
+    void CheckBox1Click();
 
     QFrame *Panel16 = nullptr;
     QFrame *Panel19 = nullptr;
@@ -64,6 +74,14 @@ public:
 private:
     void buildSizingSection();
     void buildLossSection();
+    void connectHandlers();
+
+    // With the fixed side ticked for a rectangle, Enter outside S_Size1 only
+    // moves on to S_Size1, where the user types that side.
+    bool waitsForFixedSide(const QLineEdit *sender) const;
+    flow::DuctSizingInputs readSizingInputs(const QLineEdit *sender,
+                                            long double lossUnitFactor) const;
+    long double lossUnitFactor() const;
 
     Section sizing_;
     Section loss_;
