@@ -43,6 +43,12 @@ protected:
     void choose(Basis basis, Shape shape, bool si = false)
     {
         check<QRadioButton>(basis == Basis::Loss ? "ssButton1" : "ssButton2");
+        // A change of units converts the results shown; the markers of an
+        // earlier case are no numbers, so they go first.
+        for (const char *name : SizingResults)
+            edit(name)->clear();
+        for (const char *name : LossResults)
+            edit(name)->clear();
         check<QRadioButton>(si ? "TaniButton2" : "TaniButton1");
         check<QRadioButton>(shape == Shape::Round ? "MaruButton" : "KakuButton");
         if (shape != Shape::Round)
