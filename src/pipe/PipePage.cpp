@@ -1,15 +1,29 @@
 #include "pipe/PipePage.h"
 
+#include "app/FieldSink.h"
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
 #include "app/SharedControls.h"
+#include "flow/Constants.h"
 #include "flow/DuctPage.h"
+#include "numeric/NumberText.h"
+#include "pipe/PipeSizing.h"
 #include "pipe/PipeTables.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+
+namespace {
+
+// A table value as the roughness and density fields show it.
+QString tableText(long double value)
+{
+    return QString::fromStdString(num::FormatFixed(value, flow::ResultDecimals));
+}
+
+} // namespace
 
 PipePage::PipePage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet2", focus, parent)
 {
@@ -26,7 +40,8 @@ PipePage::PipePage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet2", f
     Ond = form::List(material, "Ond", 365, 4, 60, form::Items(pipes::WaterTemperatureItems()),
                      QStringLiteral("温度選択"));
     form::Label(material, QStringLiteral("℃"), 430, 7);
-    // The lists start without a selection; the settings choose one at start.
+    // The lists start without a choice; the settings choose one at start,
+    // before FormShow writes the roughness and density from both.
     Syrui->setCurrentIndex(-1);
     Ond->setCurrentIndex(-1);
     focus_.addControls(material, {Syrui, Ond});
@@ -39,7 +54,8 @@ PipePage::PipePage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet2", f
 
 void PipePage::buildSizingSection()
 {
-    sizing_ = addSection("Panel35", "Panel35Title", QStringLiteral("　配管寸法計算"), 105, 207, 130);
+    sizing_ =
+        addSection("Panel35", "Panel35Title", QStringLiteral("　配管寸法計算"), 105, 207, 130);
 
     QFrame *in = sizing_.left;
     Label37 = form::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label37");
@@ -65,7 +81,8 @@ void PipePage::buildSizingSection()
 
 void PipePage::buildLossSection()
 {
-    Section s = addSection("Panel36", "Panel36Title", QStringLiteral("　配管圧力損失計算"), 105, 207, 130);
+    Section s =
+        addSection("Panel36", "Panel36Title", QStringLiteral("　配管圧力損失計算"), 105, 207, 130);
 
     form::Label(s.left, QStringLiteral("流      量"), 8, 12);
     P_Ryo = form::Edit(s.left, "P_Ryo", 76, 9, 66, QStringLiteral("流量を入力してください"));
@@ -99,10 +116,47 @@ void PipePage::showSizingBasis(const DuctPage &duct)
     Label38->adjustSize();
 }
 
-void PipePage::SyruiChange() {}
+void PipePage::SyruiChange()
+{
+    // Both fields are rewritten from the tables, discarding typed values. A
+    // list without a choice ends here with the range failure; the roughness
+    // is then already written when only the temperature is missing.
+    Z_Edit->setText(tableText(pipes::PipeMaterialRoughness(Syrui->currentIndex())));
+    H_Edit->setText(tableText(pipes::WaterDensity(Ond->currentIndex())));
+}
 
-void PipePage::PipeSizingByLoss() {}
+long double PipePage::lossUnitFactor() const
+{
+    return flow::LossUnitFactor(shared_->conventionalUnits());
+}
 
-void PipePage::PipeSizingByVelocity() {}
+pipes::PipeSizingInputs PipePage::sizingInputs() const
+{
+    const long double factor = lossUnitFactor();
+    // A braced list is evaluated left to right: the fields are read in the
+    // order flow, roughness, density, target.
+    return {entry::ReadPlainNumber(S_Ryo), entry::ReadPlainNumber(Z_Edit),
+            entry::ReadPlainNumber(H_Edit), entry::ReadPlainNumber(M_AsonP), factor};
+}
 
-void PipePage::PipeLossFromSize() {}
+void PipePage::PipeSizingByLoss()
+{
+    FieldSink sink(this);
+    pipes::PipeSizingByLoss(sizingInputs(), sink);
+}
+
+void PipePage::PipeSizingByVelocity()
+{
+    FieldSink sink(this);
+    pipes::PipeSizingByVelocity(sizingInputs(), sink);
+}
+
+void PipePage::PipeLossFromSize()
+{
+    const long double factor = lossUnitFactor();
+    const pipes::PipeLossInputs in{P_Size->currentIndex(), entry::ReadPlainNumber(P_Ryo),
+                                   entry::ReadPlainNumber(Z_Edit), entry::ReadPlainNumber(H_Edit),
+                                   factor};
+    FieldSink sink(this);
+    pipes::PipeLossFromSize(in, sink);
+}

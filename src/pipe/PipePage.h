@@ -7,6 +7,10 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
+namespace pipes {
+struct PipeSizingInputs;
+}
+
 // The pipe page (tab "配管計算"): choosing the nominal size of a water pipe
 // for a flow, and the velocity and friction loss of a chosen size. The unit
 // buttons, the roughness and density captions and the basis buttons are
@@ -27,7 +31,9 @@ public:
 
     // Writes the table roughness and water density of the two lists' choices.
     void SyruiChange();
-    // Enter in S_Ryo (by basis) and in the size list P_Size.
+    // Enter in S_Ryo (by basis) and in the size list P_Size. Each reads its
+    // fields as plain numbers and writes its results only at its end, so a
+    // failure (thrown on to the key rule) changes no result field.
     void PipeSizingByLoss();
     void PipeSizingByVelocity();
     void PipeLossFromSize();
@@ -54,6 +60,11 @@ public:
 private:
     void buildSizingSection();
     void buildLossSection();
+
+    // 1 in conventional units (mmAq/m), PaPerMmAq in SI units (Pa/m).
+    long double lossUnitFactor() const;
+    // The sizing fields read as plain numbers; M_AsonP as typed.
+    pipes::PipeSizingInputs sizingInputs() const;
 
     Section sizing_;
 };
