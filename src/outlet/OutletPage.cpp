@@ -1,8 +1,11 @@
 #include "outlet/OutletPage.h"
 
+#include "app/FieldSink.h"
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
+#include "app/Guard.h"
 #include "numeric/Failure.h"
+#include "outlet/OutletCalc.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +13,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+namespace {
+
+// Hints of a size field that takes input, and of one that shows a result.
+const QString SizeHint = QStringLiteral("サイズを入力してください");
+const QString CalculatedHint = QStringLiteral("計算します");
+
+} // namespace
 
 OutletPage::OutletPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet5", focus, parent)
 {
@@ -27,11 +38,26 @@ OutletPage::OutletPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet5
     buildSizingSection();
     buildCheckSection();
     finishBands();
+    connectHandlers();
+}
+
+void OutletPage::connectHandlers()
+{
+    // The shape handler runs when either button becomes checked.
+    auto shapeChosen = [this](bool checked) {
+        if (checked)
+            app::Guarded(window(), [this] { RadioButton1Click(); });
+    };
+    connect(RadioButton1, &QRadioButton::toggled, this, shapeChosen);
+    connect(RadioButton2, &QRadioButton::toggled, this, shapeChosen);
+    connect(CheckBox2, &QCheckBox::toggled, this,
+            [this] { app::Guarded(window(), [this] { CheckBox2Click(); }); });
 }
 
 void OutletPage::buildSizingSection()
 {
-    Section s = addSection("Panel34", "Panel42", QStringLiteral("　　吹出・吸込口寸法計算"), 120, 195, 190);
+    Section s =
+        addSection("Panel34", "Panel42", QStringLiteral("　　吹出・吸込口寸法計算"), 120, 195, 190);
     CheckBox2 = form::Check(s.titleBar, "CheckBox2", QStringLiteral("サイズ固定"), 200, 2,
                             QStringLiteral("一辺のサイズを固定します"));
     focus_.addControls(s.titleBar, {CheckBox2});
@@ -64,7 +90,8 @@ void OutletPage::buildSizingSection()
 
 void OutletPage::buildCheckSection()
 {
-    Section s = addSection("Panel43", "Panel47", QStringLiteral("　　吹出・吸込口寸法確認"), 120, 195, 190);
+    Section s =
+        addSection("Panel43", "Panel47", QStringLiteral("　　吹出・吸込口寸法確認"), 120, 195, 190);
 
     form::Label(s.left, QStringLiteral("風      量"), 8, 33);
     Edit17 = form::Edit(s.left, "Edit17", 70, 30, 80);
@@ -73,15 +100,14 @@ void OutletPage::buildCheckSection()
     Edit18 = form::Edit(s.left, "Edit18", 70, 60, 80);
     form::Label(s.left, QStringLiteral("％"), 154, 63);
 
-    const QString sizeHint = QStringLiteral("サイズを入力してください");
     form::Label(s.middle, QStringLiteral("吹出・吸込口寸法"), 10, 8);
-    Edit28 = form::Edit(s.middle, "Edit28", 10, 30, 65, sizeHint);
+    Edit28 = form::Edit(s.middle, "Edit28", 10, 30, 65, SizeHint);
     form::Label(s.middle, QStringLiteral("Ｘ"), 79, 33);
-    Edit29 = form::Edit(s.middle, "Edit29", 95, 30, 65, sizeHint);
+    Edit29 = form::Edit(s.middle, "Edit29", 95, 30, 65, SizeHint);
     form::Label(s.middle, QStringLiteral("mm"), 164, 33);
     form::Label(s.middle, QStringLiteral("φ＝"), 70, 68);
     // Read-only but with the default cursor until the shape is first chosen.
-    Edit30 = form::Edit(s.middle, "Edit30", 95, 65, 65, QStringLiteral("計算します"));
+    Edit30 = form::Edit(s.middle, "Edit30", 95, 65, 65, CalculatedHint);
     Edit30->setReadOnly(true);
     form::Label(s.middle, QStringLiteral("mm"), 164, 68);
 
@@ -113,6 +139,69 @@ void OutletPage::ComboBox1Change()
     Edit18->setText(text);
 }
 
-void OutletPage::SizeOutlet(QLineEdit *) {}
+bool OutletPage::rectangular() const
+{
+    return RadioButton1->isChecked();
+}
 
-void OutletPage::CheckOutlet(QLineEdit *) {}
+void OutletPage::RadioButton1Click()
+{
+    const bool rect = rectangular();
+    CheckBox2->setEnabled(rect);
+    for (QLineEdit *side : {Edit23, Edit24, Edit28, Edit29}) {
+        side->setEnabled(rect);
+        form::SetFieldColour(side, rect);
+    }
+    // A round outlet is checked by typing its diameter into Edit30; for a
+    // rectangle Edit30 shows the equivalent diameter.
+    form::SetReadOnlyLook(Edit30, rect);
+    Edit30->setToolTip(rect ? CalculatedHint : SizeHint);
+}
+
+void OutletPage::CheckBox2Click()
+{
+    const bool fixedSide = CheckBox2->isChecked();
+    form::SetReadOnlyLook(Edit23, !fixedSide);
+    Edit23->setToolTip(fixedSide ? SizeHint : CalculatedHint);
+    (fixedSide ? Edit23 : Edit19)->setFocus(Qt::OtherFocusReason);
+}
+
+void OutletPage::SizeOutlet(QLineEdit *field)
+{
+    const bool fixedSide = rectangular() && CheckBox2->isChecked();
+    if (fixedSide && field != Edit23) {
+        // The key rule has evaluated the field; the user types the fixed
+        // side next, and Enter there sizes the outlet.
+        FocusNextField();
+        return;
+    }
+    outlet::OutletSizingInputs in;
+    in.flow = entry::ReadPlainNumber(Edit19);
+    in.velocity = entry::ReadPlainNumber(Edit26);
+    in.openingPercent = entry::ReadPlainNumber(Edit20);
+    in.round = !rectangular();
+    if (fixedSide)
+        in.fixedSide = entry::ReadPlainNumber(Edit23);
+    FieldSink sink(this);
+    outlet::SizeOutlet(in, sink);
+}
+
+void OutletPage::CheckOutlet(QLineEdit *field)
+{
+    outlet::OutletCheckInputs in;
+    in.flow = entry::ReadPlainNumber(Edit17);
+    in.openingPercent = entry::ReadPlainNumber(Edit18);
+    // The field decides, as in the duct page's diameter field: Enter in
+    // Edit30 checks a round outlet of the diameter shown there, also when it
+    // shows a rectangle's equivalent diameter (read-only, but it can take
+    // the focus).
+    in.fromDiameter = field == Edit30;
+    if (in.fromDiameter) {
+        in.diameter = entry::ReadPlainNumber(Edit30);
+    } else {
+        in.sideA = entry::ReadPlainNumber(Edit28);
+        in.sideB = entry::ReadPlainNumber(Edit29);
+    }
+    FieldSink sink(this);
+    outlet::CheckOutlet(in, sink);
+}

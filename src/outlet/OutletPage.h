@@ -28,7 +28,12 @@ public:
 
     // Shows the selected type's opening ratio in both ratio fields.
     void ComboBox1Change();
-    // Enter in Edit26/Edit23 (sizing) or Edit29/Edit30 (check).
+    // Rectangular or round outlet: which size fields take input.
+    void RadioButton1Click();
+    // Fixed side on or off: Edit23 takes the fixed side or shows a result.
+    void CheckBox2Click();
+    // Enter in Edit26/Edit23 (sizing) or Edit29/Edit30 (check), after the
+    // field was evaluated. Failures are thrown (num::Failure) to the key rule.
     void SizeOutlet(QLineEdit *field);
     void CheckOutlet(QLineEdit *field);
 
@@ -53,6 +58,8 @@ public:
 private:
     void buildSizingSection();
     void buildCheckSection();
+    void connectHandlers();
+    bool rectangular() const;
 
     std::array<int, TypeCount> OpeningRatios{75, 75, 35, 35, 60, 35, 60, 90};
 };

@@ -1,13 +1,23 @@
 #include "units/UnitsPage.h"
 
+#include "app/EntryFields.h"
+#include "app/FieldSink.h"
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
+#include "app/Guard.h"
+#include "app/MessageBoxes.h"
+#include "numeric/Failure.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
+#include <exception>
+
 namespace {
+
+// This page's own warning, for every failure of a conversion.
+const QString EnterNumberMessage = QStringLiteral("数字を入力して下さい。");
 
 constexpr int HeaderHeight = 25;
 constexpr int RowHeight = 30;
@@ -62,6 +72,19 @@ UnitsPage::UnitsPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet3",
         focus_.addControls(band, {left, right});
     }
     finishBands();
+    connectHandlers();
+}
+
+void UnitsPage::connectHandlers()
+{
+    for (int tag = 1; tag <= FieldCount; ++tag) {
+        // Typing in Edit2 leaves Edit1 as it is: only Edit2 has no change handler.
+        if (tag == 2)
+            continue;
+        QLineEdit *edit = fields_[tag];
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit] { app::Guarded(window(), [this, edit] { Edit1Change(edit); }); });
+    }
 }
 
 QLineEdit *UnitsPage::field(int tag) const
@@ -69,4 +92,41 @@ QLineEdit *UnitsPage::field(int tag) const
     return tag >= 1 && tag <= FieldCount ? fields_[tag] : nullptr;
 }
 
-void UnitsPage::ConvertUnitField(QLineEdit *) {}
+int UnitsPage::tagOf(const QLineEdit *field) const
+{
+    for (int tag = 1; tag <= FieldCount; ++tag) {
+        if (fields_[tag] == field)
+            return tag;
+    }
+    throw num::RangeError();
+}
+
+void UnitsPage::ConvertUnitField(QLineEdit *field)
+{
+    const int tag = tagOf(field);
+    QLineEdit *partner = fields_[partnerTag(tag)];
+    const QString typed = field->text();
+    const QString partnerShown = partner->text();
+    try {
+        entry::EvaluateField(field);
+        const long double value = entry::ReadPlainNumber(field);
+        entry::WriteResult(partner, QString::fromStdString(units::ConvertedText(tag, value)));
+    } catch (const std::exception &) {
+        // Both fields show what they showed before Enter. Restoring the
+        // field empties its partner again, so the partner comes last.
+        if (field->text() != typed)
+            field->setText(typed);
+        if (partner->text() != partnerShown)
+            partner->setText(partnerShown);
+        msg::ShowWarning(window(), EnterNumberMessage);
+    }
+}
+
+void UnitsPage::Edit1Change(QLineEdit *field)
+{
+    // window()->focusWidget() rather than hasFocus(): after a modal box has
+    // closed no window may be active, and hasFocus() is false then.
+    if (window()->focusWidget() != field)
+        return;
+    fields_[partnerTag(tagOf(field))]->clear();
+}
