@@ -1,12 +1,13 @@
 #include "air/AirPage.h"
 
+#include "air/Psychrometrics.h"
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
 #include "app/SharedControls.h"
-#include "air/Psychrometrics.h"
 #include "flow/Constants.h"
 #include "numeric/NumberText.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -37,9 +38,9 @@ void AirPage::buildInputBand()
                             QStringLiteral("エンタルピ")},
                            QStringLiteral("選択してください。"));
     form::Label(Panel18, QStringLiteral("＝"), 109, 70, "Label43");
-    entEdit = form::Edit(Panel18, "entEdit", 132, 70, 75,
-                         QStringLiteral("数値を入力して、ENTERキーで計算します。"),
-                         QStringLiteral("20"));
+    entEdit =
+        form::Edit(Panel18, "entEdit", 132, 70, 75,
+                   QStringLiteral("数値を入力して、ENTERキーで計算します。"), QStringLiteral("20"));
     TaniLabel = form::Label(Panel18, QStringLiteral("℃"), 220, 70, "TaniLabel");
     TaniLabel->resize(50, TaniLabel->height());
 
@@ -47,13 +48,20 @@ void AirPage::buildInputBand()
     PrGroup->setObjectName(QStringLiteral("PrGroup"));
     PrGroup->setFont(form::GothicFont(13));
     PrGroup->setGeometry(280, 4, 250, 100);
-    const QString items[3] = {QStringLiteral("標準大気圧 /mmHg"), QStringLiteral("特定大気圧  /mmHg"),
-                              QStringLiteral("特定海抜 /m")};
+    const QString items[3] = {QStringLiteral("標準大気圧 /mmHg"),
+                              QStringLiteral("特定大気圧  /mmHg"), QStringLiteral("特定海抜 /m")};
     // Items 1 and 2 line up with the pressure and altitude fields beside them.
     constexpr int ItemTop[3] = {21, 44, 68};
+    // A button group of their own keeps the items out of the unit buttons'
+    // exclusive set: a radio button outside any group is exclusive with every
+    // such button anywhere below its parent, and the unit buttons come into
+    // this band. Without it, checking "ＳＩ単位" here would try to uncheck
+    // an item, and "在来単位" would stay checked.
+    auto *itemGroup = new QButtonGroup(PrGroup);
     for (int i = 0; i < 3; ++i) {
         PrItems[i] = form::Radio(PrGroup, nullptr, items[i], 10, ItemTop[i], i == 0);
         PrItems[i]->setObjectName(QStringLiteral("PrGroupItem%1").arg(i));
+        itemGroup->addButton(PrItems[i], i);
     }
 
     // The two fields stand beside items 1 and 2, over the group's right part.
@@ -94,7 +102,8 @@ void AirPage::buildResultBand()
     auto addRow = [&](const Row &row, int top, int labelX, int fieldX, int unitX) {
         form::Label(Panel20, QString::fromUtf8(row.caption), labelX, top + 3);
         *row.field = form::Result(Panel20, row.name, fieldX, top, 100, false, hint);
-        QLabel *unit = form::Label(Panel20, QString::fromUtf8(row.unit), unitX, top + 3, row.unitName);
+        QLabel *unit =
+            form::Label(Panel20, QString::fromUtf8(row.unit), unitX, top + 3, row.unitName);
         if (row.unitLabel)
             *row.unitLabel = unit;
     };
@@ -124,7 +133,10 @@ void AirPage::entEditKeyPress() {}
 
 void AirPage::UpdateSecondPropertyUnit() {}
 
-void AirPage::SelectBoxClick() { UpdateSecondPropertyUnit(); }
+void AirPage::SelectBoxClick()
+{
+    UpdateSecondPropertyUnit();
+}
 
 void AirPage::PrGroupClick()
 {
@@ -141,8 +153,9 @@ void AirPage::PrGroupClick()
         break;
     default: {
         // Standard pressure, 760 mmHg, shown in the window's unit.
-        const long double pressure =
-            shared_->conventionalUnits() ? air::StandardPressure : air::StandardPressure * flow::KPaPerMmHg;
+        const long double pressure = shared_->conventionalUnits()
+                                         ? air::StandardPressure
+                                         : air::StandardPressure * flow::KPaPerMmHg;
         PrEdit->setText(QString::fromStdString(num::FormatGeneral15(pressure)));
         WhEdit->setText(QStringLiteral("0"));
         break;
