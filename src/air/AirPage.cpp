@@ -1,11 +1,17 @@
 #include "air/AirPage.h"
 
-#include "air/Psychrometrics.h"
+#include "air/AirStateRange.h"
+#include "air/AtmosphericPressure.h"
+#include "air/SearchLimitExceeded.h"
+#include "app/FieldSink.h"
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
+#include "app/MessageBoxes.h"
 #include "app/SharedControls.h"
 #include "flow/Constants.h"
+#include "numeric/Failure.h"
 #include "numeric/NumberText.h"
+#include "numeric/Real.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -14,6 +20,41 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// What the page says about a field it cannot read as a plain number.
+const QString EnterNumberMessage = QStringLiteral("数値を入力して下さい。");
+
+using StateProcedure = air::AirState (*)(long double, long double, long double,
+                                         const air::WarningHandler &);
+
+// The enthalpy procedure also serves a selection outside the list (none).
+bool IsEnthalpy(int selection)
+{
+    return selection < AirPage::WetBulbItem || selection > AirPage::DewPointItem;
+}
+
+StateProcedure ProcedureFor(int selection)
+{
+    switch (selection) {
+    case AirPage::WetBulbItem:
+        return air::StateFromWetBulb;
+    case AirPage::RelativeHumidityItem:
+        return air::StateFromRelativeHumidity;
+    case AirPage::HumidityRatioItem:
+        return air::StateFromHumidityRatio;
+    case AirPage::DewPointItem:
+        return air::StateFromDewPoint;
+    default:
+        return air::StateFromEnthalpy;
+    }
+}
+
+} // namespace
 
 AirPage::AirPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet4", focus, parent)
 {
@@ -129,9 +170,117 @@ void AirPage::setPressureItemText(int item, const QString &text)
     PrItems[item]->adjustSize();
 }
 
-void AirPage::entEditKeyPress() {}
+void AirPage::entEditKeyPress()
+{
+    ComputeAirState();
+}
 
-void AirPage::UpdateSecondPropertyUnit() {}
+void AirPage::ComputeAirState()
+{
+    long double dryBulb = 0.0L;
+    long double given = 0.0L;
+    try {
+        dryBulb = entry::ReadPlainNumber(D_TempEdit);
+        given = entry::ReadPlainNumber(entEdit);
+    } catch (const num::ConversionError &) {
+        showWarning(EnterNumberMessage);
+        return;
+    }
+    const int selection = SelectBox->currentIndex();
+    if (IsEnthalpy(selection) && !shared_->conventionalUnits())
+        given = (num::Real(given) / flow::KJPerKcal).value(); // kJ/kg to kcal/kg
+    ReadPressure();
+
+    // The searches warn at the moment they leave their range and go on.
+    const air::WarningHandler warn = [this](std::string_view message) {
+        showWarning(msg::FromUtf8(message));
+    };
+    air::AirState state;
+    try {
+        state = ProcedureFor(selection)(dryBulb, given, currentPressure_, warn);
+    } catch (const air::SearchLimitExceeded &refused) {
+        showWarning(QString::fromUtf8(refused.what()));
+        return;
+    }
+    if (air::AnyQuantityOutOfRange(state))
+        showWarning(QString::fromUtf8(air::OutOfRangeMessage));
+    writeResults(state);
+}
+
+void AirPage::ReadPressure()
+{
+    if (const auto pressure = chosenPressure())
+        currentPressure_ = *pressure;
+    else
+        showWarning(EnterNumberMessage);
+}
+
+std::optional<long double> AirPage::chosenPressure() const
+{
+    try {
+        switch (pressureChoice()) {
+        case 1: {
+            const num::Real typed = entry::ReadPlainNumber(PrEdit);
+            if (shared_->conventionalUnits())
+                return typed.value();                  // mmHg
+            return (typed / flow::KPaPerMmHg).value(); // kPa to mmHg
+        }
+        case 2:
+            return air::AltitudePressure(entry::ReadPlainNumber(WhEdit)); // metres
+        default:
+            return air::StandardPressure;
+        }
+    } catch (const num::ConversionError &) {
+        return std::nullopt;
+    }
+}
+
+void AirPage::showWarning(const QString &text)
+{
+    msg::ShowWarning(window(), text);
+}
+
+// Every value is known before the first field is written: a fault in a unit
+// factor then leaves all eight fields as they were.
+void AirPage::writeResults(const air::AirState &state)
+{
+    const bool conventional = shared_->conventionalUnits();
+    const num::Real enthalpy =
+        conventional ? num::Real(state.Enthalpy) : num::Real(state.Enthalpy) * flow::KJPerKcal;
+    const num::Real pressure =
+        conventional ? num::Real(state.Pressure) : num::Real(state.Pressure) * flow::KPaPerMmHg;
+    const std::array<std::pair<QLineEdit *, long double>, 8> results = {{
+        {cEdit1, state.RelativeHumidity}, // %
+        {cEdit2, state.HumidityRatio},    // kg/kg
+        {cEdit3, state.DewPoint},         // °C
+        {cEdit4, enthalpy.value()},       // kcal/kg or kJ/kg
+        {cEdit5, state.SpecificVolume},   // m³/kg
+        {cEdit6, pressure.value()},       // mmHg or kPa
+        {cEdit7, state.DryBulb},          // °C
+        {cEdit8, state.WetBulb},          // °C
+    }};
+    for (const auto &[field, value] : results)
+        entry::WriteResult(field,
+                           QString::fromStdString(num::FormatFixed(value, flow::ResultDecimals)));
+}
+
+void AirPage::UpdateSecondPropertyUnit()
+{
+    switch (SelectBox->currentIndex()) {
+    case RelativeHumidityItem:
+        TaniLabel->setText(QStringLiteral("％"));
+        break;
+    case HumidityRatioItem:
+        TaniLabel->setText(QStringLiteral("kg/kg"));
+        break;
+    case EnthalpyItem:
+        TaniLabel->setText(Label104->text()); // kcal/kg or kJ/kg, as the unit switch set it
+        break;
+    default: // wet bulb, dew point, or nothing chosen
+        TaniLabel->setText(QStringLiteral("℃"));
+        break;
+    }
+}
 
 void AirPage::SelectBoxClick()
 {
