@@ -1,18 +1,60 @@
 #include "air/AirPage.h"
 
+#include "air/AirStateRange.h"
+#include "air/AtmosphericPressure.h"
+#include "air/SearchLimitExceeded.h"
+#include "app/FieldSink.h"
 #include "app/FocusOrder.h"
 #include "app/FormControls.h"
+#include "app/MessageBoxes.h"
 #include "app/SharedControls.h"
-#include "air/Psychrometrics.h"
 #include "flow/Constants.h"
+#include "numeric/Failure.h"
 #include "numeric/NumberText.h"
+#include "numeric/Real.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// What the page says about a field it cannot read as a plain number.
+const QString EnterNumberMessage = QStringLiteral("数値を入力して下さい。");
+
+using StateProcedure = air::AirState (*)(long double, long double, long double,
+                                         const air::WarningHandler &);
+
+// The enthalpy procedure also serves a selection outside the list (none).
+bool IsEnthalpy(int selection)
+{
+    return selection < AirPage::WetBulbItem || selection > AirPage::DewPointItem;
+}
+
+StateProcedure ProcedureFor(int selection)
+{
+    switch (selection) {
+    case AirPage::WetBulbItem:
+        return air::StateFromWetBulb;
+    case AirPage::RelativeHumidityItem:
+        return air::StateFromRelativeHumidity;
+    case AirPage::HumidityRatioItem:
+        return air::StateFromHumidityRatio;
+    case AirPage::DewPointItem:
+        return air::StateFromDewPoint;
+    default:
+        return air::StateFromEnthalpy;
+    }
+}
+
+} // namespace
 
 AirPage::AirPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet4", focus, parent)
 {
@@ -37,9 +79,9 @@ void AirPage::buildInputBand()
                             QStringLiteral("エンタルピ")},
                            QStringLiteral("選択してください。"));
     form::Label(Panel18, QStringLiteral("＝"), 109, 70, "Label43");
-    entEdit = form::Edit(Panel18, "entEdit", 132, 70, 75,
-                         QStringLiteral("数値を入力して、ENTERキーで計算します。"),
-                         QStringLiteral("20"));
+    entEdit =
+        form::Edit(Panel18, "entEdit", 132, 70, 75,
+                   QStringLiteral("数値を入力して、ENTERキーで計算します。"), QStringLiteral("20"));
     TaniLabel = form::Label(Panel18, QStringLiteral("℃"), 220, 70, "TaniLabel");
     TaniLabel->resize(50, TaniLabel->height());
 
@@ -47,13 +89,20 @@ void AirPage::buildInputBand()
     PrGroup->setObjectName(QStringLiteral("PrGroup"));
     PrGroup->setFont(form::GothicFont(13));
     PrGroup->setGeometry(280, 4, 250, 100);
-    const QString items[3] = {QStringLiteral("標準大気圧 /mmHg"), QStringLiteral("特定大気圧  /mmHg"),
-                              QStringLiteral("特定海抜 /m")};
+    const QString items[3] = {QStringLiteral("標準大気圧 /mmHg"),
+                              QStringLiteral("特定大気圧  /mmHg"), QStringLiteral("特定海抜 /m")};
     // Items 1 and 2 line up with the pressure and altitude fields beside them.
     constexpr int ItemTop[3] = {21, 44, 68};
+    // A button group of their own keeps the items out of the unit buttons'
+    // exclusive set: a radio button outside any group is exclusive with every
+    // such button anywhere below its parent, and the unit buttons come into
+    // this band. Without it, checking "ＳＩ単位" here would try to uncheck
+    // an item, and "在来単位" would stay checked.
+    auto *itemGroup = new QButtonGroup(PrGroup);
     for (int i = 0; i < 3; ++i) {
         PrItems[i] = form::Radio(PrGroup, nullptr, items[i], 10, ItemTop[i], i == 0);
         PrItems[i]->setObjectName(QStringLiteral("PrGroupItem%1").arg(i));
+        itemGroup->addButton(PrItems[i], i);
     }
 
     // The two fields stand beside items 1 and 2, over the group's right part.
@@ -94,7 +143,8 @@ void AirPage::buildResultBand()
     auto addRow = [&](const Row &row, int top, int labelX, int fieldX, int unitX) {
         form::Label(Panel20, QString::fromUtf8(row.caption), labelX, top + 3);
         *row.field = form::Result(Panel20, row.name, fieldX, top, 100, false, hint);
-        QLabel *unit = form::Label(Panel20, QString::fromUtf8(row.unit), unitX, top + 3, row.unitName);
+        QLabel *unit =
+            form::Label(Panel20, QString::fromUtf8(row.unit), unitX, top + 3, row.unitName);
         if (row.unitLabel)
             *row.unitLabel = unit;
     };
@@ -120,11 +170,122 @@ void AirPage::setPressureItemText(int item, const QString &text)
     PrItems[item]->adjustSize();
 }
 
-void AirPage::entEditKeyPress() {}
+void AirPage::entEditKeyPress()
+{
+    ComputeAirState();
+}
 
-void AirPage::UpdateSecondPropertyUnit() {}
+void AirPage::ComputeAirState()
+{
+    long double dryBulb = 0.0L;
+    long double given = 0.0L;
+    try {
+        dryBulb = entry::ReadPlainNumber(D_TempEdit);
+        given = entry::ReadPlainNumber(entEdit);
+    } catch (const num::ConversionError &) {
+        showWarning(EnterNumberMessage);
+        return;
+    }
+    const int selection = SelectBox->currentIndex();
+    if (IsEnthalpy(selection) && !shared_->conventionalUnits())
+        given = (num::Real(given) / flow::KJPerKcal).value(); // kJ/kg to kcal/kg
+    ReadPressure();
 
-void AirPage::SelectBoxClick() { UpdateSecondPropertyUnit(); }
+    // The searches warn at the moment they leave their range and go on.
+    const air::WarningHandler warn = [this](std::string_view message) {
+        showWarning(msg::FromUtf8(message));
+    };
+    air::AirState state;
+    try {
+        state = ProcedureFor(selection)(dryBulb, given, currentPressure_, warn);
+    } catch (const air::SearchLimitExceeded &refused) {
+        showWarning(QString::fromUtf8(refused.what()));
+        return;
+    }
+    if (air::AnyQuantityOutOfRange(state))
+        showWarning(QString::fromUtf8(air::OutOfRangeMessage));
+    writeResults(state);
+}
+
+void AirPage::ReadPressure()
+{
+    if (const auto pressure = chosenPressure())
+        currentPressure_ = *pressure;
+    else
+        showWarning(EnterNumberMessage);
+}
+
+std::optional<long double> AirPage::chosenPressure() const
+{
+    try {
+        switch (pressureChoice()) {
+        case 1: {
+            const num::Real typed = entry::ReadPlainNumber(PrEdit);
+            if (shared_->conventionalUnits())
+                return typed.value();                  // mmHg
+            return (typed / flow::KPaPerMmHg).value(); // kPa to mmHg
+        }
+        case 2:
+            return air::AltitudePressure(entry::ReadPlainNumber(WhEdit)); // metres
+        default:
+            return air::StandardPressure;
+        }
+    } catch (const num::ConversionError &) {
+        return std::nullopt;
+    }
+}
+
+void AirPage::showWarning(const QString &text)
+{
+    msg::ShowWarning(window(), text);
+}
+
+// Every value is known before the first field is written: a fault in a unit
+// factor then leaves all eight fields as they were.
+void AirPage::writeResults(const air::AirState &state)
+{
+    const bool conventional = shared_->conventionalUnits();
+    const num::Real enthalpy =
+        conventional ? num::Real(state.Enthalpy) : num::Real(state.Enthalpy) * flow::KJPerKcal;
+    const num::Real pressure =
+        conventional ? num::Real(state.Pressure) : num::Real(state.Pressure) * flow::KPaPerMmHg;
+    const std::array<std::pair<QLineEdit *, long double>, 8> results = {{
+        {cEdit1, state.RelativeHumidity}, // %
+        {cEdit2, state.HumidityRatio},    // kg/kg
+        {cEdit3, state.DewPoint},         // °C
+        {cEdit4, enthalpy.value()},       // kcal/kg or kJ/kg
+        {cEdit5, state.SpecificVolume},   // m³/kg
+        {cEdit6, pressure.value()},       // mmHg or kPa
+        {cEdit7, state.DryBulb},          // °C
+        {cEdit8, state.WetBulb},          // °C
+    }};
+    for (const auto &[field, value] : results)
+        entry::WriteResult(field,
+                           QString::fromStdString(num::FormatFixed(value, flow::ResultDecimals)));
+}
+
+void AirPage::UpdateSecondPropertyUnit()
+{
+    switch (SelectBox->currentIndex()) {
+    case RelativeHumidityItem:
+        TaniLabel->setText(QStringLiteral("％"));
+        break;
+    case HumidityRatioItem:
+        TaniLabel->setText(QStringLiteral("kg/kg"));
+        break;
+    case EnthalpyItem:
+        TaniLabel->setText(Label104->text()); // kcal/kg or kJ/kg, as the unit switch set it
+        break;
+    default: // wet bulb, dew point, or nothing chosen
+        TaniLabel->setText(QStringLiteral("℃"));
+        break;
+    }
+}
+
+void AirPage::SelectBoxClick()
+{
+    UpdateSecondPropertyUnit();
+}
 
 void AirPage::PrGroupClick()
 {
@@ -141,8 +302,9 @@ void AirPage::PrGroupClick()
         break;
     default: {
         // Standard pressure, 760 mmHg, shown in the window's unit.
-        const long double pressure =
-            shared_->conventionalUnits() ? air::StandardPressure : air::StandardPressure * flow::KPaPerMmHg;
+        const long double pressure = shared_->conventionalUnits()
+                                         ? air::StandardPressure
+                                         : air::StandardPressure * flow::KPaPerMmHg;
         PrEdit->setText(QString::fromStdString(num::FormatGeneral15(pressure)));
         WhEdit->setText(QStringLiteral("0"));
         break;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "air/AirState.h"
+#include "air/Psychrometrics.h"
 #include "app/CalcPage.h"
+
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -24,8 +28,24 @@ public:
     int pressureChoice() const;
     void setPressureItemText(int item, const QString &text);
 
+    // SelectBox items: which second property entEdit holds.
+    enum SecondProperty {
+        WetBulbItem,
+        RelativeHumidityItem,
+        HumidityRatioItem,
+        DewPointItem,
+        EnthalpyItem
+    };
+
     // Enter in entEdit: computes the state.
     void entEditKeyPress();
+    // Reads the inputs, completes the state, checks it against the ranges of
+    // the model and writes the eight results. A floating-point fault passes
+    // to the caller and leaves every result field as it was.
+    void ComputeAirState();
+    // Sets the pressure of the next calculation from the pressure choice;
+    // keeps the previous one, with a warning, when the field is unreadable.
+    void ReadPressure();
     // Caption of TaniLabel from the SelectBox choice.
     void UpdateSecondPropertyUnit();
     void SelectBoxClick();
@@ -56,4 +76,14 @@ public:
 private:
     void buildInputBand();
     void buildResultBand();
+
+    // The pressure of the chosen item, mmHg; empty when its field cannot be
+    // read or the altitude lies beyond the pressure law.
+    std::optional<long double> chosenPressure() const;
+    void showWarning(const QString &text);
+    void writeResults(const air::AirState &state);
+
+    // CurrentPressure, mmHg: standard at start, then what the last
+    // calculation read.
+    long double currentPressure_ = air::StandardPressure;
 };
