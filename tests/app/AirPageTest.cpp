@@ -201,8 +201,9 @@ TEST_F(AirPageTest, PressureComesFromTheChosenItem)
         compute("30", "50");
         const air::AirState expected = air::StateFromRelativeHumidity(30, 50, c.pressure, {});
         EXPECT_EQ(results(), ShownState(expected, c.si));
-        if (c.shown)
+        if (c.shown) {
             EXPECT_EQ(text("cEdit6"), QString::fromUtf8(c.shown));
+        }
         EXPECT_TRUE(boxes_.empty()) << describe(boxes_.take());
     }
 }

@@ -3,6 +3,7 @@
 
 #include "eval/Evaluator.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QRadioButton>
 
@@ -127,64 +128,76 @@ TEST_F(FormTest, OpeningRatioIsStoredAsTypedBeforeEvaluation)
 // changed.
 TEST_F(FormTest, BadInputInEveryField)
 {
-    const QString checkValue = QString::fromStdString(warningBox("数値を確認してください。"));
-    const QString checkCalc = QString::fromStdString(warningBox("数値を確認して下さい。"));
-    const struct
+    const std::string checkValue = warningBox("数値を確認してください。");
+    const std::string checkCalc = warningBox("数値を確認して下さい。");
+    const std::string enterNumber = warningBox("数値を入力して下さい。");
+    const std::string enterDigits = warningBox("数字を入力して下さい。");
+    const std::string none;
+    const std::string ratio = "ratio"; // the failure box naming the text
+    struct Field
     {
         int page;
         const char *field;
+        const char *check; // a control to check first, making the field writable
+        const std::string &box;
         const char *focusAfter; // nullptr: stays in the field
-        bool ratio;             // opening-ratio field: the failure box names the text
-        bool calculation;       // the field starts a calculation
-    } fields[] = {
-        {TDuctForm::DuctPageIndex, "Ztai_Edit", nullptr, false, false},
-        {TDuctForm::DuctPageIndex, "Hijy_Edit", nullptr, false, false},
-        {TDuctForm::DuctPageIndex, "M_Ason", nullptr, false, false},
-        {TDuctForm::DuctPageIndex, "S_Fryo", nullptr, false, true},
-        {TDuctForm::DuctPageIndex, "P_Fryo", nullptr, false, false},
-        {TDuctForm::DuctPageIndex, "P_Size1", nullptr, false, false},
-        {TDuctForm::DuctPageIndex, "P_Size2", nullptr, false, true},
-        {TDuctForm::OutletPageIndex, "Edit19", nullptr, false, false},
-        {TDuctForm::OutletPageIndex, "Edit20", nullptr, true, false},
-        {TDuctForm::OutletPageIndex, "Edit26", nullptr, false, true},
-        {TDuctForm::OutletPageIndex, "Edit17", nullptr, false, false},
-        {TDuctForm::OutletPageIndex, "Edit18", nullptr, true, false},
-        {TDuctForm::OutletPageIndex, "Edit28", nullptr, false, false},
-        {TDuctForm::OutletPageIndex, "Edit29", nullptr, false, true},
-        {TDuctForm::PipePageIndex, "Z_Edit", nullptr, false, false},
-        {TDuctForm::PipePageIndex, "H_Edit", nullptr, false, false},
-        {TDuctForm::PipePageIndex, "M_AsonP", nullptr, false, false},
-        {TDuctForm::PipePageIndex, "S_Ryo", nullptr, false, true},
-        {TDuctForm::PipePageIndex, "P_Ryo", nullptr, false, false},
-        {TDuctForm::AirPageIndex, "D_TempEdit", nullptr, false, false},
+    };
+    const Field fields[] = {
+        {TDuctForm::DuctPageIndex, "Ztai_Edit", nullptr, checkValue, nullptr},
+        {TDuctForm::DuctPageIndex, "Hijy_Edit", nullptr, checkValue, nullptr},
+        {TDuctForm::DuctPageIndex, "M_Ason", nullptr, checkValue, nullptr},
+        {TDuctForm::DuctPageIndex, "S_Fryo", nullptr, checkCalc, nullptr},
+        {TDuctForm::DuctPageIndex, "S_Size1", "CheckBox1", checkCalc, nullptr},
+        {TDuctForm::DuctPageIndex, "P_Fryo", nullptr, checkValue, nullptr},
+        {TDuctForm::DuctPageIndex, "P_Size1", nullptr, checkValue, nullptr},
+        {TDuctForm::DuctPageIndex, "P_Size2", nullptr, checkCalc, nullptr},
+        {TDuctForm::DuctPageIndex, "P_SizeD", "MaruButton", checkCalc, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit19", nullptr, checkValue, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit20", nullptr, ratio, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit26", nullptr, checkCalc, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit23", "CheckBox2", checkCalc, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit17", nullptr, checkValue, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit18", nullptr, ratio, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit28", nullptr, checkValue, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit29", nullptr, checkCalc, nullptr},
+        {TDuctForm::OutletPageIndex, "Edit30", "RadioButton2", checkCalc, nullptr},
+        {TDuctForm::PipePageIndex, "Z_Edit", nullptr, checkValue, nullptr},
+        {TDuctForm::PipePageIndex, "H_Edit", nullptr, checkValue, nullptr},
+        {TDuctForm::PipePageIndex, "M_AsonP", nullptr, checkValue, nullptr},
+        {TDuctForm::PipePageIndex, "S_Ryo", nullptr, checkCalc, nullptr},
+        {TDuctForm::PipePageIndex, "P_Ryo", nullptr, checkValue, nullptr},
+        {TDuctForm::AirPageIndex, "D_TempEdit", nullptr, checkValue, nullptr},
+        {TDuctForm::AirPageIndex, "entEdit", nullptr, enterNumber, nullptr},
+        {TDuctForm::AirPageIndex, "PrEdit", "PrGroupItem1", none, "entEdit"},
+        {TDuctForm::AirPageIndex, "WhEdit", "PrGroupItem2", none, "entEdit"},
+        {TDuctForm::UnitsPageIndex, "Edit1", nullptr, enterDigits, nullptr},
+        {TDuctForm::UnitsPageIndex, "Edit2", nullptr, enterDigits, nullptr},
+        {TDuctForm::UnitsPageIndex, "Edit13", nullptr, enterDigits, nullptr},
+        {TDuctForm::UnitsPageIndex, "Edit16", nullptr, enterDigits, nullptr},
     };
     const QString inputs[] = {
-        QString(),
-        QStringLiteral("   "),
-        QStringLiteral("abc"),
-        QStringLiteral("1/0"),
-        QStringLiteral("1E5000"),
-        QString(100000, QLatin1Char('(')),
-        QStringLiteral("\t\x01\x7f"),
-        QStringLiteral("風量のない式"),
-        QStringLiteral("<b>1</b>"),
+        QString(), QStringLiteral("   "), QStringLiteral("abc"), QStringLiteral("1/0"),
+        QStringLiteral("1E5000"), QString(100000, QLatin1Char('(')), QStringLiteral("\t\x01\x7f"),
+        QStringLiteral("風量のない式"), QStringLiteral("<b>1</b>"),
     };
     for (const auto &f : fields) {
+        showPage(f.page);
+        if (f.check)
+            static_cast<QAbstractButton *>(find(f.check))->setChecked(true);
+        boxes_.take();
         for (const QString &input : inputs) {
             SCOPED_TRACE(std::string(f.field) + " <- " + input.left(20).toStdString());
-            showPage(f.page);
             type(f.field, input);
             const auto before = allFieldTexts();
             pressEnter(f.field);
             const auto seen = boxes_.take();
-            ASSERT_EQ(seen.size(), 1) << describe(seen);
-            if (f.ratio) {
+            if (&f.box == &ratio) {
+                ASSERT_EQ(seen.size(), 1) << describe(seen);
                 EXPECT_EQ(seen[0].caption, QStringLiteral("Zefra"));
                 EXPECT_TRUE(seen[0].text.endsWith(QStringLiteral("' は整数ではありません.")) ||
                             seen[0].text.endsWith(QStringLiteral("…")));
             } else {
-                EXPECT_EQ(QString::fromStdString(describe(seen)),
-                          f.calculation ? checkCalc : checkValue);
+                EXPECT_EQ(describe(seen), f.box);
             }
             EXPECT_EQ(allFieldTexts(), before);
             EXPECT_EQ(focused(), QString::fromLatin1(f.focusAfter ? f.focusAfter : f.field));
