@@ -29,7 +29,7 @@ PipePage::PipePage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet2", f
 {
     Panel5 = addBand("Panel5", 30);
     Z_Edit = form::Edit(Panel5, "Z_Edit", 65, 3, 50);
-    H_Edit = form::Edit(Panel5, "H_Edit", 215, 3, 55);
+    H_Edit = form::Edit(Panel5, "H_Edit", 215, 3, 58);
     focus_.addControls(Panel5, {Z_Edit, H_Edit});
 
     QFrame *material = addBand("Panel33", 30);
@@ -121,8 +121,8 @@ void PipePage::SyruiChange()
     // Both fields are rewritten from the tables, discarding typed values. A
     // list without a choice ends here with the range failure; the roughness
     // is then already written when only the temperature is missing.
-    Z_Edit->setText(tableText(pipes::PipeMaterialRoughness(Syrui->currentIndex())));
-    H_Edit->setText(tableText(pipes::WaterDensity(Ond->currentIndex())));
+    entry::WriteResult(Z_Edit, tableText(pipes::PipeMaterialRoughness(Syrui->currentIndex())));
+    entry::WriteResult(H_Edit, tableText(pipes::WaterDensity(Ond->currentIndex())));
 }
 
 long double PipePage::lossUnitFactor() const
