@@ -187,18 +187,11 @@ flow::DuctSizingInputs DuctPage::readSizingInputs(const QLineEdit *sender,
     return in;
 }
 
-void DuctPage::DuctSizingByLoss(QLineEdit *sender)
-{
-    const long double factor = lossUnitFactor();
-    if (waitsForFixedSide(sender)) {
-        FocusNextField();
-        return;
-    }
-    FieldSink sink(this);
-    flow::DuctSizingByLoss(readSizingInputs(sender, factor), sink);
-}
+void DuctPage::DuctSizingByLoss(QLineEdit *sender) { size(sender, flow::DuctSizingByLoss); }
 
-void DuctPage::DuctSizingByVelocity(QLineEdit *sender)
+void DuctPage::DuctSizingByVelocity(QLineEdit *sender) { size(sender, flow::DuctSizingByVelocity); }
+
+void DuctPage::size(QLineEdit *sender, SizingRoutine routine)
 {
     const long double factor = lossUnitFactor();
     if (waitsForFixedSide(sender)) {
@@ -206,7 +199,7 @@ void DuctPage::DuctSizingByVelocity(QLineEdit *sender)
         return;
     }
     FieldSink sink(this);
-    flow::DuctSizingByVelocity(readSizingInputs(sender, factor), sink);
+    routine(readSizingInputs(sender, factor), sink);
 }
 
 void DuctPage::DuctLossFromSize(QLineEdit *sender)

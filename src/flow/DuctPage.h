@@ -2,6 +2,7 @@
 
 #include "app/CalcPage.h"
 #include "app/SharedControls.h"
+#include "numeric/ResultSink.h"
 
 class QCheckBox;
 class QComboBox;
@@ -78,6 +79,9 @@ private:
 
     // With the fixed side ticked for a rectangle, Enter outside S_Size1 only
     // moves on to S_Size1, where the user types that side.
+    using SizingRoutine = void (*)(const flow::DuctSizingInputs &, num::ResultSink &);
+    // Both bases: the fixed-side rule, then the routine with the page's inputs.
+    void size(QLineEdit *sender, SizingRoutine routine);
     bool waitsForFixedSide(const QLineEdit *sender) const;
     flow::DuctSizingInputs readSizingInputs(const QLineEdit *sender,
                                             long double lossUnitFactor) const;
