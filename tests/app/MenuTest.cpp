@@ -62,12 +62,14 @@ TEST_F(FormTest, HelpOpensTheShippedDocument)
 TEST_F(FormTest, AboutBox)
 {
     QString product, version;
+    bool hasIcon = false;
     QTimer::singleShot(0, [&] {
         QWidget *box = QApplication::activeModalWidget();
         if (!box)
             return;
         product = box->findChild<QLabel *>(QStringLiteral("ProductName"))->text();
         version = box->findChild<QLabel *>(QStringLiteral("Version"))->text();
+        hasIcon = !box->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull();
     });
     action(*form_, "About1")->trigger();
     const auto seen = boxes_.take();
@@ -76,6 +78,8 @@ TEST_F(FormTest, AboutBox)
     EXPECT_EQ(seen[0].objectName, QStringLiteral("AboutBox"));
     EXPECT_EQ(product, QStringLiteral("Zefra"));
     EXPECT_EQ(version, QStringLiteral("Version 5.0"));
+    EXPECT_TRUE(hasIcon);
+    EXPECT_FALSE(form_->windowIcon().isNull());
 }
 
 // An exception that escapes an event handler reaches the failure box and
