@@ -187,9 +187,15 @@ flow::DuctSizingInputs DuctPage::readSizingInputs(const QLineEdit *sender,
     return in;
 }
 
-void DuctPage::DuctSizingByLoss(QLineEdit *sender) { size(sender, flow::DuctSizingByLoss); }
+void DuctPage::DuctSizingByLoss(QLineEdit *sender)
+{
+    size(sender, flow::DuctSizingByLoss);
+}
 
-void DuctPage::DuctSizingByVelocity(QLineEdit *sender) { size(sender, flow::DuctSizingByVelocity); }
+void DuctPage::DuctSizingByVelocity(QLineEdit *sender)
+{
+    size(sender, flow::DuctSizingByVelocity);
+}
 
 void DuctPage::size(QLineEdit *sender, SizingRoutine routine)
 {

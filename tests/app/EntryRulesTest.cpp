@@ -176,9 +176,15 @@ TEST_F(FormTest, BadInputInEveryField)
         {TDuctForm::UnitsPageIndex, "Edit16", nullptr, enterDigits, nullptr},
     };
     const QString inputs[] = {
-        QString(), QStringLiteral("   "), QStringLiteral("abc"), QStringLiteral("1/0"),
-        QStringLiteral("1E5000"), QString(100000, QLatin1Char('(')), QStringLiteral("\t\x01\x7f"),
-        QStringLiteral("風量のない式"), QStringLiteral("<b>1</b>"),
+        QString(),
+        QStringLiteral("   "),
+        QStringLiteral("abc"),
+        QStringLiteral("1/0"),
+        QStringLiteral("1E5000"),
+        QString(100000, QLatin1Char('(')),
+        QStringLiteral("\t\x01\x7f"),
+        QStringLiteral("風量のない式"),
+        QStringLiteral("<b>1</b>"),
     };
     for (const auto &f : fields) {
         showPage(f.page);
