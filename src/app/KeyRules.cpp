@@ -5,6 +5,7 @@
 #include "app/EntryFields.h"
 #include "app/Guard.h"
 #include "app/MessageBoxes.h"
+#include "flow/Constants.h"
 #include "flow/DuctPage.h"
 #include "numeric/NumberParse.h"
 #include "outlet/OutletPage.h"
@@ -24,7 +25,7 @@ namespace {
 // Message of the fields that only prepare a value.
 const QString CheckValueMessage = QStringLiteral("数値を確認してください。");
 // Message of the fields that start a calculation (written with 下さい).
-const QString CheckCalculationMessage = QStringLiteral("数値を確認して下さい。");
+const QString CheckCalculationMessage = QString::fromUtf8(flow::CheckValuesMessage);
 
 using Widgets = std::initializer_list<QWidget *>;
 

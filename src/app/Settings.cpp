@@ -23,8 +23,7 @@ namespace settings {
 namespace {
 
 // Defaults of the keys that have one.
-constexpr int DefaultOutletType = 0; // "VHS"
-constexpr int DefaultOpeningRatio[OutletPage::TypeCount] = {75, 75, 35, 35, 60, 35, 60, 90};
+constexpr int DefaultOutletType = 0;       // "VHS"
 constexpr int DefaultDuctMaterial = 5;     // "亜鉛鉄板（板状で縦方向に継目）"
 constexpr int DefaultSecondProperty = 0;   // "湿球温度"
 constexpr int DefaultPipeMaterial = 2;     // "錆びた鋼管"
@@ -125,8 +124,9 @@ void LoadSettings(TDuctForm &form, const QString &path)
     select(outlets.ComboBox1, file.index("AG", "VHS", OutletPage::TypeCount, DefaultOutletType));
     for (int i = 0; i < OutletPage::TypeCount; ++i) {
         const std::string key = "Kaiko" + std::to_string(i);
-        outlets.setOpeningRatio(i,
-                                file.integer("AG", key.c_str()).value_or(DefaultOpeningRatio[i]));
+        outlets.setOpeningRatio(
+            i, file.integer("AG", key.c_str())
+                   .value_or(OutletPage::DefaultOpeningRatios[static_cast<size_t>(i)]));
     }
     select(form.duct()->D_Syrui,
            file.index("Duct", "DStyle", form.duct()->D_Syrui->count(), DefaultDuctMaterial));

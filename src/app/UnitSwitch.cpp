@@ -18,9 +18,6 @@ namespace units {
 
 namespace {
 
-// Index of "エンタルピ" in SelectBox.
-constexpr int EnthalpySelection = 4;
-
 struct Factors
 {
     num::Real loss;
@@ -83,7 +80,7 @@ void SwitchUnitSystem(TDuctForm &form)
 
     air.setPressureItemText(0, QStringLiteral("標準大気圧 /") + air.Label107->text());
     air.setPressureItemText(1, QStringLiteral("特定大気圧 /") + air.Label107->text());
-    const bool enthalpyGiven = air.SelectBox->currentIndex() == EnthalpySelection;
+    const bool enthalpyGiven = air.SelectBox->currentIndex() == AirPage::EnthalpyItem;
     if (enthalpyGiven)
         setCaption(air.TaniLabel, air.Label104->text());
 

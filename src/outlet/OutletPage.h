@@ -18,6 +18,10 @@ class OutletPage : public CalcPage
 
 public:
     static constexpr int TypeCount = 8;
+    // Opening ratios of a first start, % ("VHS", "HS", "OAG", "EAG", "RAG",
+    // "SEG", "DG", "排煙口").
+    static constexpr std::array<int, TypeCount> DefaultOpeningRatios{75, 75, 35, 35,
+                                                                     60, 35, 60, 90};
 
     explicit OutletPage(FocusOrder &focus, QWidget *parent = nullptr);
 
@@ -61,5 +65,5 @@ private:
     void connectHandlers();
     bool rectangular() const;
 
-    std::array<int, TypeCount> OpeningRatios{75, 75, 35, 35, 60, 35, 60, 90};
+    std::array<int, TypeCount> OpeningRatios = DefaultOpeningRatios;
 };
