@@ -7,11 +7,14 @@
 
 namespace entry {
 
+std::string FieldText(const QLineEdit *field)
+{
+    return field->text().toStdString();
+}
+
 void EvaluateField(QLineEdit *field)
 {
-    const QByteArray text = field->text().toUtf8();
-    const long double value =
-        Evaluate(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+    const long double value = Evaluate(FieldText(field));
     field->setText(QString::fromStdString(num::FormatGeneral15(value)));
 }
 

@@ -1,5 +1,6 @@
 #include "app/FieldSink.h"
 
+#include "app/EntryFields.h"
 #include "app/MessageBoxes.h"
 #include "numeric/NumberParse.h"
 
@@ -25,9 +26,7 @@ namespace entry {
 
 long double ReadPlainNumber(const QLineEdit *field)
 {
-    const QByteArray text = field->text().toUtf8();
-    return num::ParsePlainNumber(
-        std::string_view(text.constData(), static_cast<size_t>(text.size())));
+    return num::ParsePlainNumber(FieldText(field));
 }
 
 void WriteResult(QLineEdit *field, const QString &text)

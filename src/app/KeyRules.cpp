@@ -113,9 +113,7 @@ void KeyRules::Ztai_EditKeyPress(QWidget *sender)
     if (sender == out.Edit20 || sender == out.Edit18) {
         // The ratio is stored as typed, before any evaluation; a text that is
         // no whole number ends here with the failure box.
-        const QByteArray typed = static_cast<QLineEdit *>(sender)->text().toUtf8();
-        const int ratio = num::ParseWholeNumber(
-            std::string_view(typed.constData(), static_cast<size_t>(typed.size())));
+        const int ratio = num::ParseWholeNumber(entry::FieldText(static_cast<QLineEdit *>(sender)));
         out.setOpeningRatio(out.ComboBox1->currentIndex(), ratio);
     }
     EvaluateAndAdvance(sender);
