@@ -15,7 +15,7 @@ flow::DuctSizingInputs ordinaryDuct(long double target, bool round,
 }
 
 void runSizing(benchmark::State &state,
-               void (*routine)(const flow::DuctSizingInputs &, num::ResultSink &),
+               void (*routine)(const flow::DuctSizingInputs &, numeric::ResultSink &),
                const flow::DuctSizingInputs &in)
 {
     flow::ScopedFlowMedium air(flow::DuctPageIndex);

@@ -10,9 +10,9 @@ namespace {
 
 void evaluateText(benchmark::State &state, const std::string &text)
 {
-    VariableTable variables;
+    eval::VariableTable variables;
     for (auto _ : state)
-        benchmark::DoNotOptimize(Evaluate(text, variables));
+        benchmark::DoNotOptimize(eval::Evaluate(text, variables));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                             static_cast<int64_t>(text.size()));
 }

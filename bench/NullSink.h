@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 // Takes the results of a calculation and keeps the compiler from dropping them.
-class NullSink : public num::ResultSink
+class NullSink : public numeric::ResultSink
 {
 public:
     void write(std::string_view field, const std::string &text) override

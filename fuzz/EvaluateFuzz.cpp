@@ -41,15 +41,15 @@ bool isWholeUtf8(std::string_view s)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
-    VariableTable variables;
+    eval::VariableTable variables;
     try {
-        if (!std::isfinite(Evaluate(text, variables)))
+        if (!std::isfinite(eval::Evaluate(text, variables)))
             std::abort();
-    } catch (const EEValError &e) {
+    } catch (const eval::EEValError &e) {
         // The quoted context never cuts a character of a well-formed text.
         if (isWholeUtf8(text) && !isWholeUtf8(e.what()))
             std::abort();
-    } catch (const num::Failure &) {
+    } catch (const numeric::Failure &) {
     }
     return 0;
 }

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the settings-file reader as a file, and checks
 // that the reader and the single-key edit agree: after a key is set in the
 // text, it reads back as set and every other key reads as before.
-#include "app/IniEdit.h"
-#include "app/IniFile.h"
+#include "app/settings/IniEdit.h"
+#include "app/settings/IniFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -72,19 +72,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     std::optional<std::string> before[std::size(kKeys)];
     for (std::size_t i = 0; i < std::size(kKeys); ++i) {
-        before[i] = ini::ReadString(original, kKeys[i].section, kKeys[i].key);
+        before[i] = app::settings::ReadString(original, kKeys[i].section, kKeys[i].key);
         if (before[i] && before[i]->size() > 1023)
             std::abort();
-        (void)ini::ReadInteger(original, kKeys[i].section, kKeys[i].key, 0);
+        (void)app::settings::ReadInteger(original, kKeys[i].section, kKeys[i].key, 0);
     }
 
     // Set the first key of the table with the text edit the writer uses.
     const std::string edited = scratchFile(1);
-    writeFile(edited, ini::WithKeySet(text, kKeys[0].section, kKeys[0].key, "123"));
-    if (ini::ReadInteger(edited, kKeys[0].section, kKeys[0].key, -1) != 123)
+    writeFile(edited, app::settings::WithKeySet(text, kKeys[0].section, kKeys[0].key, "123"));
+    if (app::settings::ReadInteger(edited, kKeys[0].section, kKeys[0].key, -1) != 123)
         std::abort();
     for (std::size_t i = 1; i < std::size(kKeys); ++i) {
-        if (ini::ReadString(edited, kKeys[i].section, kKeys[i].key) != before[i])
+        if (app::settings::ReadString(edited, kKeys[i].section, kKeys[i].key) != before[i])
             std::abort();
     }
     return 0;

@@ -16,16 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     std::optional<long double> plain;
     try {
-        plain = num::ParsePlainNumber(text);
+        plain = numeric::ParsePlainNumber(text);
         if (!std::isfinite(*plain))
             std::abort();
-    } catch (const num::ConversionError &) {
+    } catch (const numeric::ConversionError &) {
     }
     try {
-        const std::int32_t whole = num::ParseWholeNumber(text);
+        const std::int32_t whole = numeric::ParseWholeNumber(text);
         if (!plain || *plain != static_cast<long double>(whole))
             std::abort();
-    } catch (const num::ConversionError &) {
+    } catch (const numeric::ConversionError &) {
     }
     return 0;
 }

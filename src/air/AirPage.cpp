@@ -3,15 +3,15 @@
 #include "air/AirStateRange.h"
 #include "air/AtmosphericPressure.h"
 #include "air/SearchLimitExceeded.h"
-#include "app/FieldSink.h"
-#include "app/FocusOrder.h"
-#include "app/FormControls.h"
-#include "app/MessageBoxes.h"
-#include "app/SharedControls.h"
-#include "flow/Constants.h"
+#include "app/ui/FieldSink.h"
+#include "app/ui/FocusOrder.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/MessageBoxes.h"
+#include "app/ui/SharedControls.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
+#include "numeric/Units.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -182,13 +182,13 @@ void AirPage::ComputeAirState()
     try {
         dryBulb = entry::ReadPlainNumber(D_TempEdit);
         given = entry::ReadPlainNumber(entEdit);
-    } catch (const num::ConversionError &) {
+    } catch (const numeric::ConversionError &) {
         showWarning(EnterNumberMessage);
         return;
     }
     const int selection = SelectBox->currentIndex();
     if (IsEnthalpy(selection) && !shared_->conventionalUnits())
-        given = (num::Real(given) / flow::KJPerKcal).value(); // kJ/kg to kcal/kg
+        given = (numeric::Real(given) / numeric::KJPerKcal).value(); // kJ/kg to kcal/kg
     ReadPressure();
 
     // The searches warn at the moment they leave their range and go on.
@@ -220,17 +220,17 @@ std::optional<long double> AirPage::chosenPressure() const
     try {
         switch (pressureChoice()) {
         case 1: {
-            const num::Real typed = entry::ReadPlainNumber(PrEdit);
+            const numeric::Real typed = entry::ReadPlainNumber(PrEdit);
             if (shared_->conventionalUnits())
-                return typed.value();                  // mmHg
-            return (typed / flow::KPaPerMmHg).value(); // kPa to mmHg
+                return typed.value();                     // mmHg
+            return (typed / numeric::KPaPerMmHg).value(); // kPa to mmHg
         }
         case 2:
             return air::AltitudePressure(entry::ReadPlainNumber(WhEdit)); // metres
         default:
             return air::StandardPressure;
         }
-    } catch (const num::ConversionError &) {
+    } catch (const numeric::ConversionError &) {
         return std::nullopt;
     }
 }
@@ -245,10 +245,12 @@ void AirPage::showWarning(const QString &text)
 void AirPage::writeResults(const air::AirState &state)
 {
     const bool conventional = shared_->conventionalUnits();
-    const num::Real enthalpy =
-        conventional ? num::Real(state.Enthalpy) : num::Real(state.Enthalpy) * flow::KJPerKcal;
-    const num::Real pressure =
-        conventional ? num::Real(state.Pressure) : num::Real(state.Pressure) * flow::KPaPerMmHg;
+    const numeric::Real enthalpy = conventional
+                                       ? numeric::Real(state.Enthalpy)
+                                       : numeric::Real(state.Enthalpy) * numeric::KJPerKcal;
+    const numeric::Real pressure = conventional
+                                       ? numeric::Real(state.Pressure)
+                                       : numeric::Real(state.Pressure) * numeric::KPaPerMmHg;
     const std::array<std::pair<QLineEdit *, long double>, 8> results = {{
         {cEdit1, state.RelativeHumidity}, // %
         {cEdit2, state.HumidityRatio},    // kg/kg
@@ -260,8 +262,8 @@ void AirPage::writeResults(const air::AirState &state)
         {cEdit8, state.WetBulb},          // °C
     }};
     for (const auto &[field, value] : results)
-        entry::WriteResult(field,
-                           QString::fromStdString(num::FormatFixed(value, flow::ResultDecimals)));
+        entry::WriteResult(
+            field, QString::fromStdString(numeric::FormatFixed(value, numeric::ResultDecimals)));
 }
 
 void AirPage::UpdateSecondPropertyUnit()
@@ -304,8 +306,8 @@ void AirPage::PrGroupClick()
         // Standard pressure, 760 mmHg, shown in the window's unit.
         const long double pressure = shared_->conventionalUnits()
                                          ? air::StandardPressure
-                                         : air::StandardPressure * flow::KPaPerMmHg;
-        PrEdit->setText(QString::fromStdString(num::FormatGeneral15(pressure)));
+                                         : air::StandardPressure * numeric::KPaPerMmHg;
+        PrEdit->setText(QString::fromStdString(numeric::FormatGeneral15(pressure)));
         WhEdit->setText(QStringLiteral("0"));
         break;
     }

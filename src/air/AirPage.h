@@ -2,7 +2,7 @@
 
 #include "air/AirState.h"
 #include "air/Psychrometrics.h"
-#include "app/CalcPage.h"
+#include "app/ui/CalcPage.h"
 
 #include <optional>
 

@@ -7,10 +7,10 @@ namespace air {
 
 std::optional<long double> AltitudePressure(long double altitude)
 {
-    const num::Real base = 1 - AltitudeCoefficient * num::Real(altitude);
+    const numeric::Real base = 1 - AltitudeCoefficient * numeric::Real(altitude);
     if (base <= 0)
         return std::nullopt;
-    return (StandardPressure * num::Exp(AltitudeExponent * num::Ln(base))).value();
+    return (StandardPressure * numeric::Exp(AltitudeExponent * numeric::Ln(base))).value();
 }
 
 } // namespace air

@@ -7,12 +7,12 @@ namespace air {
 
 namespace {
 
-using num::Real;
+using numeric::Real;
 
 Real Pow10(Real y)
 {
-    static const Real ln10 = num::Ln(10);
-    return num::Exp(y * ln10);
+    static const Real ln10 = numeric::Ln(10);
+    return numeric::Exp(y * ln10);
 }
 
 void Warn(const WarningHandler &warn)
@@ -34,12 +34,12 @@ Real Saturation(Real t, Real P)
     Real e;
     if (t >= 0) {
         const Real rise = 1 - inverse; // 1 − T1/T
-        e = 10.79586L * rise - 5.02808L * num::Log10(ratio) +
+        e = 10.79586L * rise - 5.02808L * numeric::Log10(ratio) +
             1.50474e-4L * (1 - Pow10(-8.29692L * (ratio - 1))) +
             0.42873e-3L * (Pow10(4.76955L * rise) - 1) - 2.2195983L;
     } else {
-        e = -9.096936L * (inverse - 1) - 3.56654L * num::Log10(inverse) + 0.876817L * (1 - ratio) -
-            2.2195983L;
+        e = -9.096936L * (inverse - 1) - 3.56654L * numeric::Log10(inverse) +
+            0.876817L * (1 - ratio) - 2.2195983L;
     }
     return enhancement * StandardPressure * Pow10(e);
 }

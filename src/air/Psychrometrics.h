@@ -8,8 +8,8 @@
 // The moist-air model: saturation pressure, the wet-bulb and dew-point
 // searches, and the completion of a state point from the dry bulb and one
 // second property. Conventional units throughout: °C, mmHg, kcal/kg, kg/kg,
-// %, m³/kg. Every operation is checked (num::Real): an invalid operation,
-// division by zero or overflow throws num::FloatingPointFault and no result
+// %, m³/kg. Every operation is checked (numeric::Real): an invalid operation,
+// division by zero or overflow throws numeric::FloatingPointFault and no result
 // is returned.
 namespace air {
 

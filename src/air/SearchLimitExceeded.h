@@ -11,10 +11,10 @@ inline constexpr char OutOfRangeMessage[] = "数値が範囲外です！";
 // The wet-bulb search was refused because it would need more grid steps than
 // MaxWetBulbSteps: the dry bulb lies far above anything the model covers.
 // No state is returned; the page shows the message as a warning.
-class SearchLimitExceeded : public num::Failure
+class SearchLimitExceeded : public numeric::Failure
 {
 public:
-    SearchLimitExceeded() : num::Failure(OutOfRangeMessage) {}
+    SearchLimitExceeded() : numeric::Failure(OutOfRangeMessage) {}
 };
 
 } // namespace air

@@ -1,7 +1,7 @@
 #include "app/AboutBox.h"
 
-#include "app/AppInfo.h"
-#include "app/FormControls.h"
+#include "app/ui/AppInfo.h"
+#include "app/ui/FormControls.h"
 
 #include <QFrame>
 #include <QIcon>

@@ -2,15 +2,15 @@
 
 #include "air/AirPage.h"
 #include "app/AboutBox.h"
-#include "app/AppInfo.h"
-#include "app/FormControls.h"
-#include "app/Guard.h"
-#include "app/IniFile.h"
 #include "app/KeyRules.h"
-#include "app/MessageBoxes.h"
 #include "app/Settings.h"
 #include "app/UnitSwitch.h"
 #include "app/ZefraApplication.h"
+#include "app/settings/IniFile.h"
+#include "app/ui/AppInfo.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/Guard.h"
+#include "app/ui/MessageBoxes.h"
 #include "flow/DuctPage.h"
 #include "flow/FlowMedium.h"
 #include "outlet/OutletPage.h"
@@ -40,7 +40,7 @@ constexpr int ClientHeight = 298;
 QString defaultSettingsPath()
 {
     const QByteArray exe = QCoreApplication::applicationFilePath().toLocal8Bit();
-    return QString::fromLocal8Bit(ini::SettingsPathFor(exe.toStdString()));
+    return QString::fromLocal8Bit(app::settings::SettingsPathFor(exe.toStdString()));
 }
 
 } // namespace
@@ -196,12 +196,12 @@ bool TDuctForm::FormClose()
 
 void TDuctForm::LoadSettings()
 {
-    settings::LoadSettings(*this, settingsPath_);
+    app::LoadSettings(*this, settingsPath_);
 }
 
 bool TDuctForm::SaveSettings()
 {
-    return settings::SaveSettings(*this, settingsPath_);
+    return app::SaveSettings(*this, settingsPath_);
 }
 
 void TDuctForm::centreOnScreen()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/DesktopLaunch.h"
-#include "app/FocusOrder.h"
-#include "app/SharedControls.h"
+#include "app/ui/FocusOrder.h"
+#include "app/ui/SharedControls.h"
 
 #include <QMainWindow>
 

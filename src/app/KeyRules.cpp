@@ -2,12 +2,13 @@
 
 #include "air/AirPage.h"
 #include "app/D_Kokei.h"
-#include "app/EntryFields.h"
-#include "app/Guard.h"
-#include "app/MessageBoxes.h"
-#include "flow/Constants.h"
+#include "app/ui/EntryFields.h"
+#include "app/ui/Guard.h"
+#include "app/ui/MessageBoxes.h"
 #include "flow/DuctPage.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberParse.h"
+#include "numeric/Units.h"
 #include "outlet/OutletPage.h"
 #include "pipe/PipePage.h"
 #include "units/UnitsPage.h"
@@ -25,7 +26,7 @@ namespace {
 // Message of the fields that only prepare a value.
 const QString CheckValueMessage = QStringLiteral("数値を確認してください。");
 // Message of the fields that start a calculation (written with 下さい).
-const QString CheckCalculationMessage = QString::fromUtf8(flow::CheckValuesMessage);
+const QString CheckCalculationMessage = QString::fromUtf8(numeric::messages::CheckValues);
 
 using Widgets = std::initializer_list<QWidget *>;
 
@@ -113,7 +114,8 @@ void KeyRules::Ztai_EditKeyPress(QWidget *sender)
     if (sender == out.Edit20 || sender == out.Edit18) {
         // The ratio is stored as typed, before any evaluation; a text that is
         // no whole number ends here with the failure box.
-        const int ratio = num::ParseWholeNumber(entry::FieldText(static_cast<QLineEdit *>(sender)));
+        const int ratio =
+            numeric::ParseWholeNumber(entry::FieldText(static_cast<QLineEdit *>(sender)));
         out.setOpeningRatio(out.ComboBox1->currentIndex(), ratio);
     }
     EvaluateAndAdvance(sender);

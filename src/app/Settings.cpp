@@ -2,9 +2,9 @@
 
 #include "air/AirPage.h"
 #include "app/D_Kokei.h"
-#include "app/IniFile.h"
-#include "app/IniSyntax.h"
-#include "app/MessageBoxes.h"
+#include "app/settings/IniFile.h"
+#include "app/settings/IniSyntax.h"
+#include "app/ui/MessageBoxes.h"
 #include "flow/DuctPage.h"
 #include "outlet/OutletPage.h"
 #include "pipe/PipePage.h"
@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-namespace settings {
+namespace app {
 
 namespace {
 
@@ -39,8 +39,8 @@ public:
     // The key's integer; nothing when it is missing or no valid integer.
     std::optional<int> integer(const char *section, const char *key) const
     {
-        const auto text = ini::ReadString(path_, section, key);
-        return text ? ini::ParseInteger(*text) : std::nullopt;
+        const auto text = app::settings::ReadString(path_, section, key);
+        return text ? app::settings::ParseInteger(*text) : std::nullopt;
     }
 
     // A value within [0, count), else the default.
@@ -52,7 +52,7 @@ public:
 
     bool write(const char *section, const char *key, int value) const
     {
-        return ini::WriteInteger(path_, section, key, value);
+        return app::settings::WriteInteger(path_, section, key, value);
     }
 
 private:
@@ -186,4 +186,4 @@ bool SaveSettings(TDuctForm &form, const QString &path)
     return true;
 }
 
-} // namespace settings
+} // namespace app

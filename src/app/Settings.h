@@ -7,7 +7,7 @@ class TDuctForm;
 // What the window remembers from one run to the next: its position, the
 // active page, the list selections, the outlet opening ratios, the sizing
 // basis and the unit system. Typed values and results are never stored.
-namespace settings {
+namespace app {
 
 // Reads the keys one by one and applies each at once. A radio button that
 // becomes checked runs its handler (so a stored SI choice converts the
@@ -19,4 +19,4 @@ void LoadSettings(TDuctForm &form, const QString &path);
 // shows the failure box "<path> に書き込めません." and returns false.
 bool SaveSettings(TDuctForm &form, const QString &path);
 
-} // namespace settings
+} // namespace app

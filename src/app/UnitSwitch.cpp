@@ -2,12 +2,12 @@
 
 #include "air/AirPage.h"
 #include "app/D_Kokei.h"
-#include "app/FieldSink.h"
-#include "flow/Constants.h"
+#include "app/ui/FieldSink.h"
 #include "flow/DuctPage.h"
 #include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
+#include "numeric/Units.h"
 #include "pipe/PipePage.h"
 
 #include <QComboBox>
@@ -20,18 +20,18 @@ namespace {
 
 struct Factors
 {
-    num::Real loss;
-    num::Real pressure;
-    num::Real enthalpy;
+    numeric::Real loss;
+    numeric::Real pressure;
+    numeric::Real enthalpy;
 };
 
 // Conventional factors are the reciprocals of the SI ones, in extended precision.
 Factors factorsTowards(bool conventional)
 {
     if (conventional)
-        return {num::Real(1) / flow::PaPerMmAq, num::Real(1) / flow::KPaPerMmHg,
-                num::Real(1) / flow::KJPerKcal};
-    return {flow::PaPerMmAq, flow::KPaPerMmHg, flow::KJPerKcal};
+        return {numeric::Real(1) / numeric::PaPerMmAq, numeric::Real(1) / numeric::KPaPerMmHg,
+                numeric::Real(1) / numeric::KJPerKcal};
+    return {numeric::PaPerMmAq, numeric::KPaPerMmHg, numeric::KJPerKcal};
 }
 
 void setCaption(QLabel *label, const QString &text)
@@ -42,13 +42,13 @@ void setCaption(QLabel *label, const QString &text)
 
 // Rewrites a field's displayed value in the new unit, with the decimals of
 // the pages' results; an empty (or blank) field stays as it is.
-void convert(QLineEdit *field, num::Real factor)
+void convert(QLineEdit *field, numeric::Real factor)
 {
     if (field->text().trimmed().isEmpty())
         return;
-    const num::Real value = entry::ReadPlainNumber(field) * factor;
-    entry::WriteResult(
-        field, QString::fromStdString(num::FormatFixed(value.value(), flow::ResultDecimals)));
+    const numeric::Real value = entry::ReadPlainNumber(field) * factor;
+    entry::WriteResult(field, QString::fromStdString(
+                                  numeric::FormatFixed(value.value(), numeric::ResultDecimals)));
 }
 
 } // namespace

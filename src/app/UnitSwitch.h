@@ -8,7 +8,7 @@ namespace units {
 // relabels the loss, pressure and enthalpy units of the whole window and
 // converts the values shown in those units, field by field, from their
 // displayed text. A field whose text is no plain number stops the switch
-// there with a num::ConversionError; everything before it stays switched.
+// there with a numeric::ConversionError; everything before it stays switched.
 void SwitchUnitSystem(TDuctForm &form);
 
 } // namespace units

@@ -1,7 +1,7 @@
 #include "app/ZefraApplication.h"
 
-#include "app/AppInfo.h"
-#include "app/MessageBoxes.h"
+#include "app/ui/AppInfo.h"
+#include "app/ui/MessageBoxes.h"
 
 #include <exception>
 

@@ -2,10 +2,14 @@
 
 #include "numeric/Failure.h"
 
+namespace eval {
+
 // A failure the evaluator finds in the expression itself: a fixed text
 // followed directly by the part of the expression where it was found.
-class EEValError : public num::Failure
+class EEValError : public numeric::Failure
 {
 public:
-    using num::Failure::Failure;
+    using numeric::Failure::Failure;
 };
+
+} // namespace eval

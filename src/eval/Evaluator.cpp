@@ -36,9 +36,11 @@
 #include <optional>
 #include <string>
 
+namespace eval {
+
 namespace {
 
-using num::Real;
+using numeric::Real;
 
 const char *const NotANumber = "数値ではありません。";
 const char *const NotANumberAfterSign = "数値でない";
@@ -115,14 +117,14 @@ Real nestedExpression(ParseState &s)
 // converts and ends in an exponent marker is extended over the sign.
 Real decimalNumber(ParseState &s, std::size_t start, std::string_view word)
 {
-    std::optional<long double> value = num::ConvertDecimalWord(word);
+    std::optional<long double> value = numeric::ConvertDecimalWord(word);
     if (!value)
         fail(s, NotANumber); // after the word
     const char next = current(s);
     const char last = word.back();
     if ((next == '+' || next == '-') && (last == 'E' || last == 'e')) {
         ++s.pos;
-        value = num::ConvertDecimalWord(readWordFrom(s, start));
+        value = numeric::ConvertDecimalWord(readWordFrom(s, start));
         if (!value)
             fail(s, NotANumberAfterSign); // after the extended word
     }
@@ -195,26 +197,26 @@ Real apply(ParseState &s, Function f, Real x)
 {
     switch (f) {
     case Function::Abs:
-        return num::Abs(x);
+        return numeric::Abs(x);
     case Function::Exp:
-        return num::Exp(x);
+        return numeric::Exp(x);
     case Function::Frac:
-        return x - num::Trunc(x);
+        return x - numeric::Trunc(x);
     case Function::Int:
-        return num::Trunc(x);
+        return numeric::Trunc(x);
     case Function::Ln:
-        return num::Ln(x);
+        return numeric::Ln(x);
     case Function::Log:
-        return num::Log10(x);
+        return numeric::Log10(x);
     case Function::Sqr:
-        return num::Sqrt(x);
+        return numeric::Sqrt(x);
     case Function::Sin:
         return sine(x);
     case Function::Cos:
         return cosine(x);
     case Function::Tan: {
         const Real c = cosine(x);
-        if (num::Abs(c).value() < TanCosineLimit)
+        if (numeric::Abs(c).value() < TanCosineLimit)
             fail(s, Infinite); // after the argument
         return sine(x) / c;
     }
@@ -257,7 +259,7 @@ Real named(ParseState &s, std::string_view word)
     if (next == '(')
         return functionCall(s, upperName);
     if (upperName == "PI")
-        return Real(num::Pi);
+        return Real(numeric::Pi);
     if (next == '=')
         return assignment(s, upperName);
     if (const std::optional<long double> value = s.variables.find(upperName))
@@ -307,11 +309,11 @@ Real raise(ParseState &s, Real base, Real exponent)
     const bool negativeBase = base < 0;
     std::int32_t whole = 0;
     if (negativeBase) {
-        whole = num::TruncToInt32(exponent);
+        whole = numeric::TruncToInt32(exponent);
         if (exponent != whole)
             fail(s, NegativeBaseFractionalPower); // after the exponent
     }
-    const Real magnitude = num::Exp(exponent * num::Ln(num::Abs(base)));
+    const Real magnitude = numeric::Exp(exponent * numeric::Ln(numeric::Abs(base)));
     return negativeBase && whole % 2 != 0 ? -magnitude : magnitude;
 }
 
@@ -349,10 +351,10 @@ Real divide(ParseState &s, Real dividend, Real divisor)
 // first), with the sign of the dividend: 7.9%2.5 is 1, -7%3 is -1.
 Real remainder(ParseState &s, Real dividend, Real divisor)
 {
-    const std::int32_t d = num::TruncToInt32(divisor);
+    const std::int32_t d = numeric::TruncToInt32(divisor);
     if (d == 0)
         fail(s, DivisionByZero); // after the divisor
-    const std::int32_t n = num::TruncToInt32(dividend);
+    const std::int32_t n = numeric::TruncToInt32(dividend);
     // INT32_MIN % -1 overflows in C++; its true remainder is 0.
     return d == -1 ? 0 : n % d;
 }
@@ -413,3 +415,5 @@ long double Evaluate(std::string_view text)
 {
     return Evaluate(text, SharedVariables());
 }
+
+} // namespace eval

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace eval {
+
 class VariableTable;
 
 // Reads the whole UTF-8 text of an entry field as one arithmetic expression
@@ -13,9 +15,11 @@ class VariableTable;
 //
 // Throws EEValError for a text that is no valid expression (its message
 // quotes the place) or that nests parentheses, function calls and
-// assignments more than 256 levels deep, and num::FloatingPointFault for an
+// assignments more than 256 levels deep, and numeric::FloatingPointFault for an
 // arithmetic fault such as LN(0), SQR(-1) or EXP(100000).
 long double Evaluate(std::string_view text, VariableTable &variables);
 
 // The same over the variables that the whole window shares.
 long double Evaluate(std::string_view text);
+
+} // namespace eval

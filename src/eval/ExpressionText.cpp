@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace eval {
+
 bool IsBlank(char c)
 {
     return static_cast<unsigned char>(c) <= 32;
@@ -68,3 +70,5 @@ std::string UpperCaseAscii(std::string_view text)
     }
     return upper;
 }
+
+} // namespace eval

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace eval {
+
 // Byte-level reading rules of an expression text. The text is UTF-8; every
 // character the grammar gives a meaning to is ASCII.
 
@@ -27,3 +29,5 @@ std::string ContextFrom(std::string_view text, std::size_t start, std::size_t ma
 
 // `text` with the ASCII letters a-z upper-cased; every other byte is kept.
 std::string UpperCaseAscii(std::string_view text);
+
+} // namespace eval

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace eval {
+
 std::size_t VariableTable::indexOf(const std::string &upperName) const
 {
     for (std::size_t i = 0; i < used_; ++i) {
@@ -40,3 +42,5 @@ VariableTable &SharedVariables()
     static VariableTable table;
     return table;
 }
+
+} // namespace eval

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace eval {
+
 // The named variables of the evaluator: 101 slots taken in order from the
 // first. Names are kept with their ASCII letters upper-cased, so look-up
 // ignores their case; a name is never removed, so the used slots are always
@@ -43,3 +45,5 @@ private:
 // The one table that every field of every page shares for the whole run; it
 // is never cleared and never saved.
 VariableTable &SharedVariables();
+
+} // namespace eval

@@ -1,16 +1,16 @@
 #include "flow/DuctLoss.h"
 
-#include "flow/Constants.h"
 #include "flow/FlowModel.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
 #include "numeric/ResultSink.h"
+#include "numeric/Units.h"
 
 namespace flow {
 
-using num::Real;
+using numeric::Real;
 
-void DuctLossFromSize(const DuctLossInputs &in, num::ResultSink &sink)
+void DuctLossFromSize(const DuctLossInputs &in, numeric::ResultSink &sink)
 {
     Real d;
     Real velocity;
@@ -20,12 +20,12 @@ void DuctLossFromSize(const DuctLossInputs &in, num::ResultSink &sink)
     } else {
         velocity = FlowVelocity(in.flow, SectionArea(in.sideA, in.sideB));
         d = EquivalentDiameter(in.sideA, in.sideB);
-        sink.write("P_SizeD", num::FormatFixed(d.value(), ResultDecimals));
+        sink.write("P_SizeD", numeric::FormatFixed(d.value(), numeric::ResultDecimals));
     }
     const Real loss =
         Real(FrictionLoss(in.flow, d.value(), in.density, in.roughness)) * in.lossUnitFactor;
-    sink.write("P_Ason", num::FormatFixed(loss.value(), ResultDecimals));
-    sink.write("P_Fusok", num::FormatFixed(velocity.value(), ResultDecimals));
+    sink.write("P_Ason", numeric::FormatFixed(loss.value(), numeric::ResultDecimals));
+    sink.write("P_Fusok", numeric::FormatFixed(velocity.value(), numeric::ResultDecimals));
 }
 
 } // namespace flow

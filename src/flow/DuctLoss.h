@@ -1,6 +1,6 @@
 #pragma once
 
-namespace num {
+namespace numeric {
 class ResultSink;
 }
 
@@ -18,7 +18,7 @@ struct DuctLossInputs
     long double diameter = 0;       // P_SizeD, mm; read only when fromDiameter
     long double sideA = 0;          // P_Size1, mm; read only for a rectangle
     long double sideB = 0;          // P_Size2, mm; read only for a rectangle
-    long double lossUnitFactor = 1; // flow::LossUnitFactor(TaniButton1 selected)
+    long double lossUnitFactor = 1; // numeric::LossUnitFactor(TaniButton1 selected)
 };
 
 // Velocity and friction loss of a given duct. A rectangle's velocity is its
@@ -27,7 +27,7 @@ struct DuctLossInputs
 // Writes, in order: P_SizeD (rectangle only: the equivalent diameter, fixed 3
 // decimals, written before the loss is computed), P_Ason (loss ×
 // lossUnitFactor), P_Fusok (m/s), both fixed 3 decimals. Arithmetic faults
-// throw num::FloatingPointFault; the fields written before keep their text.
-void DuctLossFromSize(const DuctLossInputs &in, num::ResultSink &sink);
+// throw numeric::FloatingPointFault; the fields written before keep their text.
+void DuctLossFromSize(const DuctLossInputs &in, numeric::ResultSink &sink);
 
 } // namespace flow

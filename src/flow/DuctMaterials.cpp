@@ -43,7 +43,7 @@ std::span<const std::string_view> DuctMaterialItems()
 long double DuctMaterialRoughness(int index)
 {
     if (index < 0 || index >= DuctMaterialCount)
-        throw num::RangeError();
+        throw numeric::RangeError();
     return Roughness[static_cast<std::size_t>(index)];
 }
 

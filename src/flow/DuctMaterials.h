@@ -12,7 +12,7 @@ constexpr int DuctMaterialCount = 12;
 std::span<const std::string_view> DuctMaterialItems();
 
 // Absolute roughness (mm) of the duct material at a list index; throws
-// num::RangeError for an index outside 0..11.
+// numeric::RangeError for an index outside 0..11.
 long double DuctMaterialRoughness(int index);
 
 } // namespace flow

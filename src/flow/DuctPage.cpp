@@ -1,15 +1,15 @@
 #include "flow/DuctPage.h"
 
-#include "app/FieldSink.h"
-#include "app/FocusOrder.h"
-#include "app/FormControls.h"
-#include "app/Guard.h"
-#include "app/SharedControls.h"
-#include "flow/Constants.h"
+#include "app/ui/FieldSink.h"
+#include "app/ui/FocusOrder.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/Guard.h"
+#include "app/ui/SharedControls.h"
 #include "flow/DuctLoss.h"
 #include "flow/DuctMaterials.h"
 #include "flow/DuctSizing.h"
 #include "numeric/NumberText.h"
+#include "numeric/Units.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -164,7 +164,7 @@ void DuctPage::showSizingBasis()
 
 long double DuctPage::lossUnitFactor() const
 {
-    return flow::LossUnitFactor(shared_->conventionalUnits());
+    return numeric::LossUnitFactor(shared_->conventionalUnits());
 }
 
 bool DuctPage::waitsForFixedSide(const QLineEdit *sender) const
@@ -231,8 +231,8 @@ void DuctPage::DuctLossFromSize(QLineEdit *sender)
 void DuctPage::D_SyruiChange()
 {
     const long double roughness = flow::DuctMaterialRoughness(D_Syrui->currentIndex());
-    entry::WriteResult(Ztai_Edit,
-                       QString::fromStdString(num::FormatFixed(roughness, flow::ResultDecimals)));
+    entry::WriteResult(Ztai_Edit, QString::fromStdString(
+                                      numeric::FormatFixed(roughness, numeric::ResultDecimals)));
 }
 
 void DuctPage::MaruButtonClick()

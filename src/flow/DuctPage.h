@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CalcPage.h"
-#include "app/SharedControls.h"
+#include "app/ui/CalcPage.h"
+#include "app/ui/SharedControls.h"
 #include "numeric/ResultSink.h"
 
 class QCheckBox;
@@ -79,7 +79,7 @@ private:
 
     // With the fixed side ticked for a rectangle, Enter outside S_Size1 only
     // moves on to S_Size1, where the user types that side.
-    using SizingRoutine = void (*)(const flow::DuctSizingInputs &, num::ResultSink &);
+    using SizingRoutine = void (*)(const flow::DuctSizingInputs &, numeric::ResultSink &);
     // Both bases: the fixed-side rule, then the routine with the page's inputs.
     void size(QLineEdit *sender, SizingRoutine routine);
     bool waitsForFixedSide(const QLineEdit *sender) const;

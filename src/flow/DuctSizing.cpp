@@ -1,18 +1,20 @@
 #include "flow/DuctSizing.h"
 
-#include "flow/Constants.h"
 #include "flow/FlowModel.h"
+#include "flow/SizeSteps.h"
 #include "flow/StepSearch.h"
 #include "numeric/Failure.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
 #include "numeric/ResultSink.h"
+#include "numeric/Units.h"
 
 #include <cstdint>
 
 namespace flow {
 
-using num::Real;
+using numeric::Real;
 
 namespace {
 
@@ -28,7 +30,7 @@ constexpr std::uint64_t LastFixedSideStep = 100'000'000'000'000'000ULL;
 
 std::string fixedText(Real v)
 {
-    return num::FormatFixed(v.value(), ResultDecimals);
+    return numeric::FormatFixed(v.value(), numeric::ResultDecimals);
 }
 
 // One size tried by the pressure-loss search.
@@ -108,7 +110,7 @@ Trial searchFixedSide(const LossSearch &search, bool &gaveUp)
     const auto ends = [&search](std::uint64_t k) {
         try {
             return search.stops(search.fixedSideStep(k));
-        } catch (const num::FloatingPointFault &) {
+        } catch (const numeric::FloatingPointFault &) {
             return true;
         }
     };
@@ -119,7 +121,7 @@ Trial searchFixedSide(const LossSearch &search, bool &gaveUp)
 
 } // namespace
 
-void DuctSizingByLoss(const DuctSizingInputs &in, num::ResultSink &sink)
+void DuctSizingByLoss(const DuctSizingInputs &in, numeric::ResultSink &sink)
 {
     const LossSearch search(in);
     bool gaveUp = false;
@@ -133,17 +135,17 @@ void DuctSizingByLoss(const DuctSizingInputs &in, num::ResultSink &sink)
 
     const Real velocity = FlowVelocity(in.flow, SectionArea(t.sideA.value(), t.sideB.value()));
     if (!in.round) {
-        sink.write("S_Size1", num::FormatGeneral15(t.sideA.value()));
-        sink.write("S_Size2", num::FormatGeneral15(t.sideB.value()));
+        sink.write("S_Size1", numeric::FormatGeneral15(t.sideA.value()));
+        sink.write("S_Size2", numeric::FormatGeneral15(t.sideB.value()));
     }
     if (t.diameter > SizeLimit || gaveUp)
-        sink.warn(CheckValuesMessage);
-    sink.write("S_SizeD", num::FormatGeneral15(t.diameter.value()));
+        sink.warn(numeric::messages::CheckValues);
+    sink.write("S_SizeD", numeric::FormatGeneral15(t.diameter.value()));
     sink.write("S_Ason", fixedText(t.loss * in.lossUnitFactor));
     sink.write("S_Fusok", fixedText(velocity));
 }
 
-void DuctSizingByVelocity(const DuctSizingInputs &in, num::ResultSink &sink)
+void DuctSizingByVelocity(const DuctSizingInputs &in, numeric::ResultSink &sink)
 {
     const long double area = AreaForVelocity(in.flow, in.target);
     Real loss;
@@ -152,23 +154,23 @@ void DuctSizingByVelocity(const DuctSizingInputs &in, num::ResultSink &sink)
         const Real d = RoundUpToStep(RoundSizeStep, SideFromArea(area, 0));
         loss = FrictionLoss(in.flow, d.value(), in.density, in.roughness);
         velocity = FlowVelocity(in.flow, SectionArea(d.value(), 0));
-        sink.write("S_SizeD", num::FormatGeneral4(d.value()));
+        sink.write("S_SizeD", numeric::FormatGeneral4(d.value()));
     } else {
         Real a;
         Real b;
         if (in.fixedSide) {
             a = *in.fixedSide; // used as typed, never rounded
             b = RoundUpToStep(RectSizeStep, SideFromArea(area, a.value()));
-            sink.write("S_Size1", num::FormatGeneral15(a.value()));
+            sink.write("S_Size1", numeric::FormatGeneral15(a.value()));
         } else {
-            b = RoundUpToStep(RectSizeStep, (num::Sqrt(area) * 1000).value());
+            b = RoundUpToStep(RectSizeStep, (numeric::Sqrt(area) * 1000).value());
             a = b;
-            sink.write("S_Size1", num::FormatGeneral4(a.value()));
+            sink.write("S_Size1", numeric::FormatGeneral4(a.value()));
         }
         const Real d = EquivalentDiameter(a.value(), b.value());
         loss = FrictionLoss(in.flow, d.value(), in.density, in.roughness);
         velocity = FlowVelocity(in.flow, SectionArea(a.value(), b.value()));
-        sink.write("S_Size2", num::FormatGeneral4(b.value()));
+        sink.write("S_Size2", numeric::FormatGeneral4(b.value()));
         sink.write("S_SizeD", fixedText(d));
     }
     sink.write("S_Ason", fixedText(loss * in.lossUnitFactor));

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace num {
+namespace numeric {
 class ResultSink;
 }
 
@@ -21,7 +21,7 @@ struct DuctSizingInputs
     // S_Size1 (mm), only for a rectangle with CheckBox1 ticked and Enter
     // pressed in S_Size1; empty otherwise (the square is sized then).
     std::optional<long double> fixedSide;
-    long double lossUnitFactor = 1; // flow::LossUnitFactor(TaniButton1 selected)
+    long double lossUnitFactor = 1; // numeric::LossUnitFactor(TaniButton1 selected)
 };
 
 // Pressure-loss basis: tries the standard sizes upward (round from 50 mm by
@@ -33,8 +33,8 @@ struct DuctSizingInputs
 // Writes, in order: [S_Size1, S_Size2 (rectangle, 15-digit general)],
 // [warning], S_SizeD (15-digit general), S_Ason (loss × lossUnitFactor, fixed
 // 3 decimals), S_Fusok (m/s, fixed 3 decimals). Arithmetic faults throw
-// num::FloatingPointFault before anything is written.
-void DuctSizingByLoss(const DuctSizingInputs &in, num::ResultSink &sink);
+// numeric::FloatingPointFault before anything is written.
+void DuctSizingByLoss(const DuctSizingInputs &in, numeric::ResultSink &sink);
 
 // Velocity basis: the section that carries the flow at target m/s, rounded
 // up to the size steps (a fixed side is kept as typed). No size limit.
@@ -44,6 +44,6 @@ void DuctSizingByLoss(const DuctSizingInputs &in, num::ResultSink &sink);
 // (4-digit general), S_SizeD (equivalent diameter, fixed 3 decimals); then
 // S_Ason and S_Fusok (fixed 3 decimals). S_Size1 is written before the
 // equivalent diameter is computed, so it keeps its new text when that fails.
-void DuctSizingByVelocity(const DuctSizingInputs &in, num::ResultSink &sink);
+void DuctSizingByVelocity(const DuctSizingInputs &in, numeric::ResultSink &sink);
 
 } // namespace flow

@@ -5,7 +5,7 @@
 
 namespace flow {
 
-using num::Real;
+using numeric::Real;
 
 namespace {
 
@@ -20,23 +20,23 @@ Real flowInCubicMetres(Real flow)
 long double RoundUpToStep(int step, long double value)
 {
     Real q = Real(value) / step;
-    if (q - num::Trunc(q) != 0)
-        q = num::Trunc(q) + 1;
+    if (q - numeric::Trunc(q) != 0)
+        q = numeric::Trunc(q) + 1;
     return (step * q).value();
 }
 
 long double EquivalentDiameter(long double a, long double b)
 {
-    const Real p = num::Exp(5 * num::Ln(Real(a) * b));
-    const Real s = num::Exp(2 * num::Ln(Real(a) + b));
-    return (Real(1.3L) * num::Exp(num::Ln(p / s) / 8)).value();
+    const Real p = numeric::Exp(5 * numeric::Ln(Real(a) * b));
+    const Real s = numeric::Exp(2 * numeric::Ln(Real(a) + b));
+    return (Real(1.3L) * numeric::Exp(numeric::Ln(p / s) / 8)).value();
 }
 
 long double SectionArea(long double sizeA, long double sizeB)
 {
     if (sizeB == 0.0L) {
         const Real radius = Real(sizeA) / 1000 / 2;
-        return (num::Pi * (radius * radius)).value();
+        return (numeric::Pi * (radius * radius)).value();
     }
     return ((Real(sizeA) / 1000) * (Real(sizeB) / 1000)).value();
 }
@@ -44,7 +44,7 @@ long double SectionArea(long double sizeA, long double sizeB)
 long double SideFromArea(long double area, long double side)
 {
     if (side == 0.0L)
-        return (num::Sqrt(Real(area) / num::Pi) * 2 * 1000).value();
+        return (numeric::Sqrt(Real(area) / numeric::Pi) * 2 * 1000).value();
     return (Real(area) * 1000000 / side).value();
 }
 
@@ -76,7 +76,7 @@ long double FrictionLoss(long double flow, long double diameter, long double den
 
     // Moody (1947): λ = 0.0055·(1 + (20000·ε/D + 10⁶/Re)^(1/3)).
     const Real x = Real(20000) * roughness / diameter + t;
-    const Real lambda = Real(0.0055L) * (1 + num::Exp(num::Ln(x) / 3));
+    const Real lambda = Real(0.0055L) * (1 + numeric::Exp(numeric::Ln(x) / 3));
 
     // 19.6 = 2·9.8: the velocity head v²/2g with g taken as 9.8 m/s².
     return (Real(density) * (v * v / 19.6L) * lambda * (Real(1) / d)).value();

@@ -10,9 +10,9 @@
 // A section is named by two sizes: sizeB exactly 0 means a round section of
 // diameter sizeA, anything else the rectangle sizeA × sizeB.
 //
-// Every function computes with num::Real in the order its comment gives, so a
+// Every function computes with numeric::Real in the order its comment gives, so a
 // division by zero, the logarithm or root of a bad value, or an overflow throws
-// num::FloatingPointFault; no result is ever inf or nan.
+// numeric::FloatingPointFault; no result is ever inf or nan.
 
 namespace flow {
 

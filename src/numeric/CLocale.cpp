@@ -1,6 +1,6 @@
 #include "numeric/CLocale.h"
 
-namespace num {
+namespace numeric {
 
 namespace {
 
@@ -19,4 +19,4 @@ ScopedCLocale::~ScopedCLocale()
     uselocale(previous_);
 }
 
-} // namespace num
+} // namespace numeric

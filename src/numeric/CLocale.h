@@ -3,7 +3,7 @@
 #include <clocale>
 #include <locale.h>
 
-namespace num {
+namespace numeric {
 
 // Makes the C library read and write numbers with "." while it lives.
 // The window sets the user's locale at start, under which printf and
@@ -20,4 +20,4 @@ private:
     locale_t previous_;
 };
 
-} // namespace num
+} // namespace numeric

@@ -1,6 +1,6 @@
 #include "numeric/Failure.h"
 
-namespace num {
+namespace numeric {
 
 FloatingPointFault::FloatingPointFault(Kind kind) : Failure(messageFor(kind)), kind_(kind) {}
 
@@ -19,4 +19,4 @@ const char *FloatingPointFault::messageFor(Kind kind)
 
 RangeError::RangeError() : Failure("範囲ﾁｪｯｸｴﾗｰ") {}
 
-} // namespace num
+} // namespace numeric

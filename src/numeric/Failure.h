@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace num {
+namespace numeric {
 
 // Base of every failure a calculation can raise. The message is UTF-8 and is
 // what the failure box shows when no handler catches it.
@@ -44,4 +44,4 @@ public:
     RangeError();
 };
 
-} // namespace num
+} // namespace numeric

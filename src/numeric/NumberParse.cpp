@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace num {
+namespace numeric {
 
 namespace {
 
@@ -135,4 +135,4 @@ std::int32_t ParseWholeNumber(std::string_view text)
     return static_cast<std::int32_t>(negative ? -v : v);
 }
 
-} // namespace num
+} // namespace numeric

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace num {
+namespace numeric {
 
 // Reads a field "as a plain decimal number": optional blanks (codes 1 to 32)
 // around, an optional sign, digits with an optional "." and an optional
@@ -28,4 +28,4 @@ std::optional<long double> ConvertDecimalWord(std::string_view word);
 std::string NotAFloatMessage(std::string_view text);
 std::string NotAnIntegerMessage(std::string_view text);
 
-} // namespace num
+} // namespace numeric

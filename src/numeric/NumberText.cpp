@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace num {
+namespace numeric {
 
 namespace {
 
@@ -149,4 +149,4 @@ std::string FormatGeneral(long double value, int digits)
     return s;
 }
 
-} // namespace num
+} // namespace numeric

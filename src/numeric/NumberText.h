@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace num {
+namespace numeric {
 
 // The number texts of the window. All three round half away from zero on the
 // value's decimal expansion to 18 significant digits, so a value typed as
@@ -28,4 +28,4 @@ inline std::string FormatGeneral4(long double value)
     return FormatGeneral(value, 4);
 }
 
-} // namespace num
+} // namespace numeric

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-namespace num {
+namespace numeric {
 
 namespace {
 
@@ -76,4 +76,4 @@ Real Abs(Real x)
     return Real(std::fabs(x.value()));
 }
 
-} // namespace num
+} // namespace numeric

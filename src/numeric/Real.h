@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace num {
+namespace numeric {
 
 namespace detail {
 
@@ -101,4 +101,4 @@ Real Abs(Real x);
 
 constexpr long double Pi = 3.14159265358979323846264338327950288L;
 
-} // namespace num
+} // namespace numeric

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace num {
+namespace numeric {
 
 // Where a page calculation delivers what the user sees, as soon as it is
 // known: the new text of a result field (named by the window's control name,
@@ -18,4 +18,4 @@ public:
     virtual void warn(std::string_view message) = 0;
 };
 
-} // namespace num
+} // namespace numeric

@@ -1,22 +1,23 @@
 #include "outlet/OutletCalc.h"
 
-#include "flow/Constants.h"
 #include "flow/FlowModel.h"
+#include "flow/SizeSteps.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
 #include "numeric/ResultSink.h"
+#include "numeric/Units.h"
 
 #include <string>
 
 namespace outlet {
 
-using num::Real;
+using numeric::Real;
 
 namespace {
 
 std::string fixedText(Real v)
 {
-    return num::FormatFixed(v.value(), flow::ResultDecimals);
+    return numeric::FormatFixed(v.value(), numeric::ResultDecimals);
 }
 
 Real openingRatio(long double percent)
@@ -32,7 +33,7 @@ Real faceVelocity(long double flowRate, Real ratio, long double sizeA, long doub
 
 } // namespace
 
-void SizeOutlet(const OutletSizingInputs &in, num::ResultSink &sink)
+void SizeOutlet(const OutletSizingInputs &in, numeric::ResultSink &sink)
 {
     const Real ratio = openingRatio(in.openingPercent);
     const Real freeArea = flow::AreaForVelocity(in.flow, in.velocity);
@@ -42,7 +43,7 @@ void SizeOutlet(const OutletSizingInputs &in, num::ResultSink &sink)
         const long double d =
             flow::RoundUpToStep(flow::RoundSizeStep, flow::SideFromArea(grossArea, 0));
         const Real velocity = faceVelocity(in.flow, ratio, d, 0);
-        sink.write("Edit25", num::FormatGeneral4(d));
+        sink.write("Edit25", numeric::FormatGeneral4(d));
         sink.write("Edit21", fixedText(velocity));
         return;
     }
@@ -52,20 +53,20 @@ void SizeOutlet(const OutletSizingInputs &in, num::ResultSink &sink)
     if (in.fixedSide) {
         a = *in.fixedSide; // used as typed, never rounded
         b = flow::RoundUpToStep(flow::RectSizeStep, flow::SideFromArea(grossArea, a));
-        sink.write("Edit23", num::FormatGeneral15(a));
+        sink.write("Edit23", numeric::FormatGeneral15(a));
     } else {
-        b = flow::RoundUpToStep(flow::RectSizeStep, (num::Sqrt(grossArea) * 1000).value());
+        b = flow::RoundUpToStep(flow::RectSizeStep, (numeric::Sqrt(grossArea) * 1000).value());
         a = b;
-        sink.write("Edit23", num::FormatGeneral4(a));
+        sink.write("Edit23", numeric::FormatGeneral4(a));
     }
     const Real d = flow::EquivalentDiameter(a, b);
     const Real velocity = faceVelocity(in.flow, ratio, a, b);
-    sink.write("Edit24", num::FormatGeneral4(b));
+    sink.write("Edit24", numeric::FormatGeneral4(b));
     sink.write("Edit25", fixedText(d));
     sink.write("Edit21", fixedText(velocity));
 }
 
-void CheckOutlet(const OutletCheckInputs &in, num::ResultSink &sink)
+void CheckOutlet(const OutletCheckInputs &in, numeric::ResultSink &sink)
 {
     const Real ratio = openingRatio(in.openingPercent);
     Real velocity;

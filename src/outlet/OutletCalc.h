@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace num {
+namespace numeric {
 class ResultSink;
 }
 
@@ -45,12 +45,12 @@ struct OutletCheckInputs
 //              general), Edit25 (equivalent diameter), Edit21 (velocity).
 // Velocities and equivalent diameters are fixed 3 decimals. Edit23 is written
 // before the equivalent diameter is computed and keeps its text when that
-// fails. Arithmetic faults throw num::FloatingPointFault.
-void SizeOutlet(const OutletSizingInputs &in, num::ResultSink &sink);
+// fails. Arithmetic faults throw numeric::FloatingPointFault.
+void SizeOutlet(const OutletSizingInputs &in, numeric::ResultSink &sink);
 
 // Face velocity of a given outlet. Writes, in order: Edit30 (rectangle only:
 // the equivalent diameter, fixed 3 decimals), Edit32 (velocity, fixed 3
-// decimals). Arithmetic faults throw num::FloatingPointFault.
-void CheckOutlet(const OutletCheckInputs &in, num::ResultSink &sink);
+// decimals). Arithmetic faults throw numeric::FloatingPointFault.
+void CheckOutlet(const OutletCheckInputs &in, numeric::ResultSink &sink);
 
 } // namespace outlet

@@ -1,9 +1,9 @@
 #include "outlet/OutletPage.h"
 
-#include "app/FieldSink.h"
-#include "app/FocusOrder.h"
-#include "app/FormControls.h"
-#include "app/Guard.h"
+#include "app/ui/FieldSink.h"
+#include "app/ui/FocusOrder.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/Guard.h"
 #include "numeric/Failure.h"
 #include "outlet/OutletCalc.h"
 
@@ -121,14 +121,14 @@ void OutletPage::buildCheckSection()
 int OutletPage::openingRatio(int type) const
 {
     if (type < 0 || type >= TypeCount)
-        throw num::RangeError();
+        throw numeric::RangeError();
     return OpeningRatios[static_cast<size_t>(type)];
 }
 
 void OutletPage::setOpeningRatio(int type, int percent)
 {
     if (type < 0 || type >= TypeCount)
-        throw num::RangeError();
+        throw numeric::RangeError();
     OpeningRatios[static_cast<size_t>(type)] = percent;
 }
 

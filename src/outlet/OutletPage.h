@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CalcPage.h"
+#include "app/ui/CalcPage.h"
 
 #include <array>
 
@@ -26,7 +26,7 @@ public:
     explicit OutletPage(FocusOrder &focus, QWidget *parent = nullptr);
 
     // The opening ratio in whole percent of each outlet type, in list order.
-    // Index checked: anything outside 0 to 7 is a num::RangeError.
+    // Index checked: anything outside 0 to 7 is a numeric::RangeError.
     int openingRatio(int type) const;
     void setOpeningRatio(int type, int percent);
 
@@ -37,7 +37,7 @@ public:
     // Fixed side on or off: Edit23 takes the fixed side or shows a result.
     void CheckBox2Click();
     // Enter in Edit26/Edit23 (sizing) or Edit29/Edit30 (check), after the
-    // field was evaluated. Failures are thrown (num::Failure) to the key rule.
+    // field was evaluated. Failures are thrown (numeric::Failure) to the key rule.
     void SizeOutlet(QLineEdit *field);
     void CheckOutlet(QLineEdit *field);
 

@@ -1,12 +1,12 @@
 #include "pipe/PipePage.h"
 
-#include "app/FieldSink.h"
-#include "app/FocusOrder.h"
-#include "app/FormControls.h"
-#include "app/SharedControls.h"
-#include "flow/Constants.h"
+#include "app/ui/FieldSink.h"
+#include "app/ui/FocusOrder.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/SharedControls.h"
 #include "flow/DuctPage.h"
 #include "numeric/NumberText.h"
+#include "numeric/Units.h"
 #include "pipe/PipeSizing.h"
 #include "pipe/PipeTables.h"
 
@@ -20,7 +20,7 @@ namespace {
 // A table value as the roughness and density fields show it.
 QString tableText(long double value)
 {
-    return QString::fromStdString(num::FormatFixed(value, flow::ResultDecimals));
+    return QString::fromStdString(numeric::FormatFixed(value, numeric::ResultDecimals));
 }
 
 } // namespace
@@ -127,7 +127,7 @@ void PipePage::SyruiChange()
 
 long double PipePage::lossUnitFactor() const
 {
-    return flow::LossUnitFactor(shared_->conventionalUnits());
+    return numeric::LossUnitFactor(shared_->conventionalUnits());
 }
 
 pipes::PipeSizingInputs PipePage::sizingInputs() const

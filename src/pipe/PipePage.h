@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CalcPage.h"
+#include "app/ui/CalcPage.h"
 
 class DuctPage;
 class QComboBox;

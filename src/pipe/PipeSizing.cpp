@@ -1,27 +1,29 @@
 #include "pipe/PipeSizing.h"
 
-#include "flow/Constants.h"
 #include "flow/FlowModel.h"
 #include "numeric/Failure.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
 #include "numeric/ResultSink.h"
+#include "numeric/Units.h"
 #include "pipe/PipeTables.h"
 
 #include <string>
 
 namespace pipes {
 
-using num::Real;
+using numeric::Real;
 
 namespace {
 
 std::string fixedText(Real v)
 {
-    return num::FormatFixed(v.value(), flow::ResultDecimals);
+    return numeric::FormatFixed(v.value(), numeric::ResultDecimals);
 }
 
-void writeSizing(num::ResultSink &sink, int index, Real velocity, Real loss, Real lossUnitFactor)
+void writeSizing(numeric::ResultSink &sink, int index, Real velocity, Real loss,
+                 Real lossUnitFactor)
 {
     const Real shownLoss = loss * lossUnitFactor;
     sink.write("S_Size", std::to_string(PipeNominalSize(index)));
@@ -31,12 +33,12 @@ void writeSizing(num::ResultSink &sink, int index, Real velocity, Real loss, Rea
 
 [[noreturn]] void throwNoSizeFits()
 {
-    throw num::Failure(flow::CheckValuesMessage);
+    throw numeric::Failure(numeric::messages::CheckValues);
 }
 
 } // namespace
 
-void PipeSizingByLoss(const PipeSizingInputs &in, num::ResultSink &sink)
+void PipeSizingByLoss(const PipeSizingInputs &in, numeric::ResultSink &sink)
 {
     const Real target = Real(in.target) / in.lossUnitFactor; // mmAq/m
     int i = 0;
@@ -53,7 +55,7 @@ void PipeSizingByLoss(const PipeSizingInputs &in, num::ResultSink &sink)
     writeSizing(sink, i - 1, velocity, loss, in.lossUnitFactor);
 }
 
-void PipeSizingByVelocity(const PipeSizingInputs &in, num::ResultSink &sink)
+void PipeSizingByVelocity(const PipeSizingInputs &in, numeric::ResultSink &sink)
 {
     const long double area = flow::AreaForVelocity(in.flow, in.target);
     const Real needed = flow::SideFromArea(area, 0); // mm
@@ -70,7 +72,7 @@ void PipeSizingByVelocity(const PipeSizingInputs &in, num::ResultSink &sink)
     writeSizing(sink, i - 1, velocity, loss, in.lossUnitFactor);
 }
 
-void PipeLossFromSize(const PipeLossInputs &in, num::ResultSink &sink)
+void PipeLossFromSize(const PipeLossInputs &in, numeric::ResultSink &sink)
 {
     const long double d = PipeInnerDiameter(in.sizeIndex);
     const Real loss =

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace num {
+namespace numeric {
 class ResultSink;
 }
 
@@ -19,7 +19,7 @@ struct PipeSizingInputs
     // M_AsonP as typed: the loss per metre in the unit shown (mmAq/m or Pa/m)
     // for PipeSizingByLoss, the velocity in m/s for PipeSizingByVelocity.
     long double target = 0;
-    long double lossUnitFactor = 1; // flow::LossUnitFactor(TaniButton1 selected)
+    long double lossUnitFactor = 1; // numeric::LossUnitFactor(TaniButton1 selected)
 };
 
 // What the loss of a chosen size reads.
@@ -36,17 +36,17 @@ struct PipeLossInputs
 // lossUnitFactor (strictly: a loss equal to it takes the next size).
 // Writes, in order: S_Size (nominal size, whole number), S_Speed (m/s) and
 // S_AsonP (loss × lossUnitFactor), both fixed 3 decimals. When no size fits,
-// throws num::Failure with flow::CheckValuesMessage; arithmetic faults throw
-// num::FloatingPointFault.
-void PipeSizingByLoss(const PipeSizingInputs &in, num::ResultSink &sink);
+// throws numeric::Failure with numeric::messages::CheckValues; arithmetic faults throw
+// numeric::FloatingPointFault.
+void PipeSizingByLoss(const PipeSizingInputs &in, numeric::ResultSink &sink);
 
 // The smallest nominal size whose inner diameter is at least the diameter that
 // carries the flow at target m/s. Writes as PipeSizingByLoss.
-void PipeSizingByVelocity(const PipeSizingInputs &in, num::ResultSink &sink);
+void PipeSizingByVelocity(const PipeSizingInputs &in, numeric::ResultSink &sink);
 
 // Velocity and friction loss of the chosen size. Writes P_Speed (m/s), then
 // P_AsonP (loss × lossUnitFactor), both fixed 3 decimals. A size index
-// outside the list throws num::RangeError.
-void PipeLossFromSize(const PipeLossInputs &in, num::ResultSink &sink);
+// outside the list throws numeric::RangeError.
+void PipeLossFromSize(const PipeLossInputs &in, numeric::ResultSink &sink);
 
 } // namespace pipes

@@ -56,7 +56,7 @@ constexpr std::array<long double, PipeSizeCount> InnerDiameter = {
 template <typename T, std::size_t N> T checkedAt(const std::array<T, N> &table, int index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= N)
-        throw num::RangeError();
+        throw numeric::RangeError();
     return table[static_cast<std::size_t>(index)];
 }
 

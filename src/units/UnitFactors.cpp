@@ -1,9 +1,9 @@
 #include "units/UnitFactors.h"
 
-#include "flow/Constants.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
+#include "numeric/Units.h"
 
 #include <array>
 
@@ -29,14 +29,14 @@ const std::array<Row, 8> &Rows()
     // In tag order, so a field's row is (tag − 1) / 2. The reciprocals are
     // computed in extended precision, as the factors are.
     static const std::array<Row, 8> rows = {{
-        {1, flow::KPaPerMmHg, 1.0L / flow::KPaPerMmHg}, // mmHg ↔ kPa
-        {3, flow::PaPerMmAq, 1.0L / flow::PaPerMmAq},   // mAq ↔ kPa
-        {5, flow::KJPerKcal, 1.0L / flow::KJPerKcal},   // kcal ↔ kJ
-        {7, 1.0L / 860.0L, 860.0L},                     // kcal/h ↔ kW
-        {9, 1.0L / 0.1019716L, 0.1019716L},             // kgf ↔ N
-        {11, flow::KJPerKcal, 1.0L / flow::KJPerKcal},  // kcal/(kgf·℃) ↔ kJ/(kg·K)
-        {13, 1.0L / 0.86L, 0.86L},                      // kcal/(m·h·℃) ↔ W/(m·K)
-        {15, 1.0L / 0.86L, 0.86L},                      // kcal/(m²·h·℃) ↔ W/(m²·K)
+        {1, numeric::KPaPerMmHg, 1.0L / numeric::KPaPerMmHg}, // mmHg ↔ kPa
+        {3, numeric::PaPerMmAq, 1.0L / numeric::PaPerMmAq},   // mAq ↔ kPa
+        {5, numeric::KJPerKcal, 1.0L / numeric::KJPerKcal},   // kcal ↔ kJ
+        {7, 1.0L / 860.0L, 860.0L},                           // kcal/h ↔ kW
+        {9, 1.0L / 0.1019716L, 0.1019716L},                   // kgf ↔ N
+        {11, numeric::KJPerKcal, 1.0L / numeric::KJPerKcal},  // kcal/(kgf·℃) ↔ kJ/(kg·K)
+        {13, 1.0L / 0.86L, 0.86L},                            // kcal/(m·h·℃) ↔ W/(m·K)
+        {15, 1.0L / 0.86L, 0.86L},                            // kcal/(m²·h·℃) ↔ W/(m²·K)
     }};
     return rows;
 }
@@ -46,19 +46,19 @@ const std::array<Row, 8> &Rows()
 long double ConversionFactor(int tag)
 {
     if (tag < 1 || tag > FieldCount)
-        throw num::RangeError();
+        throw numeric::RangeError();
     const Row &row = Rows()[static_cast<size_t>((tag - 1) / 2)];
     return tag == row.leftTag ? row.leftToRight : row.rightToLeft;
 }
 
 long double Convert(int tag, long double value)
 {
-    return (num::Real(value) * num::Real(ConversionFactor(tag))).value();
+    return (numeric::Real(value) * numeric::Real(ConversionFactor(tag))).value();
 }
 
 std::string ConvertedText(int tag, long double value)
 {
-    return num::FormatFixed(Convert(tag, value), ConversionDecimals);
+    return numeric::FormatFixed(Convert(tag, value), ConversionDecimals);
 }
 
 } // namespace units

@@ -17,10 +17,10 @@ constexpr int PartnerTag(int tag)
 }
 
 // The factor from the unit of field `tag` to the unit of its partner.
-// Throws num::RangeError for a tag outside 1 to 16.
+// Throws numeric::RangeError for a tag outside 1 to 16.
 long double ConversionFactor(int tag);
 
-// value × ConversionFactor(tag); an overflow throws num::FloatingPointFault.
+// value × ConversionFactor(tag); an overflow throws numeric::FloatingPointFault.
 long double Convert(int tag, long double value);
 
 // The converted value as the partner shows it: fixed with 7 decimals.

@@ -1,11 +1,11 @@
 #include "units/UnitsPage.h"
 
-#include "app/EntryFields.h"
-#include "app/FieldSink.h"
-#include "app/FocusOrder.h"
-#include "app/FormControls.h"
-#include "app/Guard.h"
-#include "app/MessageBoxes.h"
+#include "app/ui/EntryFields.h"
+#include "app/ui/FieldSink.h"
+#include "app/ui/FocusOrder.h"
+#include "app/ui/FormControls.h"
+#include "app/ui/Guard.h"
+#include "app/ui/MessageBoxes.h"
 #include "numeric/Failure.h"
 
 #include <QFrame>
@@ -98,7 +98,7 @@ int UnitsPage::tagOf(const QLineEdit *field) const
         if (fields_[tag] == field)
             return tag;
     }
-    throw num::RangeError();
+    throw numeric::RangeError();
 }
 
 void UnitsPage::ConvertUnitField(QLineEdit *field)

@@ -12,7 +12,7 @@ namespace {
 
 using air::AirState;
 using Procedure = AirState (*)(long double, long double, long double, const air::WarningHandler &);
-using Kind = num::FloatingPointFault::Kind;
+using Kind = numeric::FloatingPointFault::Kind;
 
 TEST(AirState, WorkedExamples)
 {
@@ -192,7 +192,7 @@ TEST(AirState, FaultsGiveNoState)
         try {
             c.run(log.handler());
             ADD_FAILURE() << "a state was returned";
-        } catch (const num::FloatingPointFault &e) {
+        } catch (const numeric::FloatingPointFault &e) {
             EXPECT_EQ(e.kind(), c.kind);
         }
         EXPECT_EQ(log.messages.size(), c.warningsBefore);

@@ -50,7 +50,7 @@ TEST(AltitudePressure, NoRealPowerAtOrAboveTheTopOfTheFormula)
 TEST(AltitudePressure, AbsurdDepthOverflows)
 {
     // The power exceeds the extended range: a fault, not an infinite pressure.
-    EXPECT_THROW(air::AltitudePressure(-1e4900L), num::FloatingPointFault);
+    EXPECT_THROW(air::AltitudePressure(-1e4900L), numeric::FloatingPointFault);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // What Enter does in each kind of field.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include "eval/Evaluator.h"
 
@@ -48,7 +48,7 @@ TEST_F(FormTest, VariablesAreSharedByEveryPage)
     type("P_Ryo", QStringLiteral("風量/2"));
     pressEnter("P_Ryo");
     EXPECT_EQ(text("P_Ryo"), QStringLiteral("600"));
-    EXPECT_EQ(Evaluate("風量"), 1200.0L);
+    EXPECT_EQ(eval::Evaluate("風量"), 1200.0L);
 }
 
 TEST_F(FormTest, EnterOnListsAndButtonsMovesOn)

@@ -1,6 +1,6 @@
 // Focus order per page, the shared controls that travel between pages, and
 // the flow-medium flags, all through the real window.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include "flow/FlowMedium.h"
 

@@ -1,6 +1,6 @@
 // The form looks tidy on every page: no control sticks out of its panel and
 // no two controls of a panel cover each other, with the fonts installed here.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

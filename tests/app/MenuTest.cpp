@@ -1,5 +1,5 @@
 // The menu: calculator, help and the About box.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // The window's state survives a restart through the settings file, and no
 // settings file can keep the program from starting or trap the user.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include <QComboBox>
 #include <QFile>

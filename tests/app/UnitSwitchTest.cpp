@@ -1,6 +1,6 @@
 // Switching between conventional and SI units relabels and converts the
 // whole window, from the texts shown.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>

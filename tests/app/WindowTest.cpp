@@ -1,7 +1,7 @@
 // The window as designed: pages, captions, design texts, hints and states.
-#include "FormFixture.h"
+#include "support/FormFixture.h"
 
-#include "app/MessageBoxes.h"
+#include "app/ui/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -9,7 +9,7 @@
 
 namespace {
 
-using Kind = num::FloatingPointFault::Kind;
+using Kind = numeric::FloatingPointFault::Kind;
 
 std::string repeat(const std::string &piece, int times)
 {
@@ -23,13 +23,13 @@ std::string repeat(const std::string &piece, int times)
 // saying what happened instead.
 std::string evalErrorOf(const std::string &text)
 {
-    VariableTable variables;
+    eval::VariableTable variables;
     try {
-        const long double v = Evaluate(text, variables);
+        const long double v = eval::Evaluate(text, variables);
         return "no failure, value " + std::to_string(static_cast<double>(v));
-    } catch (const EEValError &e) {
+    } catch (const eval::EEValError &e) {
         return e.what();
-    } catch (const num::Failure &e) {
+    } catch (const numeric::Failure &e) {
         return std::string("other failure: ") + e.what();
     }
 }
@@ -188,13 +188,13 @@ TEST(EvaluatorFailure, ArithmeticFaultsKeepTheirKind)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE("text: " + c.text);
-        VariableTable variables;
+        eval::VariableTable variables;
         try {
-            Evaluate(c.text, variables);
+            eval::Evaluate(c.text, variables);
             ADD_FAILURE() << "no fault";
-        } catch (const num::FloatingPointFault &e) {
+        } catch (const numeric::FloatingPointFault &e) {
             EXPECT_EQ(e.kind(), c.kind);
-            EXPECT_STREQ(e.what(), num::FloatingPointFault::messageFor(c.kind));
+            EXPECT_STREQ(e.what(), numeric::FloatingPointFault::messageFor(c.kind));
         }
     }
 }

@@ -19,10 +19,10 @@ struct ValueCase
 
 void expectValues(std::span<const ValueCase> cases)
 {
-    VariableTable variables;
+    eval::VariableTable variables;
     for (const ValueCase &c : cases) {
         SCOPED_TRACE("text: " + c.text);
-        const long double v = Evaluate(c.text, variables);
+        const long double v = eval::Evaluate(c.text, variables);
         if (c.relativeTolerance == 0.0L)
             EXPECT_EQ(v, c.value);
         else
@@ -105,11 +105,11 @@ TEST(Evaluator, FunctionsAndPi)
         {"Cos(0)", 1, 0},
         {"SIN(PI/6)", 0.5L, Trig},
         {"TAN(PI/4)", 1, Trig},
-        {"ATAN(1)*4", num::Pi, Trig},
+        {"ATAN(1)*4", numeric::Pi, Trig},
         {"SIN(9223372036854775808)", 0, 0}, // 2^63 and beyond give 0
         {"COS(-9223372036854775808)", 0, 0},
         {"SIN ( 0 )", 0, 0},
-        {"pi", num::Pi, 0},
+        {"pi", numeric::Pi, 0},
         {"ABS(ABS(-1)-3)", 2, 0},
     };
     expectValues(cases);
@@ -143,16 +143,16 @@ TEST(Evaluator, AssignmentsAndVariables)
 
 TEST(Evaluator, NulByteEndsAWordAndIsSkippedAsABlank)
 {
-    VariableTable variables;
-    EXPECT_EQ(Evaluate(std::string("1\0", 2), variables), 1);
-    EXPECT_EQ(Evaluate(std::string("2\0*\0003", 5), variables), 6);
+    eval::VariableTable variables;
+    EXPECT_EQ(eval::Evaluate(std::string("1\0", 2), variables), 1);
+    EXPECT_EQ(eval::Evaluate(std::string("2\0*\0003", 5), variables), 6);
 }
 
 TEST(Evaluator, PlainTextUsesTheSharedTable)
 {
-    EXPECT_EQ(Evaluate("SharedInTest=3"), 3);
-    EXPECT_EQ(Evaluate("sharedintest*2"), 6);
-    EXPECT_EQ(SharedVariables().find("SHAREDINTEST"), 3.0L);
+    EXPECT_EQ(eval::Evaluate("SharedInTest=3"), 3);
+    EXPECT_EQ(eval::Evaluate("sharedintest*2"), 6);
+    EXPECT_EQ(eval::SharedVariables().find("SHAREDINTEST"), 3.0L);
 }
 
 } // namespace

@@ -10,15 +10,15 @@
 namespace {
 
 // Fills all 101 slots with V0 ... V100, holding 0 ... 100.
-void fill(VariableTable &table)
+void fill(eval::VariableTable &table)
 {
-    for (int i = 0; i < static_cast<int>(VariableTable::Capacity); ++i)
+    for (int i = 0; i < static_cast<int>(eval::VariableTable::Capacity); ++i)
         ASSERT_TRUE(table.assign("V" + std::to_string(i), i));
 }
 
 TEST(VariableTable, LookUpIgnoresTheCaseOfAsciiLetters)
 {
-    VariableTable table;
+    eval::VariableTable table;
     EXPECT_FALSE(table.find("x"));
     EXPECT_TRUE(table.assign("Flow", 1.5L));
     const char *spellings[] = {"flow", "FLOW", "fLoW"};
@@ -33,7 +33,7 @@ TEST(VariableTable, LookUpIgnoresTheCaseOfAsciiLetters)
 
 TEST(VariableTable, HoldsOneHundredAndOneNames)
 {
-    VariableTable table;
+    eval::VariableTable table;
     fill(table);
     EXPECT_TRUE(table.full());
     EXPECT_EQ(table.find("v100"), 100.0L);
@@ -41,19 +41,19 @@ TEST(VariableTable, HoldsOneHundredAndOneNames)
     EXPECT_EQ(table.find("V50"), -1.0L);
     EXPECT_FALSE(table.assign("V101", 1)); // a new one does not
     EXPECT_FALSE(table.find("V101"));
-    EXPECT_EQ(table.size(), VariableTable::Capacity);
+    EXPECT_EQ(table.size(), eval::VariableTable::Capacity);
 }
 
 TEST(VariableTable, AssignmentsThroughTheEvaluatorWhenFull)
 {
-    VariableTable table;
+    eval::VariableTable table;
     fill(table);
-    EXPECT_EQ(Evaluate("v7=3*4", table), 12);
+    EXPECT_EQ(eval::Evaluate("v7=3*4", table), 12);
     EXPECT_EQ(table.find("V7"), 12.0L);
     try {
-        Evaluate("(NEW=5)*2", table);
+        eval::Evaluate("(NEW=5)*2", table);
         ADD_FAILURE() << "stored a 102nd name";
-    } catch (const EEValError &e) {
+    } catch (const eval::EEValError &e) {
         // Context after the assigned expression.
         EXPECT_STREQ(e.what(), "変数を確保できません。)*2");
     }
@@ -78,8 +78,8 @@ TEST(VariableTable, AssignmentsBeforeAFailureStay)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.text) + " / " + c.name);
-        VariableTable table;
-        EXPECT_THROW(Evaluate(c.text, table), num::Failure);
+        eval::VariableTable table;
+        EXPECT_THROW(eval::Evaluate(c.text, table), numeric::Failure);
         const auto value = table.find(c.name);
         EXPECT_EQ(value.has_value(), c.stored);
         if (c.stored && value) {

@@ -1,6 +1,6 @@
 #include "flow/DuctLoss.h"
-#include "flow/Constants.h"
 #include "flow/FlowMedium.h"
+#include "numeric/Units.h"
 #include "support/Outcome.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ TEST(DuctLossFromSize, WorkedExamplesAndPartialWrites)
     } cases[] = {
         {"round 500", roundDuct(3600, 500), {"P_Ason=0.059", "P_Fusok=5.093"}, {}},
         {"round 500 SI",
-         roundDuct(3600, 500, flow::PaPerMmAq),
+         roundDuct(3600, 500, numeric::PaPerMmAq),
          {"P_Ason=0.575", "P_Fusok=5.093"},
          {}},
         // The rectangle shows its own velocity (1 m³/s through 0.25 m²) and the

@@ -1,7 +1,7 @@
 #include "flow/DuctMaterials.h"
-#include "flow/Constants.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberText.h"
+#include "numeric/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ TEST(DuctMaterials, ItemsAndRoughness)
         SCOPED_TRACE(row.name);
         EXPECT_EQ(items[static_cast<std::size_t>(i)],
                   row.name + std::string(static_cast<std::size_t>(row.blanks), ' '));
-        EXPECT_EQ(num::FormatFixed(flow::DuctMaterialRoughness(i), flow::ResultDecimals),
+        EXPECT_EQ(numeric::FormatFixed(flow::DuctMaterialRoughness(i), numeric::ResultDecimals),
                   row.roughness);
     }
     // The shown 0.122 comes from 0.1223 in the table.
@@ -53,7 +53,7 @@ TEST(DuctMaterials, IndexOutsideTheListIsARangeError)
         try {
             flow::DuctMaterialRoughness(index);
             ADD_FAILURE() << "no failure";
-        } catch (const num::RangeError &e) {
+        } catch (const numeric::RangeError &e) {
             EXPECT_STREQ(e.what(), "範囲ﾁｪｯｸｴﾗｰ");
         }
     }

@@ -1,7 +1,7 @@
 #include "flow/DuctSizing.h"
-#include "flow/Constants.h"
 #include "flow/FlowMedium.h"
 #include "flow/FlowModel.h"
+#include "numeric/Units.h"
 #include "support/Outcome.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ struct SizingCase
 };
 
 constexpr long double Conventional = 1;
-constexpr long double SI = flow::PaPerMmAq;
+constexpr long double SI = numeric::PaPerMmAq;
 constexpr bool Round = true;
 constexpr bool Rectangle = false;
 constexpr std::nullopt_t Square = std::nullopt;
@@ -35,7 +35,7 @@ DuctSizingInputs duct(long double flow, long double target, bool round,
     return {flow, 0.18L, 1.2L, target, round, fixedSide, lossUnitFactor};
 }
 
-void runCases(void (*routine)(const DuctSizingInputs &, num::ResultSink &),
+void runCases(void (*routine)(const DuctSizingInputs &, numeric::ResultSink &),
               const std::vector<SizingCase> &cases)
 {
     flow::ScopedFlowMedium air(flow::DuctPageIndex);

@@ -1,11 +1,12 @@
-#include "flow/Constants.h"
 #include "flow/DuctSizing.h"
 #include "flow/FlowMedium.h"
 #include "flow/FlowModel.h"
 #include "flow/StepSearch.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
+#include "numeric/Units.h"
 #include "support/Outcome.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ TEST(FirstEndingStep, FindsTheFirstStepWithFewCalls)
 bool linearFixedSideSearch(const DuctSizingInputs &in, std::uint64_t maxSteps, Outcome &out,
                            std::uint64_t &steps)
 {
-    using num::Real;
+    using numeric::Real;
     RecordingSink sink;
     try {
         const Real target = Real(in.target) / in.lossUnitFactor;
@@ -84,14 +85,14 @@ bool linearFixedSideSearch(const DuctSizingInputs &in, std::uint64_t maxSteps, O
             loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness);
         } while (!(d > 10000 || loss <= target));
         const long double velocity = flow::FlowVelocity(in.flow, flow::SectionArea(a, b));
-        sink.write("S_Size1", num::FormatGeneral15(a));
-        sink.write("S_Size2", num::FormatGeneral15(b));
+        sink.write("S_Size1", numeric::FormatGeneral15(a));
+        sink.write("S_Size2", numeric::FormatGeneral15(b));
         if (d > 10000)
-            sink.warn(flow::CheckValuesMessage);
-        sink.write("S_SizeD", num::FormatGeneral15(d));
-        sink.write("S_Ason", num::FormatFixed((loss * in.lossUnitFactor).value(), 3));
-        sink.write("S_Fusok", num::FormatFixed(velocity, 3));
-    } catch (const num::Failure &e) {
+            sink.warn(numeric::messages::CheckValues);
+        sink.write("S_SizeD", numeric::FormatGeneral15(d));
+        sink.write("S_Ason", numeric::FormatFixed((loss * in.lossUnitFactor).value(), 3));
+        sink.write("S_Fusok", numeric::FormatFixed(velocity, 3));
+    } catch (const numeric::Failure &e) {
         out.failure = e.what();
     }
     out.events = sink.events;
@@ -121,7 +122,7 @@ DuctSizingInputs randomFixedSideInputs(std::mt19937_64 &rng)
         const double side = unit(rng);
         in.fixedSide = side < 0.02 ? 0 : side < 0.04 ? -logUniform(1, 1000) : logUniform(0.5, 5000);
     }
-    in.lossUnitFactor = unit(rng) < 0.5 ? 1 : flow::PaPerMmAq;
+    in.lossUnitFactor = unit(rng) < 0.5 ? 1 : numeric::PaPerMmAq;
     return in;
 }
 
@@ -175,7 +176,7 @@ TEST(DuctSizingByLoss, FixedSideWorstCaseEndsAtTheSizeLimit)
     EXPECT_EQ(out.events[2], Warning);
     const std::string prefix = "S_Size2=";
     ASSERT_EQ(out.events[1].rfind(prefix, 0), 0u);
-    const long double b = num::ParsePlainNumber(out.events[1].substr(prefix.size()));
+    const long double b = numeric::ParsePlainNumber(out.events[1].substr(prefix.size()));
     EXPECT_GT(b, 1e10L);
     EXPECT_GT(flow::EquivalentDiameter(0.5L, b), 10000);
     EXPECT_LE(flow::EquivalentDiameter(0.5L, b - 50), 10000);

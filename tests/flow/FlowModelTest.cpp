@@ -11,7 +11,7 @@
 
 namespace {
 
-using Kind = num::FloatingPointFault::Kind;
+using Kind = numeric::FloatingPointFault::Kind;
 
 struct ValueCase
 {
@@ -35,10 +35,10 @@ TEST(FlowModel, ValuesOfTheWorkedExamples)
         {"round up just above", air, [] { return RoundUpToStep(25, 350.0001L); }, 375, 0},
         {"round up zero", air, [] { return RoundUpToStep(50, 0); }, 0, 0},
         {"round up 504.6", air, [] { return RoundUpToStep(25, 504.6L); }, 525, 0},
-        {"circle area", air, [] { return SectionArea(200, 0); }, num::Pi / 100, 1e-19L},
+        {"circle area", air, [] { return SectionArea(200, 0); }, numeric::Pi / 100, 1e-19L},
         {"rectangle area", air, [] { return SectionArea(500, 300); }, 0.15L, 1e-19L},
         {"other side", air, [] { return SideFromArea(0.15L, 500); }, 300, 1e-15L},
-        {"diameter", air, [] { return SideFromArea(num::Pi / 100, 0); }, 200, 1e-15L},
+        {"diameter", air, [] { return SideFromArea(numeric::Pi / 100, 0); }, 200, 1e-15L},
         {"air velocity", air, [] { return FlowVelocity(3600, 1); }, 1, 0},
         {"air area", air, [] { return AreaForVelocity(3600, 1); }, 1, 0},
         {"water velocity", water, [] { return FlowVelocity(60, 0.001L); }, 1, 1e-18L},
@@ -100,7 +100,7 @@ TEST(FlowModel, FaultsThatOrdinaryInputReaches)
         try {
             const long double v = c.compute();
             ADD_FAILURE() << "no fault, got " << static_cast<double>(v);
-        } catch (const num::FloatingPointFault &e) {
+        } catch (const numeric::FloatingPointFault &e) {
             EXPECT_EQ(e.kind(), c.kind);
         }
     }

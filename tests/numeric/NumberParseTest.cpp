@@ -20,7 +20,7 @@ TEST(NumberParse, PlainNumbersThatRead)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(num::ParsePlainNumber(c.text), c.value);
+        EXPECT_EQ(numeric::ParsePlainNumber(c.text), c.value);
     }
 }
 
@@ -32,9 +32,9 @@ TEST(NumberParse, PlainNumbersThatFailNameTheText)
     for (const char *text : cases) {
         SCOPED_TRACE(text);
         try {
-            num::ParsePlainNumber(text);
+            numeric::ParsePlainNumber(text);
             ADD_FAILURE() << "read as a number";
-        } catch (const num::ConversionError &e) {
+        } catch (const numeric::ConversionError &e) {
             EXPECT_EQ(e.what(), "'" + std::string(text) + "' は浮動小数点数ではありません");
         }
     }
@@ -42,11 +42,11 @@ TEST(NumberParse, PlainNumbersThatFailNameTheText)
 
 TEST(NumberParse, WholeNumbers)
 {
-    EXPECT_EQ(num::ParseWholeNumber("75"), 75);
-    EXPECT_EQ(num::ParseWholeNumber("-5"), -5);
-    EXPECT_EQ(num::ParseWholeNumber("+80"), 80);
-    EXPECT_EQ(num::ParseWholeNumber("2147483647"), 2147483647);
-    EXPECT_EQ(num::ParseWholeNumber("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(numeric::ParseWholeNumber("75"), 75);
+    EXPECT_EQ(numeric::ParseWholeNumber("-5"), -5);
+    EXPECT_EQ(numeric::ParseWholeNumber("+80"), 80);
+    EXPECT_EQ(numeric::ParseWholeNumber("2147483647"), 2147483647);
+    EXPECT_EQ(numeric::ParseWholeNumber("-2147483648"), -2147483647 - 1);
 
     const char *bad[] = {
         "75.5", "70+5", "",   " 75", "75 ", "2147483648", "-2147483649", "99999999999999999999",
@@ -54,9 +54,9 @@ TEST(NumberParse, WholeNumbers)
     for (const char *text : bad) {
         SCOPED_TRACE(text);
         try {
-            num::ParseWholeNumber(text);
+            numeric::ParseWholeNumber(text);
             ADD_FAILURE() << "read as a whole number";
-        } catch (const num::ConversionError &e) {
+        } catch (const numeric::ConversionError &e) {
             EXPECT_EQ(e.what(), "'" + std::string(text) + "' は整数ではありません");
         }
     }
@@ -64,16 +64,16 @@ TEST(NumberParse, WholeNumbers)
 
 TEST(NumberParse, DecimalWordsOfTheEvaluator)
 {
-    EXPECT_EQ(num::ConvertDecimalWord("5."), 5.0L);
-    EXPECT_EQ(num::ConvertDecimalWord(".5"), 0.5L);
-    EXPECT_EQ(num::ConvertDecimalWord("."), 0.0L);
-    EXPECT_EQ(num::ConvertDecimalWord("2E"), 2.0L);
-    EXPECT_EQ(num::ConvertDecimalWord("1.5E+3"), 1500.0L);
-    EXPECT_EQ(num::ConvertDecimalWord("2e-3"), 0.002L);
-    EXPECT_FALSE(num::ConvertDecimalWord("1.2.3"));
-    EXPECT_FALSE(num::ConvertDecimalWord("2X"));
-    EXPECT_FALSE(num::ConvertDecimalWord("1,5"));
-    EXPECT_FALSE(num::ConvertDecimalWord("1E5000"));
+    EXPECT_EQ(numeric::ConvertDecimalWord("5."), 5.0L);
+    EXPECT_EQ(numeric::ConvertDecimalWord(".5"), 0.5L);
+    EXPECT_EQ(numeric::ConvertDecimalWord("."), 0.0L);
+    EXPECT_EQ(numeric::ConvertDecimalWord("2E"), 2.0L);
+    EXPECT_EQ(numeric::ConvertDecimalWord("1.5E+3"), 1500.0L);
+    EXPECT_EQ(numeric::ConvertDecimalWord("2e-3"), 0.002L);
+    EXPECT_FALSE(numeric::ConvertDecimalWord("1.2.3"));
+    EXPECT_FALSE(numeric::ConvertDecimalWord("2X"));
+    EXPECT_FALSE(numeric::ConvertDecimalWord("1,5"));
+    EXPECT_FALSE(numeric::ConvertDecimalWord("1E5000"));
 }
 
 } // namespace

@@ -36,7 +36,7 @@ TEST(NumberText, FixedRoundsHalfAwayFromZeroOnTheDecimalExpansion)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(num::FormatFixed(c.value, c.digits), c.text);
+        EXPECT_EQ(numeric::FormatFixed(c.value, c.digits), c.text);
     }
 }
 
@@ -63,7 +63,7 @@ TEST(NumberText, GeneralFifteenDigits)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(num::FormatGeneral(c.value, c.digits), c.text);
+        EXPECT_EQ(numeric::FormatGeneral(c.value, c.digits), c.text);
     }
 }
 
@@ -75,7 +75,7 @@ TEST(NumberText, GeneralFourDigits)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(num::FormatGeneral(c.value, c.digits), c.text);
+        EXPECT_EQ(numeric::FormatGeneral(c.value, c.digits), c.text);
     }
 }
 

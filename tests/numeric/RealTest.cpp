@@ -8,8 +8,8 @@
 
 namespace {
 
-using num::Real;
-using Kind = num::FloatingPointFault::Kind;
+using numeric::Real;
+using Kind = numeric::FloatingPointFault::Kind;
 
 TEST(Real, FaultsStopTheCalculationWithTheirKind)
 {
@@ -24,11 +24,13 @@ TEST(Real, FaultsStopTheCalculationWithTheirKind)
         {"1/0", [] { return Real(1) / Real(0); }, Kind::DivisionByZero, "0 による浮動小数点数除算"},
         {"0/0", [] { return Real(0) / Real(0); }, Kind::InvalidOperation,
          "不正な浮動小数点数演算命令"},
-        {"ln 0", [] { return num::Ln(0); }, Kind::DivisionByZero, "0 による浮動小数点数除算"},
-        {"ln -1", [] { return num::Ln(-1); }, Kind::InvalidOperation, "不正な浮動小数点数演算命令"},
-        {"sqrt -1", [] { return num::Sqrt(-1); }, Kind::InvalidOperation,
+        {"ln 0", [] { return numeric::Ln(0); }, Kind::DivisionByZero, "0 による浮動小数点数除算"},
+        {"ln -1", [] { return numeric::Ln(-1); }, Kind::InvalidOperation,
          "不正な浮動小数点数演算命令"},
-        {"exp 100000", [] { return num::Exp(100000); }, Kind::Overflow, "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ"},
+        {"sqrt -1", [] { return numeric::Sqrt(-1); }, Kind::InvalidOperation,
+         "不正な浮動小数点数演算命令"},
+        {"exp 100000", [] { return numeric::Exp(100000); }, Kind::Overflow,
+         "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ"},
         {"max*2", [huge] { return Real(huge) * 2; }, Kind::Overflow, "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ"},
         {"max+max", [huge] { return Real(huge) + Real(huge); }, Kind::Overflow,
          "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ"},
@@ -43,7 +45,7 @@ TEST(Real, FaultsStopTheCalculationWithTheirKind)
         try {
             c.op();
             ADD_FAILURE() << "no fault";
-        } catch (const num::FloatingPointFault &e) {
+        } catch (const numeric::FloatingPointFault &e) {
             EXPECT_EQ(e.kind(), c.kind);
             EXPECT_STREQ(e.what(), c.message);
         }
@@ -52,16 +54,16 @@ TEST(Real, FaultsStopTheCalculationWithTheirKind)
 
 TEST(Real, TruncationToInt32)
 {
-    EXPECT_EQ(num::TruncToInt32(7.9L), 7);
-    EXPECT_EQ(num::TruncToInt32(-2.5L), -2);
-    EXPECT_EQ(num::TruncToInt32(2147483647.9L), 2147483647);
-    EXPECT_THROW(num::TruncToInt32(2147483648.0L), num::FloatingPointFault);
-    EXPECT_THROW(num::TruncToInt32(-2147483649.0L), num::FloatingPointFault);
+    EXPECT_EQ(numeric::TruncToInt32(7.9L), 7);
+    EXPECT_EQ(numeric::TruncToInt32(-2.5L), -2);
+    EXPECT_EQ(numeric::TruncToInt32(2147483647.9L), 2147483647);
+    EXPECT_THROW(numeric::TruncToInt32(2147483648.0L), numeric::FloatingPointFault);
+    EXPECT_THROW(numeric::TruncToInt32(-2147483649.0L), numeric::FloatingPointFault);
 }
 
 TEST(Real, UnderflowAndInexactResultsPass)
 {
-    EXPECT_EQ(num::Exp(-100000).value(), 0.0L);
+    EXPECT_EQ(numeric::Exp(-100000).value(), 0.0L);
     const Real tiny = std::numeric_limits<long double>::denorm_min();
     EXPECT_EQ((tiny / 4).value(), 0.0L);
     EXPECT_NEAR((Real(1) / 3).value(), 1.0L / 3.0L, 1e-19L);

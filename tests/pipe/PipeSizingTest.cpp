@@ -1,7 +1,7 @@
 #include "pipe/PipeSizing.h"
-#include "flow/Constants.h"
 #include "flow/FlowMedium.h"
 #include "flow/FlowModel.h"
+#include "numeric/Units.h"
 #include "pipe/PipeTables.h"
 #include "support/Outcome.h"
 
@@ -13,7 +13,7 @@ using namespace testing_support;
 using pipes::PipeLossInputs;
 using pipes::PipeSizingInputs;
 
-constexpr long double SI = flow::PaPerMmAq;
+constexpr long double SI = numeric::PaPerMmAq;
 const std::string RangeCheck = "範囲ﾁｪｯｸｴﾗｰ";
 
 // 100 L/min of water at 20 ℃ (998.2 kg/m³) in rusty steel pipe (0.300 mm).
@@ -31,7 +31,7 @@ struct SizingCase
     std::optional<std::string> failure;
 };
 
-void runCases(void (*routine)(const PipeSizingInputs &, num::ResultSink &),
+void runCases(void (*routine)(const PipeSizingInputs &, numeric::ResultSink &),
               const std::vector<SizingCase> &cases)
 {
     flow::ScopedFlowMedium medium(flow::PipePageIndex);

@@ -1,7 +1,7 @@
 #include "pipe/PipeTables.h"
-#include "flow/Constants.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberText.h"
+#include "numeric/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 
 std::string fixedText(long double v)
 {
-    return num::FormatFixed(v, flow::ResultDecimals);
+    return numeric::FormatFixed(v, numeric::ResultDecimals);
 }
 
 // Expected: the pipe page's material list and the roughness text selecting
@@ -90,7 +90,7 @@ TEST(PipeTables, IndexOutsideATableIsARangeError)
             try {
                 t.lookUp(index);
                 ADD_FAILURE() << "no failure";
-            } catch (const num::RangeError &e) {
+            } catch (const numeric::RangeError &e) {
                 EXPECT_STREQ(e.what(), "範囲ﾁｪｯｸｴﾗｰ");
             }
         }

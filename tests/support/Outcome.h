@@ -25,7 +25,7 @@ Outcome RunCalculation(Routine routine, const Inputs &in)
     Outcome out;
     try {
         routine(in, sink);
-    } catch (const num::Failure &e) {
+    } catch (const numeric::Failure &e) {
         out.failure = e.what();
     }
     out.events = sink.events;

@@ -10,7 +10,7 @@ namespace testing_support {
 
 // Records what a calculation shows, in order: "Field=text" for each write,
 // "warn:message" for each warning.
-class RecordingSink : public num::ResultSink
+class RecordingSink : public numeric::ResultSink
 {
 public:
     void write(std::string_view field, const std::string &text) override

@@ -1,7 +1,7 @@
 #include "units/UnitFactors.h"
 
-#include "flow/Constants.h"
 #include "numeric/Failure.h"
+#include "numeric/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -41,14 +41,14 @@ TEST(ConversionFactor, EveryFieldTowardsItsPartner)
         EXPECT_NEAR(units::ConversionFactor(c.tag) / c.factor, 1.0L, 1e-18L);
         EXPECT_EQ(units::PartnerTag(units::PartnerTag(c.tag)), c.tag);
     }
-    EXPECT_NE(units::ConversionFactor(9), flow::PaPerMmAq);
+    EXPECT_NE(units::ConversionFactor(9), numeric::PaPerMmAq);
 }
 
 TEST(ConversionFactor, TagsOutsideThePageAreRefused)
 {
     for (int tag : {0, -1, 17}) {
         SCOPED_TRACE(tag);
-        EXPECT_THROW(units::ConversionFactor(tag), num::RangeError);
+        EXPECT_THROW(units::ConversionFactor(tag), numeric::RangeError);
     }
 }
 
@@ -92,7 +92,7 @@ TEST(Convert, OverflowFails)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_THROW(units::Convert(c.tag, c.value), num::FloatingPointFault);
+        EXPECT_THROW(units::Convert(c.tag, c.value), numeric::FloatingPointFault);
     }
     // A factor below 1 takes the same value without complaint.
     EXPECT_TRUE(std::isfinite(units::Convert(7, 1e4930L)));
