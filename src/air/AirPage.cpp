@@ -3,12 +3,13 @@
 #include "air/AirStateRange.h"
 #include "air/AtmosphericPressure.h"
 #include "air/SearchLimitExceeded.h"
-#include "app/ui/FieldSink.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/MessageBoxes.h"
+#include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "numeric/Failure.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
 #include "numeric/Units.h"
@@ -29,8 +30,7 @@ namespace {
 // What the page says about a field it cannot read as a plain number.
 const QString EnterNumberMessage = QStringLiteral("数値を入力して下さい。");
 
-using StateProcedure = air::AirState (*)(long double, long double, long double,
-                                         const air::WarningHandler &);
+using StateProcedure = air::AirState (*)(long double, long double, long double, air::SearchLog *);
 
 // The enthalpy procedure also serves a selection outside the list (none).
 bool IsEnthalpy(int selection)
@@ -191,19 +191,27 @@ void AirPage::ComputeAirState()
         given = (numeric::Real(given) / numeric::KJPerKcal).value(); // kJ/kg to kcal/kg
     ReadPressure();
 
-    // The searches warn at the moment they leave their range and go on.
-    const air::WarningHandler warn = [this](std::string_view message) {
-        showWarning(msg::FromUtf8(message));
+    // Each time a search left its range the page warns, in order, before a
+    // fault or the results.
+    air::SearchLog log;
+    const auto showSearchWarnings = [&] {
+        for (int i = 0; i < log.leftRange; ++i)
+            showWarning(QString::fromUtf8(numeric::messages::OutOfRange));
     };
     air::AirState state;
     try {
-        state = ProcedureFor(selection)(dryBulb, given, currentPressure_, warn);
+        state = ProcedureFor(selection)(dryBulb, given, currentPressure_, &log);
     } catch (const air::SearchLimitExceeded &refused) {
+        showSearchWarnings();
         showWarning(QString::fromUtf8(refused.what()));
         return;
+    } catch (...) {
+        showSearchWarnings();
+        throw;
     }
+    showSearchWarnings();
     if (air::AnyQuantityOutOfRange(state))
-        showWarning(QString::fromUtf8(air::OutOfRangeMessage));
+        showWarning(QString::fromUtf8(numeric::messages::OutOfRange));
     writeResults(state);
 }
 
@@ -246,20 +254,20 @@ void AirPage::writeResults(const air::AirState &state)
 {
     const bool conventional = shared_->conventionalUnits();
     const numeric::Real enthalpy = conventional
-                                       ? numeric::Real(state.Enthalpy)
-                                       : numeric::Real(state.Enthalpy) * numeric::KJPerKcal;
+                                       ? numeric::Real(state.enthalpy)
+                                       : numeric::Real(state.enthalpy) * numeric::KJPerKcal;
     const numeric::Real pressure = conventional
-                                       ? numeric::Real(state.Pressure)
-                                       : numeric::Real(state.Pressure) * numeric::KPaPerMmHg;
+                                       ? numeric::Real(state.pressure)
+                                       : numeric::Real(state.pressure) * numeric::KPaPerMmHg;
     const std::array<std::pair<QLineEdit *, long double>, 8> results = {{
-        {cEdit1, state.RelativeHumidity}, // %
-        {cEdit2, state.HumidityRatio},    // kg/kg
-        {cEdit3, state.DewPoint},         // °C
+        {cEdit1, state.relativeHumidity}, // %
+        {cEdit2, state.humidityRatio},    // kg/kg
+        {cEdit3, state.dewPoint},         // °C
         {cEdit4, enthalpy.value()},       // kcal/kg or kJ/kg
-        {cEdit5, state.SpecificVolume},   // m³/kg
+        {cEdit5, state.specificVolume},   // m³/kg
         {cEdit6, pressure.value()},       // mmHg or kPa
-        {cEdit7, state.DryBulb},          // °C
-        {cEdit8, state.WetBulb},          // °C
+        {cEdit7, state.dryBulb},          // °C
+        {cEdit8, state.wetBulb},          // °C
     }};
     for (const auto &[field, value] : results)
         entry::WriteResult(

@@ -12,13 +12,13 @@ struct Limits
 };
 
 constexpr Limits CheckedRanges[] = {
-    {&AirState::RelativeHumidity, 0.0L, 100.0L}, // %
-    {&AirState::HumidityRatio, 0.0L, 1.42L},     // kg/kg
-    {&AirState::DewPoint, -60.0L, 90.0L},        // °C
-    {&AirState::Enthalpy, -14.0L, 900.0L},       // kcal/kg
-    {&AirState::DryBulb, -60.0L, 90.0L},         // °C
-    {&AirState::WetBulb, -60.0L, 90.0L},         // °C
-    {&AirState::Pressure, 405.0L, 3750.0L},      // mmHg
+    {&AirState::relativeHumidity, 0.0L, 100.0L}, // %
+    {&AirState::humidityRatio, 0.0L, 1.42L},     // kg/kg
+    {&AirState::dewPoint, -60.0L, 90.0L},        // °C
+    {&AirState::enthalpy, -14.0L, 900.0L},       // kcal/kg
+    {&AirState::dryBulb, -60.0L, 90.0L},         // °C
+    {&AirState::wetBulb, -60.0L, 90.0L},         // °C
+    {&AirState::pressure, 405.0L, 3750.0L},      // mmHg
 };
 
 } // namespace

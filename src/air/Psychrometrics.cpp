@@ -15,10 +15,10 @@ Real Pow10(Real y)
     return numeric::Exp(y * ln10);
 }
 
-void Warn(const WarningHandler &warn)
+void NoteLeftRange(SearchLog *log)
 {
-    if (warn)
-        warn(OutOfRangeMessage);
+    if (log)
+        ++log->leftRange;
 }
 
 // Goff–Gratch, referenced to IcePoint and with the pressure in standard
@@ -64,7 +64,7 @@ Real Psychrometer(Real t, Real tw, Real xs)
                     (VapourSpecificHeat * t + LatentHeatAtZero - tw);
 }
 
-Real HumidityRatioFromWetBulb(Real t, Real tw, Real P)
+Real PsychrometerHumidityRatio(Real t, Real tw, Real P)
 {
     return Psychrometer(t, tw, HumidityRatioFromPressure(Saturation(tw, P), P));
 }
@@ -74,7 +74,7 @@ Real EnthalpyOf(Real t, Real x)
     return DryAirSpecificHeat * t + (VapourSpecificHeat * t + LatentHeatAtZero) * x;
 }
 
-Real HumidityRatioFromEnthalpy(Real t, Real h)
+Real InverseEnthalpy(Real t, Real h)
 {
     return (h - DryAirSpecificHeat * t) / (VapourSpecificHeat * t + LatentHeatAtZero);
 }
@@ -93,7 +93,7 @@ Real SpecificVolumeOf(Real x, Real absoluteT, Real P)
 // The grid is accumulated by repeated subtraction of 0.01, not recomputed
 // from the step count: the accumulated rounding decides on which point a
 // borderline state lands, and is part of the model.
-Real WetBulbSearch(Real t, Real x, Real P, const WarningHandler &warn)
+Real WetBulbSearch(Real t, Real x, Real P, SearchLog *log)
 {
     Real wetBulb = t + SearchStep;
     for (long step = 1;; ++step) {
@@ -102,7 +102,7 @@ Real WetBulbSearch(Real t, Real x, Real P, const WarningHandler &warn)
         wetBulb -= SearchStep;
         const Real saturated = HumidityRatioFromPressure(Saturation(wetBulb, P), P);
         if (wetBulb < MinAirTemperature) {
-            Warn(warn);
+            NoteLeftRange(log);
             return wetBulb;
         }
         if (x >= Psychrometer(t, wetBulb, saturated))
@@ -112,7 +112,7 @@ Real WetBulbSearch(Real t, Real x, Real P, const WarningHandler &warn)
 
 // Bounded by the grid itself: from −60 °C the walk passes 90 °C at its
 // 15,002nd point whatever pw is.
-Real DewPointSearch(Real pw, Real P, const WarningHandler &warn)
+Real DewPointSearch(Real pw, Real P, SearchLog *log)
 {
     Real a = MinAirTemperature - SearchStep;
     Real p;
@@ -120,7 +120,7 @@ Real DewPointSearch(Real pw, Real P, const WarningHandler &warn)
         a += SearchStep;
         p = Saturation(a, P);
         if (a > MaxAirTemperature) {
-            Warn(warn);
+            NoteLeftRange(log);
             break;
         }
         if (!(pw > p))
@@ -136,15 +136,15 @@ AirState StateOf(Real t, Real wetBulb, Real relativeHumidity, Real x, Real pw, R
                  Real dewPoint, Real P)
 {
     AirState s;
-    s.DryBulb = t.value();
-    s.WetBulb = wetBulb.value();
-    s.RelativeHumidity = relativeHumidity.value();
-    s.HumidityRatio = x.value();
-    s.VapourPressure = pw.value();
-    s.Enthalpy = h.value();
-    s.SpecificVolume = v.value();
-    s.DewPoint = dewPoint.value();
-    s.Pressure = P.value();
+    s.dryBulb = t.value();
+    s.wetBulb = wetBulb.value();
+    s.relativeHumidity = relativeHumidity.value();
+    s.humidityRatio = x.value();
+    s.vapourPressure = pw.value();
+    s.enthalpy = h.value();
+    s.specificVolume = v.value();
+    s.dewPoint = dewPoint.value();
+    s.pressure = P.value();
     return s;
 }
 
@@ -155,30 +155,58 @@ long double SaturationPressure(long double t, long double P)
     return Saturation(t, P).value();
 }
 
-long double WetBulbFromHumidityRatio(long double t, long double x, long double P,
-                                     const WarningHandler &warn)
+long double HumidityRatioFromVapourPressure(long double pw, long double P)
 {
-    return WetBulbSearch(t, x, P, warn).value();
+    return HumidityRatioFromPressure(pw, P).value();
 }
 
-long double DewPointFromVapourPressure(long double pw, long double P, const WarningHandler &warn)
+long double VapourPressureFromHumidityRatio(long double x, long double P)
 {
-    return DewPointSearch(pw, P, warn).value();
+    return PressureFromHumidityRatio(x, P).value();
+}
+
+long double HumidityRatioFromWetBulb(long double t, long double wetBulb, long double P)
+{
+    return PsychrometerHumidityRatio(t, wetBulb, P).value();
+}
+
+long double EnthalpyFromHumidityRatio(long double t, long double x)
+{
+    return EnthalpyOf(t, x).value();
+}
+
+long double HumidityRatioFromEnthalpy(long double t, long double enthalpy)
+{
+    return InverseEnthalpy(t, enthalpy).value();
+}
+
+long double SpecificVolume(long double x, long double absoluteT, long double P)
+{
+    return SpecificVolumeOf(x, absoluteT, P).value();
+}
+
+long double WetBulbFromHumidityRatio(long double t, long double x, long double P, SearchLog *log)
+{
+    return WetBulbSearch(t, x, P, log).value();
+}
+
+long double DewPointFromVapourPressure(long double pw, long double P, SearchLog *log)
+{
+    return DewPointSearch(pw, P, log).value();
 }
 
 // Each procedure computes its fields in a fixed order: a fault ends it before
 // any later search can warn.
 
-AirState StateFromWetBulb(long double t, long double wetBulb, long double P,
-                          const WarningHandler &warn)
+AirState StateFromWetBulb(long double t, long double wetBulb, long double P, SearchLog *log)
 {
     const Real absoluteT = Real(t) + TriplePoint;
-    const Real x = HumidityRatioFromWetBulb(t, wetBulb, P);
+    const Real x = PsychrometerHumidityRatio(t, wetBulb, P);
     const Real pw = PressureFromHumidityRatio(x, P);
     const Real phi = RelativeHumidityOf(pw, t, P);
     const Real h = EnthalpyOf(t, x);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
-    const Real dewPoint = DewPointSearch(pw, P, warn);
+    const Real dewPoint = DewPointSearch(pw, P, log);
     return StateOf(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
 }
 
@@ -186,57 +214,55 @@ AirState StateFromWetBulb(long double t, long double wetBulb, long double P,
 // the grid, not from the relative humidity directly; the given relative
 // humidity is returned as it was typed.
 AirState StateFromRelativeHumidity(long double t, long double relativeHumidity, long double P,
-                                   const WarningHandler &warn)
+                                   SearchLog *log)
 {
     const Real absoluteT = Real(t) + IcePoint;
     Real pw = Real(relativeHumidity) / 100 * Saturation(t, P);
     Real x = HumidityRatioFromPressure(pw, P);
-    const Real wetBulb = WetBulbSearch(t, x, P, warn);
-    x = HumidityRatioFromWetBulb(t, wetBulb, P);
+    const Real wetBulb = WetBulbSearch(t, x, P, log);
+    x = PsychrometerHumidityRatio(t, wetBulb, P);
     pw = PressureFromHumidityRatio(x, P);
     const Real h = EnthalpyOf(t, x);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
-    const Real dewPoint = DewPointSearch(pw, P, warn);
+    const Real dewPoint = DewPointSearch(pw, P, log);
     return StateOf(t, wetBulb, relativeHumidity, x, pw, h, v, dewPoint, P);
 }
 
 AirState StateFromHumidityRatio(long double t, long double humidityRatio, long double P,
-                                const WarningHandler &warn)
+                                SearchLog *log)
 {
     const Real absoluteT = Real(t) + IcePoint;
     const Real x = humidityRatio;
-    const Real wetBulb = WetBulbSearch(t, x, P, warn);
+    const Real wetBulb = WetBulbSearch(t, x, P, log);
     const Real pw = PressureFromHumidityRatio(x, P);
     const Real phi = RelativeHumidityOf(pw, t, P);
     const Real h = EnthalpyOf(t, x);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
-    const Real dewPoint = DewPointSearch(pw, P, warn);
+    const Real dewPoint = DewPointSearch(pw, P, log);
     return StateOf(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
 }
 
-AirState StateFromDewPoint(long double t, long double dewPoint, long double P,
-                           const WarningHandler &warn)
+AirState StateFromDewPoint(long double t, long double dewPoint, long double P, SearchLog *log)
 {
     const Real absoluteT = Real(t) + IcePoint;
     const Real pw = Saturation(dewPoint, P);
     const Real x = HumidityRatioFromPressure(pw, P);
-    const Real wetBulb = WetBulbSearch(t, x, P, warn);
+    const Real wetBulb = WetBulbSearch(t, x, P, log);
     const Real phi = RelativeHumidityOf(pw, t, P);
     const Real h = EnthalpyOf(t, x);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
     return StateOf(t, wetBulb, phi, x, pw, h, v, dewPoint, P);
 }
 
-AirState StateFromEnthalpy(long double t, long double enthalpy, long double P,
-                           const WarningHandler &warn)
+AirState StateFromEnthalpy(long double t, long double enthalpy, long double P, SearchLog *log)
 {
     const Real absoluteT = Real(t) + TriplePoint;
-    const Real x = HumidityRatioFromEnthalpy(t, enthalpy);
-    const Real wetBulb = WetBulbSearch(t, x, P, warn);
+    const Real x = InverseEnthalpy(t, enthalpy);
+    const Real wetBulb = WetBulbSearch(t, x, P, log);
     const Real pw = PressureFromHumidityRatio(x, P);
     const Real phi = RelativeHumidityOf(pw, t, P);
     const Real v = SpecificVolumeOf(x, absoluteT, P);
-    const Real dewPoint = DewPointSearch(pw, P, warn);
+    const Real dewPoint = DewPointSearch(pw, P, log);
     return StateOf(t, wetBulb, phi, x, pw, enthalpy, v, dewPoint, P);
 }
 

@@ -2,9 +2,6 @@
 
 #include "air/AirState.h"
 
-#include <functional>
-#include <string_view>
-
 // The moist-air model: saturation pressure, the wet-bulb and dew-point
 // searches, and the completion of a state point from the dry bulb and one
 // second property. Conventional units throughout: °C, mmHg, kcal/kg, kg/kg,
@@ -42,42 +39,63 @@ inline constexpr long double SpecificVolumeFactor = 4.555e-3L;
 // ends, since subtracting 0.01 no longer changes it.
 inline constexpr long MaxWetBulbSteps = 30000;
 
-// Receives the warning of a search that leaves its range, at that moment;
-// the search then goes on as described at the function.
-using WarningHandler = std::function<void(std::string_view message)>;
+// What the searches met while a state was completed: each time one left the
+// model's range (the page warns "数値が範囲外です！" once for each, in order,
+// before anything else it shows). A caller that computes many points quietly
+// passes none.
+struct SearchLog
+{
+    int leftRange = 0;
+};
 
 // Saturation vapour pressure in mmHg at t °C (Goff–Gratch, over water for
 // t ≥ 0, over ice below), times the enhancement factor at the atmospheric
 // pressure P mmHg.
 long double SaturationPressure(long double t, long double P);
 
+// The relations the state procedures are built from, at the pressure P mmHg:
+// x = 0.622·pw/(P − pw) and its inverse pw = P·x/(0.622 + x);
+long double HumidityRatioFromVapourPressure(long double pw, long double P);
+long double VapourPressureFromHumidityRatio(long double x, long double P);
+// the psychrometer relation, x from the dry bulb t and the wet bulb t′ (°C):
+// x = xs′ − (0.24 + 0.441·xs′)(t − t′)/(0.441·t + 597.3 − t′), xs′ saturated at t′;
+long double HumidityRatioFromWetBulb(long double t, long double wetBulb, long double P);
+// the enthalpy h = 0.24·t + (0.441·t + 597.3)·x, kcal/kg, and its inverse;
+long double EnthalpyFromHumidityRatio(long double t, long double x);
+long double HumidityRatioFromEnthalpy(long double t, long double enthalpy);
+// the specific volume v = 4.555E-3·(0.622 + x)·T·760/P, m³/kg, with the
+// absolute temperature T (t + TriplePoint or t + IcePoint, as the procedure
+// below that uses it says).
+long double SpecificVolume(long double x, long double absoluteT, long double P);
+
 // Wet bulb, °C, of air at dry bulb t °C and humidity ratio x kg/kg: the
 // first point of the 0.01 °C grid, walked down from t, at which x reaches
-// the psychrometer relation. Below −60 °C it warns and returns that first
-// point below −60 °C. Throws SearchLimitExceeded instead of making more than
-// MaxWetBulbSteps steps.
+// the psychrometer relation. Below −60 °C it notes that it left the range
+// and returns that first point below −60 °C. Throws SearchLimitExceeded
+// instead of making more than MaxWetBulbSteps steps.
 long double WetBulbFromHumidityRatio(long double t, long double x, long double P,
-                                     const WarningHandler &warn);
+                                     SearchLog *log = nullptr);
 
 // Dew point, °C, for the vapour pressure pw mmHg: the first point a of the
 // 0.01 °C grid, walked up from −60 °C, whose saturation pressure reaches pw,
-// refined by the chord over [a − 1, a]. Above 90 °C it warns and takes the
-// chord at the first point above 90 °C. At most 15,002 grid points and one
-// more for the chord.
-long double DewPointFromVapourPressure(long double pw, long double P, const WarningHandler &warn);
+// refined by the chord over [a − 1, a]. Above 90 °C it notes that it left the
+// range and takes the chord at the first point above 90 °C. At most 15,002
+// grid points and one more for the chord.
+long double DewPointFromVapourPressure(long double pw, long double P, SearchLog *log = nullptr);
 
 // The state from the dry bulb t °C and a second property, at the pressure P
-// mmHg. The second property is returned as given; the searches may warn.
+// mmHg. The second property is returned as given; the searches note in the
+// log when they leave the range.
 AirState StateFromWetBulb(long double t, long double wetBulb, long double P,
-                          const WarningHandler &warn);
+                          SearchLog *log = nullptr);
 AirState StateFromRelativeHumidity(long double t, long double relativeHumidity, long double P,
-                                   const WarningHandler &warn);
+                                   SearchLog *log = nullptr);
 AirState StateFromHumidityRatio(long double t, long double humidityRatio, long double P,
-                                const WarningHandler &warn);
+                                SearchLog *log = nullptr);
 AirState StateFromDewPoint(long double t, long double dewPoint, long double P,
-                           const WarningHandler &warn);
+                           SearchLog *log = nullptr);
 // enthalpy in kcal/kg.
 AirState StateFromEnthalpy(long double t, long double enthalpy, long double P,
-                           const WarningHandler &warn);
+                           SearchLog *log = nullptr);
 
 } // namespace air

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "numeric/Failure.h"
+#include "numeric/Messages.h"
 
 namespace air {
-
-// The warning of the moist-air model when a temperature leaves the range it
-// covers.
-inline constexpr char OutOfRangeMessage[] = "数値が範囲外です！";
 
 // The wet-bulb search was refused because it would need more grid steps than
 // MaxWetBulbSteps: the dry bulb lies far above anything the model covers.
@@ -14,7 +11,7 @@ inline constexpr char OutOfRangeMessage[] = "数値が範囲外です！";
 class SearchLimitExceeded : public numeric::Failure
 {
 public:
-    SearchLimitExceeded() : numeric::Failure(OutOfRangeMessage) {}
+    SearchLimitExceeded() : numeric::Failure(numeric::messages::OutOfRange) {}
 };
 
 } // namespace air

@@ -12,7 +12,6 @@
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
 #include "flow/DuctPage.h"
-#include "flow/FlowMedium.h"
 #include "outlet/OutletPage.h"
 #include "pipe/PipePage.h"
 #include "units/UnitsPage.h"
@@ -260,7 +259,19 @@ void TDuctForm::PageControlChange()
 
 void TDuctForm::SelectFlowMedium()
 {
-    flow::SelectFlowMedium(PageControl->currentIndex());
+    // Air for the duct and outlet pages, water for the pipe page; the other
+    // pages keep the medium of the calculation page visited before.
+    switch (PageControl->currentIndex()) {
+    case DuctPageIndex:
+    case OutletPageIndex:
+        flowMedium_ = flow::Medium::Air;
+        break;
+    case PipePageIndex:
+        flowMedium_ = flow::Medium::Water;
+        break;
+    default:
+        break;
+    }
 }
 
 bool TDuctForm::focusNextPrevChild(bool next)

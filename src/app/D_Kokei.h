@@ -3,6 +3,7 @@
 #include "app/DesktopLaunch.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/SharedControls.h"
+#include "flow/Medium.h"
 
 #include <QMainWindow>
 
@@ -50,8 +51,9 @@ public:
 
     // The active page changed: brings the shared controls to it.
     void PageControlChange();
-    // Tells the flow formulas whether the last calculation page was for air.
+    // Notes whether the last calculation page visited was for air or water.
     void SelectFlowMedium();
+    flow::Medium flowMedium() const { return flowMedium_; }
     // Moves the focus to the next control of the page, as Tab does.
     void FocusNextField();
 
@@ -90,6 +92,7 @@ private:
     SharedControls shared_;
     KeyRules *keyRules_ = nullptr;
     QString settingsPath_;
+    flow::Medium flowMedium_ = flow::Medium::Air;
     bool shownOnce_ = false;
     bool lastSaveFailed_ = false;
     desktop::ProgramStarter startProgram_;

@@ -2,7 +2,7 @@
 
 #include "air/AirPage.h"
 #include "app/D_Kokei.h"
-#include "app/ui/FieldSink.h"
+#include "app/ui/ResultFields.h"
 #include "flow/DuctPage.h"
 #include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"

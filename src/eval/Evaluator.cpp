@@ -28,6 +28,7 @@
 #include "eval/EEValError.h"
 #include "eval/ExpressionText.h"
 #include "eval/VariableTable.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberParse.h"
 #include "numeric/Real.h"
 
@@ -41,20 +42,7 @@ namespace eval {
 namespace {
 
 using numeric::Real;
-
-const char *const NotANumber = "数値ではありません。";
-const char *const NotANumberAfterSign = "数値でない";
-const char *const UnknownFunction = "未定義の関数";
-const char *const UnclosedParenthesis = "括弧が閉じていません。";
-const char *const Infinite = "∞になります。";
-const char *const NegativeBaseFractionalPower = "-値の非整数乗は計算できません。";
-const char *const DivisionByZero = "\"0\" による除算です。";
-const char *const TableFull = "変数を確保できません。";
-const char *const UndefinedVariable = "\"は未定義の変数です。";
-const char *const UnopenedParenthesis = "\")\"括弧を確認してください。";
-const char *const NotAssignable = "変数以外は代入できません。";
-const char *const NotAnOperator = "演算子ではありません。";
-const char *const TooDeep = "式が複雑すぎます。";
+using namespace numeric::messages::evaluator;
 
 // Parentheses, function arguments and assignments nest by recursion; the
 // limit keeps a pathological text (say 100,000 "(") from exhausting the

@@ -1,31 +1,29 @@
 #include "flow/DuctLoss.h"
 
 #include "flow/FlowModel.h"
-#include "numeric/NumberText.h"
 #include "numeric/Real.h"
-#include "numeric/ResultSink.h"
-#include "numeric/Units.h"
 
 namespace flow {
 
 using numeric::Real;
 
-void DuctLossFromSize(const DuctLossInputs &in, numeric::ResultSink &sink)
+void DuctLossFromSize(const DuctLossInputs &in, DuctLossResult &out)
 {
     Real d;
     Real velocity;
     if (in.fromDiameter) {
         d = in.diameter;
-        velocity = FlowVelocity(in.flow, SectionArea(in.diameter, 0));
+        velocity = FlowVelocity(in.flow, SectionArea(in.diameter, 0), Medium::Air);
     } else {
-        velocity = FlowVelocity(in.flow, SectionArea(in.sideA, in.sideB));
+        velocity = FlowVelocity(in.flow, SectionArea(in.sideA, in.sideB), Medium::Air);
         d = EquivalentDiameter(in.sideA, in.sideB);
-        sink.write("P_SizeD", numeric::FormatFixed(d.value(), numeric::ResultDecimals));
+        out.equivalentDiameter = numeric::Fixed(d.value());
     }
     const Real loss =
-        Real(FrictionLoss(in.flow, d.value(), in.density, in.roughness)) * in.lossUnitFactor;
-    sink.write("P_Ason", numeric::FormatFixed(loss.value(), numeric::ResultDecimals));
-    sink.write("P_Fusok", numeric::FormatFixed(velocity.value(), numeric::ResultDecimals));
+        Real(FrictionLoss(in.flow, d.value(), in.density, in.roughness, Medium::Air)) *
+        in.lossUnitFactor;
+    out.loss = numeric::Fixed(loss.value());
+    out.velocity = numeric::Fixed(velocity.value());
 }
 
 } // namespace flow

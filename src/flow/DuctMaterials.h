@@ -7,7 +7,7 @@ namespace flow {
 
 constexpr int DuctMaterialCount = 12;
 
-// The items of the duct material list D_Syrui, in list order, exactly as the
+// The items of the duct material list, in list order, exactly as the
 // list stores them (some with trailing blanks).
 std::span<const std::string_view> DuctMaterialItems();
 

@@ -1,13 +1,15 @@
 #include "flow/DuctPage.h"
 
-#include "app/ui/FieldSink.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
+#include "app/ui/MessageBoxes.h"
+#include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "flow/DuctLoss.h"
 #include "flow/DuctMaterials.h"
 #include "flow/DuctSizing.h"
+#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 
@@ -204,8 +206,18 @@ void DuctPage::size(QLineEdit *sender, SizingRoutine routine)
         FocusNextField();
         return;
     }
-    FieldSink sink(this);
-    routine(readSizingInputs(sender, factor), sink);
+    const flow::DuctSizingInputs in = readSizingInputs(sender, factor);
+    entry::RunAndShow<flow::DuctSizingResult>(
+        [&](flow::DuctSizingResult &out) { routine(in, out); },
+        [this](const flow::DuctSizingResult &r) {
+            entry::WriteResult(S_Size1, r.sideA);
+            entry::WriteResult(S_Size2, r.sideB);
+            if (r.sizeLimitPassed)
+                msg::ShowWarning(window(), QString::fromUtf8(numeric::messages::CheckValues));
+            entry::WriteResult(S_SizeD, r.diameter);
+            entry::WriteResult(S_Ason, r.loss);
+            entry::WriteResult(S_Fusok, r.velocity);
+        });
 }
 
 void DuctPage::DuctLossFromSize(QLineEdit *sender)
@@ -224,8 +236,13 @@ void DuctPage::DuctLossFromSize(QLineEdit *sender)
         in.sideA = entry::ReadPlainNumber(P_Size1);
         in.sideB = entry::ReadPlainNumber(P_Size2);
     }
-    FieldSink sink(this);
-    flow::DuctLossFromSize(in, sink);
+    entry::RunAndShow<flow::DuctLossResult>(
+        [&](flow::DuctLossResult &out) { flow::DuctLossFromSize(in, out); },
+        [this](const flow::DuctLossResult &r) {
+            entry::WriteResult(P_SizeD, r.equivalentDiameter);
+            entry::WriteResult(P_Ason, r.loss);
+            entry::WriteResult(P_Fusok, r.velocity);
+        });
 }
 
 void DuctPage::D_SyruiChange()

@@ -2,7 +2,6 @@
 
 #include "app/ui/CalcPage.h"
 #include "app/ui/SharedControls.h"
-#include "numeric/ResultSink.h"
 
 class QCheckBox;
 class QComboBox;
@@ -12,7 +11,8 @@ class QRadioButton;
 
 namespace flow {
 struct DuctSizingInputs;
-}
+struct DuctSizingResult;
+} // namespace flow
 
 // The duct page (tab "ダクト計算"): sizing a duct for an air volume, and the
 // velocity and friction loss of a given duct. It is the design home of the
@@ -79,7 +79,7 @@ private:
 
     // With the fixed side ticked for a rectangle, Enter outside S_Size1 only
     // moves on to S_Size1, where the user types that side.
-    using SizingRoutine = void (*)(const flow::DuctSizingInputs &, numeric::ResultSink &);
+    using SizingRoutine = void (*)(const flow::DuctSizingInputs &, flow::DuctSizingResult &);
     // Both bases: the fixed-side rule, then the routine with the page's inputs.
     void size(QLineEdit *sender, SizingRoutine routine);
     bool waitsForFixedSide(const QLineEdit *sender) const;

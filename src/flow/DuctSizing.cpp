@@ -4,11 +4,7 @@
 #include "flow/SizeSteps.h"
 #include "flow/StepSearch.h"
 #include "numeric/Failure.h"
-#include "numeric/Messages.h"
-#include "numeric/NumberText.h"
 #include "numeric/Real.h"
-#include "numeric/ResultSink.h"
-#include "numeric/Units.h"
 
 #include <cstdint>
 
@@ -27,11 +23,6 @@ constexpr long double SizeLimit = 10000;
 // exact in an extended value); only a fixed side of a few micrometres or less
 // gets that far, and it ends like a search that passed the size limit.
 constexpr std::uint64_t LastFixedSideStep = 100'000'000'000'000'000ULL;
-
-std::string fixedText(Real v)
-{
-    return numeric::FormatFixed(v.value(), numeric::ResultDecimals);
-}
 
 // One size tried by the pressure-loss search.
 struct Trial
@@ -69,7 +60,7 @@ public:
 private:
     Real lossIn(Real diameter) const
     {
-        return FrictionLoss(in_.flow, diameter.value(), in_.density, in_.roughness);
+        return FrictionLoss(in_.flow, diameter.value(), in_.density, in_.roughness, Medium::Air);
     }
 
     const DuctSizingInputs &in_;
@@ -121,7 +112,7 @@ Trial searchFixedSide(const LossSearch &search, bool &gaveUp)
 
 } // namespace
 
-void DuctSizingByLoss(const DuctSizingInputs &in, numeric::ResultSink &sink)
+void DuctSizingByLoss(const DuctSizingInputs &in, DuctSizingResult &out)
 {
     const LossSearch search(in);
     bool gaveUp = false;
@@ -133,48 +124,48 @@ void DuctSizingByLoss(const DuctSizingInputs &in, numeric::ResultSink &sink)
     else
         t = searchSquare(search);
 
-    const Real velocity = FlowVelocity(in.flow, SectionArea(t.sideA.value(), t.sideB.value()));
+    const Real velocity =
+        FlowVelocity(in.flow, SectionArea(t.sideA.value(), t.sideB.value()), Medium::Air);
     if (!in.round) {
-        sink.write("S_Size1", numeric::FormatGeneral15(t.sideA.value()));
-        sink.write("S_Size2", numeric::FormatGeneral15(t.sideB.value()));
+        out.sideA = numeric::General15(t.sideA.value());
+        out.sideB = numeric::General15(t.sideB.value());
     }
-    if (t.diameter > SizeLimit || gaveUp)
-        sink.warn(numeric::messages::CheckValues);
-    sink.write("S_SizeD", numeric::FormatGeneral15(t.diameter.value()));
-    sink.write("S_Ason", fixedText(t.loss * in.lossUnitFactor));
-    sink.write("S_Fusok", fixedText(velocity));
+    out.sizeLimitPassed = t.diameter > SizeLimit || gaveUp;
+    out.diameter = numeric::General15(t.diameter.value());
+    out.loss = numeric::Fixed((t.loss * in.lossUnitFactor).value());
+    out.velocity = numeric::Fixed(velocity.value());
 }
 
-void DuctSizingByVelocity(const DuctSizingInputs &in, numeric::ResultSink &sink)
+void DuctSizingByVelocity(const DuctSizingInputs &in, DuctSizingResult &out)
 {
-    const long double area = AreaForVelocity(in.flow, in.target);
+    const long double area = AreaForVelocity(in.flow, in.target, Medium::Air);
     Real loss;
     Real velocity;
     if (in.round) {
         const Real d = RoundUpToStep(RoundSizeStep, SideFromArea(area, 0));
-        loss = FrictionLoss(in.flow, d.value(), in.density, in.roughness);
-        velocity = FlowVelocity(in.flow, SectionArea(d.value(), 0));
-        sink.write("S_SizeD", numeric::FormatGeneral4(d.value()));
+        loss = FrictionLoss(in.flow, d.value(), in.density, in.roughness, Medium::Air);
+        velocity = FlowVelocity(in.flow, SectionArea(d.value(), 0), Medium::Air);
+        out.diameter = numeric::General4(d.value());
     } else {
         Real a;
         Real b;
         if (in.fixedSide) {
             a = *in.fixedSide; // used as typed, never rounded
             b = RoundUpToStep(RectSizeStep, SideFromArea(area, a.value()));
-            sink.write("S_Size1", numeric::FormatGeneral15(a.value()));
+            out.sideA = numeric::General15(a.value());
         } else {
             b = RoundUpToStep(RectSizeStep, (numeric::Sqrt(area) * 1000).value());
             a = b;
-            sink.write("S_Size1", numeric::FormatGeneral4(a.value()));
+            out.sideA = numeric::General4(a.value());
         }
         const Real d = EquivalentDiameter(a.value(), b.value());
-        loss = FrictionLoss(in.flow, d.value(), in.density, in.roughness);
-        velocity = FlowVelocity(in.flow, SectionArea(a.value(), b.value()));
-        sink.write("S_Size2", numeric::FormatGeneral4(b.value()));
-        sink.write("S_SizeD", fixedText(d));
+        loss = FrictionLoss(in.flow, d.value(), in.density, in.roughness, Medium::Air);
+        velocity = FlowVelocity(in.flow, SectionArea(a.value(), b.value()), Medium::Air);
+        out.sideB = numeric::General4(b.value());
+        out.diameter = numeric::Fixed(d.value());
     }
-    sink.write("S_Ason", fixedText(loss * in.lossUnitFactor));
-    sink.write("S_Fusok", fixedText(velocity));
+    out.loss = numeric::Fixed((loss * in.lossUnitFactor).value());
+    out.velocity = numeric::Fixed(velocity.value());
 }
 
 } // namespace flow

@@ -1,6 +1,5 @@
 #include "flow/FlowModel.h"
 
-#include "flow/FlowMedium.h"
 #include "numeric/Real.h"
 
 namespace flow {
@@ -10,9 +9,9 @@ using numeric::Real;
 namespace {
 
 // Air in m³/h stays as it is; water in L/min becomes m³/min.
-Real flowInCubicMetres(Real flow)
+Real flowInCubicMetres(Real flow, Medium medium)
 {
-    return IsAirFlow ? flow : flow / 1000;
+    return medium == Medium::Air ? flow : flow / 1000;
 }
 
 } // namespace
@@ -48,26 +47,26 @@ long double SideFromArea(long double area, long double side)
     return (Real(area) * 1000000 / side).value();
 }
 
-long double FlowVelocity(long double flow, long double area)
+long double FlowVelocity(long double flow, long double area, Medium medium)
 {
-    return (flowInCubicMetres(flow) / area / FlowTimeDivisor).value();
+    return (flowInCubicMetres(flow, medium) / area / FlowTimeDivisor(medium)).value();
 }
 
-long double AreaForVelocity(long double flow, long double velocity)
+long double AreaForVelocity(long double flow, long double velocity, Medium medium)
 {
-    return (flowInCubicMetres(flow) / (Real(FlowTimeDivisor) * velocity)).value();
+    return (flowInCubicMetres(flow, medium) / (Real(FlowTimeDivisor(medium)) * velocity)).value();
 }
 
 long double FrictionLoss(long double flow, long double diameter, long double density,
-                         long double roughness)
+                         long double roughness, Medium medium)
 {
-    const Real v = FlowVelocity(flow, SectionArea(diameter, 0));
+    const Real v = FlowVelocity(flow, SectionArea(diameter, 0), medium);
     const Real d = Real(diameter) / 1000; // m
 
     // t = 10⁶ / Re, with the kinematic viscosity of air 15·10⁻⁶ m²/s and of
     // water 10⁻⁶ m²/s.
     Real t;
-    if (IsAirFlow) {
+    if (medium == Medium::Air) {
         t = Real(15) / (v * d);
     } else {
         const Real reynolds = v * d / 1e-6L;

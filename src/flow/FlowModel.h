@@ -1,9 +1,11 @@
 #pragma once
 
+#include "flow/Medium.h"
+
 // The flow and friction model shared by the duct, outlet and pipe pages.
 //
 // Units: sizes (sides, diameters) and roughness in mm; areas in m²; velocities
-// in m/s; flows in m³/h of air or L/min of water as flow::IsAirFlow says;
+// in m/s; flows in m³/h of air or L/min of water as the Medium says;
 // density in kg/m³ (numerically the specific weight in kgf/m³); friction loss
 // in mmAq/m.
 //
@@ -33,16 +35,16 @@ long double SectionArea(long double sizeA, long double sizeB);
 long double SideFromArea(long double area, long double side);
 
 // Mean velocity (m/s) of a flow through an area (m²).
-long double FlowVelocity(long double flow, long double area);
+long double FlowVelocity(long double flow, long double area, Medium medium);
 
 // Area (m²) that carries a flow at the given velocity (m/s).
-long double AreaForVelocity(long double flow, long double velocity);
+long double AreaForVelocity(long double flow, long double velocity, Medium medium);
 
 // Friction loss per metre (mmAq/m) of a flow in a round duct or pipe of the
 // given inner diameter (mm), fluid density (kg/m³) and absolute roughness (mm):
 // Darcy–Weisbach with Moody's explicit approximation of the friction factor.
 // A rectangle enters through its EquivalentDiameter.
 long double FrictionLoss(long double flow, long double diameter, long double density,
-                         long double roughness);
+                         long double roughness, Medium medium);
 
 } // namespace flow

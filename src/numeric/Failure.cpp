@@ -1,5 +1,7 @@
 #include "numeric/Failure.h"
 
+#include "numeric/Messages.h"
+
 namespace numeric {
 
 FloatingPointFault::FloatingPointFault(Kind kind) : Failure(messageFor(kind)), kind_(kind) {}
@@ -8,15 +10,15 @@ const char *FloatingPointFault::messageFor(Kind kind)
 {
     switch (kind) {
     case Kind::InvalidOperation:
-        return "不正な浮動小数点数演算命令";
+        return messages::InvalidOperation;
     case Kind::DivisionByZero:
-        return "0 による浮動小数点数除算";
+        return messages::DivisionByZero;
     case Kind::Overflow:
-        return "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ";
+        return messages::Overflow;
     }
-    return "不正な浮動小数点数演算命令";
+    return messages::InvalidOperation;
 }
 
-RangeError::RangeError() : Failure("範囲ﾁｪｯｸｴﾗｰ") {}
+RangeError::RangeError() : Failure(messages::RangeCheck) {}
 
 } // namespace numeric

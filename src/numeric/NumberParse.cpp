@@ -2,6 +2,7 @@
 
 #include "numeric/CLocale.h"
 #include "numeric/Failure.h"
+#include "numeric/Messages.h"
 
 #include <cerrno>
 #include <cmath>
@@ -54,12 +55,12 @@ std::optional<long double> convertChecked(const std::string &text)
 
 std::string NotAFloatMessage(std::string_view text)
 {
-    return "'" + std::string(text) + "' は浮動小数点数ではありません";
+    return "'" + std::string(text) + messages::NotAFloat;
 }
 
 std::string NotAnIntegerMessage(std::string_view text)
 {
-    return "'" + std::string(text) + "' は整数ではありません";
+    return "'" + std::string(text) + messages::NotAnInteger;
 }
 
 std::optional<long double> ConvertDecimalWord(std::string_view word)

@@ -2,23 +2,13 @@
 
 #include "flow/FlowModel.h"
 #include "flow/SizeSteps.h"
-#include "numeric/NumberText.h"
 #include "numeric/Real.h"
-#include "numeric/ResultSink.h"
-#include "numeric/Units.h"
-
-#include <string>
 
 namespace outlet {
 
 using numeric::Real;
 
 namespace {
-
-std::string fixedText(Real v)
-{
-    return numeric::FormatFixed(v.value(), numeric::ResultDecimals);
-}
 
 Real openingRatio(long double percent)
 {
@@ -28,23 +18,24 @@ Real openingRatio(long double percent)
 // Velocity through the free part (ratio) of the section sizeA × sizeB.
 Real faceVelocity(long double flowRate, Real ratio, long double sizeA, long double sizeB)
 {
-    return flow::FlowVelocity(flowRate, (ratio * flow::SectionArea(sizeA, sizeB)).value());
+    return flow::FlowVelocity(flowRate, (ratio * flow::SectionArea(sizeA, sizeB)).value(),
+                              flow::Medium::Air);
 }
 
 } // namespace
 
-void SizeOutlet(const OutletSizingInputs &in, numeric::ResultSink &sink)
+void SizeOutlet(const OutletSizingInputs &in, OutletSizingResult &out)
 {
     const Real ratio = openingRatio(in.openingPercent);
-    const Real freeArea = flow::AreaForVelocity(in.flow, in.velocity);
+    const Real freeArea = flow::AreaForVelocity(in.flow, in.velocity, flow::Medium::Air);
     const long double grossArea = (freeArea / ratio).value();
 
     if (in.round) {
         const long double d =
             flow::RoundUpToStep(flow::RoundSizeStep, flow::SideFromArea(grossArea, 0));
         const Real velocity = faceVelocity(in.flow, ratio, d, 0);
-        sink.write("Edit25", numeric::FormatGeneral4(d));
-        sink.write("Edit21", fixedText(velocity));
+        out.diameter = numeric::General4(d);
+        out.velocity = numeric::Fixed(velocity.value());
         return;
     }
 
@@ -53,20 +44,20 @@ void SizeOutlet(const OutletSizingInputs &in, numeric::ResultSink &sink)
     if (in.fixedSide) {
         a = *in.fixedSide; // used as typed, never rounded
         b = flow::RoundUpToStep(flow::RectSizeStep, flow::SideFromArea(grossArea, a));
-        sink.write("Edit23", numeric::FormatGeneral15(a));
+        out.sideA = numeric::General15(a);
     } else {
         b = flow::RoundUpToStep(flow::RectSizeStep, (numeric::Sqrt(grossArea) * 1000).value());
         a = b;
-        sink.write("Edit23", numeric::FormatGeneral4(a));
+        out.sideA = numeric::General4(a);
     }
     const Real d = flow::EquivalentDiameter(a, b);
     const Real velocity = faceVelocity(in.flow, ratio, a, b);
-    sink.write("Edit24", numeric::FormatGeneral4(b));
-    sink.write("Edit25", fixedText(d));
-    sink.write("Edit21", fixedText(velocity));
+    out.sideB = numeric::General4(b);
+    out.diameter = numeric::Fixed(d.value());
+    out.velocity = numeric::Fixed(velocity.value());
 }
 
-void CheckOutlet(const OutletCheckInputs &in, numeric::ResultSink &sink)
+void CheckOutlet(const OutletCheckInputs &in, OutletCheckResult &out)
 {
     const Real ratio = openingRatio(in.openingPercent);
     Real velocity;
@@ -74,10 +65,9 @@ void CheckOutlet(const OutletCheckInputs &in, numeric::ResultSink &sink)
         velocity = faceVelocity(in.flow, ratio, in.diameter, 0);
     } else {
         velocity = faceVelocity(in.flow, ratio, in.sideA, in.sideB);
-        const Real d = flow::EquivalentDiameter(in.sideA, in.sideB);
-        sink.write("Edit30", fixedText(d));
+        out.equivalentDiameter = numeric::Fixed(flow::EquivalentDiameter(in.sideA, in.sideB));
     }
-    sink.write("Edit32", fixedText(velocity));
+    out.velocity = numeric::Fixed(velocity.value());
 }
 
 } // namespace outlet

@@ -1,9 +1,9 @@
 #include "outlet/OutletPage.h"
 
-#include "app/ui/FieldSink.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
+#include "app/ui/ResultFields.h"
 #include "numeric/Failure.h"
 #include "outlet/OutletCalc.h"
 
@@ -182,8 +182,14 @@ void OutletPage::SizeOutlet(QLineEdit *field)
     in.round = !rectangular();
     if (fixedSide)
         in.fixedSide = entry::ReadPlainNumber(Edit23);
-    FieldSink sink(this);
-    outlet::SizeOutlet(in, sink);
+    entry::RunAndShow<outlet::OutletSizingResult>(
+        [&](outlet::OutletSizingResult &out) { outlet::SizeOutlet(in, out); },
+        [this](const outlet::OutletSizingResult &r) {
+            entry::WriteResult(Edit23, r.sideA);
+            entry::WriteResult(Edit24, r.sideB);
+            entry::WriteResult(Edit25, r.diameter);
+            entry::WriteResult(Edit21, r.velocity);
+        });
 }
 
 void OutletPage::CheckOutlet(QLineEdit *field)
@@ -202,6 +208,10 @@ void OutletPage::CheckOutlet(QLineEdit *field)
         in.sideA = entry::ReadPlainNumber(Edit28);
         in.sideB = entry::ReadPlainNumber(Edit29);
     }
-    FieldSink sink(this);
-    outlet::CheckOutlet(in, sink);
+    entry::RunAndShow<outlet::OutletCheckResult>(
+        [&](outlet::OutletCheckResult &out) { outlet::CheckOutlet(in, out); },
+        [this](const outlet::OutletCheckResult &r) {
+            entry::WriteResult(Edit30, r.equivalentDiameter);
+            entry::WriteResult(Edit32, r.velocity);
+        });
 }

@@ -1,8 +1,8 @@
 #include "pipe/PipePage.h"
 
-#include "app/ui/FieldSink.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "flow/DuctPage.h"
 #include "numeric/NumberText.h"
@@ -141,14 +141,26 @@ pipes::PipeSizingInputs PipePage::sizingInputs() const
 
 void PipePage::PipeSizingByLoss()
 {
-    FieldSink sink(this);
-    pipes::PipeSizingByLoss(sizingInputs(), sink);
+    showSizing(pipes::PipeSizingByLoss);
 }
 
 void PipePage::PipeSizingByVelocity()
 {
-    FieldSink sink(this);
-    pipes::PipeSizingByVelocity(sizingInputs(), sink);
+    showSizing(pipes::PipeSizingByVelocity);
+}
+
+void PipePage::showSizing(void (*routine)(const pipes::PipeSizingInputs &,
+                                          pipes::PipeSizingResult &))
+{
+    const pipes::PipeSizingInputs in = sizingInputs();
+    entry::RunAndShow<pipes::PipeSizingResult>(
+        [&](pipes::PipeSizingResult &out) { routine(in, out); },
+        [this](const pipes::PipeSizingResult &r) {
+            if (r.nominalSize)
+                entry::WriteResult(S_Size, QString::number(*r.nominalSize));
+            entry::WriteResult(S_Speed, r.velocity);
+            entry::WriteResult(S_AsonP, r.loss);
+        });
 }
 
 void PipePage::PipeLossFromSize()
@@ -157,6 +169,10 @@ void PipePage::PipeLossFromSize()
     const pipes::PipeLossInputs in{P_Size->currentIndex(), entry::ReadPlainNumber(P_Ryo),
                                    entry::ReadPlainNumber(Z_Edit), entry::ReadPlainNumber(H_Edit),
                                    factor};
-    FieldSink sink(this);
-    pipes::PipeLossFromSize(in, sink);
+    entry::RunAndShow<pipes::PipeLossResult>(
+        [&](pipes::PipeLossResult &out) { pipes::PipeLossFromSize(in, out); },
+        [this](const pipes::PipeLossResult &r) {
+            entry::WriteResult(P_Speed, r.velocity);
+            entry::WriteResult(P_AsonP, r.loss);
+        });
 }

@@ -9,7 +9,8 @@ class QLineEdit;
 
 namespace pipes {
 struct PipeSizingInputs;
-}
+struct PipeSizingResult;
+} // namespace pipes
 
 // The pipe page (tab "配管計算"): choosing the nominal size of a water pipe
 // for a flow, and the velocity and friction loss of a chosen size. The unit
@@ -65,6 +66,7 @@ private:
     long double lossUnitFactor() const;
     // The sizing fields read as plain numbers; M_AsonP as typed.
     pipes::PipeSizingInputs sizingInputs() const;
+    void showSizing(void (*routine)(const pipes::PipeSizingInputs &, pipes::PipeSizingResult &));
 
     Section sizing_;
 };

@@ -1,44 +1,31 @@
 #include "pipe/PipeSizing.h"
 
 #include "flow/FlowModel.h"
-#include "numeric/Failure.h"
 #include "numeric/Messages.h"
-#include "numeric/NumberText.h"
 #include "numeric/Real.h"
-#include "numeric/ResultSink.h"
-#include "numeric/Units.h"
 #include "pipe/PipeTables.h"
-
-#include <string>
 
 namespace pipes {
 
+using flow::Medium;
 using numeric::Real;
 
 namespace {
 
-std::string fixedText(Real v)
-{
-    return numeric::FormatFixed(v.value(), numeric::ResultDecimals);
-}
-
-void writeSizing(numeric::ResultSink &sink, int index, Real velocity, Real loss,
-                 Real lossUnitFactor)
+void sized(PipeSizingResult &out, int index, Real velocity, Real loss, Real lossUnitFactor)
 {
     const Real shownLoss = loss * lossUnitFactor;
-    sink.write("S_Size", std::to_string(PipeNominalSize(index)));
-    sink.write("S_Speed", fixedText(velocity));
-    sink.write("S_AsonP", fixedText(shownLoss));
-}
-
-[[noreturn]] void throwNoSizeFits()
-{
-    throw numeric::Failure(numeric::messages::CheckValues);
+    out.sizeIndex = index;
+    out.nominalSize = PipeNominalSize(index);
+    out.velocity = numeric::Fixed(velocity.value());
+    out.loss = numeric::Fixed(shownLoss.value());
 }
 
 } // namespace
 
-void PipeSizingByLoss(const PipeSizingInputs &in, numeric::ResultSink &sink)
+NoSizeFits::NoSizeFits() : numeric::Failure(numeric::messages::CheckValues) {}
+
+void PipeSizingByLoss(const PipeSizingInputs &in, PipeSizingResult &out)
 {
     const Real target = Real(in.target) / in.lossUnitFactor; // mmAq/m
     int i = 0;
@@ -46,40 +33,41 @@ void PipeSizingByLoss(const PipeSizingInputs &in, numeric::ResultSink &sink)
     Real loss;
     do {
         if (i == PipeSizeCount)
-            throwNoSizeFits();
+            throw NoSizeFits();
         d = PipeInnerDiameter(i);
-        loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness);
+        loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness, Medium::Water);
         ++i;
     } while (!(loss < target));
-    const Real velocity = flow::FlowVelocity(in.flow, flow::SectionArea(d, 0));
-    writeSizing(sink, i - 1, velocity, loss, in.lossUnitFactor);
+    const Real velocity = flow::FlowVelocity(in.flow, flow::SectionArea(d, 0), Medium::Water);
+    sized(out, i - 1, velocity, loss, in.lossUnitFactor);
 }
 
-void PipeSizingByVelocity(const PipeSizingInputs &in, numeric::ResultSink &sink)
+void PipeSizingByVelocity(const PipeSizingInputs &in, PipeSizingResult &out)
 {
-    const long double area = flow::AreaForVelocity(in.flow, in.target);
+    const long double area = flow::AreaForVelocity(in.flow, in.target, Medium::Water);
     const Real needed = flow::SideFromArea(area, 0); // mm
     int i = 0;
     long double d = 0;
     do {
         if (i == PipeSizeCount)
-            throwNoSizeFits();
+            throw NoSizeFits();
         d = PipeInnerDiameter(i);
         ++i;
     } while (!(d >= needed));
-    const Real velocity = flow::FlowVelocity(in.flow, flow::SectionArea(d, 0));
-    const Real loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness);
-    writeSizing(sink, i - 1, velocity, loss, in.lossUnitFactor);
+    const Real velocity = flow::FlowVelocity(in.flow, flow::SectionArea(d, 0), Medium::Water);
+    const Real loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness, Medium::Water);
+    sized(out, i - 1, velocity, loss, in.lossUnitFactor);
 }
 
-void PipeLossFromSize(const PipeLossInputs &in, numeric::ResultSink &sink)
+void PipeLossFromSize(const PipeLossInputs &in, PipeLossResult &out)
 {
     const long double d = PipeInnerDiameter(in.sizeIndex);
     const Real loss =
-        Real(flow::FrictionLoss(in.flow, d, in.density, in.roughness)) * in.lossUnitFactor;
-    const Real velocity = flow::FlowVelocity(in.flow, flow::SectionArea(d, 0));
-    sink.write("P_Speed", fixedText(velocity));
-    sink.write("P_AsonP", fixedText(loss));
+        Real(flow::FrictionLoss(in.flow, d, in.density, in.roughness, Medium::Water)) *
+        in.lossUnitFactor;
+    const Real velocity = flow::FlowVelocity(in.flow, flow::SectionArea(d, 0), Medium::Water);
+    out.velocity = numeric::Fixed(velocity.value());
+    out.loss = numeric::Fixed(loss.value());
 }
 
 } // namespace pipes

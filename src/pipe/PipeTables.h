@@ -10,8 +10,8 @@ constexpr int PipeMaterialCount = 5;
 constexpr int WaterTemperatureCount = 21;
 constexpr int PipeSizeCount = 22;
 
-// Items of the lists Syrui (materials), Ond (water temperatures in ℃: "0",
-// "10", ... "200") and P_Size (nominal sizes), in list order.
+// Items of the lists of pipe materials, water temperatures (in ℃: "0",
+// "10", ... "200") and nominal sizes, in list order.
 std::span<const std::string_view> PipeMaterialItems();
 std::span<const std::string_view> WaterTemperatureItems();
 std::span<const std::string_view> PipeSizeItems();

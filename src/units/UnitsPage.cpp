@@ -1,11 +1,11 @@
 #include "units/UnitsPage.h"
 
 #include "app/ui/EntryFields.h"
-#include "app/ui/FieldSink.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
+#include "app/ui/ResultFields.h"
 #include "numeric/Failure.h"
 
 #include <QFrame>

@@ -27,8 +27,7 @@ inline void PrintTo(const QString &s, std::ostream *os)
 
 namespace {
 
-using Procedure = air::AirState (*)(long double, long double, long double,
-                                    const air::WarningHandler &);
+using Procedure = air::AirState (*)(long double, long double, long double, air::SearchLog *);
 
 constexpr const char *EnterNumber = "数値を入力して下さい。";
 constexpr const char *OutOfRange = "数値が範囲外です！";
@@ -51,18 +50,18 @@ QString Fixed(long double value)
 // and pressure in the window's unit.
 QStringList ShownState(const air::AirState &s, bool si)
 {
-    const long double h = si ? s.Enthalpy * numeric::KJPerKcal : s.Enthalpy;
-    const long double p = si ? s.Pressure * numeric::KPaPerMmHg : s.Pressure;
-    return {Fixed(s.DryBulb),  Fixed(s.WetBulb), Fixed(s.RelativeHumidity), Fixed(s.HumidityRatio),
-            Fixed(s.DewPoint), Fixed(h),         Fixed(s.SpecificVolume),   Fixed(p)};
+    const long double h = si ? s.enthalpy * numeric::KJPerKcal : s.enthalpy;
+    const long double p = si ? s.pressure * numeric::KPaPerMmHg : s.pressure;
+    return {Fixed(s.dryBulb),  Fixed(s.wetBulb), Fixed(s.relativeHumidity), Fixed(s.humidityRatio),
+            Fixed(s.dewPoint), Fixed(h),         Fixed(s.specificVolume),   Fixed(p)};
 }
 
 // The number of warnings the model itself gives for a state.
 int ModelWarnings(Procedure procedure, long double t, long double given, long double P)
 {
-    int count = 0;
-    procedure(t, given, P, [&count](std::string_view) { ++count; });
-    return count;
+    air::SearchLog log;
+    procedure(t, given, P, &log);
+    return log.leftRange;
 }
 
 std::string Boxes(std::initializer_list<const char *> warnings)
@@ -147,7 +146,7 @@ TEST_F(AirPageTest, EachSecondPropertyGivesTheModelState)
             useSiUnits();
         select(c.item);
         compute(c.dryBulb, c.second);
-        const air::AirState expected = c.procedure(Plain(c.dryBulb), Plain(c.second), 760, {});
+        const air::AirState expected = c.procedure(Plain(c.dryBulb), Plain(c.second), 760, nullptr);
         EXPECT_EQ(results(), ShownState(expected, c.si));
         EXPECT_EQ(tani(), QString::fromUtf8(c.unit));
         EXPECT_EQ(focused(), QStringLiteral("entEdit"));
@@ -199,7 +198,7 @@ TEST_F(AirPageTest, PressureComesFromTheChosenItem)
             type(c.item == 1 ? "PrEdit" : "WhEdit", QString::fromUtf8(c.typed));
         select(1);
         compute("30", "50");
-        const air::AirState expected = air::StateFromRelativeHumidity(30, 50, c.pressure, {});
+        const air::AirState expected = air::StateFromRelativeHumidity(30, 50, c.pressure);
         EXPECT_EQ(results(), ShownState(expected, c.si));
         if (c.shown) {
             EXPECT_EQ(text("cEdit6"), QString::fromUtf8(c.shown));
@@ -531,7 +530,7 @@ TEST_F(AirPageTest, EnthalpyIsReadAndShownInTheWindowsUnit)
         else
             select(c.item);
         compute("30", c.typed);
-        const air::AirState expected = air::StateFromEnthalpy(30, c.kcalPerKg, 760, {});
+        const air::AirState expected = air::StateFromEnthalpy(30, c.kcalPerKg, 760);
         EXPECT_EQ(results(), ShownState(expected, c.si));
         EXPECT_EQ(text("cEdit4"), QString::fromUtf8(c.shown));
         EXPECT_TRUE(boxes_.empty()) << describe(boxes_.take());

@@ -10,15 +10,15 @@ using air::AirState;
 AirState Ordinary()
 {
     AirState s;
-    s.DryBulb = 30;
-    s.WetBulb = 20;
-    s.RelativeHumidity = 39.754L;
-    s.HumidityRatio = 0.01058L;
-    s.VapourPressure = 12.714L;
-    s.Enthalpy = 13.661L;
-    s.SpecificVolume = 0.874L;
-    s.DewPoint = 14.844L;
-    s.Pressure = 760;
+    s.dryBulb = 30;
+    s.wetBulb = 20;
+    s.relativeHumidity = 39.754L;
+    s.humidityRatio = 0.01058L;
+    s.vapourPressure = 12.714L;
+    s.enthalpy = 13.661L;
+    s.specificVolume = 0.874L;
+    s.dewPoint = 14.844L;
+    s.pressure = 760;
     return s;
 }
 
@@ -32,31 +32,31 @@ TEST(AirStateRange, OpenRangesOfThePage)
         long double value;
         bool outside;
     } cases[] = {
-        {"ordinary state", &AirState::DryBulb, 30, false},
-        {"relative humidity 0", &AirState::RelativeHumidity, 0, true},
-        {"relative humidity 100", &AirState::RelativeHumidity, 100, true},
-        {"relative humidity 99.999", &AirState::RelativeHumidity, 99.999L, false},
-        {"relative humidity 0.001", &AirState::RelativeHumidity, 0.001L, false},
-        {"humidity ratio 0", &AirState::HumidityRatio, 0, true},
-        {"humidity ratio 1.42", &AirState::HumidityRatio, 1.42L, true},
-        {"humidity ratio 1.419", &AirState::HumidityRatio, 1.419L, false},
-        {"dew point -60", &AirState::DewPoint, -60, true},
-        {"dew point 90", &AirState::DewPoint, 90, true},
-        {"enthalpy -14", &AirState::Enthalpy, -14, true},
-        {"enthalpy -13.999", &AirState::Enthalpy, -13.999L, false},
-        {"enthalpy 900", &AirState::Enthalpy, 900, true},
-        {"dry bulb -60", &AirState::DryBulb, -60, true},
-        {"dry bulb 90", &AirState::DryBulb, 90, true},
-        {"dry bulb 89.999", &AirState::DryBulb, 89.999L, false},
-        {"wet bulb -60.01", &AirState::WetBulb, -60.01L, true},
-        {"wet bulb 90", &AirState::WetBulb, 90, true},
-        {"pressure 405", &AirState::Pressure, 405, true},
-        {"pressure 406", &AirState::Pressure, 406, false},
-        {"pressure 3750", &AirState::Pressure, 3750, true},
-        {"pressure 3749", &AirState::Pressure, 3749, false},
+        {"ordinary state", &AirState::dryBulb, 30, false},
+        {"relative humidity 0", &AirState::relativeHumidity, 0, true},
+        {"relative humidity 100", &AirState::relativeHumidity, 100, true},
+        {"relative humidity 99.999", &AirState::relativeHumidity, 99.999L, false},
+        {"relative humidity 0.001", &AirState::relativeHumidity, 0.001L, false},
+        {"humidity ratio 0", &AirState::humidityRatio, 0, true},
+        {"humidity ratio 1.42", &AirState::humidityRatio, 1.42L, true},
+        {"humidity ratio 1.419", &AirState::humidityRatio, 1.419L, false},
+        {"dew point -60", &AirState::dewPoint, -60, true},
+        {"dew point 90", &AirState::dewPoint, 90, true},
+        {"enthalpy -14", &AirState::enthalpy, -14, true},
+        {"enthalpy -13.999", &AirState::enthalpy, -13.999L, false},
+        {"enthalpy 900", &AirState::enthalpy, 900, true},
+        {"dry bulb -60", &AirState::dryBulb, -60, true},
+        {"dry bulb 90", &AirState::dryBulb, 90, true},
+        {"dry bulb 89.999", &AirState::dryBulb, 89.999L, false},
+        {"wet bulb -60.01", &AirState::wetBulb, -60.01L, true},
+        {"wet bulb 90", &AirState::wetBulb, 90, true},
+        {"pressure 405", &AirState::pressure, 405, true},
+        {"pressure 406", &AirState::pressure, 406, false},
+        {"pressure 3750", &AirState::pressure, 3750, true},
+        {"pressure 3749", &AirState::pressure, 3749, false},
         // Vapour pressure and specific volume have no limits.
-        {"vapour pressure unchecked", &AirState::VapourPressure, -1e9L, false},
-        {"specific volume unchecked", &AirState::SpecificVolume, 1e9L, false},
+        {"vapour pressure unchecked", &AirState::vapourPressure, -1e9L, false},
+        {"specific volume unchecked", &AirState::specificVolume, 1e9L, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -11,7 +11,7 @@
 namespace {
 
 using air::AirState;
-using Procedure = AirState (*)(long double, long double, long double, const air::WarningHandler &);
+using Procedure = AirState (*)(long double, long double, long double, air::SearchLog *);
 using Kind = numeric::FloatingPointFault::Kind;
 
 TEST(AirState, WorkedExamples)
@@ -30,39 +30,39 @@ TEST(AirState, WorkedExamples)
     } cases[] = {
         // From a wet bulb: φ about 39.754 %, x about 0.01058, td about 14.844,
         // h about 13.661, v about 0.874.
-        {"wet bulb: φ", air::StateFromWetBulb, 30, 20, &AirState::RelativeHumidity,
+        {"wet bulb: φ", air::StateFromWetBulb, 30, 20, &AirState::relativeHumidity,
          39.753999889737613241L, 1e-15L},
-        {"wet bulb: x", air::StateFromWetBulb, 30, 20, &AirState::HumidityRatio,
+        {"wet bulb: x", air::StateFromWetBulb, 30, 20, &AirState::humidityRatio,
          0.010582698839831193674L, 1e-18L},
-        {"wet bulb: pw", air::StateFromWetBulb, 30, 20, &AirState::VapourPressure,
+        {"wet bulb: pw", air::StateFromWetBulb, 30, 20, &AirState::vapourPressure,
          12.714307762482993058L, 1e-15L},
-        {"wet bulb: h", air::StateFromWetBulb, 30, 20, &AirState::Enthalpy, 13.661055122682138674L,
+        {"wet bulb: h", air::StateFromWetBulb, 30, 20, &AirState::enthalpy, 13.661055122682138674L,
          1e-15L},
-        {"wet bulb: v", air::StateFromWetBulb, 30, 20, &AirState::SpecificVolume,
+        {"wet bulb: v", air::StateFromWetBulb, 30, 20, &AirState::specificVolume,
          0.87352952681519008839L, 1e-17L},
-        {"wet bulb: td", air::StateFromWetBulb, 30, 20, &AirState::DewPoint, 14.844057326034136473L,
+        {"wet bulb: td", air::StateFromWetBulb, 30, 20, &AirState::dewPoint, 14.844057326034136473L,
          3e-4L},
         // From a relative humidity: the wet bulb lands on the grid point
         // 21.99 °C (up to the rounding of 801 subtractions) and x, pw, h, v
         // follow from it, not from φ; φ itself is returned as given.
-        {"relative humidity: t'", air::StateFromRelativeHumidity, 30, 50, &AirState::WetBulb,
+        {"relative humidity: t'", air::StateFromRelativeHumidity, 30, 50, &AirState::wetBulb,
          21.99L, 1e-12L},
-        {"relative humidity: x", air::StateFromRelativeHumidity, 30, 50, &AirState::HumidityRatio,
+        {"relative humidity: x", air::StateFromRelativeHumidity, 30, 50, &AirState::humidityRatio,
          0.013362670072486704274L, 1e-15L},
-        {"relative humidity: pw", air::StateFromRelativeHumidity, 30, 50, &AirState::VapourPressure,
+        {"relative humidity: pw", air::StateFromRelativeHumidity, 30, 50, &AirState::vapourPressure,
          15.98398793862294214L, 1e-12L},
-        {"relative humidity: h", air::StateFromRelativeHumidity, 30, 50, &AirState::Enthalpy,
+        {"relative humidity: h", air::StateFromRelativeHumidity, 30, 50, &AirState::enthalpy,
          15.358310959355307561L, 1e-12L},
-        {"relative humidity: v", air::StateFromRelativeHumidity, 30, 50, &AirState::SpecificVolume,
+        {"relative humidity: v", air::StateFromRelativeHumidity, 30, 50, &AirState::specificVolume,
          0.87733943108492063875L, 1e-15L},
-        {"relative humidity: td", air::StateFromRelativeHumidity, 30, 50, &AirState::DewPoint,
+        {"relative humidity: td", air::StateFromRelativeHumidity, 30, 50, &AirState::dewPoint,
          18.442804964998951894L, 3e-4L},
         {"relative humidity: φ", air::StateFromRelativeHumidity, 30, 50,
-         &AirState::RelativeHumidity, 50, 0},
+         &AirState::relativeHumidity, 50, 0},
         // A wet bulb equal to the dry bulb is saturated air.
-        {"saturated: φ", air::StateFromWetBulb, 30, 30, &AirState::RelativeHumidity, 100, 1e-15L},
-        {"saturated: td", air::StateFromWetBulb, 30, 30, &AirState::DewPoint, 30, 3e-4L},
-        {"saturated from φ: t'", air::StateFromRelativeHumidity, 30, 100, &AirState::WetBulb, 30,
+        {"saturated: φ", air::StateFromWetBulb, 30, 30, &AirState::relativeHumidity, 100, 1e-15L},
+        {"saturated: td", air::StateFromWetBulb, 30, 30, &AirState::dewPoint, 30, 3e-4L},
+        {"saturated from φ: t'", air::StateFromRelativeHumidity, 30, 100, &AirState::wetBulb, 30,
          0},
     };
     for (const auto &c : cases) {
@@ -85,18 +85,18 @@ TEST(AirState, GivenValuesComeBackUnchanged)
         long double given;
         long double AirState::*field;
     } cases[] = {
-        {"wet bulb", air::StateFromWetBulb, 17.123456789012345678L, &AirState::WetBulb},
-        {"relative humidity", air::StateFromRelativeHumidity, 61.7L, &AirState::RelativeHumidity},
-        {"humidity ratio", air::StateFromHumidityRatio, 0.0113L, &AirState::HumidityRatio},
-        {"dew point", air::StateFromDewPoint, 12.345678901234567891L, &AirState::DewPoint},
-        {"enthalpy", air::StateFromEnthalpy, 13.3L, &AirState::Enthalpy},
+        {"wet bulb", air::StateFromWetBulb, 17.123456789012345678L, &AirState::wetBulb},
+        {"relative humidity", air::StateFromRelativeHumidity, 61.7L, &AirState::relativeHumidity},
+        {"humidity ratio", air::StateFromHumidityRatio, 0.0113L, &AirState::humidityRatio},
+        {"dew point", air::StateFromDewPoint, 12.345678901234567891L, &AirState::dewPoint},
+        {"enthalpy", air::StateFromEnthalpy, 13.3L, &AirState::enthalpy},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const AirState s = c.procedure(t, c.given, P, {});
         EXPECT_EQ(s.*c.field, c.given);
-        EXPECT_EQ(s.DryBulb, t);
-        EXPECT_EQ(s.Pressure, P);
+        EXPECT_EQ(s.dryBulb, t);
+        EXPECT_EQ(s.pressure, P);
     }
 }
 
@@ -120,8 +120,8 @@ TEST(AirState, SpecificVolumeOffsetPerProcedure)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const AirState s = c.procedure(c.t, c.given, 760, {});
-        const AirState plain = air::StateFromHumidityRatio(c.t, s.HumidityRatio, 760, {});
-        EXPECT_NEAR(static_cast<double>(s.SpecificVolume / plain.SpecificVolume - c.ratio), 0.0,
+        const AirState plain = air::StateFromHumidityRatio(c.t, s.humidityRatio, 760, {});
+        EXPECT_NEAR(static_cast<double>(s.specificVolume / plain.specificVolume - c.ratio), 0.0,
                     1e-17);
     }
 }
@@ -151,8 +151,8 @@ TEST(AirState, SearchWarningsAreCounted)
         SCOPED_TRACE(c.name);
         WarningLog log;
         c.procedure(c.t, c.given, 760, log.handler());
-        EXPECT_EQ(log.messages.size(), c.warnings);
-        for (const auto &message : log.messages)
+        EXPECT_EQ(log.messages().size(), c.warnings);
+        for (const auto &message : log.messages())
             EXPECT_EQ(message, "数値が範囲外です！");
     }
 }
@@ -162,28 +162,29 @@ TEST(AirState, FaultsGiveNoState)
     const struct
     {
         const char *name;
-        std::function<AirState(const air::WarningHandler &)> run;
+        std::function<AirState(air::SearchLog *)> run;
         Kind kind;
         std::size_t warningsBefore;
     } cases[] = {
-        {"pressure zero", [](auto &w) { return air::StateFromWetBulb(30, 20, 0, w); },
+        {"pressure zero", [](air::SearchLog *w) { return air::StateFromWetBulb(30, 20, 0, w); },
          Kind::DivisionByZero, 0},
         {"dry bulb at absolute zero",
-         [](auto &w) { return air::StateFromRelativeHumidity(-273.15L, 50, 760, w); },
+         [](air::SearchLog *w) { return air::StateFromRelativeHumidity(-273.15L, 50, 760, w); },
          Kind::DivisionByZero, 0},
         {"wet bulb below absolute zero",
-         [](auto &w) { return air::StateFromWetBulb(30, -300, 760, w); }, Kind::InvalidOperation,
-         0},
+         [](air::SearchLog *w) { return air::StateFromWetBulb(30, -300, 760, w); },
+         Kind::InvalidOperation, 0},
         {"vapour pressure overflows",
-         [](auto &w) { return air::StateFromHumidityRatio(30, 1e4931L, 760, w); }, Kind::Overflow,
-         0},
+         [](air::SearchLog *w) { return air::StateFromHumidityRatio(30, 1e4931L, 760, w); },
+         Kind::Overflow, 0},
         // The wet-bulb search warns first; then 0.622 + x is zero.
         {"warning, then fault",
-         [](auto &w) { return air::StateFromHumidityRatio(30, -0.622L, 760, w); },
+         [](air::SearchLog *w) { return air::StateFromHumidityRatio(30, -0.622L, 760, w); },
          Kind::DivisionByZero, 1},
         // Far above the model with 50 %: the search ends at once, and x rounds
         // to −0.622 exactly.
-        {"1E6 C at 50 %", [](auto &w) { return air::StateFromRelativeHumidity(1e6L, 50, 760, w); },
+        {"1E6 C at 50 %",
+         [](air::SearchLog *w) { return air::StateFromRelativeHumidity(1e6L, 50, 760, w); },
          Kind::DivisionByZero, 0},
     };
     for (const auto &c : cases) {
@@ -195,7 +196,7 @@ TEST(AirState, FaultsGiveNoState)
         } catch (const numeric::FloatingPointFault &e) {
             EXPECT_EQ(e.kind(), c.kind);
         }
-        EXPECT_EQ(log.messages.size(), c.warningsBefore);
+        EXPECT_EQ(log.messages().size(), c.warningsBefore);
     }
 }
 
@@ -225,7 +226,7 @@ TEST(AirState, FarAboveTheModelEndsWithTheOutOfRangeFailure)
             EXPECT_STREQ(e.what(), "数値が範囲外です！");
         }
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-        EXPECT_TRUE(log.messages.empty());
+        EXPECT_TRUE(log.messages().empty());
     }
 }
 

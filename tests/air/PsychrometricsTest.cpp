@@ -66,7 +66,7 @@ TEST(WetBulbSearch, StopsAtTheFirstPointForSaturatedAir)
         const long double wetBulb = air::WetBulbFromHumidityRatio(c.t, c.x, 760.0L, log.handler());
         EXPECT_EQ(wetBulb, FirstWetBulbPoint(c.t));
         EXPECT_EQ(wetBulb == c.t, c.exactlyT);
-        EXPECT_TRUE(log.messages.empty());
+        EXPECT_TRUE(log.messages().empty());
     }
 }
 
@@ -89,8 +89,8 @@ TEST(WetBulbSearch, BelowTheModelWarnsOnceAndReturnsTheFirstPointBelowIt)
         const long double wetBulb = air::WetBulbFromHumidityRatio(c.t, c.x, 760.0L, log.handler());
         EXPECT_LT(wetBulb, -60.0L);
         EXPECT_GT(wetBulb, -60.01L - 1e-9L);
-        ASSERT_EQ(log.messages.size(), 1u);
-        EXPECT_EQ(log.messages[0], "数値が範囲外です！");
+        ASSERT_EQ(log.messages().size(), 1u);
+        EXPECT_EQ(log.messages()[0], "数値が範囲外です！");
     }
 }
 
@@ -105,12 +105,12 @@ TEST(WetBulbSearch, BoundOnTheNumberOfGridPoints)
     const long double wetBulb = air::WetBulbFromHumidityRatio(239.98L, -1e12L, 760, log.handler());
     EXPECT_LT(wetBulb, -60.0L);
     EXPECT_GT(wetBulb, -60.02L);
-    EXPECT_EQ(log.messages.size(), 1u);
+    EXPECT_EQ(log.messages().size(), 1u);
 
     WarningLog refused;
     EXPECT_THROW(air::WetBulbFromHumidityRatio(239.99L, -1e12L, 760, refused.handler()),
                  air::SearchLimitExceeded);
-    EXPECT_TRUE(refused.messages.empty());
+    EXPECT_TRUE(refused.messages().empty());
 
     // Air far above the model with a sensible humidity ratio still ends at
     // its first point.
@@ -153,7 +153,7 @@ TEST(DewPointSearch, ChordOverOneDegree)
         const long double td = air::DewPointFromVapourPressure(c.pw, 760.0L, log.handler());
         EXPECT_NEAR(static_cast<double>(td), static_cast<double>(c.expected),
                     static_cast<double>(c.tolerance));
-        EXPECT_EQ(log.messages.size(), c.warnings);
+        EXPECT_EQ(log.messages().size(), c.warnings);
     }
 }
 
@@ -177,8 +177,8 @@ TEST(DewPointSearch, AboveTheModelWarnsOnceAndTakesTheChordAtTheFirstPointAbove9
         const long double td = air::DewPointFromVapourPressure(c.pw, 760.0L, log.handler());
         const long double chord = 89.01L + (c.pw - pBelow) / (pAbove - pBelow);
         EXPECT_NEAR(static_cast<double>(td), static_cast<double>(chord), 1e-9);
-        ASSERT_EQ(log.messages.size(), 1u);
-        EXPECT_EQ(log.messages[0], "数値が範囲外です！");
+        ASSERT_EQ(log.messages().size(), 1u);
+        EXPECT_EQ(log.messages()[0], "数値が範囲外です！");
     }
 }
 

@@ -1,18 +1,22 @@
 #pragma once
 
 #include "air/Psychrometrics.h"
+#include "numeric/Messages.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
-// Records the warnings of the moist-air searches in the order they arrive.
+// Collects what the moist-air searches note while a state is completed, and
+// turns it into the warnings the page shows, in order.
 struct WarningLog
 {
-    std::vector<std::string> messages;
+    air::SearchLog search;
 
-    air::WarningHandler handler()
+    air::SearchLog *handler() { return &search; }
+
+    std::vector<std::string> messages() const
     {
-        return [this](std::string_view message) { messages.emplace_back(message); };
+        return std::vector<std::string>(static_cast<std::size_t>(search.leftRange),
+                                        numeric::messages::OutOfRange);
     }
 };

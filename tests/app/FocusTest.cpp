@@ -2,7 +2,7 @@
 // the flow-medium flags, all through the real window.
 #include "support/FormFixture.h"
 
-#include "flow/FlowMedium.h"
+#include "flow/Medium.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -168,8 +168,8 @@ TEST_F(FormTest, FlowMediumFollowsTheLastCalculationPage)
     };
     for (const auto &s : steps) {
         showPage(s.page);
-        EXPECT_EQ(flow::IsAirFlow, s.air) << "page " << s.page;
-        EXPECT_EQ(flow::FlowTimeDivisor, s.divisor) << "page " << s.page;
+        EXPECT_EQ(form_->flowMedium() == flow::Medium::Air, s.air) << "page " << s.page;
+        EXPECT_EQ(flow::FlowTimeDivisor(form_->flowMedium()), s.divisor) << "page " << s.page;
     }
 }
 

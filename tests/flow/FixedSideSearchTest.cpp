@@ -1,5 +1,4 @@
 #include "flow/DuctSizing.h"
-#include "flow/FlowMedium.h"
 #include "flow/FlowModel.h"
 #include "flow/StepSearch.h"
 #include "numeric/Messages.h"
@@ -69,7 +68,7 @@ bool linearFixedSideSearch(const DuctSizingInputs &in, std::uint64_t maxSteps, O
                            std::uint64_t &steps)
 {
     using numeric::Real;
-    RecordingSink sink;
+    flow::DuctSizingResult result;
     try {
         const Real target = Real(in.target) / in.lossUnitFactor;
         const long double a = *in.fixedSide;
@@ -82,20 +81,20 @@ bool linearFixedSideSearch(const DuctSizingInputs &in, std::uint64_t maxSteps, O
                 return false;
             b += 50;
             d = flow::EquivalentDiameter(a, b);
-            loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness);
+            loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness, flow::Medium::Air);
         } while (!(d > 10000 || loss <= target));
-        const long double velocity = flow::FlowVelocity(in.flow, flow::SectionArea(a, b));
-        sink.write("S_Size1", numeric::FormatGeneral15(a));
-        sink.write("S_Size2", numeric::FormatGeneral15(b));
-        if (d > 10000)
-            sink.warn(numeric::messages::CheckValues);
-        sink.write("S_SizeD", numeric::FormatGeneral15(d));
-        sink.write("S_Ason", numeric::FormatFixed((loss * in.lossUnitFactor).value(), 3));
-        sink.write("S_Fusok", numeric::FormatFixed(velocity, 3));
+        const long double velocity =
+            flow::FlowVelocity(in.flow, flow::SectionArea(a, b), flow::Medium::Air);
+        result.sideA = numeric::General15(a);
+        result.sideB = numeric::General15(b);
+        result.sizeLimitPassed = d > 10000;
+        result.diameter = numeric::General15(d);
+        result.loss = numeric::Fixed((loss * in.lossUnitFactor).value());
+        result.velocity = numeric::Fixed(velocity);
     } catch (const numeric::Failure &e) {
         out.failure = e.what();
     }
-    out.events = sink.events;
+    out.events = Events(result);
     return true;
 }
 
@@ -130,7 +129,6 @@ DuctSizingInputs randomFixedSideInputs(std::mt19937_64 &rng)
 // the same order, or fail in the same way.
 TEST(DuctSizingByLoss, FixedSideSearchMatchesSizeBySizeSearch)
 {
-    flow::ScopedFlowMedium air(flow::DuctPageIndex);
     std::mt19937_64 rng(20240611);
     int compared = 0;
     int warned = 0;
@@ -167,14 +165,13 @@ TEST(DuctSizingByLoss, FixedSideSearchMatchesSizeBySizeSearch)
 // 10000 mm.
 TEST(DuctSizingByLoss, FixedSideWorstCaseEndsAtTheSizeLimit)
 {
-    flow::ScopedFlowMedium air(flow::DuctPageIndex);
     DuctSizingInputs in{3600, 0.18L, 1.2L, 0, false, 0.5L, 1};
     const Outcome out = RunCalculation(flow::DuctSizingByLoss, in);
     ASSERT_FALSE(out.failure);
     ASSERT_EQ(out.events.size(), 6u);
-    EXPECT_EQ(out.events[0], "S_Size1=0.5");
+    EXPECT_EQ(out.events[0], "sideA=0.5");
     EXPECT_EQ(out.events[2], Warning);
-    const std::string prefix = "S_Size2=";
+    const std::string prefix = "sideB=";
     ASSERT_EQ(out.events[1].rfind(prefix, 0), 0u);
     const long double b = numeric::ParsePlainNumber(out.events[1].substr(prefix.size()));
     EXPECT_GT(b, 1e10L);
@@ -188,15 +185,14 @@ TEST(DuctSizingByLoss, FixedSideWorstCaseEndsAtTheSizeLimit)
 // that passed the size limit: it warns and shows that size.
 TEST(DuctSizingByLoss, FixedSideSearchGivesUpAtItsLastStep)
 {
-    flow::ScopedFlowMedium air(flow::DuctPageIndex);
     DuctSizingInputs in{3600, 0.18L, 1.2L, 0, false, 1e-9L, 1};
     const Outcome out = RunCalculation(flow::DuctSizingByLoss, in);
     ASSERT_FALSE(out.failure);
     ASSERT_EQ(out.events.size(), 6u);
-    EXPECT_EQ(out.events[0], "S_Size1=1E-9");
-    EXPECT_EQ(out.events[1], "S_Size2=5E18");
+    EXPECT_EQ(out.events[0], "sideA=1E-9");
+    EXPECT_EQ(out.events[1], "sideB=5E18");
     EXPECT_EQ(out.events[2], Warning);
-    EXPECT_EQ(out.events[5], "S_Fusok=0.000");
+    EXPECT_EQ(out.events[5], "velocity=0.000");
 }
 
 } // namespace

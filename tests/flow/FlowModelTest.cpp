@@ -1,5 +1,4 @@
 #include "flow/FlowModel.h"
-#include "flow/FlowMedium.h"
 #include "numeric/Failure.h"
 #include "numeric/Real.h"
 
@@ -16,7 +15,6 @@ using Kind = numeric::FloatingPointFault::Kind;
 struct ValueCase
 {
     const char *name;
-    int page; // the medium of this page is selected
     std::function<long double()> compute;
     long double expected;
     long double tolerance;
@@ -28,37 +26,34 @@ struct ValueCase
 TEST(FlowModel, ValuesOfTheWorkedExamples)
 {
     using namespace flow;
-    constexpr int air = DuctPageIndex;
-    constexpr int water = PipePageIndex;
     const ValueCase cases[] = {
-        {"round up a multiple", air, [] { return RoundUpToStep(25, 350); }, 350, 0},
-        {"round up just above", air, [] { return RoundUpToStep(25, 350.0001L); }, 375, 0},
-        {"round up zero", air, [] { return RoundUpToStep(50, 0); }, 0, 0},
-        {"round up 504.6", air, [] { return RoundUpToStep(25, 504.6L); }, 525, 0},
-        {"circle area", air, [] { return SectionArea(200, 0); }, numeric::Pi / 100, 1e-19L},
-        {"rectangle area", air, [] { return SectionArea(500, 300); }, 0.15L, 1e-19L},
-        {"other side", air, [] { return SideFromArea(0.15L, 500); }, 300, 1e-15L},
-        {"diameter", air, [] { return SideFromArea(numeric::Pi / 100, 0); }, 200, 1e-15L},
-        {"air velocity", air, [] { return FlowVelocity(3600, 1); }, 1, 0},
-        {"air area", air, [] { return AreaForVelocity(3600, 1); }, 1, 0},
-        {"water velocity", water, [] { return FlowVelocity(60, 0.001L); }, 1, 1e-18L},
-        {"water area", water, [] { return AreaForVelocity(60, 1); }, 0.001L, 1e-21L},
-        {"square 500", air, [] { return EquivalentDiameter(500, 500); }, 546.582669914914471641883L,
+        {"round up a multiple", [] { return RoundUpToStep(25, 350); }, 350, 0},
+        {"round up just above", [] { return RoundUpToStep(25, 350.0001L); }, 375, 0},
+        {"round up zero", [] { return RoundUpToStep(50, 0); }, 0, 0},
+        {"round up 504.6", [] { return RoundUpToStep(25, 504.6L); }, 525, 0},
+        {"circle area", [] { return SectionArea(200, 0); }, numeric::Pi / 100, 1e-19L},
+        {"rectangle area", [] { return SectionArea(500, 300); }, 0.15L, 1e-19L},
+        {"other side", [] { return SideFromArea(0.15L, 500); }, 300, 1e-15L},
+        {"diameter", [] { return SideFromArea(numeric::Pi / 100, 0); }, 200, 1e-15L},
+        {"air velocity", [] { return FlowVelocity(3600, 1, Medium::Air); }, 1, 0},
+        {"air area", [] { return AreaForVelocity(3600, 1, Medium::Air); }, 1, 0},
+        {"water velocity", [] { return FlowVelocity(60, 0.001L, Medium::Water); }, 1, 1e-18L},
+        {"water area", [] { return AreaForVelocity(60, 1, Medium::Water); }, 0.001L, 1e-21L},
+        {"square 500", [] { return EquivalentDiameter(500, 500); }, 546.582669914914471641883L,
          1e-13L},
-        {"600 x 300", air, [] { return EquivalentDiameter(600, 300); }, 457.012459777828983767169L,
+        {"600 x 300", [] { return EquivalentDiameter(600, 300); }, 457.012459777828983767169L,
          1e-13L},
-        {"300 x 600", air, [] { return EquivalentDiameter(300, 600); }, 457.012459777828983767169L,
+        {"300 x 600", [] { return EquivalentDiameter(300, 600); }, 457.012459777828983767169L,
          1e-13L},
-        {"air loss", air, [] { return FrictionLoss(3600, 500, 1.2L, 0.18L); },
+        {"air loss", [] { return FrictionLoss(3600, 500, 1.2L, 0.18L, Medium::Air); },
          0.0586382015413527922483L, 1e-18L},
-        {"water loss", water, [] { return FrictionLoss(100, 41.6L, 1000, 0.05L); },
+        {"water loss", [] { return FrictionLoss(100, 41.6L, 1000, 0.05L, Medium::Water); },
          45.8530208894929855037L, 1e-15L},
         // A density of 0 is not refused: the loss is simply 0.
-        {"no density", air, [] { return FrictionLoss(3600, 500, 0, 0.18L); }, 0, 0},
+        {"no density", [] { return FrictionLoss(3600, 500, 0, 0.18L, Medium::Air); }, 0, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        ScopedFlowMedium medium(c.page);
         // In extended precision: EXPECT_NEAR would compare doubles.
         const long double value = c.compute();
         EXPECT_LE(std::fabs(value - c.expected), c.tolerance)
@@ -76,17 +71,20 @@ struct FaultCase
 TEST(FlowModel, FaultsThatOrdinaryInputReaches)
 {
     using namespace flow;
-    ScopedFlowMedium air(DuctPageIndex);
     const FaultCase cases[] = {
-        {"velocity through no area", [] { return FlowVelocity(100, 0); }, Kind::DivisionByZero},
-        {"area at no velocity", [] { return AreaForVelocity(100, 0); }, Kind::DivisionByZero},
+        {"velocity through no area", [] { return FlowVelocity(100, 0, Medium::Air); },
+         Kind::DivisionByZero},
+        {"area at no velocity", [] { return AreaForVelocity(100, 0, Medium::Air); },
+         Kind::DivisionByZero},
         // No flow: the viscous term divides by a velocity of 0; never a loss of 0.
-        {"loss of no flow", [] { return FrictionLoss(0, 500, 1.2L, 0.18L); }, Kind::DivisionByZero},
-        {"loss in no diameter", [] { return FrictionLoss(100, 0, 1.2L, 0.18L); },
+        {"loss of no flow", [] { return FrictionLoss(0, 500, 1.2L, 0.18L, Medium::Air); },
+         Kind::DivisionByZero},
+        {"loss in no diameter", [] { return FrictionLoss(100, 0, 1.2L, 0.18L, Medium::Air); },
          Kind::DivisionByZero},
         // A negative flow in a wide duct makes the cube root's argument
         // negative (in a narrow one the roughness term keeps it positive).
-        {"loss of negative flow", [] { return FrictionLoss(-3600, 5000, 1.2L, 0.18L); },
+        {"loss of negative flow",
+         [] { return FrictionLoss(-3600, 5000, 1.2L, 0.18L, Medium::Air); },
          Kind::InvalidOperation},
         {"side of 0", [] { return EquivalentDiameter(0, 300); }, Kind::DivisionByZero},
         {"negative side", [] { return EquivalentDiameter(-300, 300); }, Kind::InvalidOperation},
@@ -106,39 +104,11 @@ TEST(FlowModel, FaultsThatOrdinaryInputReaches)
     }
 }
 
-TEST(FlowMedium, PagesSelectTheirMedium)
+TEST(FlowModel, TimeBaseOfEachMedium)
 {
-    // Moist air (3), unit conversion (4) and anything else keep the medium of
-    // the calculation page visited before.
-    const struct
-    {
-        int before;
-        int page;
-        bool isAir;
-        int divisor;
-    } cases[] = {
-        {2, 0, true, 3600}, {2, 1, true, 3600}, {0, 2, false, 60},  {2, 3, false, 60},
-        {2, 4, false, 60},  {0, 4, true, 3600}, {2, -1, false, 60}, {0, 7, true, 3600},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.before << " then " << c.page);
-        flow::ScopedFlowMedium restore(c.before);
-        flow::SelectFlowMedium(c.page);
-        EXPECT_EQ(flow::IsAirFlow, c.isAir);
-        EXPECT_EQ(flow::FlowTimeDivisor, c.divisor);
-    }
-}
-
-TEST(FlowMedium, ScopeRestoresBothFlags)
-{
-    const bool air = flow::IsAirFlow;
-    const auto divisor = flow::FlowTimeDivisor;
-    {
-        flow::ScopedFlowMedium water(flow::PipePageIndex);
-        EXPECT_FALSE(flow::IsAirFlow);
-    }
-    EXPECT_EQ(flow::IsAirFlow, air);
-    EXPECT_EQ(flow::FlowTimeDivisor, divisor);
+    // Air volumes are per hour, water flows per minute.
+    EXPECT_EQ(flow::FlowTimeDivisor(flow::Medium::Air), 3600);
+    EXPECT_EQ(flow::FlowTimeDivisor(flow::Medium::Water), 60);
 }
 
 } // namespace

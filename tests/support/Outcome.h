@@ -1,7 +1,11 @@
 #pragma once
 
+#include "flow/DuctLoss.h"
+#include "flow/DuctSizing.h"
 #include "numeric/Failure.h"
-#include "support/RecordingSink.h"
+#include "numeric/Messages.h"
+#include "outlet/OutletCalc.h"
+#include "pipe/PipeSizing.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +15,103 @@
 
 namespace testing_support {
 
-// What a page calculation showed, and the failure that ended it, if any.
+// What a page calculation reached, in the order the page shows it:
+// "member=text" for each value, "warn:message" where the page warns; and the
+// failure that ended it, if any.
 struct Outcome
 {
     std::vector<std::string> events;
     std::optional<std::string> failure; // the failure's message
 };
 
-template <typename Routine, typename Inputs>
-Outcome RunCalculation(Routine routine, const Inputs &in)
+// Messages of the failures the calculations raise.
+inline const std::string DivisionByZero = numeric::messages::DivisionByZero;
+inline const std::string InvalidOperation = numeric::messages::InvalidOperation;
+inline const std::string CheckValues = numeric::messages::CheckValues;
+inline const std::string Warning = "warn:" + CheckValues;
+
+class EventList
 {
-    RecordingSink sink;
+public:
+    EventList &add(const char *name, const std::optional<numeric::ShownValue> &value)
+    {
+        if (value)
+            events.push_back(std::string(name) + "=" + value->text());
+        return *this;
+    }
+    EventList &warnIf(bool warn)
+    {
+        if (warn)
+            events.push_back(Warning);
+        return *this;
+    }
+    std::vector<std::string> events;
+};
+
+inline std::vector<std::string> Events(const flow::DuctSizingResult &r)
+{
+    return EventList()
+        .add("sideA", r.sideA)
+        .add("sideB", r.sideB)
+        .warnIf(r.sizeLimitPassed)
+        .add("diameter", r.diameter)
+        .add("loss", r.loss)
+        .add("velocity", r.velocity)
+        .events;
+}
+
+inline std::vector<std::string> Events(const flow::DuctLossResult &r)
+{
+    return EventList()
+        .add("equivalentDiameter", r.equivalentDiameter)
+        .add("loss", r.loss)
+        .add("velocity", r.velocity)
+        .events;
+}
+
+inline std::vector<std::string> Events(const outlet::OutletSizingResult &r)
+{
+    return EventList()
+        .add("sideA", r.sideA)
+        .add("sideB", r.sideB)
+        .add("diameter", r.diameter)
+        .add("velocity", r.velocity)
+        .events;
+}
+
+inline std::vector<std::string> Events(const outlet::OutletCheckResult &r)
+{
+    return EventList()
+        .add("equivalentDiameter", r.equivalentDiameter)
+        .add("velocity", r.velocity)
+        .events;
+}
+
+inline std::vector<std::string> Events(const pipes::PipeSizingResult &r)
+{
+    EventList list;
+    if (r.nominalSize)
+        list.events.push_back("nominalSize=" + std::to_string(*r.nominalSize));
+    return list.add("velocity", r.velocity).add("loss", r.loss).events;
+}
+
+inline std::vector<std::string> Events(const pipes::PipeLossResult &r)
+{
+    return EventList().add("velocity", r.velocity).add("loss", r.loss).events;
+}
+
+// Runs a calculation and keeps what it reached, also when it failed.
+template <typename Inputs, typename Result>
+Outcome RunCalculation(void (*routine)(const Inputs &, Result &), const Inputs &in)
+{
+    Result result;
     Outcome out;
     try {
-        routine(in, sink);
+        routine(in, result);
     } catch (const numeric::Failure &e) {
         out.failure = e.what();
     }
-    out.events = sink.events;
+    out.events = Events(result);
     return out;
 }
 
@@ -38,11 +121,5 @@ inline void ExpectOutcome(const Outcome &actual, const std::vector<std::string> 
     EXPECT_EQ(actual.events, events);
     EXPECT_EQ(actual.failure, failure);
 }
-
-// Messages of the failures the calculations raise.
-inline const std::string DivisionByZero = "0 による浮動小数点数除算";
-inline const std::string InvalidOperation = "不正な浮動小数点数演算命令";
-inline const std::string CheckValues = "数値を確認して下さい。";
-inline const std::string Warning = "warn:" + CheckValues;
 
 } // namespace testing_support
