@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace app::ui {
+
+// What a field or option of a page is to a calculation.
+enum class FieldRole {
+    Input,  // a typed value the calculation read
+    Option, // a choice that decided it (a list, a radio button pair, a check box)
+    Result, // a value the calculation wrote
+};
+
+// One field of a page as the user sees it now.
+struct FieldValue
+{
+    QString name;    // the control's objectName ("S_Fryo"); for an option of a
+                     // radio button pair the name of the pair's first button
+    QString caption; // what the page calls it ("風量", "管材の種類")
+    QString text;    // exactly as shown ("3600", "0.064", "矩形ダクト")
+    QString unit;    // the unit shown beside it ("m3/h", "Pa/m"), or empty
+    FieldRole role = FieldRole::Input;
+};
+
+// One calculation that completed on a page: what it read and what it wrote,
+// each with its caption, text and unit as the page showed them at that moment.
+struct CalculationRecord
+{
+    QDateTime time;
+    QString page;        // the page's tab caption ("ダクト計算")
+    QString calculation; // what was calculated ("ダクト寸法計算（圧損基準）")
+    // Inputs and options first, then the results, each in the page's order.
+    QList<FieldValue> fields;
+    // The warning the calculation ended in, when it warned and still wrote
+    // its results; empty otherwise.
+    QString warning;
+    QString note; // the user's note, typed later in the record window
+};
+
+} // namespace app::ui
