@@ -3,9 +3,9 @@
 
 int main(int argc, char *argv[])
 {
-    ZefraApplication app(argc, argv);
-    ZefraApplication::setStyle(QStringLiteral("Fusion"));
-    TDuctForm form;
+    app::ZefraApplication app(argc, argv);
+    app::ZefraApplication::setStyle(QStringLiteral("Fusion"));
+    app::TDuctForm form;
     form.show();
     return app.exec();
 }

@@ -3,9 +3,10 @@
 #include "air/AirStateRange.h"
 #include "air/AtmosphericPressure.h"
 #include "air/SearchLimitExceeded.h"
+#include "app/ui/EntryFields.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
-#include "app/ui/MessageBoxes.h"
+#include "app/ui/Guard.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "numeric/Failure.h"
@@ -25,12 +26,15 @@
 #include <array>
 #include <utility>
 
+namespace air {
+
+namespace ui = app::ui;
+
 namespace {
 
-// What the page says about a field it cannot read as a plain number.
-const QString EnterNumberMessage = QStringLiteral("数値を入力して下さい。");
+constexpr int DefaultSecondProperty = 0; // "湿球温度"
 
-using StateProcedure = air::AirState (*)(long double, long double, long double, air::SearchLog *);
+using StateProcedure = AirState (*)(long double, long double, long double, SearchLog *);
 
 // The enthalpy procedure also serves a selection outside the list (none).
 bool IsEnthalpy(int selection)
@@ -42,52 +46,56 @@ StateProcedure ProcedureFor(int selection)
 {
     switch (selection) {
     case AirPage::WetBulbItem:
-        return air::StateFromWetBulb;
+        return StateFromWetBulb;
     case AirPage::RelativeHumidityItem:
-        return air::StateFromRelativeHumidity;
+        return StateFromRelativeHumidity;
     case AirPage::HumidityRatioItem:
-        return air::StateFromHumidityRatio;
+        return StateFromHumidityRatio;
     case AirPage::DewPointItem:
-        return air::StateFromDewPoint;
+        return StateFromDewPoint;
     default:
-        return air::StateFromEnthalpy;
+        return StateFromEnthalpy;
     }
 }
 
 } // namespace
 
-AirPage::AirPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet4", focus, parent)
+AirPage::AirPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
+    : CalcPage("TabSheet4", QStringLiteral("空気の状態値計算"), focus, shared, parent)
 {
     buildInputBand();
     buildResultBand();
     finishBands();
+    bindEnterRules();
+    connectHandlers();
+    describeFields();
 }
 
 void AirPage::buildInputBand()
 {
     Panel18 = addBand("Panel18", 115);
     Panel18->setFrameStyle(QFrame::NoFrame);
-    form::BoldLabel(Panel18, QStringLiteral("乾球温度"), 20, 35, 15, "Label94");
-    form::Label(Panel18, QStringLiteral("＝"), 109, 35, "Label34");
-    D_TempEdit = form::Edit(Panel18, "D_TempEdit", 132, 35, 75,
-                            QStringLiteral("数値を入力してください"), QStringLiteral("30"));
-    form::Label(Panel18, QStringLiteral("℃"), 220, 35, "Label95");
+    ui::BoldLabel(Panel18, QStringLiteral("乾球温度"), 20, 35, 15, "Label94");
+    ui::Label(Panel18, QStringLiteral("＝"), 109, 35, "Label34");
+    D_TempEdit = ui::Edit(Panel18, "D_TempEdit", 132, 35, 75,
+                          QStringLiteral("数値を入力してください"), QStringLiteral("30"));
+    ui::Label(Panel18, QStringLiteral("℃"), 220, 35, "Label95");
 
-    SelectBox = form::List(Panel18, "SelectBox", 10, 69, 90,
-                           {QStringLiteral("湿球温度"), QStringLiteral("相対湿度"),
-                            QStringLiteral("絶対湿度"), QStringLiteral("露天温度"),
-                            QStringLiteral("エンタルピ")},
-                           QStringLiteral("選択してください。"));
-    form::Label(Panel18, QStringLiteral("＝"), 109, 70, "Label43");
+    SelectBox = ui::List(Panel18, "SelectBox", 10, 69, 90,
+                         {QStringLiteral("湿球温度"), QStringLiteral("相対湿度"),
+                          QStringLiteral("絶対湿度"), QStringLiteral("露天温度"),
+                          QStringLiteral("エンタルピ")},
+                         QStringLiteral("選択してください。"));
+    ui::Label(Panel18, QStringLiteral("＝"), 109, 70, "Label43");
     entEdit =
-        form::Edit(Panel18, "entEdit", 132, 70, 75,
-                   QStringLiteral("数値を入力して、ENTERキーで計算します。"), QStringLiteral("20"));
-    TaniLabel = form::Label(Panel18, QStringLiteral("℃"), 220, 70, "TaniLabel");
+        ui::Edit(Panel18, "entEdit", 132, 70, 75,
+                 QStringLiteral("数値を入力して、ENTERキーで計算します。"), QStringLiteral("20"));
+    TaniLabel = ui::Label(Panel18, QStringLiteral("℃"), 220, 70, "TaniLabel");
     TaniLabel->resize(50, TaniLabel->height());
 
     PrGroup = new QGroupBox(QStringLiteral("気圧"), Panel18);
     PrGroup->setObjectName(QStringLiteral("PrGroup"));
-    PrGroup->setFont(form::GothicFont(13));
+    PrGroup->setFont(ui::GothicFont(13));
     PrGroup->setGeometry(280, 4, 250, 100);
     const QString items[3] = {QStringLiteral("標準大気圧 /mmHg"),
                               QStringLiteral("特定大気圧  /mmHg"), QStringLiteral("特定海抜 /m")};
@@ -100,16 +108,16 @@ void AirPage::buildInputBand()
     // an item, and "在来単位" would stay checked.
     auto *itemGroup = new QButtonGroup(PrGroup);
     for (int i = 0; i < 3; ++i) {
-        PrItems[i] = form::Radio(PrGroup, nullptr, items[i], 10, ItemTop[i], i == 0);
+        PrItems[i] = ui::Radio(PrGroup, nullptr, items[i], 10, ItemTop[i], i == 0);
         PrItems[i]->setObjectName(QStringLiteral("PrGroupItem%1").arg(i));
         itemGroup->addButton(PrItems[i], i);
     }
 
     // The two fields stand beside items 1 and 2, over the group's right part.
-    PrEdit = form::Edit(Panel18, "PrEdit", 450, 43, 70, QStringLiteral("大気圧を入力して下さい。"),
-                        QStringLiteral("760"));
-    WhEdit = form::Edit(Panel18, "WhEdit", 450, 70, 70, QStringLiteral("海抜入力して下さい。"),
-                        QStringLiteral("0"));
+    PrEdit = ui::Edit(Panel18, "PrEdit", 450, 43, 70, QStringLiteral("大気圧を入力して下さい。"),
+                      QStringLiteral("760"));
+    WhEdit = ui::Edit(Panel18, "WhEdit", 450, 70, 70, QStringLiteral("海抜入力して下さい。"),
+                      QStringLiteral("0"));
     PrEdit->raise();
     WhEdit->raise();
 
@@ -141,10 +149,10 @@ void AirPage::buildResultBand()
                           {"比  容  積", &cEdit5, "cEdit5", "m3/kg", nullptr, nullptr},
                           {"大  気  圧", &cEdit6, "cEdit6", "mmHg", &Label107, "Label107"}};
     auto addRow = [&](const Row &row, int top, int labelX, int fieldX, int unitX) {
-        form::Label(Panel20, QString::fromUtf8(row.caption), labelX, top + 3);
-        *row.field = form::Result(Panel20, row.name, fieldX, top, 100, false, hint);
+        ui::Label(Panel20, QString::fromUtf8(row.caption), labelX, top + 3);
+        *row.field = ui::Result(Panel20, row.name, fieldX, top, 100, false, hint);
         QLabel *unit =
-            form::Label(Panel20, QString::fromUtf8(row.unit), unitX, top + 3, row.unitName);
+            ui::Label(Panel20, QString::fromUtf8(row.unit), unitX, top + 3, row.unitName);
         if (row.unitLabel)
             *row.unitLabel = unit;
     };
@@ -153,6 +161,99 @@ void AirPage::buildResultBand()
         addRow(right[i], 15 + 35 * i, 290, 370, 480);
     }
     focus_.addControls(Panel20, {cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6});
+}
+
+void AirPage::bindEnterRules()
+{
+    onEnter(D_TempEdit, [this](QWidget *sender) { Ztai_EditKeyPress(sender); });
+    onEnter(SelectBox, D_SyruiKeyPress);
+    for (QWidget *w : {PrEdit, WhEdit})
+        onEnter(w, [this](QWidget *sender) { PrEditKeyPress(sender); });
+    onEnter(entEdit, [this](QWidget *sender) { entEditKeyPress(sender); });
+}
+
+void AirPage::connectHandlers()
+{
+    connect(SelectBox, &QComboBox::activated, this,
+            [this] { ui::Guarded(window(), [this] { SelectBoxClick(); }); });
+    for (QRadioButton *item : PrItems) {
+        connect(item, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                ui::Guarded(window(), [this] { PrGroupClick(); });
+        });
+    }
+}
+
+void AirPage::describeFields()
+{
+    describeOption(shared_.TaniButton1, QStringLiteral("単位系"),
+                   [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
+    describeField(D_TempEdit, Fixed(QStringLiteral("乾球温度")), Fixed(QStringLiteral("℃")));
+    describeOption(SelectBox, QStringLiteral("指定する状態値"),
+                   [this] { return SelectBox->currentText(); });
+    describeField(
+        entEdit, [this] { return SelectBox->currentText(); }, TextOf(TaniLabel));
+    describeOption(PrGroup, QStringLiteral("気圧"), [this] {
+        const int choice = pressureChoice();
+        return choice < 0 ? QString()
+                          : PrItems[choice]->text().section(QLatin1Char('/'), 0, 0).trimmed();
+    });
+    describeField(PrEdit, Fixed(QStringLiteral("大気圧")), TextOf(Label107));
+    describeField(WhEdit, Fixed(QStringLiteral("海抜")), Fixed(QStringLiteral("m")));
+
+    describeField(cEdit7, Fixed(QStringLiteral("乾球温度")), Fixed(QStringLiteral("℃")));
+    describeField(cEdit8, Fixed(QStringLiteral("湿球温度")), Fixed(QStringLiteral("℃")));
+    describeField(cEdit1, Fixed(QStringLiteral("相対湿度")), Fixed(QStringLiteral("％")));
+    describeField(cEdit2, Fixed(QStringLiteral("絶対湿度")), Fixed(QStringLiteral("kg/kg")));
+    describeField(cEdit3, Fixed(QStringLiteral("露点温度")), Fixed(QStringLiteral("℃")));
+    describeField(cEdit4, Fixed(QStringLiteral("比エンタルピ")), TextOf(Label104));
+    describeField(cEdit5, Fixed(QStringLiteral("比容積")), Fixed(QStringLiteral("m3/kg")));
+    describeField(cEdit6, Fixed(QStringLiteral("大気圧")), TextOf(Label107));
+
+    describeCalculation(
+        caption(), {shared_.TaniButton1, D_TempEdit, SelectBox, entEdit, PrGroup, PrEdit, WhEdit},
+        {cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6});
+}
+
+void AirPage::windowShown()
+{
+    PrGroupClick();
+}
+
+void AirPage::pageShown()
+{
+    moveTo(shared_.TaniButton1, Panel18, 13, 6);
+    moveTo(shared_.TaniButton2, Panel18, 94, 6);
+    UpdateSecondPropertyUnit();
+}
+
+void AirPage::relabelUnits()
+{
+    const bool conventional = shared_.conventionalUnits();
+    ui::SetCaption(Label104, conventional ? QStringLiteral("kcal/kg") : QStringLiteral("kJ/kg"));
+    ui::SetCaption(Label107, conventional ? QStringLiteral("mmHg") : QStringLiteral("kPa"));
+    setPressureItemText(0, QStringLiteral("標準大気圧 /") + Label107->text());
+    setPressureItemText(1, QStringLiteral("特定大気圧 /") + Label107->text());
+    if (SelectBox->currentIndex() == EnthalpyItem)
+        ui::SetCaption(TaniLabel, Label104->text());
+}
+
+void AirPage::convertUnits(const ui::UnitFactors &factor)
+{
+    ui::ConvertShownValue(PrEdit, factor.pressure);
+    ui::ConvertShownValue(cEdit6, factor.pressure);
+    ui::ConvertShownValue(cEdit4, factor.enthalpy);
+    if (SelectBox->currentIndex() == EnthalpyItem)
+        ui::ConvertShownValue(entEdit, factor.enthalpy);
+}
+
+QList<ui::SettingsKey> AirPage::settingsKeys()
+{
+    return {{"Air", "SelBox",
+             [this](std::optional<int> stored) {
+                 ui::SelectQuietly(SelectBox, stored, DefaultSecondProperty);
+             },
+             [this] { return SelectBox->currentIndex(); }}};
 }
 
 int AirPage::pressureChoice() const
@@ -170,57 +271,78 @@ void AirPage::setPressureItemText(int item, const QString &text)
     PrItems[item]->adjustSize();
 }
 
-void AirPage::entEditKeyPress()
+void AirPage::PrEditKeyPress(QWidget *)
+{
+    entEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void AirPage::entEditKeyPress(QWidget *)
 {
     ComputeAirState();
 }
 
 void AirPage::ComputeAirState()
 {
+    warnings_.clear();
+    const auto warn = [this](const char *text) {
+        warnings_.append(QString::fromUtf8(text));
+        showWarning(text);
+    };
     long double dryBulb = 0.0L;
     long double given = 0.0L;
     try {
-        dryBulb = entry::ReadPlainNumber(D_TempEdit);
-        given = entry::ReadPlainNumber(entEdit);
+        dryBulb = ui::ReadPlainNumber(D_TempEdit);
+        given = ui::ReadPlainNumber(entEdit);
     } catch (const numeric::ConversionError &) {
-        showWarning(EnterNumberMessage);
+        warn(numeric::messages::EnterNumber);
         return;
     }
     const int selection = SelectBox->currentIndex();
-    if (IsEnthalpy(selection) && !shared_->conventionalUnits())
+    if (IsEnthalpy(selection) && !shared_.conventionalUnits())
         given = (numeric::Real(given) / numeric::KJPerKcal).value(); // kJ/kg to kcal/kg
     ReadPressure();
 
     // Each time a search left its range the page warns, in order, before a
     // fault or the results.
-    air::SearchLog log;
+    SearchLog log;
     const auto showSearchWarnings = [&] {
         for (int i = 0; i < log.leftRange; ++i)
-            showWarning(QString::fromUtf8(numeric::messages::OutOfRange));
+            warn(numeric::messages::OutOfRange);
     };
-    air::AirState state;
+    AirState state;
     try {
         state = ProcedureFor(selection)(dryBulb, given, currentPressure_, &log);
-    } catch (const air::SearchLimitExceeded &refused) {
+    } catch (const SearchLimitExceeded &) {
         showSearchWarnings();
-        showWarning(QString::fromUtf8(refused.what()));
+        warn(numeric::messages::OutOfRange);
         return;
     } catch (...) {
         showSearchWarnings();
         throw;
     }
     showSearchWarnings();
-    if (air::AnyQuantityOutOfRange(state))
-        showWarning(QString::fromUtf8(numeric::messages::OutOfRange));
+    if (AnyQuantityOutOfRange(state))
+        warn(numeric::messages::OutOfRange);
     writeResults(state);
+
+    QList<QWidget *> read{shared_.TaniButton1, D_TempEdit, SelectBox, entEdit, PrGroup};
+    if (pressureChoice() == 1)
+        read.append(PrEdit);
+    else if (pressureChoice() == 2)
+        read.append(WhEdit);
+    reportCalculation(caption(), read,
+                      {cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6},
+                      warnings_.join(QLatin1Char('\n')));
 }
 
 void AirPage::ReadPressure()
 {
-    if (const auto pressure = chosenPressure())
+    if (const auto pressure = chosenPressure()) {
         currentPressure_ = *pressure;
-    else
-        showWarning(EnterNumberMessage);
+    } else {
+        warnings_.append(QString::fromUtf8(numeric::messages::EnterNumber));
+        showWarning(numeric::messages::EnterNumber);
+    }
 }
 
 std::optional<long double> AirPage::chosenPressure() const
@@ -228,31 +350,26 @@ std::optional<long double> AirPage::chosenPressure() const
     try {
         switch (pressureChoice()) {
         case 1: {
-            const numeric::Real typed = entry::ReadPlainNumber(PrEdit);
-            if (shared_->conventionalUnits())
+            const numeric::Real typed = ui::ReadPlainNumber(PrEdit);
+            if (shared_.conventionalUnits())
                 return typed.value();                     // mmHg
             return (typed / numeric::KPaPerMmHg).value(); // kPa to mmHg
         }
         case 2:
-            return air::AltitudePressure(entry::ReadPlainNumber(WhEdit)); // metres
+            return AltitudePressure(ui::ReadPlainNumber(WhEdit)); // metres
         default:
-            return air::StandardPressure;
+            return StandardPressure;
         }
     } catch (const numeric::ConversionError &) {
         return std::nullopt;
     }
 }
 
-void AirPage::showWarning(const QString &text)
-{
-    msg::ShowWarning(window(), text);
-}
-
 // Every value is known before the first field is written: a fault in a unit
 // factor then leaves all eight fields as they were.
-void AirPage::writeResults(const air::AirState &state)
+void AirPage::writeResults(const AirState &state)
 {
-    const bool conventional = shared_->conventionalUnits();
+    const bool conventional = shared_.conventionalUnits();
     const numeric::Real enthalpy = conventional
                                        ? numeric::Real(state.enthalpy)
                                        : numeric::Real(state.enthalpy) * numeric::KJPerKcal;
@@ -270,8 +387,7 @@ void AirPage::writeResults(const air::AirState &state)
         {cEdit8, state.wetBulb},          // °C
     }};
     for (const auto &[field, value] : results)
-        entry::WriteResult(
-            field, QString::fromStdString(numeric::FormatFixed(value, numeric::ResultDecimals)));
+        ui::WriteResult(field, numeric::Fixed(value));
 }
 
 void AirPage::UpdateSecondPropertyUnit()
@@ -312,12 +428,13 @@ void AirPage::PrGroupClick()
         break;
     default: {
         // Standard pressure, 760 mmHg, shown in the window's unit.
-        const long double pressure = shared_->conventionalUnits()
-                                         ? air::StandardPressure
-                                         : air::StandardPressure * numeric::KPaPerMmHg;
+        const long double pressure =
+            shared_.conventionalUnits() ? StandardPressure : StandardPressure * numeric::KPaPerMmHg;
         PrEdit->setText(QString::fromStdString(numeric::FormatGeneral15(pressure)));
         WhEdit->setText(QStringLiteral("0"));
         break;
     }
     }
 }
+
+} // namespace air

@@ -12,21 +12,22 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
+namespace air {
+
 // The moist-air page (tab "空気の状態値計算"): completes the state of moist
 // air from the dry bulb, one other property and the atmospheric pressure.
-class AirPage : public CalcPage
+class AirPage : public app::ui::CalcPage
 {
     Q_OBJECT
 
 public:
-    explicit AirPage(FocusOrder &focus, QWidget *parent = nullptr);
+    AirPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared, QWidget *parent = nullptr);
 
-    QFrame *inputBand() const { return Panel18; }
-
-    // Index of the chosen pressure item of PrGroup (0 standard, 1 given
-    // pressure, 2 altitude), or -1 when none is chosen.
-    int pressureChoice() const;
-    void setPressureItemText(int item, const QString &text);
+    void windowShown() override;
+    void pageShown() override;
+    void relabelUnits() override;
+    void convertUnits(const app::ui::UnitFactors &factor) override;
+    QList<app::ui::SettingsKey> settingsKeys() override;
 
     // SelectBox items: which second property entEdit holds.
     enum SecondProperty {
@@ -37,8 +38,10 @@ public:
         EnthalpyItem
     };
 
+    // Enter in PrEdit or WhEdit: on to the second property, nothing computed.
+    void PrEditKeyPress(QWidget *sender);
     // Enter in entEdit: computes the state.
-    void entEditKeyPress();
+    void entEditKeyPress(QWidget *sender);
     // Reads the inputs, completes the state, checks it against the ranges of
     // the model and writes the eight results. A floating-point fault passes
     // to the caller and leaves every result field as it was.
@@ -51,6 +54,22 @@ public:
     void SelectBoxClick();
     // Enables the pressure or the altitude field for the chosen item.
     void PrGroupClick();
+
+private:
+    void buildInputBand();
+    void buildResultBand();
+    void bindEnterRules();
+    void connectHandlers();
+    void describeFields();
+
+    // Index of the chosen pressure item of PrGroup (0 standard, 1 given
+    // pressure, 2 altitude), or -1 when none is chosen.
+    int pressureChoice() const;
+    void setPressureItemText(int item, const QString &text);
+    // The pressure of the chosen item, mmHg; empty when its field cannot be
+    // read or the altitude lies beyond the pressure law.
+    std::optional<long double> chosenPressure() const;
+    void writeResults(const AirState &state);
 
     QFrame *Panel18 = nullptr;
     QFrame *Panel20 = nullptr;
@@ -73,17 +92,11 @@ public:
     QLabel *Label104 = nullptr;
     QLabel *Label107 = nullptr;
 
-private:
-    void buildInputBand();
-    void buildResultBand();
-
-    // The pressure of the chosen item, mmHg; empty when its field cannot be
-    // read or the altitude lies beyond the pressure law.
-    std::optional<long double> chosenPressure() const;
-    void showWarning(const QString &text);
-    void writeResults(const air::AirState &state);
-
     // CurrentPressure, mmHg: standard at start, then what the last
     // calculation read.
-    long double currentPressure_ = air::StandardPressure;
+    long double currentPressure_ = StandardPressure;
+    // The warnings of the calculation under way, for its record.
+    QStringList warnings_;
 };
+
+} // namespace air

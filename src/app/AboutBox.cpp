@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+namespace app {
+
 TAboutBox::TAboutBox(QWidget *owner)
     : QDialog(owner,
               Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -16,14 +18,14 @@ TAboutBox::TAboutBox(QWidget *owner)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setFixedSize(275, 189);
-    setFont(form::GothicFont(12));
+    setFont(ui::GothicFont(12));
 
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(QIcon(QStringLiteral(":/zefra/zefra-256.png")).pixmap(32, 32));
     image->setGeometry(15, 20, 32, 32);
 
-    auto *product = new QLabel(app::ApplicationTitle, this);
+    auto *product = new QLabel(ui::ApplicationTitle, this);
     product->setObjectName(QStringLiteral("ProductName"));
     QFont big;
     big.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"),
@@ -34,7 +36,7 @@ TAboutBox::TAboutBox(QWidget *owner)
     product->move(60, 35);
     product->adjustSize();
 
-    auto *version = new QLabel(app::ApplicationVersion, this);
+    auto *version = new QLabel(ui::ApplicationVersion, this);
     version->setObjectName(QStringLiteral("Version"));
     version->move(60, 95);
     version->adjustSize();
@@ -60,3 +62,5 @@ void TAboutBox::showEvent(QShowEvent *event)
         move(frame.topLeft());
     }
 }
+
+} // namespace app

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace app {
+
 // The "ﾊﾞｰｼﾞｮﾝ情報" box: program icon, name and version, and an OK button.
 class TAboutBox : public QDialog
 {
@@ -13,3 +15,5 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
 };
+
+} // namespace app

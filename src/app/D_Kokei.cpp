@@ -2,34 +2,32 @@
 
 #include "air/AirPage.h"
 #include "app/AboutBox.h"
-#include "app/KeyRules.h"
 #include "app/Settings.h"
-#include "app/UnitSwitch.h"
 #include "app/ZefraApplication.h"
 #include "app/settings/IniFile.h"
 #include "app/ui/AppInfo.h"
+#include "app/ui/CalcPage.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
 #include "flow/DuctPage.h"
+#include "numeric/Messages.h"
 #include "outlet/OutletPage.h"
 #include "pipe/PipePage.h"
 #include "units/UnitsPage.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDesktopServices>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+
+namespace app {
 
 namespace {
 
@@ -39,7 +37,45 @@ constexpr int ClientHeight = 298;
 QString defaultSettingsPath()
 {
     const QByteArray exe = QCoreApplication::applicationFilePath().toLocal8Bit();
-    return QString::fromLocal8Bit(app::settings::SettingsPathFor(exe.toStdString()));
+    return QString::fromLocal8Bit(settings::SettingsPathFor(exe.toStdString()));
+}
+
+// The window keeps a stored position only when its title bar would be on a
+// screen; a position from a screen that is gone would hide it.
+bool reachable(const QPoint &topLeft, const QSize &size)
+{
+    const QRect titleBar(topLeft, QSize(size.width(), 24));
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect visible = screen->availableGeometry().intersected(titleBar);
+        if (visible.width() >= 40 && visible.height() >= 8)
+            return true;
+    }
+    return false;
+}
+
+// Checking a button that was not checked runs its handler (through its
+// toggled signal); a stored "false" only unchecks it, even when that leaves
+// neither button of its pair checked.
+void restoreCheck(QRadioButton *button, bool checked)
+{
+    if (button->isChecked() == checked)
+        return;
+    if (checked) {
+        button->setChecked(true);
+        return;
+    }
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}
+
+ui::SettingsKey buttonKey(const char *key, QRadioButton *button, bool fallback)
+{
+    return {"Button", key,
+            [button, fallback](std::optional<int> stored) {
+                restoreCheck(button, stored ? *stored != 0 : fallback);
+            },
+            [button] { return button->isChecked() ? 1 : 0; }};
 }
 
 } // namespace
@@ -55,7 +91,7 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath)
     setObjectName(QStringLiteral("DuctForm"));
     setWindowTitle(QStringLiteral("  Zefra"));
     setWindowIcon(QIcon(QStringLiteral(":/zefra/zefra-256.png")));
-    setFont(form::GothicFont(12));
+    setFont(ui::GothicFont(12));
 
     auto *client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
@@ -66,29 +102,19 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath)
     PageControl->setGeometry(0, 0, ClientWidth, ClientHeight);
     PageControl->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
-    PageControl->tabBar()->setFont(form::GothicFont(13));
+    PageControl->tabBar()->setFont(ui::GothicFont(13));
 
-    duct_ = new DuctPage(focus_);
-    outlets_ = new OutletPage(focus_);
-    pipe_ = new PipePage(focus_);
-    air_ = new AirPage(focus_);
-    units_ = new UnitsPage(focus_);
-    PageControl->addTab(duct_, QStringLiteral("ダクト計算"));
-    PageControl->addTab(outlets_, QStringLiteral("吹出口・吸込口"));
-    PageControl->addTab(pipe_, QStringLiteral("配管計算"));
-    PageControl->addTab(air_, QStringLiteral("空気の状態値計算"));
-    PageControl->addTab(units_, QStringLiteral("単位変換"));
-    shared_ = duct_->shared();
-    for (CalcPage *page : std::initializer_list<CalcPage *>{duct_, outlets_, pipe_, air_, units_}) {
-        if (page != duct_)
-            page->setSharedControls(&duct_->shared());
-        page->setFocusNextField([this] { FocusNextField(); });
-    }
+    // The pages in tab order; the duct page is the design home of the shared
+    // controls and comes first.
+    pages_ = {new flow::DuctPage(focus_, shared_), new outlet::OutletPage(focus_, shared_),
+              new pipes::PipePage(focus_, shared_), new air::AirPage(focus_, shared_),
+              new units::UnitsPage(focus_, shared_)};
+    for (ui::CalcPage *page : pages_)
+        PageControl->addTab(page, page->caption());
 
     buildMenu();
-    keyRules_ = new KeyRules(*this);
     connectHandlers();
-    focus_.applyTabOrder({duct_, outlets_, pipe_, air_, units_});
+    focus_.applyTabOrder({pages_.begin(), pages_.end()});
 
     adjustSize();
     setFixedSize(sizeHint());
@@ -96,57 +122,49 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath)
 
 TDuctForm::~TDuctForm() = default;
 
+ui::CalcPage *TDuctForm::currentPage() const
+{
+    return pages_.value(PageControl->currentIndex());
+}
+
 void TDuctForm::buildMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setFont(form::GothicFont(12));
+    bar->setFont(ui::GothicFont(12));
 
     QAction *calculator = bar->addAction(QStringLiteral("電卓(&D)"));
     calculator->setObjectName(QStringLiteral("D1"));
     connect(calculator, &QAction::triggered, this,
-            [this] { app::Guarded(this, [this] { D1Click(); }); });
+            [this] { ui::Guarded(this, [this] { D1Click(); }); });
 
     QMenu *help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("Help1"));
     QAction *howTo = help->addAction(QStringLiteral("使い方(&W)"));
     howTo->setObjectName(QStringLiteral("HowtoUseHelp1"));
     connect(howTo, &QAction::triggered, this,
-            [this] { app::Guarded(this, [this] { HowtoUseHelp1Click(); }); });
+            [this] { ui::Guarded(this, [this] { HowtoUseHelp1Click(); }); });
     QAction *about = help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     about->setObjectName(QStringLiteral("About1"));
     connect(about, &QAction::triggered, this,
-            [this] { app::Guarded(this, [this] { About1Click(); }); });
+            [this] { ui::Guarded(this, [this] { About1Click(); }); });
 }
 
 void TDuctForm::connectHandlers()
 {
     // Every handler runs inside the guard: Qt never sees an exception.
-    auto guarded = [this](auto handler) {
-        return [this, handler] { app::Guarded(this, handler); };
-    };
-    auto whenChecked = [this](QRadioButton *button, auto handler) {
+    const auto whenChecked = [this](QRadioButton *button, auto handler) {
         connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
             if (checked)
-                app::Guarded(this, handler);
+                ui::Guarded(this, handler);
         });
     };
-
     connect(PageControl, &QTabWidget::currentChanged, this,
-            guarded([this] { PageControlChange(); }));
+            [this] { ui::Guarded(this, [this] { PageControlChange(); }); });
     whenChecked(shared_.ssButton1, [this] { ssButton1Click(); });
     whenChecked(shared_.ssButton2, [this] { ssButton1Click(); });
     whenChecked(shared_.TaniButton1, [this] { TaniButton1Click(); });
     whenChecked(shared_.TaniButton2, [this] { TaniButton1Click(); });
-
-    connect(air_->SelectBox, &QComboBox::activated, this,
-            guarded([this] { air_->SelectBoxClick(); }));
-    for (QRadioButton *item : air_->PrItems)
-        whenChecked(item, [this] { air_->PrGroupClick(); });
-    connect(outlets_->ComboBox1, &QComboBox::activated, this,
-            guarded([this] { outlets_->ComboBox1Change(); }));
-    connect(pipe_->Syrui, &QComboBox::activated, this, guarded([this] { pipe_->SyruiChange(); }));
-    connect(pipe_->Ond, &QComboBox::activated, this, guarded([this] { pipe_->SyruiChange(); }));
 }
 
 void TDuctForm::showEvent(QShowEvent *event)
@@ -154,7 +172,7 @@ void TDuctForm::showEvent(QShowEvent *event)
     if (!shownOnce_) {
         shownOnce_ = true;
         centreOnScreen();
-        app::Guarded(this, [this] { FormShow(); });
+        ui::Guarded(this, [this] { FormShow(); });
     }
     QMainWindow::showEvent(event);
 }
@@ -162,17 +180,16 @@ void TDuctForm::showEvent(QShowEvent *event)
 void TDuctForm::FormShow()
 {
     LoadSettings();
-    pipe_->SyruiChange();
-    air_->PrGroupClick();
+    for (ui::CalcPage *page : pages_)
+        page->windowShown();
     PageControlChange();
-    outlets_->ComboBox1Change();
     SelectFlowMedium();
 }
 
 void TDuctForm::closeEvent(QCloseEvent *event)
 {
     bool mayClose = true;
-    app::Guarded(this, [&] { mayClose = FormClose(); });
+    ui::Guarded(this, [&] { mayClose = FormClose(); });
     if (mayClose)
         event->accept();
     else
@@ -203,6 +220,40 @@ bool TDuctForm::SaveSettings()
     return app::SaveSettings(*this, settingsPath_);
 }
 
+QList<ui::SettingsKey> TDuctForm::settingsKeys()
+{
+    return {
+        {"Window", "Left", [this](std::optional<int> stored) { storedLeft_ = stored; },
+         [this] { return x(); }},
+        {"Window", "Top",
+         [this](std::optional<int> stored) {
+             storedTop_ = stored;
+             restorePosition();
+         },
+         [this] { return y(); }},
+        {"Page", "ActPage",
+         [this](std::optional<int> stored) {
+             const QSignalBlocker quiet(PageControl); // the page handler runs later
+             PageControl->setCurrentIndex(
+                 stored && *stored >= 0 && *stored < pages_.size() ? *stored : DuctPageIndex);
+         },
+         [this] { return PageControl->currentIndex(); }},
+        buttonKey("K1", shared_.ssButton1, true),
+        buttonKey("K2", shared_.ssButton2, false),
+        buttonKey("B1", shared_.TaniButton1, true),
+        buttonKey("B2", shared_.TaniButton2, false),
+    };
+}
+
+void TDuctForm::restorePosition()
+{
+    if (!storedLeft_ && !storedTop_)
+        return; // stays centred
+    const QPoint stored(storedLeft_.value_or(x()), storedTop_.value_or(y()));
+    if (reachable(stored, frameGeometry().size()))
+        move(stored);
+}
+
 void TDuctForm::centreOnScreen()
 {
     if (QScreen *s = screen()) {
@@ -212,66 +263,19 @@ void TDuctForm::centreOnScreen()
     }
 }
 
-void TDuctForm::moveTo(QWidget *control, QWidget *band, int x, int y)
-{
-    // A control that changes band takes the last place in the new band's
-    // order; one already there keeps its place.
-    if (control->parentWidget() != band) {
-        control->setParent(band);
-        focus_.moveControl(control, band);
-    }
-    control->move(x, y);
-    control->show();
-}
-
-void TDuctForm::moveSharedControls(QWidget *roughnessBand, QWidget *titleBar)
-{
-    moveTo(shared_.TaniButton1, roughnessBand, 389, 6);
-    moveTo(shared_.TaniButton2, roughnessBand, 470, 6);
-    for (QLabel *label : {shared_.Label25, shared_.Label26, shared_.Label27, shared_.Label28})
-        moveTo(label, roughnessBand, label->x(), label->y());
-    moveTo(shared_.ssButton1, titleBar, shared_.ssButton1->x(), shared_.ssButton1->y());
-    moveTo(shared_.ssButton2, titleBar, shared_.ssButton2->x(), shared_.ssButton2->y());
-}
-
 void TDuctForm::PageControlChange()
 {
-    switch (PageControl->currentIndex()) {
-    case AirPageIndex:
-        moveTo(shared_.TaniButton1, air_->inputBand(), 13, 6);
-        moveTo(shared_.TaniButton2, air_->inputBand(), 94, 6);
-        air_->UpdateSecondPropertyUnit();
-        break;
-    case PipePageIndex:
-        moveSharedControls(pipe_->roughnessBand(), pipe_->sizingTitleBar());
-        shared_.ssButton2->setText(QStringLiteral("流速基準"));
-        break;
-    case DuctPageIndex:
-        moveSharedControls(duct_->roughnessBand(), duct_->sizingTitleBar());
-        shared_.ssButton2->setText(QStringLiteral("風速基準"));
-        break;
-    default:
-        break;
-    }
-    focus_.applyTabOrder({duct_, outlets_, pipe_, air_, units_});
+    currentPage()->pageShown();
+    focus_.applyTabOrder({pages_.begin(), pages_.end()});
     SelectFlowMedium();
 }
 
 void TDuctForm::SelectFlowMedium()
 {
-    // Air for the duct and outlet pages, water for the pipe page; the other
-    // pages keep the medium of the calculation page visited before.
-    switch (PageControl->currentIndex()) {
-    case DuctPageIndex:
-    case OutletPageIndex:
-        flowMedium_ = flow::Medium::Air;
-        break;
-    case PipePageIndex:
-        flowMedium_ = flow::Medium::Water;
-        break;
-    default:
-        break;
-    }
+    // The moist-air and unit-conversion pages keep the medium of the
+    // calculation page visited before.
+    if (const auto medium = currentPage()->flowMedium())
+        flowMedium_ = *medium;
 }
 
 bool TDuctForm::focusNextPrevChild(bool next)
@@ -290,27 +294,27 @@ void TDuctForm::FocusNextField()
 
 void TDuctForm::ssButton1Click()
 {
-    duct_->showSizingBasis();
-    pipe_->showSizingBasis(*duct_);
+    for (ui::CalcPage *page : pages_)
+        page->showSizingBasis();
     // The target field of the page in front takes the focus, when it can.
-    QWidget *target = PageControl->currentIndex() == PipePageIndex
-                          ? static_cast<QWidget *>(pipe_->M_AsonP)
-                          : duct_->M_Ason;
-    if (FocusOrder::canTakeFocus(target))
-        target->setFocus(Qt::OtherFocusReason);
+    currentPage()->focusSizingTarget();
 }
 
 void TDuctForm::TaniButton1Click()
 {
-    units::SwitchUnitSystem(*this);
+    const auto factors = ui::UnitFactors::towards(shared_.conventionalUnits());
+    for (ui::CalcPage *page : pages_)
+        page->relabelUnits();
+    for (ui::CalcPage *page : pages_)
+        page->convertUnits(factors);
 }
 
 void TDuctForm::D1Click()
 {
     // Let the menu close and the window repaint before the program starts.
     QCoreApplication::processEvents();
-    if (!desktop::StartCalculator(startProgram_)) {
-        msg::ShowError(this, QStringLiteral("電卓を起動できませんでした。"));
+    if (!StartCalculator(startProgram_)) {
+        ui::ShowError(this, QString::fromUtf8(numeric::messages::CalculatorFailed));
         QApplication::beep();
     }
 }
@@ -319,11 +323,11 @@ void TDuctForm::HowtoUseHelp1Click()
 {
     auto *application = qobject_cast<ZefraApplication *>(QCoreApplication::instance());
     if (application)
-        application->setHelpFile(app::HelpFileName);
-    const QString helpFile = application ? application->helpFile() : app::HelpFileName;
-    const QString document = desktop::FindHelpDocument(helpFile);
+        application->setHelpFile(ui::HelpFileName);
+    const QString helpFile = application ? application->helpFile() : ui::HelpFileName;
+    const QString document = FindHelpDocument(helpFile);
     if (document.isEmpty() || !openUrl_(QUrl::fromLocalFile(document)))
-        msg::ShowError(this, QStringLiteral("ヘルプを開けませんでした。"));
+        ui::ShowError(this, QString::fromUtf8(numeric::messages::HelpFailed));
 }
 
 void TDuctForm::About1Click()
@@ -331,3 +335,5 @@ void TDuctForm::About1Click()
     TAboutBox box(this);
     box.exec();
 }
+
+} // namespace app

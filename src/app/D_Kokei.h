@@ -3,21 +3,24 @@
 #include "app/DesktopLaunch.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/SharedControls.h"
-#include "flow/Medium.h"
+#include "numeric/Medium.h"
 
+#include <QList>
 #include <QMainWindow>
 
-class AirPage;
-class DuctPage;
-class KeyRules;
-class OutletPage;
-class PipePage;
 class QTabWidget;
-class UnitsPage;
+
+namespace app {
+
+namespace ui {
+class CalcPage;
+struct SettingsKey;
+} // namespace ui
 
 // The main window: five calculator pages in one fixed-size window, the
 // controls they share, the menu, and what happens when the window is shown,
-// when the page changes and when it closes.
+// when the page changes and when it closes. The window talks to its pages
+// only through their common interface (ui::CalcPage).
 class TDuctForm : public QMainWindow
 {
     Q_OBJECT
@@ -32,15 +35,12 @@ public:
     explicit TDuctForm(QWidget *parent = nullptr, const QString &settingsPath = {});
     ~TDuctForm() override;
 
-    DuctPage *duct() const { return duct_; }
-    OutletPage *outlets() const { return outlets_; }
-    PipePage *pipe() const { return pipe_; }
-    AirPage *air() const { return air_; }
-    UnitsPage *units() const { return units_; }
-    const SharedControls &shared() const { return shared_; }
     QTabWidget *pageControl() const { return PageControl; }
-    const FocusOrder &focusOrder() const { return focus_; }
+    const QList<ui::CalcPage *> &pages() const { return pages_; }
+    ui::CalcPage *currentPage() const;
     QString settingsPath() const { return settingsPath_; }
+    // The medium of the last calculation page visited.
+    numeric::Medium flowMedium() const { return flowMedium_; }
 
     // Run at the first showing: settings, then the handlers of the pages.
     void FormShow();
@@ -48,18 +48,21 @@ public:
     bool FormClose();
     void LoadSettings();
     bool SaveSettings();
+    // The window's own keys of the settings file: its position, the active
+    // page, the sizing basis and the unit system.
+    QList<ui::SettingsKey> settingsKeys();
 
     // The active page changed: brings the shared controls to it.
     void PageControlChange();
     // Notes whether the last calculation page visited was for air or water.
     void SelectFlowMedium();
-    flow::Medium flowMedium() const { return flowMedium_; }
     // Moves the focus to the next control of the page, as Tab does.
     void FocusNextField();
 
     // The sizing basis changed (either basis button became checked).
     void ssButton1Click();
-    // The unit system changed (either unit button became checked).
+    // The unit system changed (either unit button became checked): every page
+    // relabels its units, then converts its values shown in them.
     void TaniButton1Click();
 
     void D1Click();
@@ -67,8 +70,8 @@ public:
     void About1Click();
 
     // Tests replace the desktop's program start and URL opener.
-    void setProgramStarter(desktop::ProgramStarter starter) { startProgram_ = std::move(starter); }
-    void setUrlOpener(desktop::UrlOpener opener) { openUrl_ = std::move(opener); }
+    void setProgramStarter(ProgramStarter starter) { startProgram_ = std::move(starter); }
+    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -78,23 +81,21 @@ protected:
 private:
     void buildMenu();
     void connectHandlers();
-    void moveTo(QWidget *control, QWidget *band, int x, int y);
-    void moveSharedControls(QWidget *roughnessBand, QWidget *titleBar);
     void centreOnScreen();
+    void restorePosition();
 
-    FocusOrder focus_;
+    ui::FocusOrder focus_;
+    ui::SharedControls shared_;
     QTabWidget *PageControl = nullptr;
-    DuctPage *duct_ = nullptr;
-    OutletPage *outlets_ = nullptr;
-    PipePage *pipe_ = nullptr;
-    AirPage *air_ = nullptr;
-    UnitsPage *units_ = nullptr;
-    SharedControls shared_;
-    KeyRules *keyRules_ = nullptr;
+    QList<ui::CalcPage *> pages_;
     QString settingsPath_;
-    flow::Medium flowMedium_ = flow::Medium::Air;
+    numeric::Medium flowMedium_ = numeric::Medium::Air;
+    std::optional<int> storedLeft_;
+    std::optional<int> storedTop_;
     bool shownOnce_ = false;
     bool lastSaveFailed_ = false;
-    desktop::ProgramStarter startProgram_;
-    desktop::UrlOpener openUrl_;
+    ProgramStarter startProgram_;
+    UrlOpener openUrl_;
 };
+
+} // namespace app

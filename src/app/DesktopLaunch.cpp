@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace desktop {
+namespace app {
 
 QStringList CalculatorCandidates()
 {
@@ -44,4 +44,4 @@ QString FindHelpDocument(const QString &helpFileName)
     return {};
 }
 
-} // namespace desktop
+} // namespace app

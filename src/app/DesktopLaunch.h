@@ -8,7 +8,7 @@
 
 // Starting the desktop's calculator and opening the help document: the two
 // things the menu asks of the desktop.
-namespace desktop {
+namespace app {
 
 // Calculator programs tried in order, the first one found on the PATH wins.
 QStringList CalculatorCandidates();
@@ -23,4 +23,4 @@ bool StartCalculator(const ProgramStarter &start);
 // "Zefra.hlp" (an HTML page of the same base name), or an empty string.
 QString FindHelpDocument(const QString &helpFileName);
 
-} // namespace desktop
+} // namespace app

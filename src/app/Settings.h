@@ -2,21 +2,24 @@
 
 #include <QString>
 
+namespace app {
+
 class TDuctForm;
 
 // What the window remembers from one run to the next: its position, the
 // active page, the list selections, the outlet opening ratios, the sizing
-// basis and the unit system. Typed values and results are never stored.
-namespace app {
+// basis and the unit system. Typed values and results are never stored. The
+// keys come from the window and its pages; this file knows only their order,
+// which is the layout of every settings file the program has written.
 
-// Reads the keys one by one and applies each at once. A radio button that
+// Reads the keys in order and applies each at once. A radio button that
 // becomes checked runs its handler (so a stored SI choice converts the
 // window's values); list selections and the page run nothing here. A value
 // outside its list or range falls back to that key's default.
 void LoadSettings(TDuctForm &form, const QString &path);
 
-// Writes every key, each by itself. On the first key that cannot be written,
-// shows the failure box "<path> に書き込めません." and returns false.
+// Writes every key. On a key that cannot be written, shows the failure box
+// "<path> に書き込めません." and returns false.
 bool SaveSettings(TDuctForm &form, const QString &path);
 
 } // namespace app

@@ -2,14 +2,17 @@
 
 #include "app/ui/AppInfo.h"
 #include "app/ui/MessageBoxes.h"
+#include "numeric/Messages.h"
 
 #include <exception>
 
+namespace app {
+
 ZefraApplication::ZefraApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName(app::ApplicationTitle);
-    setApplicationDisplayName(app::ApplicationTitle);
-    setHelpFile(app::HelpFileName);
+    setApplicationName(ui::ApplicationTitle);
+    setApplicationDisplayName(ui::ApplicationTitle);
+    setHelpFile(ui::HelpFileName);
 }
 
 bool ZefraApplication::notify(QObject *receiver, QEvent *event)
@@ -17,9 +20,11 @@ bool ZefraApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &e) {
-        msg::ShowFailure(activeWindow(), QString::fromUtf8(e.what()));
+        ui::ShowFailure(activeWindow(), QString::fromUtf8(e.what()));
     } catch (...) {
-        msg::ShowFailure(activeWindow(), QStringLiteral("不明なエラー"));
+        ui::ShowFailure(activeWindow(), QString::fromUtf8(numeric::messages::UnknownFailure));
     }
     return false;
 }
+
+} // namespace app

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace app {
+
 // The application object. Its only addition is the last safety net: an
 // exception that escapes an event handler reaches the failure box here
 // instead of Qt's event loop, and the window stays usable.
@@ -20,3 +22,5 @@ public:
 private:
     QString helpFile_;
 };
+
+} // namespace app

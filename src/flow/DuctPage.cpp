@@ -1,11 +1,12 @@
 #include "flow/DuctPage.h"
 
+#include "app/ui/EntryFields.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
-#include "app/ui/MessageBoxes.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
+#include "app/ui/SizeBlock.h"
 #include "flow/DuctLoss.h"
 #include "flow/DuctMaterials.h"
 #include "flow/DuctSizing.h"
@@ -20,172 +21,286 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include <initializer_list>
+namespace flow {
+
+namespace ui = app::ui;
 
 namespace {
 
-// Hints of the size fields: computed by the page, or typed by the user.
-const QString CalculatedHint = QStringLiteral("計算します");
-const QString SizeInputHint = QStringLiteral("サイズを入力してください");
+constexpr int DefaultMaterial = 5; // "亜鉛鉄板（板状で縦方向に継目）"
 
-void MoveFocusTo(QWidget *field)
-{
-    if (FocusOrder::canTakeFocus(field))
-        field->setFocus(Qt::OtherFocusReason);
-}
+const QString SizingTitle = QStringLiteral("ダクト寸法計算");
+const QString LossTitle = QStringLiteral("ダクト圧力損失計算");
+
+// The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
+constexpr ui::SizeBlockGeometry SizeColumn{6, 5, 25, 55, 6, 81, 56, 65, 140, 52};
 
 } // namespace
 
-DuctPage::DuctPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet1", focus, parent)
+DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
+    : CalcPage("TabSheet1", QStringLiteral("ダクト計算"), focus, shared, parent)
 {
     Panel16 = addBand("Panel16", 30);
-    Ztai_Edit = form::Edit(Panel16, "Ztai_Edit", 65, 3, 50, QStringLiteral("標準ダクト"),
-                           QStringLiteral("0.180"));
-    Hijy_Edit = form::Edit(Panel16, "Hijy_Edit", 220, 3, 50,
-                           QStringLiteral("標準空気(20℃,60%,760mmHg)"), QStringLiteral("1.200"));
+    Ztai_Edit = ui::Edit(Panel16, "Ztai_Edit", 65, 3, 50, QStringLiteral("標準ダクト"),
+                         QStringLiteral("0.180"));
+    Hijy_Edit = ui::Edit(Panel16, "Hijy_Edit", 220, 3, 50,
+                         QStringLiteral("標準空気(20℃,60%,760mmHg)"), QStringLiteral("1.200"));
 
     Panel19 = addBand("Panel19", 30);
-    form::Label(Panel19, QStringLiteral("管材の種類"), 5, 7);
-    D_Syrui = form::List(Panel19, "D_Syrui", 75, 4, 270, form::Items(flow::DuctMaterialItems()),
-                         QStringLiteral("管材選択"));
-    KakuButton = form::Radio(Panel19, "KakuButton", QStringLiteral("矩形ダクト"), 370, 6, true);
-    MaruButton = form::Radio(Panel19, "MaruButton", QStringLiteral("円形ダクト"), 460, 6);
+    ui::Label(Panel19, QStringLiteral("管材の種類"), 5, 7);
+    D_Syrui = ui::List(Panel19, "D_Syrui", 75, 4, 270, ui::Items(DuctMaterialItems()),
+                       QStringLiteral("管材選択"));
+    KakuButton = ui::Radio(Panel19, "KakuButton", QStringLiteral("矩形ダクト"), 370, 6, true);
+    MaruButton = ui::Radio(Panel19, "MaruButton", QStringLiteral("円形ダクト"), 460, 6);
     focus_.addControls(Panel19, {D_Syrui, KakuButton, MaruButton});
 
     buildSizingSection();
     buildLossSection();
     finishBands();
 
-    ownShared_ = SharedControls::create(Panel16, sizing_.titleBar);
-    setSharedControls(&ownShared_);
-    focus_.addControls(Panel16,
-                       {Ztai_Edit, Hijy_Edit, ownShared_.TaniButton1, ownShared_.TaniButton2});
-    CheckBox1 = form::Check(sizing_.titleBar, "CheckBox1", QStringLiteral("サイズ固定"), 310, 2,
-                            QStringLiteral("一辺のサイズを固定します"));
-    focus_.addControls(sizing_.titleBar, {ownShared_.ssButton1, ownShared_.ssButton2, CheckBox1});
-    connectHandlers();
-}
+    shared_.create(Panel16, sizing_.titleBar);
+    focus_.addControls(Panel16, {Ztai_Edit, Hijy_Edit, shared_.TaniButton1, shared_.TaniButton2});
+    CheckBox1 = ui::Check(sizing_.titleBar, "CheckBox1", QStringLiteral("サイズ固定"), 310, 2,
+                          QStringLiteral("一辺のサイズを固定します"));
+    focus_.addControls(sizing_.titleBar, {shared_.ssButton1, shared_.ssButton2, CheckBox1});
 
-void DuctPage::connectHandlers()
-{
-    // Every handler runs inside the guard: Qt never sees an exception.
-    connect(D_Syrui, &QComboBox::activated, this,
-            [this] { app::Guarded(window(), [this] { D_SyruiChange(); }); });
-    for (QRadioButton *shape : {KakuButton, MaruButton}) {
-        connect(shape, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                app::Guarded(window(), [this] { MaruButtonClick(); });
-        });
-    }
-    connect(CheckBox1, &QCheckBox::toggled, this,
-            [this] { app::Guarded(window(), [this] { CheckBox1Click(); }); });
+    shape_.emplace(ui::ShapeOptions::Controls{KakuButton,
+                                              MaruButton,
+                                              CheckBox1,
+                                              {S_Size1, S_Size2, P_Size1, P_Size2},
+                                              S_Size1,
+                                              S_Fryo,
+                                              P_SizeD});
+    bindEnterRules();
+    connectHandlers();
+    describeFields();
 }
 
 void DuctPage::buildSizingSection()
 {
     sizing_ =
-        addSection("Panel2", "Panel2Title", QStringLiteral("　ダクト寸法計算"), 105, 207, 168);
+        addSection("Panel2", "Panel2Title", QStringLiteral("　") + SizingTitle, 105, 207, 168);
 
     QFrame *in = sizing_.left;
-    Label3 = form::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label3");
-    M_Ason = form::Edit(in, "M_Ason", 76, 9, 66, QStringLiteral("目標圧力損失を入力してください"),
-                        QStringLiteral("0.100"));
-    Label9 = form::Label(in, QStringLiteral("mmAq/m"), 145, 12, "Label9");
-    form::Label(in, QStringLiteral("風      量"), 8, 47);
-    S_Fryo = form::Edit(in, "S_Fryo", 76, 44, 66, QStringLiteral("風量を入力してください"));
-    form::Label(in, QStringLiteral("m3/h"), 145, 47);
+    Label3 = ui::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label3");
+    M_Ason = ui::Edit(in, "M_Ason", 76, 9, 66, QStringLiteral("目標圧力損失を入力してください"),
+                      QStringLiteral("0.100"));
+    Label9 = ui::Label(in, QStringLiteral("mmAq/m"), 145, 12, "Label9");
+    ui::Label(in, QStringLiteral("風      量"), 8, 47);
+    S_Fryo = ui::Edit(in, "S_Fryo", 76, 44, 66, QStringLiteral("風量を入力してください"));
+    ui::Label(in, QStringLiteral("m3/h"), 145, 47);
 
-    QFrame *size = sizing_.middle;
-    form::Label(size, QStringLiteral("ダクトサイズ"), 6, 5);
-    S_Size1 = form::Result(size, "S_Size1", 6, 25, 56, true);
-    form::Label(size, QStringLiteral("Ｘ"), 65, 28);
-    S_Size2 = form::Result(size, "S_Size2", 81, 25, 56);
-    form::Label(size, QStringLiteral("mm"), 140, 28);
-    form::Label(size, QStringLiteral("φ＝"), 52, 58);
-    S_SizeD = form::Result(size, "S_SizeD", 81, 55, 56);
-    form::Label(size, QStringLiteral("mm"), 140, 58);
+    S_Size1 = ui::Result(sizing_.middle, "S_Size1", 0, 0, 0, true);
+    S_Size2 = ui::Result(sizing_.middle, "S_Size2", 0, 0, 0);
+    S_SizeD = ui::Result(sizing_.middle, "S_SizeD", 0, 0, 0);
+    ui::LayOutSizeBlock(sizing_.middle, QStringLiteral("ダクトサイズ"), SizeColumn, S_Size1,
+                        S_Size2, S_SizeD);
 
     QFrame *out = sizing_.right;
-    form::Label(out, QStringLiteral("風      速"), 6, 12);
-    S_Fusok = form::Result(out, "S_Fusok", 61, 9, 58);
-    form::Label(out, QStringLiteral("m/s"), 122, 12);
-    form::Label(out, QStringLiteral("圧力損失"), 6, 47);
-    S_Ason = form::Result(out, "S_Ason", 61, 44, 58);
-    Label11 = form::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label11");
+    ui::Label(out, QStringLiteral("風      速"), 6, 12);
+    S_Fusok = ui::Result(out, "S_Fusok", 61, 9, 58);
+    ui::Label(out, QStringLiteral("m/s"), 122, 12);
+    ui::Label(out, QStringLiteral("圧力損失"), 6, 47);
+    S_Ason = ui::Result(out, "S_Ason", 61, 44, 58);
+    Label11 = ui::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label11");
 
     focus_.addControls(sizing_.body, {M_Ason, S_Fryo, S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason});
 }
 
 void DuctPage::buildLossSection()
 {
-    loss_ =
-        addSection("Panel1", "Panel1Title", QStringLiteral("　ダクト圧力損失計算"), 105, 207, 168);
+    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　") + LossTitle, 105, 207, 168);
 
     QFrame *in = loss_.left;
-    form::Label(in, QStringLiteral("風　　　量"), 8, 12);
-    P_Fryo = form::Edit(in, "P_Fryo", 76, 9, 66, QStringLiteral("風量を入力してください"));
-    form::Label(in, QStringLiteral("m3/h"), 145, 12);
+    ui::Label(in, QStringLiteral("風　　　量"), 8, 12);
+    P_Fryo = ui::Edit(in, "P_Fryo", 76, 9, 66, QStringLiteral("風量を入力してください"));
+    ui::Label(in, QStringLiteral("m3/h"), 145, 12);
 
-    QFrame *size = loss_.middle;
     const QString sizeHint = QStringLiteral("サイズを入力してください");
-    form::Label(size, QStringLiteral("ダクトサイズ"), 6, 5);
-    P_Size1 = form::Edit(size, "P_Size1", 6, 25, 56, sizeHint);
-    form::Label(size, QStringLiteral("Ｘ"), 65, 28);
-    P_Size2 = form::Edit(size, "P_Size2", 81, 25, 56, sizeHint);
-    form::Label(size, QStringLiteral("mm"), 140, 28);
-    form::Label(size, QStringLiteral("φ＝"), 52, 58);
-    P_SizeD = form::Result(size, "P_SizeD", 81, 55, 56, true);
-    form::Label(size, QStringLiteral("mm"), 140, 58);
+    P_Size1 = ui::Edit(loss_.middle, "P_Size1", 0, 0, 0, sizeHint);
+    P_Size2 = ui::Edit(loss_.middle, "P_Size2", 0, 0, 0, sizeHint);
+    P_SizeD = ui::Result(loss_.middle, "P_SizeD", 0, 0, 0, true);
+    ui::LayOutSizeBlock(loss_.middle, QStringLiteral("ダクトサイズ"), SizeColumn, P_Size1, P_Size2,
+                        P_SizeD);
 
     QFrame *out = loss_.right;
-    form::Label(out, QStringLiteral("風      速"), 6, 12);
-    P_Fusok = form::Result(out, "P_Fusok", 61, 9, 58);
-    form::Label(out, QStringLiteral("m/s"), 122, 12);
-    form::Label(out, QStringLiteral("圧力損失"), 6, 47);
-    P_Ason = form::Result(out, "P_Ason", 61, 44, 58);
-    Label29 = form::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label29");
+    ui::Label(out, QStringLiteral("風      速"), 6, 12);
+    P_Fusok = ui::Result(out, "P_Fusok", 61, 9, 58);
+    ui::Label(out, QStringLiteral("m/s"), 122, 12);
+    ui::Label(out, QStringLiteral("圧力損失"), 6, 47);
+    P_Ason = ui::Result(out, "P_Ason", 61, 44, 58);
+    Label29 = ui::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label29");
 
     focus_.addControls(loss_.body, {P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason});
 }
 
+void DuctPage::bindEnterRules()
+{
+    const auto evaluate = [this](QWidget *sender) { Ztai_EditKeyPress(sender); };
+    for (QWidget *w : {Ztai_Edit, Hijy_Edit, M_Ason, P_Fryo, P_Size1})
+        onEnter(w, evaluate);
+    for (QWidget *w : {S_Fryo, S_Size1, P_Size2, P_SizeD})
+        onEnter(w, [this](QWidget *sender) { S_FryoKeyPress(sender); });
+    // The shared buttons keep this rule on whichever page they stand.
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             shared_.TaniButton1, shared_.TaniButton2, D_Syrui, KakuButton, MaruButton,
+             shared_.ssButton1, shared_.ssButton2, CheckBox1})
+        onEnter(w, D_SyruiKeyPress);
+}
+
+void DuctPage::connectHandlers()
+{
+    // Every handler runs inside the guard: Qt never sees an exception.
+    connect(D_Syrui, &QComboBox::activated, this,
+            [this] { ui::Guarded(window(), [this] { D_SyruiChange(); }); });
+    for (QRadioButton *shape : {KakuButton, MaruButton}) {
+        connect(shape, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                ui::Guarded(window(), [this] { MaruButtonClick(); });
+        });
+    }
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [this] { ui::Guarded(window(), [this] { CheckBox1Click(); }); });
+}
+
+void DuctPage::describeFields()
+{
+    const auto diameterCaption = [this] {
+        return MaruButton->isChecked() ? QStringLiteral("直径") : QStringLiteral("相当径");
+    };
+    describeOption(shared_.TaniButton1, QStringLiteral("単位系"),
+                   [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
+    describeField(Ztai_Edit, Fixed(QStringLiteral("絶対粗度")), Fixed(QStringLiteral("mm")));
+    describeField(Hijy_Edit, Fixed(QStringLiteral("流体比重")), Fixed(QStringLiteral("kg/m3")));
+    describeOption(D_Syrui, QStringLiteral("管材の種類"),
+                   [this] { return D_Syrui->currentText().trimmed(); });
+    describeOption(KakuButton, QStringLiteral("形状"),
+                   [this] { return (MaruButton->isChecked() ? MaruButton : KakuButton)->text(); });
+
+    describeSection(SizingTitle);
+    describeOption(shared_.ssButton1, QStringLiteral("計算基準"), [this] {
+        return shared_.velocityBasis() ? QStringLiteral("風速基準") : QStringLiteral("圧損基準");
+    });
+    describeOption(CheckBox1, QStringLiteral("サイズ固定"), [this] {
+        return CheckBox1->isChecked() ? QStringLiteral("あり") : QStringLiteral("なし");
+    });
+    describeField(M_Ason, TextOf(Label3), TextOf(Label9));
+    describeField(S_Fryo, Fixed(QStringLiteral("風量")), Fixed(QStringLiteral("m3/h")));
+    describeField(S_Size1, Fixed(QStringLiteral("一辺")), Fixed(QStringLiteral("mm")));
+    describeField(S_Size2, Fixed(QStringLiteral("他辺")), Fixed(QStringLiteral("mm")));
+    describeField(S_SizeD, diameterCaption, Fixed(QStringLiteral("mm")));
+    describeField(S_Fusok, Fixed(QStringLiteral("風速")), Fixed(QStringLiteral("m/s")));
+    describeField(S_Ason, Fixed(QStringLiteral("圧力損失")), TextOf(Label11));
+
+    describeSection(LossTitle);
+    describeField(P_Fryo, Fixed(QStringLiteral("風量")), Fixed(QStringLiteral("m3/h")));
+    describeField(P_Size1, Fixed(QStringLiteral("一辺")), Fixed(QStringLiteral("mm")));
+    describeField(P_Size2, Fixed(QStringLiteral("他辺")), Fixed(QStringLiteral("mm")));
+    describeField(P_SizeD, diameterCaption, Fixed(QStringLiteral("mm")));
+    describeField(P_Fusok, Fixed(QStringLiteral("風速")), Fixed(QStringLiteral("m/s")));
+    describeField(P_Ason, Fixed(QStringLiteral("圧力損失")), TextOf(Label29));
+
+    const QList<QWidget *> common = commonInputs();
+    describeCalculation(SizingTitle,
+                        common +
+                            QList<QWidget *>{shared_.ssButton1, CheckBox1, M_Ason, S_Fryo, S_Size1},
+                        {S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason});
+    describeCalculation(LossTitle, common + QList<QWidget *>{P_Fryo, P_Size1, P_Size2, P_SizeD},
+                        {P_SizeD, P_Fusok, P_Ason});
+}
+
+QList<QWidget *> DuctPage::commonInputs() const
+{
+    return {shared_.TaniButton1, Ztai_Edit, Hijy_Edit, D_Syrui, KakuButton};
+}
+
+void DuctPage::pageShown()
+{
+    moveTo(shared_.TaniButton1, Panel16, 389, 6);
+    moveTo(shared_.TaniButton2, Panel16, 470, 6);
+    for (QLabel *label : {shared_.Label25, shared_.Label26, shared_.Label27, shared_.Label28})
+        moveTo(label, Panel16, label->x(), label->y());
+    moveTo(shared_.ssButton1, sizing_.titleBar, shared_.ssButton1->x(), shared_.ssButton1->y());
+    moveTo(shared_.ssButton2, sizing_.titleBar, shared_.ssButton2->x(), shared_.ssButton2->y());
+    shared_.ssButton2->setText(QStringLiteral("風速基準"));
+}
+
 void DuctPage::showSizingBasis()
 {
-    if (shared_->velocityBasis()) {
+    if (shared_.velocityBasis()) {
         Label3->setText(QStringLiteral("目標風速"));
         Label9->setText(QStringLiteral("m/s"));
         M_Ason->setToolTip(QStringLiteral("目標風速を入力してください"));
     } else {
         Label3->setText(QStringLiteral("目標圧損"));
-        Label9->setText(shared_->conventionalUnits() ? QStringLiteral("mmAq/m")
-                                                     : QStringLiteral("Pa/m"));
+        Label9->setText(QString::fromUtf8(shared_.lossUnit()));
         M_Ason->setToolTip(QStringLiteral("目標圧力損失を入力してください"));
     }
     Label3->adjustSize();
     Label9->adjustSize();
 }
 
+void DuctPage::focusSizingTarget()
+{
+    if (ui::FocusOrder::canTakeFocus(M_Ason))
+        M_Ason->setFocus(Qt::OtherFocusReason);
+}
+
+void DuctPage::relabelUnits()
+{
+    // The target carries the loss unit only on the pressure-loss basis; on
+    // the velocity basis it holds a velocity.
+    const QString unit = QString::fromUtf8(shared_.lossUnit());
+    if (shared_.lossBasis())
+        ui::SetCaption(Label9, unit);
+    ui::SetCaption(Label11, unit);
+    ui::SetCaption(Label29, unit);
+}
+
+void DuctPage::convertUnits(const ui::UnitFactors &factor)
+{
+    if (shared_.lossBasis())
+        ui::ConvertShownValue(M_Ason, factor.loss);
+    ui::ConvertShownValue(S_Ason, factor.loss);
+    ui::ConvertShownValue(P_Ason, factor.loss);
+}
+
+QList<ui::SettingsKey> DuctPage::settingsKeys()
+{
+    return {
+        {"Duct", "DStyle",
+         [this](std::optional<int> stored) { ui::SelectQuietly(D_Syrui, stored, DefaultMaterial); },
+         [this] { return D_Syrui->currentIndex(); }}};
+}
+
 long double DuctPage::lossUnitFactor() const
 {
-    return numeric::LossUnitFactor(shared_->conventionalUnits());
+    return numeric::LossUnitFactor(shared_.conventionalUnits());
 }
 
-bool DuctPage::waitsForFixedSide(const QLineEdit *sender) const
+void DuctPage::S_FryoKeyPress(QWidget *sender)
 {
-    return KakuButton->isChecked() && CheckBox1->isChecked() && sender != S_Size1;
+    auto *field = static_cast<QLineEdit *>(sender);
+    const bool lossBasis = shared_.lossBasis();
+    EvaluateAndCalculate(sender, [&] {
+        if (sender == S_Fryo || sender == S_Size1)
+            lossBasis ? DuctSizingByLoss(field) : DuctSizingByVelocity(field);
+        else
+            DuctLossFromSize(field);
+    });
 }
 
-flow::DuctSizingInputs DuctPage::readSizingInputs(const QLineEdit *sender,
-                                                  long double lossUnitFactor) const
+DuctSizingInputs DuctPage::readSizingInputs(const QLineEdit *sender) const
 {
-    flow::DuctSizingInputs in;
-    in.lossUnitFactor = lossUnitFactor;
-    in.flow = entry::ReadPlainNumber(S_Fryo);
-    in.roughness = entry::ReadPlainNumber(Ztai_Edit);
-    in.density = entry::ReadPlainNumber(Hijy_Edit);
-    in.target = entry::ReadPlainNumber(M_Ason);
+    DuctSizingInputs in;
+    in.lossUnitFactor = lossUnitFactor();
+    in.flow = ui::ReadPlainNumber(S_Fryo);
+    in.roughness = ui::ReadPlainNumber(Ztai_Edit);
+    in.density = ui::ReadPlainNumber(Hijy_Edit);
+    in.target = ui::ReadPlainNumber(M_Ason);
     in.round = MaruButton->isChecked();
-    if (!in.round && CheckBox1->isChecked() && sender == S_Size1)
-        in.fixedSide = entry::ReadPlainNumber(S_Size1);
+    if (shape_->fixedSide() && sender == S_Size1)
+        in.fixedSide = ui::ReadPlainNumber(S_Size1);
     return in;
 }
 
@@ -201,76 +316,90 @@ void DuctPage::DuctSizingByVelocity(QLineEdit *sender)
 
 void DuctPage::size(QLineEdit *sender, SizingRoutine routine)
 {
-    const long double factor = lossUnitFactor();
-    if (waitsForFixedSide(sender)) {
+    if (shape_->waitsForFixedSide(sender)) {
         FocusNextField();
         return;
     }
-    const flow::DuctSizingInputs in = readSizingInputs(sender, factor);
-    entry::RunAndShow<flow::DuctSizingResult>(
-        [&](flow::DuctSizingResult &out) { routine(in, out); },
-        [this](const flow::DuctSizingResult &r) {
-            entry::WriteResult(S_Size1, r.sideA);
-            entry::WriteResult(S_Size2, r.sideB);
-            if (r.sizeLimitPassed)
-                msg::ShowWarning(window(), QString::fromUtf8(numeric::messages::CheckValues));
-            entry::WriteResult(S_SizeD, r.diameter);
-            entry::WriteResult(S_Ason, r.loss);
-            entry::WriteResult(S_Fusok, r.velocity);
-        });
+    const DuctSizingInputs in = readSizingInputs(sender);
+    bool warned = false;
+    ui::RunAndShow<DuctSizingResult>([&](DuctSizingResult &out) { routine(in, out); },
+                                     [&](const DuctSizingResult &r) {
+                                         ui::WriteResult(S_Size1, r.sideA);
+                                         ui::WriteResult(S_Size2, r.sideB);
+                                         if (r.sizeLimitPassed) {
+                                             showWarning(numeric::messages::CheckValues);
+                                             warned = true;
+                                         }
+                                         ui::WriteResult(S_SizeD, r.diameter);
+                                         ui::WriteResult(S_Ason, r.loss);
+                                         ui::WriteResult(S_Fusok, r.velocity);
+                                     });
+
+    QList<QWidget *> read = commonInputs() + QList<QWidget *>{shared_.ssButton1};
+    QList<QWidget *> written{S_SizeD, S_Fusok, S_Ason};
+    if (!in.round) {
+        read.append(CheckBox1);
+        written.prepend(S_Size2);
+        (in.fixedSide ? read : written).prepend(S_Size1);
+    }
+    read.append({M_Ason, S_Fryo});
+    if (in.fixedSide)
+        read.append(S_Size1);
+    const QString basis = routine == flow::DuctSizingByLoss ? QStringLiteral("（圧損基準）")
+                                                            : QStringLiteral("（風速基準）");
+    reportCalculation(SizingTitle + basis, read, written,
+                      warned ? QString::fromUtf8(numeric::messages::CheckValues) : QString());
 }
 
 void DuctPage::DuctLossFromSize(QLineEdit *sender)
 {
-    flow::DuctLossInputs in;
+    DuctLossInputs in;
     in.lossUnitFactor = lossUnitFactor();
-    in.flow = entry::ReadPlainNumber(P_Fryo);
-    in.roughness = entry::ReadPlainNumber(Ztai_Edit);
-    in.density = entry::ReadPlainNumber(Hijy_Edit);
+    in.flow = ui::ReadPlainNumber(P_Fryo);
+    in.roughness = ui::ReadPlainNumber(Ztai_Edit);
+    in.density = ui::ReadPlainNumber(Hijy_Edit);
     // The branch follows the field, not the shape: Enter in P_SizeD always
     // computes a round duct of the diameter shown there.
     in.fromDiameter = sender == P_SizeD;
     if (in.fromDiameter) {
-        in.diameter = entry::ReadPlainNumber(P_SizeD);
+        in.diameter = ui::ReadPlainNumber(P_SizeD);
     } else {
-        in.sideA = entry::ReadPlainNumber(P_Size1);
-        in.sideB = entry::ReadPlainNumber(P_Size2);
+        in.sideA = ui::ReadPlainNumber(P_Size1);
+        in.sideB = ui::ReadPlainNumber(P_Size2);
     }
-    entry::RunAndShow<flow::DuctLossResult>(
-        [&](flow::DuctLossResult &out) { flow::DuctLossFromSize(in, out); },
-        [this](const flow::DuctLossResult &r) {
-            entry::WriteResult(P_SizeD, r.equivalentDiameter);
-            entry::WriteResult(P_Ason, r.loss);
-            entry::WriteResult(P_Fusok, r.velocity);
-        });
+    ui::RunAndShow<DuctLossResult>([&](DuctLossResult &out) { flow::DuctLossFromSize(in, out); },
+                                   [this](const DuctLossResult &r) {
+                                       ui::WriteResult(P_SizeD, r.equivalentDiameter);
+                                       ui::WriteResult(P_Ason, r.loss);
+                                       ui::WriteResult(P_Fusok, r.velocity);
+                                   });
+
+    QList<QWidget *> read = commonInputs() + QList<QWidget *>{P_Fryo};
+    QList<QWidget *> written{P_Fusok, P_Ason};
+    if (in.fromDiameter) {
+        read.append(P_SizeD);
+    } else {
+        read.append({P_Size1, P_Size2});
+        written.prepend(P_SizeD);
+    }
+    reportCalculation(LossTitle, read, written);
 }
 
 void DuctPage::D_SyruiChange()
 {
-    const long double roughness = flow::DuctMaterialRoughness(D_Syrui->currentIndex());
-    entry::WriteResult(Ztai_Edit, QString::fromStdString(
-                                      numeric::FormatFixed(roughness, numeric::ResultDecimals)));
+    const long double roughness = DuctMaterialRoughness(D_Syrui->currentIndex());
+    ui::WriteResult(Ztai_Edit, QString::fromStdString(
+                                   numeric::FormatFixed(roughness, numeric::ResultDecimals)));
 }
 
 void DuctPage::MaruButtonClick()
 {
-    // A round duct has no sides: the side fields and the fixed side rest
-    // (the tick and S_Size1's read-only state are kept for the rectangle),
-    // and the diameter field takes input instead.
-    const bool rectangle = KakuButton->isChecked();
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{CheckBox1, S_Size1, S_Size2, P_Size1, P_Size2})
-        w->setEnabled(rectangle);
-    for (QLineEdit *side : {S_Size1, S_Size2, P_Size1, P_Size2})
-        form::SetFieldColour(side, rectangle);
-    form::SetReadOnlyLook(P_SizeD, rectangle);
-    P_SizeD->setToolTip(rectangle ? CalculatedHint : SizeInputHint);
+    shape_->shapeChanged();
 }
 
 void DuctPage::CheckBox1Click()
 {
-    const bool fixedSide = CheckBox1->isChecked();
-    MoveFocusTo(fixedSide ? S_Size1 : S_Fryo);
-    form::SetReadOnlyLook(S_Size1, !fixedSide);
-    S_Size1->setToolTip(fixedSide ? SizeInputHint : CalculatedHint);
+    shape_->fixedSideChanged();
 }
+
+} // namespace flow

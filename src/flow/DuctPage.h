@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ui/CalcPage.h"
-#include "app/ui/SharedControls.h"
+#include "app/ui/ShapeOptions.h"
 
 class QCheckBox;
 class QComboBox;
@@ -10,32 +10,34 @@ class QLineEdit;
 class QRadioButton;
 
 namespace flow {
+
 struct DuctSizingInputs;
 struct DuctSizingResult;
-} // namespace flow
 
 // The duct page (tab "ダクト計算"): sizing a duct for an air volume, and the
 // velocity and friction loss of a given duct. It is the design home of the
-// shared controls, which the window moves to other pages and back.
-class DuctPage : public CalcPage
+// shared controls, which other pages bring to themselves and this page takes
+// back when it is shown again.
+class DuctPage : public app::ui::CalcPage
 {
     Q_OBJECT
 
 public:
-    explicit DuctPage(FocusOrder &focus, QWidget *parent = nullptr);
+    DuctPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
+             QWidget *parent = nullptr);
 
-    const SharedControls &shared() const { return ownShared_; }
-
-    // Bands that receive the shared controls when the page is shown again.
-    QFrame *roughnessBand() const { return Panel16; }
-    QFrame *sizingTitleBar() const { return sizing_.titleBar; }
-
-    // Caption, unit and hint of the target M_Ason for the checked basis:
-    // a friction loss in the window's loss unit, or a velocity.
-    void showSizingBasis();
+    void pageShown() override;
+    std::optional<numeric::Medium> flowMedium() const override { return numeric::Medium::Air; }
+    void showSizingBasis() override;
+    void focusSizingTarget() override;
+    void relabelUnits() override;
+    void convertUnits(const app::ui::UnitFactors &factor) override;
+    QList<app::ui::SettingsKey> settingsKeys() override;
 
     // Enter in the sizing fields (S_Fryo, S_Size1) and the loss fields
-    // (P_Size2, P_SizeD); each writes its results as soon as they are known.
+    // (P_Size2, P_SizeD).
+    void S_FryoKeyPress(QWidget *sender);
+    // Each writes its results as soon as they are known.
     void DuctSizingByLoss(QLineEdit *sender);
     void DuctSizingByVelocity(QLineEdit *sender);
     void DuctLossFromSize(QLineEdit *sender);
@@ -45,6 +47,21 @@ public:
     void D_SyruiChange();
     void MaruButtonClick();
     void CheckBox1Click();
+
+private:
+    void buildSizingSection();
+    void buildLossSection();
+    void bindEnterRules();
+    void connectHandlers();
+    void describeFields();
+
+    using SizingRoutine = void (*)(const DuctSizingInputs &, DuctSizingResult &);
+    // Both bases: the fixed-side rule, then the routine with the page's inputs.
+    void size(QLineEdit *sender, SizingRoutine routine);
+    DuctSizingInputs readSizingInputs(const QLineEdit *sender) const;
+    long double lossUnitFactor() const;
+    // The options every calculation of the page reads.
+    QList<QWidget *> commonInputs() const;
 
     QFrame *Panel16 = nullptr;
     QFrame *Panel19 = nullptr;
@@ -72,22 +89,9 @@ public:
     QLineEdit *P_Fusok = nullptr;
     QLineEdit *P_Ason = nullptr;
 
-private:
-    void buildSizingSection();
-    void buildLossSection();
-    void connectHandlers();
-
-    // With the fixed side ticked for a rectangle, Enter outside S_Size1 only
-    // moves on to S_Size1, where the user types that side.
-    using SizingRoutine = void (*)(const flow::DuctSizingInputs &, flow::DuctSizingResult &);
-    // Both bases: the fixed-side rule, then the routine with the page's inputs.
-    void size(QLineEdit *sender, SizingRoutine routine);
-    bool waitsForFixedSide(const QLineEdit *sender) const;
-    flow::DuctSizingInputs readSizingInputs(const QLineEdit *sender,
-                                            long double lossUnitFactor) const;
-    long double lossUnitFactor() const;
-
     Section sizing_;
     Section loss_;
-    SharedControls ownShared_;
+    std::optional<app::ui::ShapeOptions> shape_;
 };
+
+} // namespace flow

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flow/Medium.h"
+#include "numeric/Medium.h"
 
 // The flow and friction model shared by the duct, outlet and pipe pages.
 //
@@ -17,6 +17,8 @@
 // numeric::FloatingPointFault; no result is ever inf or nan.
 
 namespace flow {
+
+using numeric::Medium;
 
 // value rounded up to a whole multiple of step; a multiple stays as it is.
 long double RoundUpToStep(int step, long double value);

@@ -19,7 +19,7 @@ Real openingRatio(long double percent)
 Real faceVelocity(long double flowRate, Real ratio, long double sizeA, long double sizeB)
 {
     return flow::FlowVelocity(flowRate, (ratio * flow::SectionArea(sizeA, sizeB)).value(),
-                              flow::Medium::Air);
+                              numeric::Medium::Air);
 }
 
 } // namespace
@@ -27,7 +27,7 @@ Real faceVelocity(long double flowRate, Real ratio, long double sizeA, long doub
 void SizeOutlet(const OutletSizingInputs &in, OutletSizingResult &out)
 {
     const Real ratio = openingRatio(in.openingPercent);
-    const Real freeArea = flow::AreaForVelocity(in.flow, in.velocity, flow::Medium::Air);
+    const Real freeArea = flow::AreaForVelocity(in.flow, in.velocity, numeric::Medium::Air);
     const long double grossArea = (freeArea / ratio).value();
 
     if (in.round) {

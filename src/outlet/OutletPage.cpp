@@ -1,10 +1,13 @@
 #include "outlet/OutletPage.h"
 
+#include "app/ui/EntryFields.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/ResultFields.h"
+#include "app/ui/SizeBlock.h"
 #include "numeric/Failure.h"
+#include "numeric/NumberParse.h"
 #include "outlet/OutletCalc.h"
 
 #include <QCheckBox>
@@ -14,76 +17,83 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <string>
+
+namespace outlet {
+
+namespace ui = app::ui;
+
 namespace {
 
-// Hints of a size field that takes input, and of one that shows a result.
+constexpr int DefaultType = 0; // "VHS"
+
+const QString SizingTitle = QStringLiteral("吹出・吸込口寸法計算");
+const QString CheckTitle = QStringLiteral("吹出・吸込口寸法確認");
+const QString SizeHeading = QStringLiteral("吹出・吸込口寸法");
 const QString SizeHint = QStringLiteral("サイズを入力してください");
 const QString CalculatedHint = QStringLiteral("計算します");
 
+// The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
+constexpr ui::SizeBlockGeometry SizeColumn{10, 8, 30, 65, 10, 95, 65, 79, 164, 70};
+
 } // namespace
 
-OutletPage::OutletPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet5", focus, parent)
+OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
+    : CalcPage("TabSheet5", QStringLiteral("吹出口・吸込口"), focus, shared, parent)
 {
     QFrame *top = addBand("Panel6", 30);
-    form::Label(top, QStringLiteral("吹出・吸込口の種類"), 25, 5, "Label50");
-    ComboBox1 = form::List(top, "ComboBox1", 185, 5, 110,
-                           {QStringLiteral("VHS"), QStringLiteral("HS"), QStringLiteral("OAG"),
-                            QStringLiteral("EAG"), QStringLiteral("RAG"), QStringLiteral("SEG"),
-                            QStringLiteral("DG"), QStringLiteral("排煙口")},
-                           QStringLiteral("吹出・吸込口の種類選択"));
-    RadioButton1 = form::Radio(top, "RadioButton1", QStringLiteral("矩     形"), 370, 6, true);
-    RadioButton2 = form::Radio(top, "RadioButton2", QStringLiteral("円     形"), 460, 6);
+    ui::Label(top, QStringLiteral("吹出・吸込口の種類"), 25, 5, "Label50");
+    ComboBox1 = ui::List(top, "ComboBox1", 185, 5, 110,
+                         {QStringLiteral("VHS"), QStringLiteral("HS"), QStringLiteral("OAG"),
+                          QStringLiteral("EAG"), QStringLiteral("RAG"), QStringLiteral("SEG"),
+                          QStringLiteral("DG"), QStringLiteral("排煙口")},
+                         QStringLiteral("吹出・吸込口の種類選択"));
+    RadioButton1 = ui::Radio(top, "RadioButton1", QStringLiteral("矩     形"), 370, 6, true);
+    RadioButton2 = ui::Radio(top, "RadioButton2", QStringLiteral("円     形"), 460, 6);
     focus_.addControls(top, {ComboBox1, RadioButton1, RadioButton2});
 
     buildSizingSection();
     buildCheckSection();
     finishBands();
-    connectHandlers();
-}
 
-void OutletPage::connectHandlers()
-{
-    // The shape handler runs when either button becomes checked.
-    auto shapeChosen = [this](bool checked) {
-        if (checked)
-            app::Guarded(window(), [this] { RadioButton1Click(); });
-    };
-    connect(RadioButton1, &QRadioButton::toggled, this, shapeChosen);
-    connect(RadioButton2, &QRadioButton::toggled, this, shapeChosen);
-    connect(CheckBox2, &QCheckBox::toggled, this,
-            [this] { app::Guarded(window(), [this] { CheckBox2Click(); }); });
+    shape_.emplace(ui::ShapeOptions::Controls{RadioButton1,
+                                              RadioButton2,
+                                              CheckBox2,
+                                              {Edit23, Edit24, Edit28, Edit29},
+                                              Edit23,
+                                              Edit19,
+                                              Edit30});
+    bindEnterRules();
+    connectHandlers();
+    describeFields();
 }
 
 void OutletPage::buildSizingSection()
 {
     Section s =
-        addSection("Panel34", "Panel42", QStringLiteral("　　吹出・吸込口寸法計算"), 120, 195, 190);
-    CheckBox2 = form::Check(s.titleBar, "CheckBox2", QStringLiteral("サイズ固定"), 200, 2,
-                            QStringLiteral("一辺のサイズを固定します"));
+        addSection("Panel34", "Panel42", QStringLiteral("　　") + SizingTitle, 120, 195, 190);
+    CheckBox2 = ui::Check(s.titleBar, "CheckBox2", QStringLiteral("サイズ固定"), 200, 2,
+                          QStringLiteral("一辺のサイズを固定します"));
     focus_.addControls(s.titleBar, {CheckBox2});
 
-    form::Label(s.left, QStringLiteral("風      量"), 8, 13);
-    Edit19 = form::Edit(s.left, "Edit19", 70, 10, 80);
-    form::Label(s.left, QStringLiteral("m3/h"), 154, 13);
-    form::Label(s.left, QStringLiteral("開  口  率"), 8, 43);
-    Edit20 = form::Edit(s.left, "Edit20", 70, 40, 80);
-    form::Label(s.left, QStringLiteral("％"), 154, 43);
-    form::Label(s.left, QStringLiteral("面  風  速"), 8, 73);
-    Edit26 = form::Edit(s.left, "Edit26", 70, 70, 80);
-    form::Label(s.left, QStringLiteral("m/s"), 154, 73);
+    ui::Label(s.left, QStringLiteral("風      量"), 8, 13);
+    Edit19 = ui::Edit(s.left, "Edit19", 70, 10, 80);
+    ui::Label(s.left, QStringLiteral("m3/h"), 154, 13);
+    ui::Label(s.left, QStringLiteral("開  口  率"), 8, 43);
+    Edit20 = ui::Edit(s.left, "Edit20", 70, 40, 80);
+    ui::Label(s.left, QStringLiteral("％"), 154, 43);
+    ui::Label(s.left, QStringLiteral("面  風  速"), 8, 73);
+    Edit26 = ui::Edit(s.left, "Edit26", 70, 70, 80);
+    ui::Label(s.left, QStringLiteral("m/s"), 154, 73);
 
-    form::Label(s.middle, QStringLiteral("吹出・吸込口寸法"), 10, 8);
-    Edit23 = form::Result(s.middle, "Edit23", 10, 30, 65, true);
-    form::Label(s.middle, QStringLiteral("Ｘ"), 79, 33);
-    Edit24 = form::Result(s.middle, "Edit24", 95, 30, 65);
-    form::Label(s.middle, QStringLiteral("mm"), 164, 33);
-    form::Label(s.middle, QStringLiteral("φ＝"), 70, 68);
-    Edit25 = form::Result(s.middle, "Edit25", 95, 65, 65);
-    form::Label(s.middle, QStringLiteral("mm"), 164, 68);
+    Edit23 = ui::Result(s.middle, "Edit23", 0, 0, 0, true);
+    Edit24 = ui::Result(s.middle, "Edit24", 0, 0, 0);
+    Edit25 = ui::Result(s.middle, "Edit25", 0, 0, 0);
+    ui::LayOutSizeBlock(s.middle, SizeHeading, SizeColumn, Edit23, Edit24, Edit25);
 
-    form::Label(s.right, QStringLiteral("面 風 速"), 8, 43);
-    Edit21 = form::Result(s.right, "Edit21", 65, 40, 60);
-    form::Label(s.right, QStringLiteral("m/s"), 130, 43);
+    ui::Label(s.right, QStringLiteral("面 風 速"), 8, 43);
+    Edit21 = ui::Result(s.right, "Edit21", 65, 40, 60);
+    ui::Label(s.right, QStringLiteral("m/s"), 130, 43);
 
     focus_.addControls(s.body, {Edit19, Edit20, Edit26, Edit23, Edit24, Edit25, Edit21});
 }
@@ -91,31 +101,121 @@ void OutletPage::buildSizingSection()
 void OutletPage::buildCheckSection()
 {
     Section s =
-        addSection("Panel43", "Panel47", QStringLiteral("　　吹出・吸込口寸法確認"), 120, 195, 190);
+        addSection("Panel43", "Panel47", QStringLiteral("　　") + CheckTitle, 120, 195, 190);
 
-    form::Label(s.left, QStringLiteral("風      量"), 8, 33);
-    Edit17 = form::Edit(s.left, "Edit17", 70, 30, 80);
-    form::Label(s.left, QStringLiteral("m3/h"), 154, 33);
-    form::Label(s.left, QStringLiteral("開  口  率"), 8, 63);
-    Edit18 = form::Edit(s.left, "Edit18", 70, 60, 80);
-    form::Label(s.left, QStringLiteral("％"), 154, 63);
+    ui::Label(s.left, QStringLiteral("風      量"), 8, 33);
+    Edit17 = ui::Edit(s.left, "Edit17", 70, 30, 80);
+    ui::Label(s.left, QStringLiteral("m3/h"), 154, 33);
+    ui::Label(s.left, QStringLiteral("開  口  率"), 8, 63);
+    Edit18 = ui::Edit(s.left, "Edit18", 70, 60, 80);
+    ui::Label(s.left, QStringLiteral("％"), 154, 63);
 
-    form::Label(s.middle, QStringLiteral("吹出・吸込口寸法"), 10, 8);
-    Edit28 = form::Edit(s.middle, "Edit28", 10, 30, 65, SizeHint);
-    form::Label(s.middle, QStringLiteral("Ｘ"), 79, 33);
-    Edit29 = form::Edit(s.middle, "Edit29", 95, 30, 65, SizeHint);
-    form::Label(s.middle, QStringLiteral("mm"), 164, 33);
-    form::Label(s.middle, QStringLiteral("φ＝"), 70, 68);
+    Edit28 = ui::Edit(s.middle, "Edit28", 0, 0, 0, SizeHint);
+    Edit29 = ui::Edit(s.middle, "Edit29", 0, 0, 0, SizeHint);
     // Read-only but with the default cursor until the shape is first chosen.
-    Edit30 = form::Edit(s.middle, "Edit30", 95, 65, 65, CalculatedHint);
+    Edit30 = ui::Edit(s.middle, "Edit30", 0, 0, 0, CalculatedHint);
     Edit30->setReadOnly(true);
-    form::Label(s.middle, QStringLiteral("mm"), 164, 68);
+    ui::LayOutSizeBlock(s.middle, SizeHeading, SizeColumn, Edit28, Edit29, Edit30);
 
-    form::Label(s.right, QStringLiteral("面 風 速"), 8, 43);
-    Edit32 = form::Result(s.right, "Edit32", 65, 40, 60);
-    form::Label(s.right, QStringLiteral("m/s"), 130, 43);
+    ui::Label(s.right, QStringLiteral("面 風 速"), 8, 43);
+    Edit32 = ui::Result(s.right, "Edit32", 65, 40, 60);
+    ui::Label(s.right, QStringLiteral("m/s"), 130, 43);
 
     focus_.addControls(s.body, {Edit17, Edit18, Edit28, Edit29, Edit30, Edit32});
+}
+
+void OutletPage::bindEnterRules()
+{
+    for (QWidget *w : {Edit19, Edit20, Edit17, Edit18, Edit28})
+        onEnter(w, [this](QWidget *sender) { Ztai_EditKeyPress(sender); });
+    for (QWidget *w : {Edit26, Edit23, Edit29, Edit30})
+        onEnter(w, [this](QWidget *sender) { Edit26KeyPress(sender); });
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ComboBox1, RadioButton1, RadioButton2, CheckBox2})
+        onEnter(w, D_SyruiKeyPress);
+}
+
+void OutletPage::connectHandlers()
+{
+    // The shape handler runs when either button becomes checked.
+    auto shapeChosen = [this](bool checked) {
+        if (checked)
+            ui::Guarded(window(), [this] { RadioButton1Click(); });
+    };
+    connect(RadioButton1, &QRadioButton::toggled, this, shapeChosen);
+    connect(RadioButton2, &QRadioButton::toggled, this, shapeChosen);
+    connect(CheckBox2, &QCheckBox::toggled, this,
+            [this] { ui::Guarded(window(), [this] { CheckBox2Click(); }); });
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this] { ui::Guarded(window(), [this] { ComboBox1Change(); }); });
+}
+
+void OutletPage::describeFields()
+{
+    const auto diameterCaption = [this] {
+        return RadioButton2->isChecked() ? QStringLiteral("直径") : QStringLiteral("相当径");
+    };
+    const Text mm = Fixed(QStringLiteral("mm"));
+    describeOption(ComboBox1, QStringLiteral("吹出・吸込口の種類"),
+                   [this] { return ComboBox1->currentText(); });
+    describeOption(RadioButton1, QStringLiteral("形状"), [this] {
+        return RadioButton2->isChecked() ? QStringLiteral("円形") : QStringLiteral("矩形");
+    });
+
+    describeSection(SizingTitle);
+    describeOption(CheckBox2, QStringLiteral("サイズ固定"), [this] {
+        return CheckBox2->isChecked() ? QStringLiteral("あり") : QStringLiteral("なし");
+    });
+    describeField(Edit19, Fixed(QStringLiteral("風量")), Fixed(QStringLiteral("m3/h")));
+    describeField(Edit20, Fixed(QStringLiteral("開口率")), Fixed(QStringLiteral("％")));
+    describeField(Edit26, Fixed(QStringLiteral("面風速")), Fixed(QStringLiteral("m/s")));
+    describeField(Edit23, Fixed(QStringLiteral("一辺")), mm);
+    describeField(Edit24, Fixed(QStringLiteral("他辺")), mm);
+    describeField(Edit25, diameterCaption, mm);
+    describeField(Edit21, Fixed(QStringLiteral("面風速")), Fixed(QStringLiteral("m/s")));
+
+    describeSection(CheckTitle);
+    describeField(Edit17, Fixed(QStringLiteral("風量")), Fixed(QStringLiteral("m3/h")));
+    describeField(Edit18, Fixed(QStringLiteral("開口率")), Fixed(QStringLiteral("％")));
+    describeField(Edit28, Fixed(QStringLiteral("一辺")), mm);
+    describeField(Edit29, Fixed(QStringLiteral("他辺")), mm);
+    describeField(Edit30, diameterCaption, mm);
+    describeField(Edit32, Fixed(QStringLiteral("面風速")), Fixed(QStringLiteral("m/s")));
+
+    describeCalculation(
+        SizingTitle, commonInputs() + QList<QWidget *>{CheckBox2, Edit19, Edit20, Edit26, Edit23},
+        {Edit23, Edit24, Edit25, Edit21});
+    describeCalculation(CheckTitle,
+                        commonInputs() + QList<QWidget *>{Edit17, Edit18, Edit28, Edit29, Edit30},
+                        {Edit30, Edit32});
+}
+
+QList<QWidget *> OutletPage::commonInputs() const
+{
+    return {ComboBox1, RadioButton1};
+}
+
+void OutletPage::windowShown()
+{
+    ComboBox1Change();
+}
+
+QList<ui::SettingsKey> OutletPage::settingsKeys()
+{
+    QList<ui::SettingsKey> keys{
+        {"AG", "VHS",
+         [this](std::optional<int> stored) { ui::SelectQuietly(ComboBox1, stored, DefaultType); },
+         [this] { return ComboBox1->currentIndex(); }}};
+    for (int type = 0; type < TypeCount; ++type) {
+        keys.append({"AG", "Kaiko" + std::to_string(type),
+                     [this, type](std::optional<int> stored) {
+                         setOpeningRatio(
+                             type,
+                             stored.value_or(DefaultOpeningRatios[static_cast<size_t>(type)]));
+                     },
+                     [this, type] { return openingRatio(type); }});
+    }
+    return keys;
 }
 
 int OutletPage::openingRatio(int type) const
@@ -139,79 +239,108 @@ void OutletPage::ComboBox1Change()
     Edit18->setText(text);
 }
 
-bool OutletPage::rectangular() const
-{
-    return RadioButton1->isChecked();
-}
-
 void OutletPage::RadioButton1Click()
 {
-    const bool rect = rectangular();
-    CheckBox2->setEnabled(rect);
-    for (QLineEdit *side : {Edit23, Edit24, Edit28, Edit29}) {
-        side->setEnabled(rect);
-        form::SetFieldColour(side, rect);
-    }
-    // A round outlet is checked by typing its diameter into Edit30; for a
-    // rectangle Edit30 shows the equivalent diameter.
-    form::SetReadOnlyLook(Edit30, rect);
-    Edit30->setToolTip(rect ? CalculatedHint : SizeHint);
+    shape_->shapeChanged();
 }
 
 void OutletPage::CheckBox2Click()
 {
-    const bool fixedSide = CheckBox2->isChecked();
-    form::SetReadOnlyLook(Edit23, !fixedSide);
-    Edit23->setToolTip(fixedSide ? SizeHint : CalculatedHint);
-    (fixedSide ? Edit23 : Edit19)->setFocus(Qt::OtherFocusReason);
+    shape_->fixedSideChanged();
+}
+
+void OutletPage::Ztai_EditKeyPress(QWidget *sender)
+{
+    if (sender == Edit20 || sender == Edit18) {
+        // The ratio is stored as typed, before any evaluation; a text that is
+        // no whole number ends here with the failure box.
+        const int ratio =
+            numeric::ParseWholeNumber(ui::FieldText(static_cast<QLineEdit *>(sender)));
+        setOpeningRatio(ComboBox1->currentIndex(), ratio);
+    }
+    EvaluateAndAdvance(sender);
+}
+
+void OutletPage::Edit26KeyPress(QWidget *sender)
+{
+    auto *field = static_cast<QLineEdit *>(sender);
+    EvaluateAndCalculate(sender, [&] {
+        if (sender == Edit23 || sender == Edit26)
+            SizeOutlet(field);
+        else
+            CheckOutlet(field);
+    });
 }
 
 void OutletPage::SizeOutlet(QLineEdit *field)
 {
-    const bool fixedSide = rectangular() && CheckBox2->isChecked();
-    if (fixedSide && field != Edit23) {
+    if (shape_->waitsForFixedSide(field)) {
         // The key rule has evaluated the field; the user types the fixed
         // side next, and Enter there sizes the outlet.
         FocusNextField();
         return;
     }
-    outlet::OutletSizingInputs in;
-    in.flow = entry::ReadPlainNumber(Edit19);
-    in.velocity = entry::ReadPlainNumber(Edit26);
-    in.openingPercent = entry::ReadPlainNumber(Edit20);
-    in.round = !rectangular();
-    if (fixedSide)
-        in.fixedSide = entry::ReadPlainNumber(Edit23);
-    entry::RunAndShow<outlet::OutletSizingResult>(
-        [&](outlet::OutletSizingResult &out) { outlet::SizeOutlet(in, out); },
-        [this](const outlet::OutletSizingResult &r) {
-            entry::WriteResult(Edit23, r.sideA);
-            entry::WriteResult(Edit24, r.sideB);
-            entry::WriteResult(Edit25, r.diameter);
-            entry::WriteResult(Edit21, r.velocity);
+    OutletSizingInputs in;
+    in.flow = ui::ReadPlainNumber(Edit19);
+    in.velocity = ui::ReadPlainNumber(Edit26);
+    in.openingPercent = ui::ReadPlainNumber(Edit20);
+    in.round = !shape_->rectangular();
+    if (shape_->fixedSide())
+        in.fixedSide = ui::ReadPlainNumber(Edit23);
+    ui::RunAndShow<OutletSizingResult>(
+        [&](OutletSizingResult &out) { outlet::SizeOutlet(in, out); },
+        [this](const OutletSizingResult &r) {
+            ui::WriteResult(Edit23, r.sideA);
+            ui::WriteResult(Edit24, r.sideB);
+            ui::WriteResult(Edit25, r.diameter);
+            ui::WriteResult(Edit21, r.velocity);
         });
+
+    QList<QWidget *> read = commonInputs();
+    QList<QWidget *> written{Edit25, Edit21};
+    if (!in.round) {
+        read.append(CheckBox2);
+        written.prepend(Edit24);
+        if (!in.fixedSide)
+            written.prepend(Edit23);
+    }
+    read.append({Edit19, Edit20, Edit26});
+    if (in.fixedSide)
+        read.append(Edit23);
+    reportCalculation(SizingTitle, read, written);
 }
 
 void OutletPage::CheckOutlet(QLineEdit *field)
 {
-    outlet::OutletCheckInputs in;
-    in.flow = entry::ReadPlainNumber(Edit17);
-    in.openingPercent = entry::ReadPlainNumber(Edit18);
+    OutletCheckInputs in;
+    in.flow = ui::ReadPlainNumber(Edit17);
+    in.openingPercent = ui::ReadPlainNumber(Edit18);
     // The field decides, as in the duct page's diameter field: Enter in
     // Edit30 checks a round outlet of the diameter shown there, also when it
     // shows a rectangle's equivalent diameter (read-only, but it can take
     // the focus).
     in.fromDiameter = field == Edit30;
     if (in.fromDiameter) {
-        in.diameter = entry::ReadPlainNumber(Edit30);
+        in.diameter = ui::ReadPlainNumber(Edit30);
     } else {
-        in.sideA = entry::ReadPlainNumber(Edit28);
-        in.sideB = entry::ReadPlainNumber(Edit29);
+        in.sideA = ui::ReadPlainNumber(Edit28);
+        in.sideB = ui::ReadPlainNumber(Edit29);
     }
-    entry::RunAndShow<outlet::OutletCheckResult>(
-        [&](outlet::OutletCheckResult &out) { outlet::CheckOutlet(in, out); },
-        [this](const outlet::OutletCheckResult &r) {
-            entry::WriteResult(Edit30, r.equivalentDiameter);
-            entry::WriteResult(Edit32, r.velocity);
-        });
+    ui::RunAndShow<OutletCheckResult>([&](OutletCheckResult &out) { outlet::CheckOutlet(in, out); },
+                                      [this](const OutletCheckResult &r) {
+                                          ui::WriteResult(Edit30, r.equivalentDiameter);
+                                          ui::WriteResult(Edit32, r.velocity);
+                                      });
+
+    QList<QWidget *> read = commonInputs() + QList<QWidget *>{Edit17, Edit18};
+    QList<QWidget *> written{Edit32};
+    if (in.fromDiameter) {
+        read.append(Edit30);
+    } else {
+        read.append({Edit28, Edit29});
+        written.prepend(Edit30);
+    }
+    reportCalculation(CheckTitle, read, written);
 }
+
+} // namespace outlet

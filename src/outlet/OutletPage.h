@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/CalcPage.h"
+#include "app/ui/ShapeOptions.h"
 
 #include <array>
 
@@ -9,10 +10,12 @@ class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
+namespace outlet {
+
 // The outlets page (tab "吹出口・吸込口"): sizing supply outlets and return
 // inlets from an air volume, an opening ratio and a face velocity, and
 // checking the face velocity of a given size.
-class OutletPage : public CalcPage
+class OutletPage : public app::ui::CalcPage
 {
     Q_OBJECT
 
@@ -23,7 +26,12 @@ public:
     static constexpr std::array<int, TypeCount> DefaultOpeningRatios{75, 75, 35, 35,
                                                                      60, 35, 60, 90};
 
-    explicit OutletPage(FocusOrder &focus, QWidget *parent = nullptr);
+    OutletPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
+               QWidget *parent = nullptr);
+
+    void windowShown() override;
+    std::optional<numeric::Medium> flowMedium() const override { return numeric::Medium::Air; }
+    QList<app::ui::SettingsKey> settingsKeys() override;
 
     // The opening ratio in whole percent of each outlet type, in list order.
     // Index checked: anything outside 0 to 7 is a numeric::RangeError.
@@ -36,10 +44,23 @@ public:
     void RadioButton1Click();
     // Fixed side on or off: Edit23 takes the fixed side or shows a result.
     void CheckBox2Click();
-    // Enter in Edit26/Edit23 (sizing) or Edit29/Edit30 (check), after the
-    // field was evaluated. Failures are thrown (numeric::Failure) to the key rule.
+    // Enter in the fields that prepare a value: the opening-ratio fields
+    // first store the ratio as typed, for the outlet type selected.
+    void Ztai_EditKeyPress(QWidget *sender);
+    // Enter in Edit26/Edit23 (sizing) or Edit29/Edit30 (check).
+    void Edit26KeyPress(QWidget *sender);
+    // After the field was evaluated. Failures are thrown to the key rule.
     void SizeOutlet(QLineEdit *field);
     void CheckOutlet(QLineEdit *field);
+
+private:
+    void buildSizingSection();
+    void buildCheckSection();
+    void bindEnterRules();
+    void connectHandlers();
+    void describeFields();
+    // The options both calculations read.
+    QList<QWidget *> commonInputs() const;
 
     QComboBox *ComboBox1 = nullptr;
     QRadioButton *RadioButton1 = nullptr;
@@ -59,11 +80,8 @@ public:
     QLineEdit *Edit30 = nullptr;
     QLineEdit *Edit32 = nullptr;
 
-private:
-    void buildSizingSection();
-    void buildCheckSection();
-    void connectHandlers();
-    bool rectangular() const;
-
     std::array<int, TypeCount> OpeningRatios = DefaultOpeningRatios;
+    std::optional<app::ui::ShapeOptions> shape_;
 };
+
+} // namespace outlet

@@ -1,10 +1,11 @@
 #include "pipe/PipePage.h"
 
+#include "app/ui/EntryFields.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/Guard.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
-#include "flow/DuctPage.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 #include "pipe/PipeSizing.h"
@@ -14,8 +15,21 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+
+namespace pipes {
+
+namespace ui = app::ui;
 
 namespace {
+
+// Defaults of the lists: "錆びた鋼管", 20 ℃ and the nominal size 20.
+constexpr int DefaultMaterial = 2;
+constexpr int DefaultTemperature = 2;
+constexpr int DefaultSize = 2;
+
+const QString SizingTitle = QStringLiteral("配管寸法計算");
+const QString LossTitle = QStringLiteral("配管圧力損失計算");
 
 // A table value as the roughness and density fields show it.
 QString tableText(long double value)
@@ -25,23 +39,24 @@ QString tableText(long double value)
 
 } // namespace
 
-PipePage::PipePage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet2", focus, parent)
+PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
+    : CalcPage("TabSheet2", QStringLiteral("配管計算"), focus, shared, parent)
 {
     Panel5 = addBand("Panel5", 30);
-    Z_Edit = form::Edit(Panel5, "Z_Edit", 65, 3, 50);
-    H_Edit = form::Edit(Panel5, "H_Edit", 215, 3, 58);
+    Z_Edit = ui::Edit(Panel5, "Z_Edit", 65, 3, 50);
+    H_Edit = ui::Edit(Panel5, "H_Edit", 215, 3, 58);
     focus_.addControls(Panel5, {Z_Edit, H_Edit});
 
     QFrame *material = addBand("Panel33", 30);
-    form::Label(material, QStringLiteral("管材の種類"), 5, 7);
-    Syrui = form::List(material, "Syrui", 75, 4, 160, form::Items(pipes::PipeMaterialItems()),
-                       QStringLiteral("管材選択"));
-    form::Label(material, QStringLiteral("流体温度  （水）"), 255, 7);
-    Ond = form::List(material, "Ond", 365, 4, 60, form::Items(pipes::WaterTemperatureItems()),
-                     QStringLiteral("温度選択"));
-    form::Label(material, QStringLiteral("℃"), 430, 7);
+    ui::Label(material, QStringLiteral("管材の種類"), 5, 7);
+    Syrui = ui::List(material, "Syrui", 75, 4, 160, ui::Items(PipeMaterialItems()),
+                     QStringLiteral("管材選択"));
+    ui::Label(material, QStringLiteral("流体温度  （水）"), 255, 7);
+    Ond = ui::List(material, "Ond", 365, 4, 60, ui::Items(WaterTemperatureItems()),
+                   QStringLiteral("温度選択"));
+    ui::Label(material, QStringLiteral("℃"), 430, 7);
     // The lists start without a choice; the settings choose one at start,
-    // before FormShow writes the roughness and density from both.
+    // before the window's first showing writes the roughness and density.
     Syrui->setCurrentIndex(-1);
     Ond->setCurrentIndex(-1);
     focus_.addControls(material, {Syrui, Ond});
@@ -50,31 +65,35 @@ PipePage::PipePage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet2", f
     buildLossSection();
     P_Size->setCurrentIndex(-1);
     finishBands();
+
+    bindEnterRules();
+    connectHandlers();
+    describeFields();
 }
 
 void PipePage::buildSizingSection()
 {
     sizing_ =
-        addSection("Panel35", "Panel35Title", QStringLiteral("　配管寸法計算"), 105, 207, 130);
+        addSection("Panel35", "Panel35Title", QStringLiteral("　") + SizingTitle, 105, 207, 130);
 
     QFrame *in = sizing_.left;
-    Label37 = form::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label37");
-    M_AsonP = form::Edit(in, "M_AsonP", 76, 9, 66, QStringLiteral("目標圧損を入力してください"));
-    Label38 = form::Label(in, QStringLiteral("mmAq/m"), 145, 12, "Label38");
-    form::Label(in, QStringLiteral("流      量"), 8, 47);
-    S_Ryo = form::Edit(in, "S_Ryo", 76, 44, 66, QStringLiteral("流量を入力してください"));
-    form::Label(in, QStringLiteral("L/min"), 145, 47);
+    Label37 = ui::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label37");
+    M_AsonP = ui::Edit(in, "M_AsonP", 76, 9, 66, QStringLiteral("目標圧損を入力してください"));
+    Label38 = ui::Label(in, QStringLiteral("mmAq/m"), 145, 12, "Label38");
+    ui::Label(in, QStringLiteral("流      量"), 8, 47);
+    S_Ryo = ui::Edit(in, "S_Ryo", 76, 44, 66, QStringLiteral("流量を入力してください"));
+    ui::Label(in, QStringLiteral("L/min"), 145, 47);
 
-    form::Label(sizing_.middle, QStringLiteral("配管サイズ"), 30, 12);
-    S_Size = form::Result(sizing_.middle, "S_Size", 30, 34, 70);
+    ui::Label(sizing_.middle, QStringLiteral("配管サイズ"), 30, 12);
+    S_Size = ui::Result(sizing_.middle, "S_Size", 30, 34, 70);
 
     QFrame *out = sizing_.right;
-    form::Label(out, QStringLiteral("流             速"), 6, 12);
-    S_Speed = form::Result(out, "S_Speed", 88, 9, 70);
-    form::Label(out, QStringLiteral("m/s"), 161, 12);
-    form::Label(out, QStringLiteral("摩擦抵抗損失"), 6, 47);
-    S_AsonP = form::Result(out, "S_AsonP", 88, 44, 70);
-    Label42 = form::Label(out, QStringLiteral("mmAq/m"), 161, 47, "Label42");
+    ui::Label(out, QStringLiteral("流             速"), 6, 12);
+    S_Speed = ui::Result(out, "S_Speed", 88, 9, 70);
+    ui::Label(out, QStringLiteral("m/s"), 161, 12);
+    ui::Label(out, QStringLiteral("摩擦抵抗損失"), 6, 47);
+    S_AsonP = ui::Result(out, "S_AsonP", 88, 44, 70);
+    Label42 = ui::Label(out, QStringLiteral("mmAq/m"), 161, 47, "Label42");
 
     focus_.addControls(sizing_.body, {M_AsonP, S_Ryo, S_Size, S_Speed, S_AsonP});
 }
@@ -82,38 +101,149 @@ void PipePage::buildSizingSection()
 void PipePage::buildLossSection()
 {
     Section s =
-        addSection("Panel36", "Panel36Title", QStringLiteral("　配管圧力損失計算"), 105, 207, 130);
+        addSection("Panel36", "Panel36Title", QStringLiteral("　") + LossTitle, 105, 207, 130);
 
-    form::Label(s.left, QStringLiteral("流      量"), 8, 12);
-    P_Ryo = form::Edit(s.left, "P_Ryo", 76, 9, 66, QStringLiteral("流量を入力してください"));
-    form::Label(s.left, QStringLiteral("L/min"), 145, 12);
+    ui::Label(s.left, QStringLiteral("流      量"), 8, 12);
+    P_Ryo = ui::Edit(s.left, "P_Ryo", 76, 9, 66, QStringLiteral("流量を入力してください"));
+    ui::Label(s.left, QStringLiteral("L/min"), 145, 12);
 
-    form::Label(s.middle, QStringLiteral("配管サイズ"), 30, 12);
-    P_Size = form::List(s.middle, "P_Size", 30, 34, 70, form::Items(pipes::PipeSizeItems()),
-                        QStringLiteral("配管サイズを選択"));
+    ui::Label(s.middle, QStringLiteral("配管サイズ"), 30, 12);
+    P_Size = ui::List(s.middle, "P_Size", 30, 34, 70, ui::Items(PipeSizeItems()),
+                      QStringLiteral("配管サイズを選択"));
 
-    form::Label(s.right, QStringLiteral("流             速"), 6, 12);
-    P_Speed = form::Result(s.right, "P_Speed", 88, 9, 70);
-    form::Label(s.right, QStringLiteral("m/s"), 161, 12);
-    form::Label(s.right, QStringLiteral("摩擦抵抗損失"), 6, 47);
-    P_AsonP = form::Result(s.right, "P_AsonP", 88, 44, 70);
-    Label49 = form::Label(s.right, QStringLiteral("mmAq/m"), 161, 47, "Label49");
+    ui::Label(s.right, QStringLiteral("流             速"), 6, 12);
+    P_Speed = ui::Result(s.right, "P_Speed", 88, 9, 70);
+    ui::Label(s.right, QStringLiteral("m/s"), 161, 12);
+    ui::Label(s.right, QStringLiteral("摩擦抵抗損失"), 6, 47);
+    P_AsonP = ui::Result(s.right, "P_AsonP", 88, 44, 70);
+    Label49 = ui::Label(s.right, QStringLiteral("mmAq/m"), 161, 47, "Label49");
 
     focus_.addControls(s.body, {P_Ryo, P_Size, P_Speed, P_AsonP});
 }
 
-void PipePage::showSizingBasis(const DuctPage &duct)
+void PipePage::bindEnterRules()
 {
-    if (shared_->velocityBasis()) {
+    for (QWidget *w : {Z_Edit, H_Edit, M_AsonP, P_Ryo})
+        onEnter(w, [this](QWidget *sender) { Ztai_EditKeyPress(sender); });
+    for (QWidget *w : std::initializer_list<QWidget *>{S_Ryo, P_Size})
+        onEnter(w, [this](QWidget *sender) { S_FryoKeyPress(sender); });
+    for (QWidget *w : {Syrui, Ond})
+        onEnter(w, D_SyruiKeyPress);
+}
+
+void PipePage::connectHandlers()
+{
+    for (QComboBox *list : {Syrui, Ond}) {
+        connect(list, &QComboBox::activated, this,
+                [this] { ui::Guarded(window(), [this] { SyruiChange(); }); });
+    }
+}
+
+void PipePage::describeFields()
+{
+    describeOption(shared_.TaniButton1, QStringLiteral("単位系"),
+                   [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
+    describeField(Z_Edit, Fixed(QStringLiteral("絶対粗度")), Fixed(QStringLiteral("mm")));
+    describeField(H_Edit, Fixed(QStringLiteral("流体比重")), Fixed(QStringLiteral("kg/m3")));
+    describeOption(Syrui, QStringLiteral("管材の種類"),
+                   [this] { return Syrui->currentText().trimmed(); });
+    describeOption(Ond, QStringLiteral("流体温度（水）"),
+                   [this] { return Ond->currentText() + QStringLiteral(" ℃"); });
+
+    describeSection(SizingTitle);
+    describeOption(shared_.ssButton1, QStringLiteral("計算基準"), [this] {
+        return shared_.velocityBasis() ? QStringLiteral("流速基準") : QStringLiteral("圧損基準");
+    });
+    describeField(M_AsonP, TextOf(Label37), TextOf(Label38));
+    describeField(S_Ryo, Fixed(QStringLiteral("流量")), Fixed(QStringLiteral("L/min")));
+    describeField(S_Size, Fixed(QStringLiteral("配管サイズ")), Fixed({}));
+    describeField(S_Speed, Fixed(QStringLiteral("流速")), Fixed(QStringLiteral("m/s")));
+    describeField(S_AsonP, Fixed(QStringLiteral("摩擦抵抗損失")), TextOf(Label42));
+
+    describeSection(LossTitle);
+    describeField(P_Ryo, Fixed(QStringLiteral("流量")), Fixed(QStringLiteral("L/min")));
+    describeOption(P_Size, QStringLiteral("配管サイズ"), [this] { return P_Size->currentText(); });
+    describeField(P_Speed, Fixed(QStringLiteral("流速")), Fixed(QStringLiteral("m/s")));
+    describeField(P_AsonP, Fixed(QStringLiteral("摩擦抵抗損失")), TextOf(Label49));
+
+    describeCalculation(SizingTitle,
+                        commonInputs() + QList<QWidget *>{shared_.ssButton1, M_AsonP, S_Ryo},
+                        {S_Size, S_Speed, S_AsonP});
+    describeCalculation(LossTitle, commonInputs() + QList<QWidget *>{P_Ryo, P_Size},
+                        {P_Speed, P_AsonP});
+}
+
+QList<QWidget *> PipePage::commonInputs() const
+{
+    return {shared_.TaniButton1, Z_Edit, H_Edit, Syrui, Ond};
+}
+
+void PipePage::windowShown()
+{
+    SyruiChange();
+}
+
+void PipePage::pageShown()
+{
+    moveTo(shared_.TaniButton1, Panel5, 389, 6);
+    moveTo(shared_.TaniButton2, Panel5, 470, 6);
+    for (QLabel *label : {shared_.Label25, shared_.Label26, shared_.Label27, shared_.Label28})
+        moveTo(label, Panel5, label->x(), label->y());
+    moveTo(shared_.ssButton1, sizing_.titleBar, shared_.ssButton1->x(), shared_.ssButton1->y());
+    moveTo(shared_.ssButton2, sizing_.titleBar, shared_.ssButton2->x(), shared_.ssButton2->y());
+    shared_.ssButton2->setText(QStringLiteral("流速基準"));
+}
+
+void PipePage::showSizingBasis()
+{
+    // The same captions as the duct page's target, for a water velocity.
+    if (shared_.velocityBasis()) {
         Label37->setText(QStringLiteral("目標流速"));
+        Label38->setText(QStringLiteral("m/s"));
         M_AsonP->setToolTip(QStringLiteral("目標流速を入力してください"));
     } else {
-        Label37->setText(duct.Label3->text());
-        M_AsonP->setToolTip(duct.M_Ason->toolTip());
+        Label37->setText(QStringLiteral("目標圧損"));
+        Label38->setText(QString::fromUtf8(shared_.lossUnit()));
+        M_AsonP->setToolTip(QStringLiteral("目標圧力損失を入力してください"));
     }
-    Label38->setText(duct.Label9->text());
     Label37->adjustSize();
     Label38->adjustSize();
+}
+
+void PipePage::focusSizingTarget()
+{
+    if (ui::FocusOrder::canTakeFocus(M_AsonP))
+        M_AsonP->setFocus(Qt::OtherFocusReason);
+}
+
+void PipePage::relabelUnits()
+{
+    const QString unit = QString::fromUtf8(shared_.lossUnit());
+    if (shared_.lossBasis())
+        ui::SetCaption(Label38, unit);
+    ui::SetCaption(Label42, unit);
+    ui::SetCaption(Label49, unit);
+}
+
+void PipePage::convertUnits(const ui::UnitFactors &factor)
+{
+    if (shared_.lossBasis())
+        ui::ConvertShownValue(M_AsonP, factor.loss);
+    ui::ConvertShownValue(S_AsonP, factor.loss);
+    ui::ConvertShownValue(P_AsonP, factor.loss);
+}
+
+QList<ui::SettingsKey> PipePage::settingsKeys()
+{
+    const auto listKey = [](const char *key, QComboBox *list, int fallback) {
+        return ui::SettingsKey{"Pipe", key,
+                               [list, fallback](std::optional<int> stored) {
+                                   ui::SelectQuietly(list, stored, fallback);
+                               },
+                               [list] { return list->currentIndex(); }};
+    };
+    return {listKey("PStyle", Syrui, DefaultMaterial), listKey("Temp", Ond, DefaultTemperature),
+            listKey("PSize", P_Size, DefaultSize)};
 }
 
 void PipePage::SyruiChange()
@@ -121,58 +251,73 @@ void PipePage::SyruiChange()
     // Both fields are rewritten from the tables, discarding typed values. A
     // list without a choice ends here with the range failure; the roughness
     // is then already written when only the temperature is missing.
-    entry::WriteResult(Z_Edit, tableText(pipes::PipeMaterialRoughness(Syrui->currentIndex())));
-    entry::WriteResult(H_Edit, tableText(pipes::WaterDensity(Ond->currentIndex())));
+    ui::WriteResult(Z_Edit, tableText(PipeMaterialRoughness(Syrui->currentIndex())));
+    ui::WriteResult(H_Edit, tableText(WaterDensity(Ond->currentIndex())));
 }
 
 long double PipePage::lossUnitFactor() const
 {
-    return numeric::LossUnitFactor(shared_->conventionalUnits());
+    return numeric::LossUnitFactor(shared_.conventionalUnits());
 }
 
-pipes::PipeSizingInputs PipePage::sizingInputs() const
+void PipePage::S_FryoKeyPress(QWidget *sender)
+{
+    const bool lossBasis = shared_.lossBasis();
+    EvaluateAndCalculate(sender, [&] {
+        if (sender == S_Ryo)
+            lossBasis ? PipeSizingByLoss() : PipeSizingByVelocity();
+        else
+            PipeLossFromSize();
+    });
+}
+
+PipeSizingInputs PipePage::sizingInputs() const
 {
     const long double factor = lossUnitFactor();
     // A braced list is evaluated left to right: the fields are read in the
     // order flow, roughness, density, target.
-    return {entry::ReadPlainNumber(S_Ryo), entry::ReadPlainNumber(Z_Edit),
-            entry::ReadPlainNumber(H_Edit), entry::ReadPlainNumber(M_AsonP), factor};
+    return {ui::ReadPlainNumber(S_Ryo), ui::ReadPlainNumber(Z_Edit), ui::ReadPlainNumber(H_Edit),
+            ui::ReadPlainNumber(M_AsonP), factor};
 }
 
 void PipePage::PipeSizingByLoss()
 {
-    showSizing(pipes::PipeSizingByLoss);
+    size(pipes::PipeSizingByLoss, QStringLiteral("（圧損基準）"));
 }
 
 void PipePage::PipeSizingByVelocity()
 {
-    showSizing(pipes::PipeSizingByVelocity);
+    size(pipes::PipeSizingByVelocity, QStringLiteral("（流速基準）"));
 }
 
-void PipePage::showSizing(void (*routine)(const pipes::PipeSizingInputs &,
-                                          pipes::PipeSizingResult &))
+void PipePage::size(SizingRoutine routine, const QString &basis)
 {
-    const pipes::PipeSizingInputs in = sizingInputs();
-    entry::RunAndShow<pipes::PipeSizingResult>(
-        [&](pipes::PipeSizingResult &out) { routine(in, out); },
-        [this](const pipes::PipeSizingResult &r) {
-            if (r.nominalSize)
-                entry::WriteResult(S_Size, QString::number(*r.nominalSize));
-            entry::WriteResult(S_Speed, r.velocity);
-            entry::WriteResult(S_AsonP, r.loss);
-        });
+    const PipeSizingInputs in = sizingInputs();
+    ui::RunAndShow<PipeSizingResult>([&](PipeSizingResult &out) { routine(in, out); },
+                                     [this](const PipeSizingResult &r) {
+                                         if (r.nominalSize)
+                                             ui::WriteResult(S_Size,
+                                                             QString::number(*r.nominalSize));
+                                         ui::WriteResult(S_Speed, r.velocity);
+                                         ui::WriteResult(S_AsonP, r.loss);
+                                     });
+    reportCalculation(SizingTitle + basis,
+                      commonInputs() + QList<QWidget *>{shared_.ssButton1, M_AsonP, S_Ryo},
+                      {S_Size, S_Speed, S_AsonP});
 }
 
 void PipePage::PipeLossFromSize()
 {
     const long double factor = lossUnitFactor();
-    const pipes::PipeLossInputs in{P_Size->currentIndex(), entry::ReadPlainNumber(P_Ryo),
-                                   entry::ReadPlainNumber(Z_Edit), entry::ReadPlainNumber(H_Edit),
-                                   factor};
-    entry::RunAndShow<pipes::PipeLossResult>(
-        [&](pipes::PipeLossResult &out) { pipes::PipeLossFromSize(in, out); },
-        [this](const pipes::PipeLossResult &r) {
-            entry::WriteResult(P_Speed, r.velocity);
-            entry::WriteResult(P_AsonP, r.loss);
-        });
+    const PipeLossInputs in{P_Size->currentIndex(), ui::ReadPlainNumber(P_Ryo),
+                            ui::ReadPlainNumber(Z_Edit), ui::ReadPlainNumber(H_Edit), factor};
+    ui::RunAndShow<PipeLossResult>([&](PipeLossResult &out) { pipes::PipeLossFromSize(in, out); },
+                                   [this](const PipeLossResult &r) {
+                                       ui::WriteResult(P_Speed, r.velocity);
+                                       ui::WriteResult(P_AsonP, r.loss);
+                                   });
+    reportCalculation(LossTitle, commonInputs() + QList<QWidget *>{P_Ryo, P_Size},
+                      {P_Speed, P_AsonP});
 }
+
+} // namespace pipes

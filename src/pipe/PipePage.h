@@ -2,42 +2,60 @@
 
 #include "app/ui/CalcPage.h"
 
-class DuctPage;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 
 namespace pipes {
+
 struct PipeSizingInputs;
 struct PipeSizingResult;
-} // namespace pipes
 
 // The pipe page (tab "配管計算"): choosing the nominal size of a water pipe
 // for a flow, and the velocity and friction loss of a chosen size. The unit
-// buttons, the roughness and density captions and the basis buttons are
-// brought here from the duct page while this page is shown.
-class PipePage : public CalcPage
+// buttons, the roughness and density captions and the basis buttons come
+// here while this page is shown.
+class PipePage : public app::ui::CalcPage
 {
     Q_OBJECT
 
 public:
-    explicit PipePage(FocusOrder &focus, QWidget *parent = nullptr);
+    PipePage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
+             QWidget *parent = nullptr);
 
-    QFrame *roughnessBand() const { return Panel5; }
-    QFrame *sizingTitleBar() const { return sizing_.titleBar; }
-
-    // Caption, unit and hint of the target M_AsonP, copied from the duct
-    // page's target (velocity basis: "目標流速" in m/s).
-    void showSizingBasis(const DuctPage &duct);
+    void windowShown() override;
+    void pageShown() override;
+    std::optional<numeric::Medium> flowMedium() const override { return numeric::Medium::Water; }
+    void showSizingBasis() override;
+    void focusSizingTarget() override;
+    void relabelUnits() override;
+    void convertUnits(const app::ui::UnitFactors &factor) override;
+    QList<app::ui::SettingsKey> settingsKeys() override;
 
     // Writes the table roughness and water density of the two lists' choices.
     void SyruiChange();
-    // Enter in S_Ryo (by basis) and in the size list P_Size. Each reads its
-    // fields as plain numbers and writes its results only at its end, so a
-    // failure (thrown on to the key rule) changes no result field.
+    // Enter in S_Ryo (sizing, by basis) and in the size list P_Size (loss).
+    void S_FryoKeyPress(QWidget *sender);
+    // Each reads its fields as plain numbers and writes its results only at
+    // its end, so a failure changes no result field.
     void PipeSizingByLoss();
     void PipeSizingByVelocity();
     void PipeLossFromSize();
+
+private:
+    void buildSizingSection();
+    void buildLossSection();
+    void bindEnterRules();
+    void connectHandlers();
+    void describeFields();
+
+    // 1 in conventional units (mmAq/m), PaPerMmAq in SI units (Pa/m).
+    long double lossUnitFactor() const;
+    // The sizing fields read as plain numbers; M_AsonP as typed.
+    PipeSizingInputs sizingInputs() const;
+    using SizingRoutine = void (*)(const PipeSizingInputs &, PipeSizingResult &);
+    void size(SizingRoutine routine, const QString &basis);
+    QList<QWidget *> commonInputs() const;
 
     QFrame *Panel5 = nullptr;
     QLineEdit *Z_Edit = nullptr;
@@ -58,15 +76,7 @@ public:
     QLineEdit *P_Speed = nullptr;
     QLineEdit *P_AsonP = nullptr;
 
-private:
-    void buildSizingSection();
-    void buildLossSection();
-
-    // 1 in conventional units (mmAq/m), PaPerMmAq in SI units (Pa/m).
-    long double lossUnitFactor() const;
-    // The sizing fields read as plain numbers; M_AsonP as typed.
-    pipes::PipeSizingInputs sizingInputs() const;
-    void showSizing(void (*routine)(const pipes::PipeSizingInputs &, pipes::PipeSizingResult &));
-
     Section sizing_;
 };
+
+} // namespace pipes

@@ -7,7 +7,7 @@
 
 namespace pipes {
 
-using flow::Medium;
+using numeric::Medium;
 using numeric::Real;
 
 namespace {

@@ -7,6 +7,7 @@
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/ResultFields.h"
 #include "numeric/Failure.h"
+#include "numeric/Messages.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -14,10 +15,11 @@
 
 #include <exception>
 
-namespace {
+namespace units {
 
-// This page's own warning, for every failure of a conversion.
-const QString EnterNumberMessage = QStringLiteral("数字を入力して下さい。");
+namespace ui = app::ui;
+
+namespace {
 
 constexpr int HeaderHeight = 25;
 constexpr int RowHeight = 30;
@@ -48,28 +50,37 @@ constexpr RowDesign Rows[] = {
 
 } // namespace
 
-UnitsPage::UnitsPage(FocusOrder &focus, QWidget *parent) : CalcPage("TabSheet3", focus, parent)
+UnitsPage::UnitsPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
+    : CalcPage("TabSheet3", QStringLiteral("単位変換"), focus, shared, parent)
 {
     QFrame *header = addBand("Panel30", HeaderHeight);
-    form::BoldLabel(header, QStringLiteral("在来単位"), LeftFieldX + 18, 4, 15);
-    form::BoldLabel(header, QStringLiteral("ＳＩ単位"), RightFieldX + 18, 4, 15);
+    ui::BoldLabel(header, QStringLiteral("在来単位"), LeftFieldX + 18, 4, 15);
+    ui::BoldLabel(header, QStringLiteral("ＳＩ単位"), RightFieldX + 18, 4, 15);
 
     int rowIndex = 0;
     for (const RowDesign &row : Rows) {
         QFrame *band = addBand(nullptr, RowHeight);
         band->setObjectName(QStringLiteral("UnitRow%1").arg(++rowIndex));
-        form::BoldLabel(band, QString::fromUtf8(row.caption), 8, 7, 13);
-        QLineEdit *left = form::Edit(band, nullptr, LeftFieldX, 4, FieldWidth);
-        form::Label(band, QString::fromUtf8(row.leftUnit), LeftFieldX + FieldWidth + 5, 7);
-        form::Label(band, QStringLiteral("＝"), RightFieldX - 20, 7);
-        QLineEdit *right = form::Edit(band, nullptr, RightFieldX, 4, FieldWidth);
-        form::Label(band, QString::fromUtf8(row.rightUnit), RightFieldX + FieldWidth + 5, 7);
+        ui::BoldLabel(band, QString::fromUtf8(row.caption), 8, 7, 13);
+        QLineEdit *left = ui::Edit(band, nullptr, LeftFieldX, 4, FieldWidth);
+        ui::Label(band, QString::fromUtf8(row.leftUnit), LeftFieldX + FieldWidth + 5, 7);
+        ui::Label(band, QStringLiteral("＝"), RightFieldX - 20, 7);
+        QLineEdit *right = ui::Edit(band, nullptr, RightFieldX, 4, FieldWidth);
+        ui::Label(band, QString::fromUtf8(row.rightUnit), RightFieldX + FieldWidth + 5, 7);
 
         left->setObjectName(QStringLiteral("Edit%1").arg(row.leftTag));
         right->setObjectName(QStringLiteral("Edit%1").arg(row.leftTag + 1));
         fields_[row.leftTag] = left;
         fields_[row.leftTag + 1] = right;
         focus_.addControls(band, {left, right});
+        const QString caption = QString::fromUtf8(row.caption).remove(QLatin1Char(' '));
+        describeField(left, Fixed(caption), Fixed(QString::fromUtf8(row.leftUnit)));
+        describeField(right, Fixed(caption), Fixed(QString::fromUtf8(row.rightUnit)));
+        describeCalculation(caption, {left}, {right});
+        describeCalculation(caption, {right}, {left});
+        rowCaption_[row.leftTag] = rowCaption_[row.leftTag + 1] = caption;
+        onEnter(left, [this](QWidget *sender) { Edit1KeyPress(sender); });
+        onEnter(right, [this](QWidget *sender) { Edit1KeyPress(sender); });
     }
     finishBands();
     connectHandlers();
@@ -83,13 +94,8 @@ void UnitsPage::connectHandlers()
             continue;
         QLineEdit *edit = fields_[tag];
         connect(edit, &QLineEdit::textChanged, this,
-                [this, edit] { app::Guarded(window(), [this, edit] { Edit1Change(edit); }); });
+                [this, edit] { ui::Guarded(window(), [this, edit] { Edit1Change(edit); }); });
     }
-}
-
-QLineEdit *UnitsPage::field(int tag) const
-{
-    return tag >= 1 && tag <= FieldCount ? fields_[tag] : nullptr;
 }
 
 int UnitsPage::tagOf(const QLineEdit *field) const
@@ -101,16 +107,21 @@ int UnitsPage::tagOf(const QLineEdit *field) const
     throw numeric::RangeError();
 }
 
+void UnitsPage::Edit1KeyPress(QWidget *sender)
+{
+    ConvertUnitField(static_cast<QLineEdit *>(sender));
+}
+
 void UnitsPage::ConvertUnitField(QLineEdit *field)
 {
     const int tag = tagOf(field);
-    QLineEdit *partner = fields_[partnerTag(tag)];
+    QLineEdit *partner = fields_[PartnerTag(tag)];
     const QString typed = field->text();
     const QString partnerShown = partner->text();
     try {
-        entry::EvaluateField(field);
-        const long double value = entry::ReadPlainNumber(field);
-        entry::WriteResult(partner, QString::fromStdString(units::ConvertedText(tag, value)));
+        ui::EvaluateField(field);
+        const long double value = ui::ReadPlainNumber(field);
+        ui::WriteResult(partner, QString::fromStdString(ConvertedText(tag, value)));
     } catch (const std::exception &) {
         // Both fields show what they showed before Enter. Restoring the
         // field empties its partner again, so the partner comes last.
@@ -118,8 +129,11 @@ void UnitsPage::ConvertUnitField(QLineEdit *field)
             field->setText(typed);
         if (partner->text() != partnerShown)
             partner->setText(partnerShown);
-        msg::ShowWarning(window(), EnterNumberMessage);
+        showWarning(numeric::messages::EnterDigits);
+        return;
     }
+    reportCalculation(QStringLiteral("単位変換（") + rowCaption_[tag] + QStringLiteral("）"),
+                      {field}, {partner});
 }
 
 void UnitsPage::Edit1Change(QLineEdit *field)
@@ -128,5 +142,7 @@ void UnitsPage::Edit1Change(QLineEdit *field)
     // closed no window may be active, and hasFocus() is false then.
     if (window()->focusWidget() != field)
         return;
-    fields_[partnerTag(tagOf(field))]->clear();
+    fields_[PartnerTag(tagOf(field))]->clear();
 }
+
+} // namespace units

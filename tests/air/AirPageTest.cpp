@@ -411,7 +411,7 @@ TEST_F(AirPageTest, FaultsLeaveEveryResultUnchanged)
             type(c.pressureItem == 1 ? "PrEdit" : "WhEdit", QString::fromUtf8(c.pressureText));
         compute(c.dryBulb, "20");
         const QString fault = QString::fromUtf8(numeric::FloatingPointFault::messageFor(c.kind));
-        EXPECT_EQ(describe(boxes_.take()), failureBox(msg::FailureText(fault)));
+        EXPECT_EQ(describe(boxes_.take()), failureBox(app::ui::FailureText(fault)));
         EXPECT_EQ(results(), before);
     }
 }
@@ -421,7 +421,7 @@ TEST_F(AirPageTest, DryBulbFarAboveTheModelEndsQuickly)
     const QStringList before = computeOrdinaryState();
     select(1);
     const QString divisionByZero =
-        msg::FailureText(QString::fromUtf8(numeric::FloatingPointFault::messageFor(
+        app::ui::FailureText(QString::fromUtf8(numeric::FloatingPointFault::messageFor(
             numeric::FloatingPointFault::Kind::DivisionByZero)));
     const struct
     {

@@ -2,7 +2,7 @@
 // the flow-medium flags, all through the real window.
 #include "support/FormFixture.h"
 
-#include "flow/Medium.h"
+#include "numeric/Medium.h"
 
 #include <QRadioButton>
 #include <QTabWidget>
@@ -168,8 +168,8 @@ TEST_F(FormTest, FlowMediumFollowsTheLastCalculationPage)
     };
     for (const auto &s : steps) {
         showPage(s.page);
-        EXPECT_EQ(form_->flowMedium() == flow::Medium::Air, s.air) << "page " << s.page;
-        EXPECT_EQ(flow::FlowTimeDivisor(form_->flowMedium()), s.divisor) << "page " << s.page;
+        EXPECT_EQ(form_->flowMedium() == numeric::Medium::Air, s.air) << "page " << s.page;
+        EXPECT_EQ(numeric::FlowTimeDivisor(form_->flowMedium()), s.divisor) << "page " << s.page;
     }
 }
 

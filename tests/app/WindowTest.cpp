@@ -213,7 +213,7 @@ TEST(FailureText, PeriodAfterMessagesThatEndAboveIt)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
-        EXPECT_EQ(msg::FailureText(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown));
+        EXPECT_EQ(app::ui::FailureText(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown));
     }
 }
 

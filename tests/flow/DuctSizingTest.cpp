@@ -123,8 +123,8 @@ TEST(DuctSizingByLoss, WorkedExamplesAndLimits)
 TEST(DuctSizingByLoss, LossEqualToTargetIsAccepted)
 {
     const long double square450 = flow::FrictionLoss(3600, flow::EquivalentDiameter(450, 450), 1.2L,
-                                                     0.18L, flow::Medium::Air);
-    const long double round450 = flow::FrictionLoss(3600, 450, 1.2L, 0.18L, flow::Medium::Air);
+                                                     0.18L, numeric::Medium::Air);
+    const long double round450 = flow::FrictionLoss(3600, 450, 1.2L, 0.18L, numeric::Medium::Air);
     const struct
     {
         const char *name;

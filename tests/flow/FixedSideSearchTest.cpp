@@ -81,10 +81,10 @@ bool linearFixedSideSearch(const DuctSizingInputs &in, std::uint64_t maxSteps, O
                 return false;
             b += 50;
             d = flow::EquivalentDiameter(a, b);
-            loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness, flow::Medium::Air);
+            loss = flow::FrictionLoss(in.flow, d, in.density, in.roughness, numeric::Medium::Air);
         } while (!(d > 10000 || loss <= target));
         const long double velocity =
-            flow::FlowVelocity(in.flow, flow::SectionArea(a, b), flow::Medium::Air);
+            flow::FlowVelocity(in.flow, flow::SectionArea(a, b), numeric::Medium::Air);
         result.sideA = numeric::General15(a);
         result.sideB = numeric::General15(b);
         result.sizeLimitPassed = d > 10000;

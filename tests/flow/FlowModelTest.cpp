@@ -107,8 +107,8 @@ TEST(FlowModel, FaultsThatOrdinaryInputReaches)
 TEST(FlowModel, TimeBaseOfEachMedium)
 {
     // Air volumes are per hour, water flows per minute.
-    EXPECT_EQ(flow::FlowTimeDivisor(flow::Medium::Air), 3600);
-    EXPECT_EQ(flow::FlowTimeDivisor(flow::Medium::Water), 60);
+    EXPECT_EQ(numeric::FlowTimeDivisor(numeric::Medium::Air), 3600);
+    EXPECT_EQ(numeric::FlowTimeDivisor(numeric::Medium::Water), 60);
 }
 
 } // namespace

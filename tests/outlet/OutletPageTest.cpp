@@ -57,7 +57,7 @@ TEST_F(OutletPageTest, EachTypeShowsItsDefaultRatioInBothFields)
 {
     // Default opening ratios of the eight types, in list order.
     const char *ratios[] = {"75", "75", "35", "35", "60", "35", "60", "90"};
-    for (int type = 0; type < OutletPage::TypeCount; ++type) {
+    for (int type = 0; type < outlet::OutletPage::TypeCount; ++type) {
         SCOPED_TRACE(type);
         pickType(type);
         EXPECT_EQ(text("Edit20"), QString::fromLatin1(ratios[type]));
@@ -135,11 +135,11 @@ TEST_F(OutletPageTest, NoSelectedTypeIsARangeError)
         }
         EXPECT_EQ(describe(boxes_.take()), rangeError);
     }
-    const OutletPage &page = *form_->outlets();
+    const outlet::OutletPage &page = *find<outlet::OutletPage>("TabSheet5");
     const int defaults[] = {75, 75, 35, 35, 60, 35, 60, 90};
-    for (int type = 0; type < OutletPage::TypeCount; ++type)
+    for (int type = 0; type < outlet::OutletPage::TypeCount; ++type)
         EXPECT_EQ(page.openingRatio(type), defaults[type]) << type;
-    EXPECT_THROW(page.openingRatio(OutletPage::TypeCount), numeric::RangeError);
+    EXPECT_THROW(page.openingRatio(outlet::OutletPage::TypeCount), numeric::RangeError);
 }
 
 TEST_F(OutletPageTest, ShapeSwitchesTheSizeFields)

@@ -188,7 +188,7 @@ TEST_F(PipePageTest, TargetEqualToASizesLossTakesTheNextSize)
     // The loss of size 50 at 100 L/min as the flow model computes it, typed
     // to the last bit: only a target above it accepts size 50.
     const long double loss50 =
-        flow::FrictionLoss(100, pipes::PipeInnerDiameter(6), 998.2L, 0.3L, flow::Medium::Water);
+        flow::FrictionLoss(100, pipes::PipeInnerDiameter(6), 998.2L, 0.3L, numeric::Medium::Water);
     const struct
     {
         const char *name;

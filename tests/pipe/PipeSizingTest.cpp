@@ -75,7 +75,7 @@ TEST(PipeSizingByLoss, WorkedExamplesAndFailures)
 TEST(PipeSizingByLoss, LossEqualToTargetTakesTheNextSize)
 {
     const long double size40 =
-        flow::FrictionLoss(100, pipes::PipeInnerDiameter(5), 998.2L, 0.3L, flow::Medium::Water);
+        flow::FrictionLoss(100, pipes::PipeInnerDiameter(5), 998.2L, 0.3L, numeric::Medium::Water);
     const Outcome out = RunCalculation(pipes::PipeSizingByLoss, water(size40));
     ExpectOutcome(out, {"nominalSize=50", "velocity=0.758", "loss=18.793"}, {});
 }

@@ -13,6 +13,8 @@
 
 // A fresh main window for every test, shown and active, with its settings
 // file in a temporary folder. Every modal box is closed and recorded.
+using app::TDuctForm;
+
 class FormTest : public ::testing::Test
 {
 protected:

@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    ZefraApplication app(argc, argv);
-    ZefraApplication::setStyle(QStringLiteral("Fusion"));
+    app::ZefraApplication app(argc, argv);
+    app::ZefraApplication::setStyle(QStringLiteral("Fusion"));
     return RUN_ALL_TESTS();
 }

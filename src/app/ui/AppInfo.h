@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace app {
+namespace app::ui {
 
 // The application's title: caption of the failure box and of the task list.
 inline const QString ApplicationTitle = QStringLiteral("Zefra");
@@ -10,4 +10,4 @@ inline const QString ApplicationTitle = QStringLiteral("Zefra");
 inline const QString HelpFileName = QStringLiteral("Zefra.hlp");
 inline const QString ApplicationVersion = QStringLiteral("Version 5.0");
 
-} // namespace app
+} // namespace app::ui

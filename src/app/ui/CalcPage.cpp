@@ -1,13 +1,24 @@
 #include "app/ui/CalcPage.h"
 
+#include "app/ui/EntryFields.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/Guard.h"
+#include "app/ui/MessageBoxes.h"
+#include "numeric/Messages.h"
+#include "numeric/Units.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+
+#include <exception>
+
+namespace app::ui {
 
 namespace {
 
@@ -41,22 +52,34 @@ class SectionFrame : public QFrame
 {
 public:
     using QFrame::QFrame;
-    CalcPage::Section parts;
+    QFrame *titleBar = nullptr;
+    QFrame *body = nullptr;
+    QFrame *right = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override
     {
         QFrame::resizeEvent(event);
-        parts.titleBar->resize(width(), parts.titleBar->height());
-        parts.body->resize(width(), height() - parts.body->y());
-        parts.right->resize(width() - parts.right->x(), parts.body->height());
+        titleBar->resize(width(), titleBar->height());
+        body->resize(width(), height() - body->y());
+        right->resize(width() - right->x(), body->height());
     }
 };
 
 } // namespace
 
-CalcPage::CalcPage(const char *name, FocusOrder &focus, QWidget *parent)
-    : QWidget(parent), focus_(focus), layout_(new QVBoxLayout(this))
+UnitFactors UnitFactors::towards(bool conventional)
+{
+    if (conventional)
+        return {numeric::Real(1) / numeric::PaPerMmAq, numeric::Real(1) / numeric::KPaPerMmHg,
+                numeric::Real(1) / numeric::KJPerKcal};
+    return {numeric::PaPerMmAq, numeric::KPaPerMmHg, numeric::KJPerKcal};
+}
+
+CalcPage::CalcPage(const char *name, const QString &caption, FocusOrder &focus,
+                   SharedControls &shared, QWidget *parent)
+    : QWidget(parent), focus_(focus), shared_(shared), caption_(caption),
+      layout_(new QVBoxLayout(this))
 {
     setObjectName(QString::fromLatin1(name));
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -80,15 +103,15 @@ CalcPage::Section CalcPage::addSection(const char *name, const char *titleBarNam
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setFixedHeight(height);
-    Section &s = frame->parts;
-    s.band = frame;
-    layout_->addWidget(s.band);
+    layout_->addWidget(frame);
 
+    Section s;
+    s.band = frame;
     s.titleBar = panel(s.band, titleBarName, QFrame::Raised);
     s.titleBar->setGeometry(0, 0, 554, TitleBarHeight);
     paintTitleBar(s.titleBar);
-    auto *caption = form::BoldLabel(s.titleBar, title, 4, 3, 15);
-    caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *heading = BoldLabel(s.titleBar, title, 4, 3, 15);
+    heading->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     s.body = new QFrame(s.band);
     s.body->move(0, TitleBarHeight);
@@ -100,6 +123,9 @@ CalcPage::Section CalcPage::addSection(const char *name, const char *titleBarNam
     s.right = panel(s.body, nullptr, QFrame::Sunken);
     s.right->setGeometry(leftWidth + middleWidth, 0, 554 - leftWidth - middleWidth, bodyHeight);
     s.body->resize(554, bodyHeight);
+    frame->titleBar = s.titleBar;
+    frame->body = s.body;
+    frame->right = s.right;
 
     focus_.addBand(this, s.titleBar);
     focus_.addBand(this, s.body);
@@ -110,3 +136,179 @@ void CalcPage::finishBands()
 {
     layout_->addStretch(1);
 }
+
+void CalcPage::moveTo(QWidget *control, QWidget *band, int x, int y)
+{
+    // A control that changes band takes the last place in the new band's
+    // order; one already there keeps its place.
+    if (control->parentWidget() != band) {
+        control->setParent(band);
+        focus_.moveControl(control, band);
+    }
+    control->move(x, y);
+    control->show();
+}
+
+void CalcPage::FocusNextField()
+{
+    // window()->focusWidget() rather than QApplication's: after a modal box
+    // has closed no window may be active.
+    if (QWidget *target = focus_.next(this, window()->focusWidget()))
+        target->setFocus(Qt::TabFocusReason);
+}
+
+CalcPage *CalcPage::hostOf(QWidget *control)
+{
+    for (QWidget *w = control; w; w = w->parentWidget()) {
+        if (auto *page = qobject_cast<CalcPage *>(w))
+            return page;
+    }
+    return nullptr;
+}
+
+void CalcPage::onEnter(QWidget *control, std::function<void(QWidget *)> rule)
+{
+    enterRules_.insert(control, std::move(rule));
+    control->installEventFilter(this);
+}
+
+bool CalcPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return QWidget::eventFilter(watched, event);
+    const auto rule = enterRules_.constFind(watched);
+    if (rule == enterRules_.constEnd())
+        return QWidget::eventFilter(watched, event);
+    QWidget *sender = static_cast<QWidget *>(watched);
+    const auto handler = *rule; // the rule may rebind controls while it runs
+    Guarded(window(), [&] { handler(sender); });
+    return true;
+}
+
+void CalcPage::Ztai_EditKeyPress(QWidget *sender)
+{
+    EvaluateAndAdvance(sender);
+}
+
+void CalcPage::EvaluateAndAdvance(QWidget *field)
+{
+    try {
+        EvaluateField(static_cast<QLineEdit *>(field));
+    } catch (const std::exception &) {
+        showWarning(numeric::messages::CheckValue);
+        return;
+    }
+    FocusNextField();
+}
+
+void CalcPage::D_SyruiKeyPress(QWidget *sender)
+{
+    if (CalcPage *page = hostOf(sender))
+        page->FocusNextField();
+}
+
+void CalcPage::EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate)
+{
+    try {
+        if (auto *field = qobject_cast<QLineEdit *>(sender))
+            EvaluateField(field);
+        calculate();
+    } catch (const std::exception &) {
+        showWarning(numeric::messages::CheckValues);
+    }
+}
+
+CalcPage::Text CalcPage::Fixed(const QString &text)
+{
+    return [text] { return text; };
+}
+
+CalcPage::Text CalcPage::TextOf(const QLabel *label)
+{
+    return [label] { return label->text(); };
+}
+
+void CalcPage::describeField(QLineEdit *field, Text caption, Text unit)
+{
+    described_.append({field, std::move(caption), [field] { return field->text(); },
+                       std::move(unit), false, section_});
+}
+
+void CalcPage::describeOption(QWidget *control, const QString &caption, Text choice)
+{
+    described_.append({control, Fixed(caption), std::move(choice), Fixed({}), true, section_});
+}
+
+void CalcPage::describeCalculation(const QString &title, const QList<QWidget *> &reads,
+                                   const QList<QWidget *> &writes)
+{
+    CalculationInfo info{title, {}, {}};
+    for (const QWidget *w : reads)
+        info.reads.append(w->objectName());
+    for (const QWidget *w : writes)
+        info.writes.append(w->objectName());
+    calculations_.append(info);
+}
+
+FieldValue CalcPage::valueOf(const Described &d) const
+{
+    FieldValue v;
+    v.name = d.control ? d.control->objectName() : QString();
+    v.caption = d.caption();
+    v.text = d.text();
+    v.unit = d.unit();
+    v.section = d.section;
+    if (d.option)
+        v.role = FieldRole::Option;
+    else if (const auto *edit = qobject_cast<const QLineEdit *>(d.control.data()))
+        v.role = edit->isReadOnly() ? FieldRole::Result : FieldRole::Input;
+    return v;
+}
+
+const CalcPage::Described *CalcPage::describedFor(const QWidget *control) const
+{
+    for (const Described &d : described_) {
+        if (d.control == control)
+            return &d;
+    }
+    return nullptr;
+}
+
+QList<FieldValue> CalcPage::fields() const
+{
+    QList<FieldValue> values;
+    for (const Described &d : described_)
+        values.append(valueOf(d));
+    return values;
+}
+
+void CalcPage::reportCalculation(const QString &title, const QList<QWidget *> &read,
+                                 const QList<QWidget *> &written, const QString &warning)
+{
+    CalculationRecord record;
+    record.time = QDateTime::currentDateTime();
+    record.page = caption_;
+    record.calculation = title;
+    record.warning = warning;
+    for (const auto *list : {&read, &written}) {
+        for (const QWidget *control : *list) {
+            if (const Described *d = describedFor(control)) {
+                FieldValue v = valueOf(*d);
+                if (list == &written)
+                    v.role = FieldRole::Result;
+                record.fields.append(v);
+            }
+        }
+    }
+    emit calculated(record);
+}
+
+void CalcPage::showWarning(const char *utf8Text)
+{
+    ShowWarning(window(), QString::fromUtf8(utf8Text));
+}
+
+} // namespace app::ui

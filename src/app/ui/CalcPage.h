@@ -1,25 +1,118 @@
 #pragma once
 
+#include "app/ui/CalculationRecord.h"
+#include "numeric/Medium.h"
+#include "numeric/Real.h"
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+
+namespace app::ui {
 
 class FocusOrder;
 struct SharedControls;
-class QFrame;
-class QVBoxLayout;
+
+// The factors of a change of unit system, towards the system just chosen:
+// a loss per metre (mmAq/m ⇄ Pa/m), a pressure (mmHg ⇄ kPa) and an enthalpy
+// (kcal/kg ⇄ kJ/kg).
+struct UnitFactors
+{
+    numeric::Real loss;
+    numeric::Real pressure;
+    numeric::Real enthalpy;
+
+    // Conventional factors are the reciprocals of the SI ones, in extended
+    // precision.
+    static UnitFactors towards(bool conventional);
+};
+
+// One key of the settings file that a page keeps.
+struct SettingsKey
+{
+    std::string section;
+    std::string key;
+    // Applies the stored integer, or the key's default when the file holds
+    // none (or no integer); runs no handler.
+    std::function<void(std::optional<int> stored)> restore;
+    std::function<int()> value; // what is written at close
+};
+
+// Which fields one calculation of a page reads (inputs and options) and which
+// it writes, by objectName.
+struct CalculationInfo
+{
+    QString title;
+    QStringList reads;
+    QStringList writes;
+};
 
 // One tab page: a stack of horizontal bands, top to bottom. A calculation
 // section is a band with a bold title bar across its top and, below it,
-// three columns: inputs on the left, sizes in the middle, results on the right.
+// three columns: inputs on the left, sizes in the middle, results on the
+// right.
+//
+// A page owns its behaviour: the Enter rule of each of its fields, its
+// calculations, what a change of unit system or sizing basis does to it, the
+// settings keys it keeps and a description of its fields. The window talks to
+// its pages only through the public part of this class.
 class CalcPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    CalcPage(const char *name, FocusOrder &focus, QWidget *parent = nullptr);
+    CalcPage(const char *name, const QString &caption, FocusOrder &focus, SharedControls &shared,
+             QWidget *parent = nullptr);
 
+    // The page's tab caption.
+    QString caption() const { return caption_; }
+
+    // The window was shown for the first time and the settings are applied.
+    virtual void windowShown() {}
+    // The page became the active one (the shared controls come here).
+    virtual void pageShown() {}
+    // What the page's flows are, when it has any.
+    virtual std::optional<numeric::Medium> flowMedium() const { return std::nullopt; }
+    // The sizing basis changed: captions and hints of the targets; and the
+    // target of the page in front takes the focus.
+    virtual void showSizingBasis() {}
+    virtual void focusSizingTarget() {}
+    // The unit system changed: first every page relabels its units, then
+    // every page converts its values shown in them, in page order. A value
+    // that is no plain number stops the conversion there by throwing.
+    virtual void relabelUnits() {}
+    virtual void convertUnits(const UnitFactors &) {}
+    // The keys of the settings file that the page keeps.
+    virtual QList<SettingsKey> settingsKeys() { return {}; }
+
+    // Every field and option of the page as the user sees it now, in the
+    // page's order.
+    QList<FieldValue> fields() const;
+    // Which fields each calculation of the page reads and writes.
+    QList<CalculationInfo> calculations() const { return calculations_; }
+
+    // Moves the focus on to the next control of this page, as Enter does.
+    void FocusNextField();
+    // The page a control stands on now (shared controls travel), or none.
+    static CalcPage *hostOf(QWidget *control);
+
+signals:
+    // A calculation completed and wrote its results.
+    void calculated(const app::ui::CalculationRecord &record);
+
+protected:
     struct Section
     {
         QFrame *band = nullptr;
@@ -30,20 +123,6 @@ public:
         QFrame *right = nullptr;
     };
 
-    // The controls shared by the pages (unit and basis buttons), which the
-    // window hands to every page once they exist.
-    void setSharedControls(const SharedControls *shared) { shared_ = shared; }
-
-    // The window's "next field" (Enter's focus move), for the routines of a
-    // page that move on by themselves (the fixed-side rules).
-    void setFocusNextField(std::function<void()> focusNext) { focusNext_ = std::move(focusNext); }
-    void FocusNextField() const
-    {
-        if (focusNext_)
-            focusNext_();
-    }
-
-protected:
     // A plain band of the given height, registered for the focus order.
     QFrame *addBand(const char *name, int height);
     // A section: its title bar and its body are two bands of the focus order.
@@ -51,11 +130,66 @@ protected:
                        int leftWidth, int middleWidth);
     // Fills the rest of the page below the last band.
     void finishBands();
+    // Brings a control (a shared one) into a band of this page at x, y; a
+    // control new to the band takes the last place in its focus order.
+    void moveTo(QWidget *control, QWidget *band, int x, int y);
+
+    // What Enter does in a control (Return or the keypad's Enter; every
+    // other key is left to the control). The rule runs inside the guard.
+    void onEnter(QWidget *control, std::function<void(QWidget *sender)> rule);
+    // Evaluates the field and moves on; on failure the warning
+    // "数値を確認してください。" and the focus stays.
+    void Ztai_EditKeyPress(QWidget *sender);
+    void EvaluateAndAdvance(QWidget *field);
+    // Lists, radio buttons and check boxes: move on to the next control.
+    static void D_SyruiKeyPress(QWidget *sender);
+    // Evaluates the sender when it is a text field, then runs the
+    // calculation; any failure on the way shows "数値を確認して下さい。".
+    void EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate);
+
+    // The description of the page's fields: an entry field (its role follows
+    // its read-only state: a result, or an input), or an option (a list, a
+    // pair of radio buttons, a check box) with the text of its choice.
+    using Text = std::function<QString()>;
+    static Text Fixed(const QString &text);
+    static Text TextOf(const QLabel *label);
+    // Fields and options described after describeSection belong to it.
+    void describeSection(const QString &title) { section_ = title; }
+    void describeField(QLineEdit *field, Text caption, Text unit);
+    void describeOption(QWidget *control, const QString &caption, Text choice);
+    // Which fields a calculation reads and writes.
+    void describeCalculation(const QString &title, const QList<QWidget *> &reads,
+                             const QList<QWidget *> &writes);
+    // A calculation completed: records what it read and wrote, as shown now.
+    void reportCalculation(const QString &title, const QList<QWidget *> &read,
+                           const QList<QWidget *> &written, const QString &warning = {});
+
+    void showWarning(const char *utf8Text);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     FocusOrder &focus_;
-    const SharedControls *shared_ = nullptr;
+    SharedControls &shared_;
 
 private:
+    struct Described
+    {
+        QPointer<QWidget> control;
+        Text caption;
+        Text text;
+        Text unit;
+        bool option = false;
+        QString section;
+    };
+    FieldValue valueOf(const Described &d) const;
+    const Described *describedFor(const QWidget *control) const;
+
+    QString caption_;
+    QString section_;
     QVBoxLayout *layout_;
-    std::function<void()> focusNext_;
+    QHash<QObject *, std::function<void(QWidget *)>> enterRules_;
+    QList<Described> described_;
+    QList<CalculationInfo> calculations_;
 };
+
+} // namespace app::ui

@@ -1,11 +1,12 @@
 #include "app/ui/EntryFields.h"
 
 #include "eval/Evaluator.h"
+#include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
 
 #include <QLineEdit>
 
-namespace entry {
+namespace app::ui {
 
 std::string FieldText(const QLineEdit *field)
 {
@@ -18,4 +19,9 @@ void EvaluateField(QLineEdit *field)
     field->setText(QString::fromStdString(numeric::FormatGeneral15(value)));
 }
 
-} // namespace entry
+long double ReadPlainNumber(const QLineEdit *field)
+{
+    return numeric::ParsePlainNumber(FieldText(field));
+}
+
+} // namespace app::ui

@@ -4,7 +4,7 @@
 
 class QLineEdit;
 
-namespace entry {
+namespace app::ui {
 
 // A field's text as the calculations read it: UTF-8 bytes.
 std::string FieldText(const QLineEdit *field);
@@ -14,4 +14,8 @@ std::string FieldText(const QLineEdit *field);
 // as typed and the failure passes to the caller.
 void EvaluateField(QLineEdit *field);
 
-} // namespace entry
+// Reads a field as a plain decimal number (no expression); throws
+// numeric::ConversionError otherwise.
+long double ReadPlainNumber(const QLineEdit *field);
+
+} // namespace app::ui

@@ -5,6 +5,8 @@
 #include <QRadioButton>
 #include <QWidget>
 
+namespace app::ui {
+
 void FocusOrder::addBand(QWidget *page, QWidget *band)
 {
     bandsOfPage_[page].append(band);
@@ -112,3 +114,5 @@ void FocusOrder::applyTabOrder(const QList<QWidget *> &pages) const
         }
     }
 }
+
+} // namespace app::ui

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace app::ui {
+
 // The window's tab order, kept the way the window was designed: each page is
 // a stack of bands, each band holds its controls in order, and a control
 // moved into another band takes the last place there. Enter (FocusNextField)
@@ -46,3 +48,5 @@ private:
     QHash<QWidget *, QList<QWidget *>> controlsOfBand_;
     QHash<QWidget *, QWidget *> bandOfControl_;
 };
+
+} // namespace app::ui

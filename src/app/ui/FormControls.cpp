@@ -8,8 +8,9 @@
 #include <QListView>
 #include <QPalette>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
-namespace form {
+namespace app::ui {
 
 QFont GothicFont(int pixelSize, bool bold)
 {
@@ -111,6 +112,18 @@ QStringList Items(std::span<const std::string_view> texts)
     return items;
 }
 
+void SetCaption(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+void SelectQuietly(QComboBox *list, std::optional<int> stored, int fallback)
+{
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(stored && *stored >= 0 && *stored < list->count() ? *stored : fallback);
+}
+
 void SetReadOnlyLook(QLineEdit *edit, bool readOnly)
 {
     edit->setReadOnly(readOnly);
@@ -130,4 +143,4 @@ void SetFieldColour(QLineEdit *edit, bool windowColour)
     edit->setPalette(palette);
 }
 
-} // namespace form
+} // namespace app::ui

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -17,7 +18,7 @@ class QWidget;
 
 // Builders for the classic fixed-position form: every control sits at the
 // pixel position of the window's design, relative to its band or panel.
-namespace form {
+namespace app::ui {
 
 // The window's gothic face at a pixel height (12 for the window, 13 for most
 // labels and fields, 15 for section titles). Falls back to an installed
@@ -49,10 +50,18 @@ QComboBox *List(QWidget *parent, const char *name, int x, int y, int width,
 // List items from a table of UTF-8 texts.
 QStringList Items(std::span<const std::string_view> texts);
 
+// A caption that changes: the new text, and the label sized to it.
+void SetCaption(QLabel *label, const QString &text);
+
+// Selects a list item restored from the settings without running the
+// list's handlers: the stored index when it lies within the list, else
+// `fallback`.
+void SelectQuietly(QComboBox *list, std::optional<int> stored, int fallback);
+
 // Read-only look of a field: no-entry cursor or the default one. The cursor
 // must be set after the read-only flag, which resets it.
 void SetReadOnlyLook(QLineEdit *edit, bool readOnly);
 // The background of a size field: window colour, or button face when unused.
 void SetFieldColour(QLineEdit *edit, bool windowColour);
 
-} // namespace form
+} // namespace app::ui

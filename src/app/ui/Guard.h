@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/ui/MessageBoxes.h"
+#include "numeric/Messages.h"
 
 #include <exception>
 #include <utility>
 
 class QWidget;
 
-namespace app {
+namespace app::ui {
 
 // Runs a handler; any failure that escapes it is shown in the failure box
 // and the window goes on working. Every slot and event entry of the window
@@ -17,10 +18,10 @@ template <typename Handler> void Guarded(QWidget *window, Handler &&handler)
     try {
         std::forward<Handler>(handler)();
     } catch (const std::exception &e) {
-        msg::ShowFailure(window, QString::fromUtf8(e.what()));
+        ShowFailure(window, QString::fromUtf8(e.what()));
     } catch (...) {
-        msg::ShowFailure(window, QStringLiteral("不明なエラー"));
+        ShowFailure(window, QString::fromUtf8(numeric::messages::UnknownFailure));
     }
 }
 
-} // namespace app
+} // namespace app::ui

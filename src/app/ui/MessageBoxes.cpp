@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
-namespace msg {
+namespace app::ui {
 
 namespace {
 
@@ -61,7 +61,7 @@ void ShowError(QWidget *parent, const QString &text)
 
 void ShowFailure(QWidget *parent, const QString &message)
 {
-    show(parent, QMessageBox::Critical, app::ApplicationTitle, FailureText(message));
+    show(parent, QMessageBox::Critical, ApplicationTitle, FailureText(message));
 }
 
 QString FailureText(const QString &message)
@@ -72,4 +72,4 @@ QString FailureText(const QString &message)
     return chars.back() > U'.' ? message + QLatin1Char('.') : message;
 }
 
-} // namespace msg
+} // namespace app::ui

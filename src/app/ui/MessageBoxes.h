@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QString>
+
 #include <string_view>
 
 class QWidget;
 
 // The window's three modal boxes, each with one OK button, centred on the screen.
-namespace msg {
+namespace app::ui {
 
 // "警告": a value that cannot be evaluated or calculated.
 void ShowWarning(QWidget *parent, const QString &text);
@@ -24,4 +25,4 @@ inline QString FromUtf8(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-} // namespace msg
+} // namespace app::ui

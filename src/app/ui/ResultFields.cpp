@@ -1,16 +1,12 @@
 #include "app/ui/ResultFields.h"
 
 #include "app/ui/EntryFields.h"
-#include "numeric/NumberParse.h"
+#include "numeric/NumberText.h"
+#include "numeric/Units.h"
 
 #include <QLineEdit>
 
-namespace entry {
-
-long double ReadPlainNumber(const QLineEdit *field)
-{
-    return numeric::ParsePlainNumber(FieldText(field));
-}
+namespace app::ui {
 
 void WriteResult(QLineEdit *field, const QString &text)
 {
@@ -24,4 +20,13 @@ void WriteResult(QLineEdit *field, const std::optional<numeric::ShownValue> &val
         WriteResult(field, QString::fromStdString(value->text()));
 }
 
-} // namespace entry
+void ConvertShownValue(QLineEdit *field, numeric::Real factor)
+{
+    if (field->text().trimmed().isEmpty())
+        return;
+    const numeric::Real value = ReadPlainNumber(field) * factor;
+    WriteResult(field, QString::fromStdString(
+                           numeric::FormatFixed(value.value(), numeric::ResultDecimals)));
+}
+
+} // namespace app::ui

@@ -1,19 +1,15 @@
 #pragma once
 
+#include "numeric/Real.h"
 #include "numeric/ShownValue.h"
 
 #include <QString>
 
-#include <exception>
 #include <optional>
 
 class QLineEdit;
 
-namespace entry {
-
-// Reads a field as a plain decimal number (no expression); throws
-// numeric::ConversionError otherwise.
-long double ReadPlainNumber(const QLineEdit *field);
+namespace app::ui {
 
 // Writes a result text so that the field shows its beginning.
 void WriteResult(QLineEdit *field, const QString &text);
@@ -21,6 +17,12 @@ void WriteResult(QLineEdit *field, const QString &text);
 // Writes a value that a calculation reached; one it did not reach leaves the
 // field as it was.
 void WriteResult(QLineEdit *field, const std::optional<numeric::ShownValue> &value);
+
+// Rewrites a field's displayed value in another unit (value × factor, fixed
+// with the result decimals), read from its text as a plain number; an empty
+// or blank field stays as it is. A text that is no plain number throws
+// numeric::ConversionError and leaves the field as it was.
+void ConvertShownValue(QLineEdit *field, numeric::Real factor);
 
 // Runs a calculation that fills its result as it goes, and shows what it
 // reached: all of it, or on a failure what came before the failure, which
@@ -38,4 +40,4 @@ void RunAndShow(Calculation &&calculate, Show &&show)
     show(result);
 }
 
-} // namespace entry
+} // namespace app::ui

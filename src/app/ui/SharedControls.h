@@ -4,6 +4,8 @@ class QLabel;
 class QRadioButton;
 class QWidget;
 
+namespace app::ui {
+
 // The controls that exist once and travel between the duct, pipe and
 // moist-air pages: the unit buttons, the four captions of the roughness and
 // density fields, and the sizing-basis buttons. Their state is therefore one
@@ -25,8 +27,15 @@ struct SharedControls
     bool lossBasis() const;
     // ssButton2 checked: the targets are labelled as velocities.
     bool velocityBasis() const;
+    // The unit of a friction loss per metre in the unit system chosen.
+    const char *lossUnit() const;
+    // The caption of the unit system chosen, as its button reads.
+    const char *unitSystemCaption() const;
 
     // Creates them in their design places: unit buttons and captions in the
-    // duct page's roughness band, basis buttons in its sizing title bar.
-    static SharedControls create(QWidget *roughnessBand, QWidget *sizingTitleBar);
+    // roughness band, basis buttons in the sizing title bar (both of the duct
+    // page).
+    void create(QWidget *roughnessBand, QWidget *sizingTitleBar);
 };
+
+} // namespace app::ui

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace flow {
+namespace numeric {
 
 // What flows through a section: air, with flows in m³/h (ducts and outlets),
 // or water, with flows in L/min (pipes).
@@ -14,4 +14,4 @@ constexpr std::int32_t FlowTimeDivisor(Medium medium)
     return medium == Medium::Air ? 3600 : 60;
 }
 
-} // namespace flow
+} // namespace numeric

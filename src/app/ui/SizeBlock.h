@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+namespace app::ui {
+
+// Where the parts of a size block stand in its column, px: the heading, the
+// row "A Ｘ B mm" and below it the row "φ＝ D mm".
+struct SizeBlockGeometry
+{
+    int headingX;
+    int headingY;
+    int sideY;     // top of the side fields
+    int diameterY; // top of the diameter field
+    int firstX;    // the first side field
+    int secondX;   // the second side field and the diameter field
+    int width;     // of each field
+    int crossX;    // "Ｘ"
+    int unitX;     // both "mm"
+    int phiX;      // "φ＝"
+};
+
+// Lays out the size block of a section: a heading, the two side fields of a
+// rectangle joined by "Ｘ", and the diameter field after "φ＝", each row
+// ending in "mm". The fields are made by the caller (inputs or results);
+// this places them and adds the captions.
+void LayOutSizeBlock(QWidget *column, const QString &heading, const SizeBlockGeometry &g,
+                     QLineEdit *sideA, QLineEdit *sideB, QLineEdit *diameter);
+
+} // namespace app::ui
