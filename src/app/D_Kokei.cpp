@@ -5,10 +5,10 @@
 #include "app/AppInfo.h"
 #include "app/FormControls.h"
 #include "app/Guard.h"
-#include "app/IniFile.h"
 #include "app/KeyRules.h"
 #include "app/MessageBoxes.h"
 #include "app/Settings.h"
+#include "app/SettingsLocation.h"
 #include "app/UnitSwitch.h"
 #include "app/ZefraApplication.h"
 #include "flow/DuctPage.h"
@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,10 +38,9 @@ namespace {
 constexpr int ClientWidth = 562;
 constexpr int ClientHeight = 298;
 
-QString defaultSettingsPath()
+std::string defaultSettingsPath()
 {
-    const QByteArray exe = QCoreApplication::applicationFilePath().toLocal8Bit();
-    return QString::fromLocal8Bit(ini::SettingsPathFor(exe.toStdString()));
+    return settings::DefaultSettingsFile();
 }
 
 } // namespace
@@ -49,7 +49,8 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      settingsPath_(settingsPath.isEmpty() ? defaultSettingsPath() : settingsPath),
+      settingsPath_(settingsPath.isEmpty() ? defaultSettingsPath()
+                                           : QFile::encodeName(settingsPath).toStdString()),
       startProgram_([](const QString &program) { return QProcess::startDetached(program, {}); }),
       openUrl_([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
@@ -201,6 +202,9 @@ void TDuctForm::LoadSettings()
 
 bool TDuctForm::SaveSettings()
 {
+    // The user's configuration folder may not exist yet; when it cannot be
+    // made, the first key's write fails and says so.
+    settings::MakeUserFolderFor(settingsPath_);
     return settings::SaveSettings(*this, settingsPath_);
 }
 

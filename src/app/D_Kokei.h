@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <string>
+
 class AirPage;
 class DuctPage;
 class KeyRules;
@@ -27,7 +29,7 @@ public:
 
     // Creates every control in its design state; nothing is read yet. The
     // settings file is `settingsPath`, or, when empty, the one beside the
-    // executable.
+    // executable or in the user's folder (settings::DefaultSettingsFile).
     explicit TDuctForm(QWidget *parent = nullptr, const QString &settingsPath = {});
     ~TDuctForm() override;
 
@@ -39,7 +41,8 @@ public:
     const SharedControls &shared() const { return shared_; }
     QTabWidget *pageControl() const { return PageControl; }
     const FocusOrder &focusOrder() const { return focus_; }
-    QString settingsPath() const { return settingsPath_; }
+    // The settings file's path as the system's bytes.
+    const std::string &settingsPath() const { return settingsPath_; }
 
     // Run at the first showing: settings, then the handlers of the pages.
     void FormShow();
@@ -89,7 +92,7 @@ private:
     UnitsPage *units_ = nullptr;
     SharedControls shared_;
     KeyRules *keyRules_ = nullptr;
-    QString settingsPath_;
+    std::string settingsPath_;
     bool shownOnce_ = false;
     bool lastSaveFailed_ = false;
     desktop::ProgramStarter startProgram_;

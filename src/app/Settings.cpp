@@ -10,6 +10,7 @@
 #include "pipe/PipePage.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QRadioButton>
 #include <QScreen>
@@ -34,7 +35,7 @@ constexpr int DefaultPage = 0;             // the duct page
 class File
 {
 public:
-    explicit File(const QString &path) : path_(path.toLocal8Bit().toStdString()) {}
+    explicit File(const std::string &path) : path_(path) {}
 
     // The key's integer; nothing when it is missing or no valid integer.
     std::optional<int> integer(const char *section, const char *key) const
@@ -113,7 +114,7 @@ void select(QComboBox *list, int index)
 
 } // namespace
 
-void LoadSettings(TDuctForm &form, const QString &path)
+void LoadSettings(TDuctForm &form, const std::string &path)
 {
     const File file(path);
     OutletPage &outlets = *form.outlets();
@@ -146,7 +147,7 @@ void LoadSettings(TDuctForm &form, const QString &path)
     restoreTruth(file, "B2", false, shared.TaniButton2);
 }
 
-bool SaveSettings(TDuctForm &form, const QString &path)
+bool SaveSettings(TDuctForm &form, const std::string &path)
 {
     const File file(path);
     const OutletPage &outlets = *form.outlets();
@@ -179,7 +180,8 @@ bool SaveSettings(TDuctForm &form, const QString &path)
 
     for (const Entry &e : entries) {
         if (!file.write(e.section, e.key.c_str(), e.value)) {
-            msg::ShowFailure(&form, path + QStringLiteral(" に書き込めません"));
+            msg::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(path)) +
+                                        QStringLiteral(" に書き込めません"));
             return false;
         }
     }
