@@ -72,13 +72,31 @@ bool CanWriteSettings(const std::string &file)
     return mayCreateFilesIn(folderOf(*target));
 }
 
+bool IsInstalledCopy(const std::string &executable)
+{
+    const std::string bin = folderOf(executable);
+    if (bin.size() < 4 || bin.compare(bin.size() - 4, 4, "/bin") != 0)
+        return false;
+    struct stat info
+    {
+    };
+    const std::string data = folderOf(bin) + "/share/zefra";
+    return ::stat(data.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 std::string ChooseSettingsFile(const std::optional<std::string> &executable,
                                const std::string &userFile)
 {
     if (!executable)
         return userFile;
     std::string beside = SettingsPathFor(*executable);
-    return CanWriteSettings(beside) || userFile.empty() ? beside : userFile;
+    if (userFile.empty())
+        return beside;
+    struct stat info
+    {
+    };
+    const bool mayStartOne = !IsInstalledCopy(*executable) || ::lstat(beside.c_str(), &info) == 0;
+    return mayStartOne && CanWriteSettings(beside) ? beside : userFile;
 }
 
 bool MakeFolderFor(const std::string &file)

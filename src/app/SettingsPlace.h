@@ -18,11 +18,17 @@ std::optional<std::string> ExecutablePath();
 // replaced (a write puts a new file in its place; see ReplaceFile).
 bool CanWriteSettings(const std::string &file);
 
+// Whether the executable is an installed copy: it stands in a "bin" folder
+// beside "share/zefra", where the install puts the program's data.
+bool IsInstalledCopy(const std::string &executable);
+
 // The settings file of this run: the one beside the executable
 // (SettingsPathFor) when it can be written there, as it always was for a
 // program kept in a folder of its own; otherwise `userFile`, the one in the
-// user's configuration folder. With no executable path, `userFile`; with no
-// `userFile` either, the one beside the executable all the same.
+// user's configuration folder. An installed copy starts no new file beside
+// itself even where it could (root may write /usr/bin), but keeps using one
+// that is there. With no executable path, `userFile`; with no `userFile`
+// either, the one beside the executable all the same.
 std::string ChooseSettingsFile(const std::optional<std::string> &executable,
                                const std::string &userFile);
 

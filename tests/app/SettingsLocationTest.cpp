@@ -190,6 +190,14 @@ TEST(SettingsLocation, SavedAndReadBackWhereTheProgramCanWrite)
              return r.install("usr/bin");
          },
          false, userFile, "usr/bin/" + ProbeSettings},
+        // Root may write /usr/bin; an installed copy leaves it alone all the same.
+        {"installed where the user may write",
+         [](Root &r) {
+             r.folder("usr/bin", true);
+             r.folder("usr/share/zefra", true);
+             return r.install("usr/bin");
+         },
+         false, userFile, "usr/bin/" + ProbeSettings},
         {"a read-only file beside the program, XDG_CONFIG_HOME set",
          [](Root &r) {
              r.folder("app", true);

@@ -113,6 +113,12 @@ TEST(SettingsPlace, WritableExactlyWhereASaveSucceeds)
 TEST(SettingsPlace, BesideTheProgramWhenWritableElseTheUsersFile)
 {
     const Tree tree;
+    for (const char *prefix : {"w/usr", "w/old"}) {
+        for (const char *folder : {"", "/bin", "/share", "/share/zefra"})
+            tree.mkdir(std::string(prefix) + folder, true);
+    }
+    tree.file("w/old/bin/zefra.ini", 0644);
+    tree.mkdir("w/bin", true);
     tree.seal();
     const std::string user = tree.path("home/.config/zefra/zefra.ini");
     const struct
@@ -126,6 +132,13 @@ TEST(SettingsPlace, BesideTheProgramWhenWritableElseTheUsersFile)
         {"Shift-JIS folder", tree.path("w/" + ShiftJisName + "/zefra"), user,
          tree.path("w/" + ShiftJisName + "/zefra.ini")},
         {"installed for every user", tree.path("r/zefra"), user, user},
+        // Installed where this user may write (root and /usr/bin): no new
+        // file there, but one that is there stays in use.
+        {"installed in a writable folder", tree.path("w/usr/bin/zefra"), user, user},
+        {"installed, with a file from before", tree.path("w/old/bin/zefra"), user,
+         tree.path("w/old/bin/zefra.ini")},
+        {"a bin folder without the program's data", tree.path("w/bin/zefra"), user,
+         tree.path("w/bin/zefra.ini")},
         {"no executable path", std::nullopt, user, user},
         // Nowhere better to go: the save then says it cannot write here.
         {"no user folder either", tree.path("r/zefra"), "", tree.path("r/zefra.ini")},
