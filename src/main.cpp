@@ -1,8 +1,12 @@
+#include "app/CommandLine.h"
 #include "app/D_Kokei.h"
 #include "app/ZefraApplication.h"
 
 int main(int argc, char *argv[])
 {
+    // --version and --help answer before Qt looks for a display.
+    if (const std::optional<int> exitCode = app::AnswerCommandLine(argc, argv))
+        return *exitCode;
     app::ZefraApplication app(argc, argv);
     app::ZefraApplication::setStyle(QStringLiteral("Fusion"));
     app::TDuctForm form;

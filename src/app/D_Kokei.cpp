@@ -3,8 +3,8 @@
 #include "air/AirPage.h"
 #include "app/AboutBox.h"
 #include "app/Settings.h"
+#include "app/SettingsLocation.h"
 #include "app/ZefraApplication.h"
-#include "app/settings/IniFile.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/CalcPage.h"
 #include "app/ui/FormControls.h"
@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
@@ -33,12 +34,6 @@ namespace {
 
 constexpr int ClientWidth = 562;
 constexpr int ClientHeight = 298;
-
-QString defaultSettingsPath()
-{
-    const QByteArray exe = QCoreApplication::applicationFilePath().toLocal8Bit();
-    return QString::fromLocal8Bit(settings::SettingsPathFor(exe.toStdString()));
-}
 
 // The window keeps a stored position only when its title bar would be on a
 // screen; a position from a screen that is gone would hide it.
@@ -84,7 +79,8 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      settingsPath_(settingsPath.isEmpty() ? defaultSettingsPath() : settingsPath),
+      settingsPath_(settingsPath.isEmpty() ? DefaultSettingsFile()
+                                           : QFile::encodeName(settingsPath).toStdString()),
       startProgram_([](const QString &program) { return QProcess::startDetached(program, {}); }),
       openUrl_([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
@@ -217,6 +213,9 @@ void TDuctForm::LoadSettings()
 
 bool TDuctForm::SaveSettings()
 {
+    // The user's configuration folder may not exist yet; when it cannot be
+    // made, the first key's write fails and says so.
+    MakeUserFolderFor(settingsPath_);
     return app::SaveSettings(*this, settingsPath_);
 }
 

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QMainWindow>
 
+#include <string>
+
 class QTabWidget;
 
 namespace app {
@@ -31,14 +33,15 @@ public:
 
     // Creates every control in its design state; nothing is read yet. The
     // settings file is `settingsPath`, or, when empty, the one beside the
-    // executable.
+    // executable or in the user's folder (DefaultSettingsFile).
     explicit TDuctForm(QWidget *parent = nullptr, const QString &settingsPath = {});
     ~TDuctForm() override;
 
     QTabWidget *pageControl() const { return PageControl; }
     const QList<ui::CalcPage *> &pages() const { return pages_; }
     ui::CalcPage *currentPage() const;
-    QString settingsPath() const { return settingsPath_; }
+    // The settings file's path as the system's bytes.
+    const std::string &settingsPath() const { return settingsPath_; }
     // The medium of the last calculation page visited.
     numeric::Medium flowMedium() const { return flowMedium_; }
 
@@ -88,7 +91,7 @@ private:
     ui::SharedControls shared_;
     QTabWidget *PageControl = nullptr;
     QList<ui::CalcPage *> pages_;
-    QString settingsPath_;
+    std::string settingsPath_;
     numeric::Medium flowMedium_ = numeric::Medium::Air;
     std::optional<int> storedLeft_;
     std::optional<int> storedTop_;

@@ -7,6 +7,8 @@
 #include "app/ui/MessageBoxes.h"
 #include "numeric/Messages.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -58,9 +60,8 @@ std::vector<ui::SettingsKey> keysOf(TDuctForm &form, const std::vector<std::stri
 
 } // namespace
 
-void LoadSettings(TDuctForm &form, const QString &path)
+void LoadSettings(TDuctForm &form, const std::string &file)
 {
-    const std::string file = path.toLocal8Bit().toStdString();
     for (const ui::SettingsKey &key : keysOf(form, ReadOrder)) {
         // Each key is looked up by itself, so every read sees the file as it
         // is now.
@@ -69,12 +70,12 @@ void LoadSettings(TDuctForm &form, const QString &path)
     }
 }
 
-bool SaveSettings(TDuctForm &form, const QString &path)
+bool SaveSettings(TDuctForm &form, const std::string &file)
 {
-    const std::string file = path.toLocal8Bit().toStdString();
     for (const ui::SettingsKey &key : keysOf(form, WriteOrder)) {
         if (!settings::WriteInteger(file, key.section, key.key, key.value())) {
-            ui::ShowFailure(&form, path + QString::fromUtf8(numeric::messages::CannotWrite));
+            ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +
+                                       QString::fromUtf8(numeric::messages::CannotWrite));
             return false;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace app {
 
@@ -16,10 +16,10 @@ class TDuctForm;
 // becomes checked runs its handler (so a stored SI choice converts the
 // window's values); list selections and the page run nothing here. A value
 // outside its list or range falls back to that key's default.
-void LoadSettings(TDuctForm &form, const QString &path);
+void LoadSettings(TDuctForm &form, const std::string &path);
 
 // Writes every key. On a key that cannot be written, shows the failure box
 // "<path> に書き込めません." and returns false.
-bool SaveSettings(TDuctForm &form, const QString &path);
+bool SaveSettings(TDuctForm &form, const std::string &path);
 
 } // namespace app

@@ -1,7 +1,7 @@
 // How the settings file survives failures, odd files and crashes.
 #include "app/settings/IniFile.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,93 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace app {
+
+namespace {
+
+constexpr int UsageExitCode = 2; // as the shell's built-ins do on a usage error
+
+const QString ProgramVersion = QStringLiteral(ZEFRA_VERSION);
+
+// The options that QGuiApplication and QApplication take from the command
+// line (see their constructors' documentation), with a value or without.
+const char *const QtOptionsWithValue[] = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+    "style",       "stylesheet",         "qmljsdebugger"};
+const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+QString usage(const QCommandLineParser &parser)
+{
+    // Qt names the program only once an application object exists, which
+    // --help must not need: put our own first line in place of its.
+    const QString text = parser.helpText();
+    return QStringLiteral("Usage: zefra [options]") + text.mid(text.indexOf(QLatin1Char('\n')));
+}
+
+} // namespace
+
+std::optional<CommandLineAnswer> ReadCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options are words after one dash ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Zefra %1: building-services engineering calculator (ducts, supply "
+                       "outlets, water pipes, moist air, units). Without options it opens its "
+                       "window.")
+            .arg(ProgramVersion));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Print the version and exit."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Print this help and exit."));
+    parser.addOption(version);
+    parser.addOption(help);
+    for (const char *name : QtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : QtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) {
+        return CommandLineAnswer{UsageExitCode,
+                                 {},
+                                 QStringLiteral("zefra: ") + parser.errorText() +
+                                     QLatin1Char('\n') + usage(parser)};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return CommandLineAnswer{UsageExitCode,
+                                 {},
+                                 QStringLiteral("zefra: unexpected argument: ") +
+                                     parser.positionalArguments().constFirst() + QLatin1Char('\n') +
+                                     usage(parser)};
+    }
+    if (parser.isSet(help))
+        return CommandLineAnswer{0, usage(parser), {}};
+    if (parser.isSet(version))
+        return CommandLineAnswer{0, QStringLiteral("Zefra %1\n").arg(ProgramVersion), {}};
+    return std::nullopt;
+}
+
+std::optional<int> AnswerCommandLine(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::optional<CommandLineAnswer> answer = ReadCommandLine(arguments);
+    if (!answer)
+        return std::nullopt;
+    std::fputs(answer->out.toLocal8Bit().constData(), stdout);
+    std::fputs(answer->err.toLocal8Bit().constData(), stderr);
+    return answer->exitCode;
+}
+
+} // namespace app

@@ -1,0 +1,119 @@
+#include "app/settings/SettingsPlace.h"
+
+#include "app/settings/IniFile.h"
+#include "app/settings/IniFileIo.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace app::settings {
+
+namespace {
+
+std::string folderOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool mayCreateFilesIn(const std::string &folder)
+{
+    struct stat info
+    {
+    };
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+} // namespace
+
+std::optional<std::string> ExecutablePath()
+{
+    // readlink does not say whether the name was cut: grow until it fits.
+    std::string path(256, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+        if (n <= 0)
+            return std::nullopt;
+        if (static_cast<std::size_t>(n) < path.size()) {
+            path.resize(static_cast<std::size_t>(n));
+            break;
+        }
+        if (path.size() >= (std::size_t{1} << 20))
+            return std::nullopt;
+        path.resize(path.size() * 2);
+    }
+    if (path.front() != '/')
+        return std::nullopt;
+    return path;
+}
+
+bool CanWriteSettings(const std::string &file)
+{
+    if (file.empty())
+        return false;
+    const std::optional<std::string> target = FollowSymlinks(file);
+    if (!target)
+        return false;
+    struct stat info
+    {
+    };
+    if (::stat(target->c_str(), &info) != 0) {
+        if (errno != ENOENT)
+            return false;
+    } else if (!S_ISREG(info.st_mode) ||
+               ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) {
+        return false;
+    }
+    return mayCreateFilesIn(folderOf(*target));
+}
+
+bool IsInstalledCopy(const std::string &executable)
+{
+    const std::string bin = folderOf(executable);
+    if (bin.size() < 4 || bin.compare(bin.size() - 4, 4, "/bin") != 0)
+        return false;
+    struct stat info
+    {
+    };
+    const std::string data = folderOf(bin) + "/share/zefra";
+    return ::stat(data.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string ChooseSettingsFile(const std::optional<std::string> &executable,
+                               const std::string &userFile)
+{
+    if (!executable)
+        return userFile;
+    std::string beside = SettingsPathFor(*executable);
+    if (userFile.empty())
+        return beside;
+    struct stat info
+    {
+    };
+    const bool mayStartOne = !IsInstalledCopy(*executable) || ::lstat(beside.c_str(), &info) == 0;
+    return mayStartOne && CanWriteSettings(beside) ? beside : userFile;
+}
+
+bool MakeFolderFor(const std::string &file)
+{
+    const std::string folder = folderOf(file);
+    // Every prefix ending before a "/" is a folder to have, then the folder itself.
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
+    }
+    struct stat info
+    {
+    };
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace app::settings
