@@ -237,36 +237,6 @@ TEST(DuctTable, ThePagesChoiceIsAlwaysARow)
     }
 }
 
-TEST(DuctTable, AspectRatioIsLongOverShortWithOneDecimal)
-{
-    const DuctTable table = flow::ComputeDuctTable(air(3600, 0.1L, 300), SizingBasis::Loss);
-    // Rows of the worked example; 850 × 250 is 3.4, 100 × 2850 is 28.5.
-    const struct
-    {
-        long double a;
-        const char *ratio;
-        std::int64_t tenths;
-    } cases[] = {{100, "28.5", 285}, {300, "2.0", 20}, {400, "1.1", 11},
-                 {450, "1.1", 11},   {850, "3.4", 34}, {1050, "5.3", 53}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(static_cast<double>(c.a));
-        bool found = false;
-        for (const DuctTableRow &r : table.rows) {
-            if (r.round || r.sideA->value != c.a)
-                continue;
-            found = true;
-            EXPECT_EQ(r.aspectRatio, c.ratio);
-            EXPECT_EQ(r.aspectTenths, c.tenths);
-        }
-        EXPECT_TRUE(found);
-    }
-    for (const DuctTableRow &r : table.rows) {
-        if (r.round) {
-            EXPECT_EQ(r.aspectRatio, "");
-        }
-    }
-}
-
 // A target that can never be met: every loss search runs to the size limit,
 // the table lists every side with the sizes it reached, and says so once.
 TEST(DuctTable, TargetNeverMet)

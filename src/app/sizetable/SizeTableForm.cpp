@@ -192,6 +192,10 @@ void SizeTableForm::refresh()
 {
     stale_ = false;
     const bool pipe = std::holds_alternative<PipeTableRequest>(request_);
+    // A column of the other page's table means something else.
+    if (pipe != showsPipe_)
+        view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    showsPipe_ = pipe;
     if (pipe)
         model_->setContent(PipeContent(std::get<PipeTableRequest>(request_)));
     else if (const auto *duct = std::get_if<DuctTableRequest>(&request_))

@@ -67,6 +67,7 @@ private:
 
     std::variant<std::monostate, DuctTableRequest, PipeTableRequest> request_;
     bool stale_ = true;
+    bool showsPipe_ = false;
     bool positionKnown_ = false;
 
     SizeTableModel *model_ = nullptr;

@@ -181,10 +181,12 @@ TableContent DuctContent(const DuctTableRequest &request)
         c.rows.push_back(ductRow(r));
     if (table.targetUnreachable) {
         c.warning = true;
-        c.message = request.basis == flow::SizingBasis::Velocity
-                        ? QStringLiteral("目標風速が 0 以下では寸法を求められません。")
-                        : QStringLiteral("目標圧損を満たすサイズがありません。相当径 10000 mm "
-                                         "を超えたところで探すのをやめ、その寸法を示しています。");
+        c.message =
+            request.basis == flow::SizingBasis::Velocity
+                ? QStringLiteral("目標風速が 0 以下では寸法を求められません。")
+                : QStringLiteral(
+                      "目標圧損を満たすサイズがありません。直径（角ダクトは相当径）が 10000 mm "
+                      "を超えたところで探すのをやめ、その寸法を示しています。");
     }
     return c;
 }
