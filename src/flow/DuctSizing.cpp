@@ -14,10 +14,6 @@ using numeric::Real;
 
 namespace {
 
-// The pressure-loss search gives up on sizes whose (equivalent) diameter
-// passes this, mm.
-constexpr long double SizeLimit = 10000;
-
 // With a fixed side the free side of the k-th size tried is 50·(k + 1) mm.
 // The search stops after this many steps (a free side of 5·10¹⁸ mm, still
 // exact in an extended value); only a fixed side of a few micrometres or less
@@ -41,7 +37,10 @@ public:
     {
     }
 
-    bool stops(const Trial &t) const { return t.diameter > SizeLimit || t.loss <= target_; }
+    bool stops(const Trial &t) const
+    {
+        return t.diameter > LossSearchSizeLimit || t.loss <= target_;
+    }
 
     Trial round(Real diameter) const { return {diameter, 0, diameter, lossIn(diameter)}; }
 
@@ -130,7 +129,7 @@ void DuctSizingByLoss(const DuctSizingInputs &in, DuctSizingResult &out)
         out.sideA = numeric::General15(t.sideA.value());
         out.sideB = numeric::General15(t.sideB.value());
     }
-    out.sizeLimitPassed = t.diameter > SizeLimit || gaveUp;
+    out.sizeLimitPassed = t.diameter > LossSearchSizeLimit || gaveUp;
     out.diameter = numeric::General15(t.diameter.value());
     out.loss = numeric::Fixed((t.loss * in.lossUnitFactor).value());
     out.velocity = numeric::Fixed(velocity.value());

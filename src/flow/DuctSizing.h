@@ -6,6 +6,10 @@
 
 namespace flow {
 
+// The pressure-loss search gives up on sizes whose (equivalent) diameter
+// passes this, mm.
+constexpr long double LossSearchSizeLimit = 10000;
+
 // What the duct sizing reads, as plain numbers. Flows are air in m³/h.
 struct DuctSizingInputs
 {

@@ -1,0 +1,314 @@
+#include "app/sizetable/SizeTableForm.h"
+
+#include "app/sizetable/SizeTableModel.h"
+#include "app/sizetable/TableContent.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDoubleSpinBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace app::sizetable {
+
+namespace {
+
+constexpr QSize DefaultSize(780, 520);
+constexpr int LargestSide = 20000; // a stored size beyond this is not a window
+
+// The limits as the spin boxes edit them, in tenths.
+constexpr int AspectTenthsMin = 10;
+constexpr int AspectTenthsMax = 200;
+constexpr int VelocityTenthsMin = 1;
+constexpr int VelocityTenthsMax = 200;
+
+int tenths(const QDoubleSpinBox *box)
+{
+    return static_cast<int>(std::lround(box->value() * 10));
+}
+
+QDoubleSpinBox *limitBox(QWidget *parent, const char *name, int minTenths, int maxTenths,
+                         int defaultTenths, double step)
+{
+    auto *box = new QDoubleSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setDecimals(1);
+    box->setRange(minTenths / 10.0, maxTenths / 10.0);
+    box->setSingleStep(step);
+    box->setValue(defaultTenths / 10.0);
+    return box;
+}
+
+// A row of a caption, a spin box and its unit.
+QWidget *limitRow(QWidget *parent, const QString &caption, QDoubleSpinBox *box, const QString &unit)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(caption, row);
+    label->setBuddy(box);
+    layout->addWidget(label);
+    box->setParent(row);
+    layout->addWidget(box);
+    if (!unit.isEmpty())
+        layout->addWidget(new QLabel(unit, row));
+    return row;
+}
+
+// A stored position is kept only when the title bar would be on a screen.
+bool reachable(const QPoint &topLeft, int width)
+{
+    const QRect titleBar(topLeft, QSize(width, 24));
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect visible = screen->availableGeometry().intersected(titleBar);
+        if (visible.width() >= 40 && visible.height() >= 8)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+SizeTableForm::SizeTableForm(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("SizeTableForm"));
+    setWindowTitle(QStringLiteral("サイズ一覧"));
+    buildLayout();
+    // Never larger than the screen, whatever its scale.
+    if (const QScreen *s = screen())
+        resize(DefaultSize.boundedTo(s->availableGeometry().size() * 9 / 10));
+    else
+        resize(DefaultSize);
+    model_->setContent(DuctContent({}));
+    message_->setText(model_->content().message);
+}
+
+void SizeTableForm::buildLayout()
+{
+    auto *layout = new QVBoxLayout(this);
+
+    inputs_ = new QLabel(this);
+    inputs_->setObjectName(QStringLiteral("SizeTableInputs"));
+    inputs_->setTextFormat(Qt::PlainText);
+    inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(inputs_);
+
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("SizeTableMessage"));
+    message_->setTextFormat(Qt::PlainText);
+    message_->setWordWrap(true);
+    layout->addWidget(message_);
+
+    model_ = new SizeTableModel(this);
+    view_ = new QTableView(this);
+    view_->setObjectName(QStringLiteral("SizeTable"));
+    view_->setModel(model_);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setAlternatingRowColors(true);
+    view_->verticalHeader()->hide();
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    view_->horizontalHeader()->setStretchLastSection(true);
+    view_->horizontalHeader()->setSortIndicatorClearable(true);
+    view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    view_->setSortingEnabled(true);
+    view_->installEventFilter(this);
+    layout->addWidget(view_, 1);
+    connect(view_, &QTableView::doubleClicked, this, &SizeTableForm::choose);
+
+    auto *copy = new QAction(QStringLiteral("コピー(&C)"), view_);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, &SizeTableForm::copyRows);
+    view_->addAction(copy);
+    view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    auto *close = new QAction(this);
+    close->setShortcut(Qt::Key_Escape);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+
+    auto *bottom = new QHBoxLayout;
+    aspectLimit_ = limitBox(this, "AspectLimit", AspectTenthsMin, AspectTenthsMax,
+                            SizeTableModel::DefaultAspectLimitTenths, 0.5);
+    aspectBox_ = limitRow(this, QStringLiteral("縦横比の上限(&A)"), aspectLimit_, {});
+    aspectLimit_->setToolTip(QStringLiteral("縦横比がこれを超える矩形を灰色にします"));
+    velocityLimit_ = limitBox(this, "VelocityLimit", VelocityTenthsMin, VelocityTenthsMax,
+                              SizeTableModel::DefaultVelocityLimitTenths, 0.1);
+    velocityBox_ =
+        limitRow(this, QStringLiteral("流速の上限(&V)"), velocityLimit_, QStringLiteral("m/s"));
+    velocityLimit_->setToolTip(QStringLiteral("流速がこれを超える呼び径に「超過」を付けます"));
+    bottom->addWidget(aspectBox_);
+    bottom->addWidget(velocityBox_);
+    bottom->addStretch(1);
+    auto *hint = new QLabel(
+        QStringLiteral("ダブルクリックか Enter で圧力損失計算へ　Ctrl+C でコピー"), this);
+    hint->setEnabled(false);
+    bottom->addWidget(hint);
+    layout->addLayout(bottom);
+    velocityBox_->hide();
+
+    connect(aspectLimit_, &QDoubleSpinBox::valueChanged, this,
+            [this] { model_->setAspectLimitTenths(tenths(aspectLimit_)); });
+    connect(velocityLimit_, &QDoubleSpinBox::valueChanged, this,
+            [this] { model_->setVelocityLimitTenths(tenths(velocityLimit_)); });
+}
+
+void SizeTableForm::showDuct(const DuctTableRequest &request)
+{
+    request_ = request;
+    stale_ = true;
+    if (isVisible())
+        refresh();
+}
+
+void SizeTableForm::showPipe(const PipeTableRequest &request)
+{
+    request_ = request;
+    stale_ = true;
+    if (isVisible())
+        refresh();
+}
+
+void SizeTableForm::showEvent(QShowEvent *event)
+{
+    positionKnown_ = true;
+    if (stale_)
+        refresh();
+    QWidget::showEvent(event);
+}
+
+void SizeTableForm::refresh()
+{
+    stale_ = false;
+    const bool pipe = std::holds_alternative<PipeTableRequest>(request_);
+    // A column of the other page's table means something else.
+    if (pipe != showsPipe_)
+        view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    showsPipe_ = pipe;
+    if (pipe)
+        model_->setContent(PipeContent(std::get<PipeTableRequest>(request_)));
+    else if (const auto *duct = std::get_if<DuctTableRequest>(&request_))
+        model_->setContent(DuctContent(*duct));
+    else
+        model_->setContent(DuctContent({}));
+
+    const TableContent &c = model_->content();
+    inputs_->setText(c.inputs);
+    inputs_->setVisible(!c.inputs.isEmpty());
+    message_->setText(c.warning ? QStringLiteral("注意：") + c.message : c.message);
+    message_->setVisible(!c.message.isEmpty());
+    aspectBox_->setVisible(!pipe);
+    velocityBox_->setVisible(pipe);
+    view_->resizeColumnsToContents();
+
+    // Enter acts on the chosen row at once; nothing is selected, so that
+    // Ctrl+C still copies the whole table.
+    view_->clearSelection();
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        if (model_->rowAt(row).chosen) {
+            const QModelIndex chosen = model_->index(row, 0);
+            view_->selectionModel()->setCurrentIndex(chosen, QItemSelectionModel::NoUpdate);
+            view_->scrollTo(chosen, QAbstractItemView::PositionAtCenter);
+            break;
+        }
+    }
+}
+
+bool SizeTableForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            choose(view_->currentIndex());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SizeTableForm::choose(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    const SizeChoice &c = model_->rowAt(index.row()).choice;
+    switch (c.kind) {
+    case SizeChoice::Kind::Round:
+        emit ductRoundChosen(c.sizeA);
+        break;
+    case SizeChoice::Kind::Rectangle:
+        emit ductRectangleChosen(c.sizeA, c.sizeB);
+        break;
+    case SizeChoice::Kind::Pipe:
+        emit pipeSizeChosen(c.sizeIndex);
+        break;
+    }
+}
+
+QString SizeTableForm::copyText() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &i : view_->selectionModel()->selectedRows())
+        rows.push_back(i.row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty()) {
+        for (int row = 0; row < model_->rowCount(); ++row)
+            rows.push_back(row);
+    }
+    return model_->tabSeparated(rows);
+}
+
+void SizeTableForm::copyRows()
+{
+    QGuiApplication::clipboard()->setText(copyText());
+}
+
+void SizeTableForm::restoreSettings(const std::function<std::optional<int>(const char *key)> &read)
+{
+    const auto inRange = [](std::optional<int> v, int lo, int hi) {
+        return v && *v >= lo && *v <= hi;
+    };
+    const std::optional<int> width = read("Width");
+    const std::optional<int> height = read("Height");
+    if (inRange(width, minimumSizeHint().width(), LargestSide) &&
+        inRange(height, minimumSizeHint().height(), LargestSide))
+        resize(*width, *height);
+    const std::optional<int> left = read("Left");
+    const std::optional<int> top = read("Top");
+    if (left && top && reachable(QPoint(*left, *top), this->width())) {
+        move(*left, *top);
+        positionKnown_ = true;
+    }
+    const std::optional<int> aspect = read("AspectLimitTenths");
+    if (inRange(aspect, AspectTenthsMin, AspectTenthsMax))
+        aspectLimit_->setValue(*aspect / 10.0);
+    const std::optional<int> velocity = read("VelocityLimitTenths");
+    if (inRange(velocity, VelocityTenthsMin, VelocityTenthsMax))
+        velocityLimit_->setValue(*velocity / 10.0);
+}
+
+std::vector<std::pair<std::string, int>> SizeTableForm::settingsToSave() const
+{
+    std::vector<std::pair<std::string, int>> keys;
+    if (positionKnown_) {
+        keys.emplace_back("Left", x());
+        keys.emplace_back("Top", y());
+    }
+    keys.emplace_back("Width", width());
+    keys.emplace_back("Height", height());
+    keys.emplace_back("AspectLimitTenths", tenths(aspectLimit_));
+    keys.emplace_back("VelocityLimitTenths", tenths(velocityLimit_));
+    return keys;
+}
+
+} // namespace app::sizetable

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/sizetable/SizeTableRequest.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+class QDoubleSpinBox;
+class QLabel;
+class QModelIndex;
+class QTableView;
+class QWidget;
+
+namespace app::sizetable {
+
+class SizeTableModel;
+
+// The window "サイズ一覧": every alternative size of the duct or pipe page's
+// last sizing in one table, computed with the page's own routines. It is
+// non-modal; the main window creates it once and shows or raises it.
+class SizeTableForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SizeTableForm(QWidget *parent = nullptr);
+
+    // The table of the duct or pipe page, whichever was visited last, for
+    // that page's last sizing. Computed at once while the window is shown,
+    // else when it is shown next.
+    void showDuct(const DuctTableRequest &request);
+    void showPipe(const PipeTableRequest &request);
+
+    // The keys of the settings section [SizeTable]: position and size, and
+    // the two limits in tenths (AspectLimitTenths 40 is an aspect ratio of
+    // 4.0, VelocityLimitTenths 20 a velocity of 2.0 m/s). A missing key or a
+    // value out of range keeps the default; a position off every screen is
+    // not applied.
+    void restoreSettings(const std::function<std::optional<int>(const char *key)> &read);
+    std::vector<std::pair<std::string, int>> settingsToSave() const;
+
+    // What Ctrl+C puts on the clipboard: the selected rows, or every row.
+    QString copyText() const;
+
+signals:
+    // A double click or Enter on a row: the size for the page's loss
+    // section, as the field texts the user would type.
+    void ductRoundChosen(const QString &diameter);
+    void ductRectangleChosen(const QString &sideA, const QString &sideB);
+    void pipeSizeChosen(int sizeIndex);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void refresh();
+    void choose(const QModelIndex &index);
+    void copyRows();
+
+    std::variant<std::monostate, DuctTableRequest, PipeTableRequest> request_;
+    bool stale_ = true;
+    bool showsPipe_ = false;
+    bool positionKnown_ = false;
+
+    SizeTableModel *model_ = nullptr;
+    QLabel *inputs_ = nullptr;
+    QLabel *message_ = nullptr;
+    QTableView *view_ = nullptr;
+    QWidget *aspectBox_ = nullptr;
+    QWidget *velocityBox_ = nullptr;
+    QDoubleSpinBox *aspectLimit_ = nullptr;
+    QDoubleSpinBox *velocityLimit_ = nullptr;
+};
+
+} // namespace app::sizetable
