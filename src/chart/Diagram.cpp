@@ -100,8 +100,8 @@ int Diagram::addPoint(const PointDefinition &definition, std::optional<long doub
     p.label = nextFreeLabel();
     p.airflow = airflow;
     p.definition = definition;
+    computePoint(p);
     points_.push_back(p);
-    recompute();
     return p.id;
 }
 
@@ -124,7 +124,7 @@ void Diagram::removePoint(int id)
         removeProcess(user->id);
     }
     points_.erase(points_.begin() + pointIndex(id));
-    recompute();
+    recomputeProcesses();
 }
 
 bool Diagram::redefinePoint(int id, const PointDefinition &definition)
@@ -133,7 +133,8 @@ bool Diagram::redefinePoint(int id, const PointDefinition &definition)
     if (!p || p->producedBy)
         return false;
     p->definition = definition;
-    recompute();
+    computePoint(*p);
+    recomputeProcesses();
     return true;
 }
 
@@ -154,7 +155,7 @@ bool Diagram::setAirflow(int id, std::optional<long double> airflow)
     if (!p || p->producedBy)
         return false;
     p->airflow = airflow;
-    recompute();
+    recomputeProcesses();
     return true;
 }
 
@@ -178,7 +179,7 @@ int Diagram::addProcess(const ProcessDefinition &definition)
         process.output = out.id;
     }
     processes_.push_back(process);
-    recompute();
+    recomputeProcesses();
     return process.id;
 }
 
@@ -193,18 +194,27 @@ void Diagram::removeProcess(int id)
         out->producedBy = 0;
         removePoint(output);
     }
-    recompute();
+    recomputeProcesses();
 }
 
 void Diagram::recompute()
 {
     for (StatePoint &p : points_) {
-        if (p.producedBy)
-            continue;
-        PointResult r = ComputePoint(p.definition, pressure_);
-        p.state = r.state;
-        p.problem = r.problem;
+        if (!p.producedBy)
+            computePoint(p);
     }
+    recomputeProcesses();
+}
+
+void Diagram::computePoint(StatePoint &p) const
+{
+    PointResult r = ComputePoint(p.definition, pressure_);
+    p.state = r.state;
+    p.problem = r.problem;
+}
+
+void Diagram::recomputeProcesses()
+{
     for (Process &process : processes_)
         computeProcess(process);
 }

@@ -94,9 +94,14 @@ public:
     // the air through it (the SHF line across the view).
     std::vector<ChartPoint> path(const Process &process, const Ranges &view) const;
 
+    // Every point and process anew (after a change of pressure).
     void recompute();
 
 private:
+    void computePoint(StatePoint &point) const;
+    // A state procedure costs up to a few milliseconds, so a change of one
+    // point computes that point and the processes only.
+    void recomputeProcesses();
     StatePoint *mutablePoint(int id);
     void computeProcess(Process &process);
 

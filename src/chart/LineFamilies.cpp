@@ -110,15 +110,15 @@ private:
                                air::MaxAirTemperature);
     }
 
-    void add(Family family, bool major, const CurveFunction &f, double ta, double tb)
+    void add(Family family, bool major, double value, const CurveFunction &f, double ta, double tb)
     {
         for (auto &piece : SampleCurve(f, std::max(ta, t0()), std::min(tb, t1()), v_))
-            out_.lines.push_back({family, major, std::move(piece)});
+            out_.lines.push_back({family, major, value, std::move(piece)});
     }
-    void addSegment(Family family, bool major, ChartPoint a, ChartPoint b)
+    void addSegment(Family family, bool major, double value, ChartPoint a, ChartPoint b)
     {
         for (auto &piece : ClipToView({a, b}, v_))
-            out_.lines.push_back({family, major, std::move(piece)});
+            out_.lines.push_back({family, major, value, std::move(piece)});
     }
     void label(Family family, std::string text, std::vector<ChartPoint> anchors, Side side,
                int priority)
@@ -140,7 +140,7 @@ private:
             try {
                 const double top = std::min(xs(t), x1());
                 if (top > x0())
-                    addSegment(Family::Grid, IsMultiple(t, tStep * 5), {t, x0()}, {t, top});
+                    addSegment(Family::Grid, IsMultiple(t, tStep * 5), t, {t, x0()}, {t, top});
             } catch (const numeric::Failure &) {
             }
         }
@@ -154,7 +154,7 @@ private:
             const std::optional<double> start = saturationAt(x);
             const double from = start ? std::max(*start, t0()) : t0();
             if (start || x <= 0)
-                addSegment(Family::Grid, IsMultiple(x, xStep * 5), {from, x}, {t1(), x});
+                addSegment(Family::Grid, IsMultiple(x, xStep * 5), x, {from, x}, {t1(), x});
         }
     }
 
@@ -172,7 +172,7 @@ private:
     void saturation()
     {
         add(
-            Family::Saturation, true, [&](double t) { return xs(t); }, t0(), t1());
+            Family::Saturation, true, 100, [&](double t) { return xs(t); }, t0(), t1());
     }
 
     void relativeHumidity()
@@ -183,7 +183,7 @@ private:
                 const long double pw = phi * air::SaturationPressure(t, P_);
                 return static_cast<double>(air::HumidityRatioFromVapourPressure(pw, P_));
             };
-            add(Family::RelativeHumidity, percent == 50, f, t0(), t1());
+            add(Family::RelativeHumidity, percent == 50, percent, f, t0(), t1());
             // Anchors from the visible end backwards: where the curve leaves
             // the top of the view, or at the right-hand edge.
             double tEnd = t1();
@@ -223,7 +223,7 @@ private:
             } catch (const numeric::Failure &) {
             }
             add(
-                Family::WetBulb, major,
+                Family::WetBulb, major, tw,
                 [&, tw](double t) -> std::optional<double> {
                     return static_cast<double>(air::HumidityRatioFromWetBulb(t, tw, P_));
                 },
@@ -286,11 +286,11 @@ private:
                 end = static_cast<double>(air::DryBulbFromEnthalpy(x0(), h));
             } catch (const numeric::Failure &) {
             }
-            add(Family::Enthalpy, major, f, start, end);
+            add(Family::Enthalpy, major, shown, f, start, end);
             if (!saturated)
                 continue;
             // The scale: each line runs on a little past the saturation curve.
-            add(Family::Enthalpy, false, f, start - extension, start);
+            add(Family::Enthalpy, false, shown, f, start - extension, start);
             if (major) {
                 std::vector<ChartPoint> anchors;
                 try {
@@ -332,7 +332,8 @@ private:
                 SolveIncreasing([&](double t) { return volume(x0(), t); }, v,
                                 air::MinAirTemperature - 1, air::MaxAirTemperature + 200);
             const bool major = IsMultiple(v, majorStep);
-            add(Family::SpecificVolume, major, f, saturated.value_or(t0()), bottom.value_or(t1()));
+            add(Family::SpecificVolume, major, v, f, saturated.value_or(t0()),
+                bottom.value_or(t1()));
             std::vector<ChartPoint> anchors;
             for (int i = 1; i <= 8; ++i) {
                 const double x = x0() + v_.humidityRatio.span() * 0.03 * i;

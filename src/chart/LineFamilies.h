@@ -42,6 +42,7 @@ struct Polyline
 {
     Family family = Family::Grid;
     bool major = false; // a labelled value: drawn a little stronger
+    double value = 0.0; // of the family's quantity, in the unit shown (t, %, x, h, v)
     std::vector<ChartPoint> points;
 };
 

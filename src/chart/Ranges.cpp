@@ -11,10 +11,12 @@ Range LimitedRange(Range r, Range limits, double minSpan)
 {
     if (!(r.low < r.high) || !std::isfinite(r.low) || !std::isfinite(r.high))
         return limits;
-    double span = std::clamp(r.span(), minSpan, limits.span());
-    double centre = (r.low + r.high) / 2;
-    r.low = centre - span / 2;
-    r.high = centre + span / 2;
+    const double span = std::clamp(r.span(), minSpan, limits.span());
+    if (span != r.span()) {
+        const double centre = (r.low + r.high) / 2;
+        r.low = centre - span / 2;
+        r.high = centre + span / 2;
+    }
     if (r.low < limits.low) {
         r.low = limits.low;
         r.high = limits.low + span;
