@@ -84,6 +84,7 @@ public:
         wetBulbAndDewPoint();
         enthalpy();
         specificVolume();
+        shfScale();
         return std::move(out_);
     }
 
@@ -344,6 +345,39 @@ private:
             }
             label(Family::SpecificVolume, Text(v, decimals), std::move(anchors), Side::Right,
                   major ? 30 : 10);
+        }
+    }
+
+    // SHF lines from the reference point towards warmer, moister air: every
+    // 0.05 from 0.30 to 1.00, labelled every 0.1.
+    void shfScale()
+    {
+        try {
+            const air::AirState o = air::StateFromRelativeHumidity(
+                ShfReferenceDryBulb, ShfReferenceRelativeHumidity, P_);
+            const ChartPoint at{ShfReferenceDryBulb, static_cast<double>(o.humidityRatio)};
+            if (!(at.t > t0() && at.t < t1() && at.x > x0() && at.x < x1()))
+                return;
+            out_.shfReference = at;
+            for (int k = 6; k <= 20; ++k) {
+                const long double shf = k / 20.0L;
+                const auto x = [&](double t) {
+                    return static_cast<double>(air::ShfLineHumidityRatio(o, shf, t));
+                };
+                ShfTick tick;
+                tick.labelled = k % 2 == 0;
+                tick.text = Text(static_cast<double>(shf), 1);
+                if (x(t1()) <= x1()) {
+                    tick.at = {t1(), x(t1())};
+                } else if (const auto t = SolveIncreasing(x, x1(), at.t, t1())) {
+                    tick.at = {*t, x1()};
+                    tick.onTop = true;
+                } else {
+                    continue;
+                }
+                out_.shfTicks.push_back(tick);
+            }
+        } catch (const numeric::Failure &) {
         }
     }
 

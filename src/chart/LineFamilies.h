@@ -4,6 +4,7 @@
 #include "chart/Ranges.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,11 @@ enum class Family {
     WetBulb,          // every 1 °C
     DewPoint,         // marks along the saturation curve
     Saturation,
+    ShfScale, // the sensible-heat-factor scale on the right and top edges
 };
-inline constexpr int FamilyCount = 7;
+inline constexpr int FamilyCount = 8;
 using FamilySwitches = std::array<bool, FamilyCount>;
-inline constexpr FamilySwitches AllFamilies{true, true, true, true, true, true, true};
+inline constexpr FamilySwitches AllFamilies{true, true, true, true, true, true, true, true};
 
 inline constexpr int Index(Family f)
 {
@@ -67,6 +69,20 @@ struct Tick
     std::string text;
 };
 
+// A mark of the SHF scale: where the SHF line from the scale's reference
+// point meets the right-hand or the top edge of the view.
+struct ShfTick
+{
+    ChartPoint at;
+    bool onTop = false;
+    bool labelled = false;
+    std::string text;
+};
+
+// The reference point of the SHF scale, as on printed charts: 26 °C, 50 %.
+inline constexpr double ShfReferenceDryBulb = 26.0;
+inline constexpr double ShfReferenceRelativeHumidity = 50.0;
+
 struct LineFamilies
 {
     std::vector<Polyline> lines;
@@ -75,6 +91,8 @@ struct LineFamilies
     std::vector<Tick> humidityRatioTicks; // right axis, kg/kg
     std::vector<Tick> gramTicks;          // the same ticks in g/kg
     std::vector<ChartPoint> dewPointMarks;
+    std::vector<ShfTick> shfTicks;
+    std::optional<ChartPoint> shfReference; // empty when out of view
 };
 
 // Every family for the settings, computed from the moist-air model alone: the
