@@ -15,7 +15,7 @@ root=$(pwd)
 build=${ZEFRA_BUILD_DIR:-$root/build}
 
 packages=(build-essential cmake ninja-build pkg-config
-          qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-ipafont-gothic)
 if [[ $mode == test ]]; then
     packages+=(clang libclang-rt-dev xvfb xauth)
