@@ -191,7 +191,12 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
     refresh();
 }
 
-ChartForm::~ChartForm() = default;
+// The lists and the chart read the diagram, a member that dies before the
+// widget base deletes its children: they go first.
+ChartForm::~ChartForm()
+{
+    delete splitter_;
+}
 
 QWidget *ChartForm::buildRangeBar()
 {
