@@ -198,6 +198,8 @@ void ChartRenderer::paintBackground(QPainter &painter, const QRectF &area, const
     for (Family family : DrawOrder) {
         if (!scene.families[Index(family)])
             continue;
+        // The grid runs along the pixel axes and needs no smoothing.
+        painter.setRenderHint(QPainter::Antialiasing, family != Family::Grid);
         for (int major = 0; major < 2; ++major) {
             const QPainterPath &path = frame_.paths[Index(family)][major];
             if (path.isEmpty())
