@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -180,7 +181,19 @@ void PrintDocument(QPrinter &printer, ChartRenderer &renderer, const ChartScene 
     const ChartColours colours = ChartColours::print();
 
     const qreal legend = LegendHeight(renderer, scene, page.width());
-    const qreal chartHeight = std::min(page.height() - legend, page.width() * 0.62);
+    // Short tables go under the chart on the first page; long ones start on
+    // the next, and the chart takes the whole first page.
+    qreal tablesHeight = 0;
+    if (scene.diagram) {
+        const qreal row = QFontMetricsF(form::GothicFont(11)).height() + 4;
+        const qreal title = QFontMetricsF(form::GothicFont(13, true)).height() + 4;
+        tablesHeight = (scene.diagram->points().size() + 1) * row + title + 12;
+        if (!scene.diagram->processes().empty())
+            tablesHeight += (scene.diagram->processes().size() + 1) * row + title + 12;
+    }
+    const qreal room = page.height() - legend - 8;
+    const qreal chartHeight =
+        tablesHeight <= room * 0.4 ? room - tablesHeight : page.height() - legend;
     renderer.paint(painter, QRectF(0, 0, page.width(), chartHeight), scene, colours);
     renderer.paintLegend(&painter, QRectF(0, chartHeight, page.width(), legend), scene, colours);
 
