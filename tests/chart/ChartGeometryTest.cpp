@@ -1,6 +1,7 @@
 #include "chart/LabelPlacer.h"
 #include "chart/PlotMapping.h"
 #include "chart/Ranges.h"
+#include "chart/Sampling.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,62 @@ TEST(LabelPlacer, SidesAroundTheAnchor)
         EXPECT_DOUBLE_EQ(r.left, c.expected.left);
         EXPECT_DOUBLE_EQ(r.top, c.expected.top);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(ClipToView, PiecesInsideTheView)
+{
+    const chart::Ranges view{{0, 10}, {0, 1}};
+    const struct
+    {
+        const char *name;
+        std::vector<chart::ChartPoint> line;
+        std::vector<std::vector<chart::ChartPoint>> expected;
+    } cases[] = {
+        {"inside", {{1, 0.1}, {2, 0.2}, {3, 0.3}}, {{{1, 0.1}, {2, 0.2}, {3, 0.3}}}},
+        {"leaves at the top", {{5, 0.5}, {5, 1.5}}, {{{5, 0.5}, {5, 1}}}},
+        {"enters from the left", {{-5, 0.5}, {5, 0.5}}, {{{0, 0.5}, {5, 0.5}}}},
+        {"outside", {{-5, -1}, {-1, -2}}, {}},
+        {"leaves and comes back",
+         {{2, 0.5}, {4, 1.5}, {6, 0.5}},
+         {{{2, 0.5}, {3, 1}}, {{5, 1}, {6, 0.5}}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto pieces = chart::ClipToView(c.line, view);
+        ASSERT_EQ(pieces.size(), c.expected.size());
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            ASSERT_EQ(pieces[i].size(), c.expected[i].size());
+            for (std::size_t j = 0; j < pieces[i].size(); ++j) {
+                EXPECT_NEAR(pieces[i][j].t, c.expected[i][j].t, 1e-12);
+                EXPECT_NEAR(pieces[i][j].x, c.expected[i][j].x, 1e-12);
+            }
+        }
+    }
+}
+
+TEST(SampleCurve, StopsWhereTheModelCannotCompute)
+{
+    // A curve undefined above t = 5 ends there, and one undefined in the
+    // middle falls into two pieces.
+    const chart::Ranges view{{0, 10}, {0, 1}};
+    const auto upTo5 = chart::SampleCurve(
+        [](double t) -> std::optional<double> {
+            return t <= 5 ? std::optional<double>(0.05 * t) : std::nullopt;
+        },
+        0, 10, view);
+    ASSERT_EQ(upTo5.size(), 1u);
+    EXPECT_LE(upTo5[0].back().t, 5);
+    EXPECT_GT(upTo5[0].back().t, 4.5);
+    const auto gap = chart::SampleCurve(
+        [](double t) -> std::optional<double> {
+            return t > 4 && t < 6 ? std::nullopt : std::optional<double>(0.5);
+        },
+        0, 10, view);
+    EXPECT_EQ(gap.size(), 2u);
 }
 
 } // namespace

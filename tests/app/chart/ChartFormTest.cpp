@@ -310,3 +310,77 @@ TEST_F(ChartFormTest, SettingsRoundTrip)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ChartFormTest, ProcessesFromTheProcessRow)
+{
+    form_->setCurrentState(air::StateFromRelativeHumidity(28, 60, 760));
+    form_->addCurrentPoint();
+    QAbstractItemModel *model = points()->model();
+    ASSERT_TRUE(model->setData(model->index(0, chart::AirflowColumn), QStringLiteral("2000")));
+
+    auto *kind = find<QComboBox>("ProcessKind");
+    auto *value = find<QLineEdit>("ProcessValue");
+    auto *mode = find<QComboBox>("ProcessMode");
+    auto *second = find<QLineEdit>("ProcessSecond");
+    auto *add = find<QPushButton>("AddProcessButton");
+    const auto processes = [&] { return find<QTableView>("ChartProcesses")->model(); };
+
+    // A coil by bypass factor, and one by leaving dry bulb.
+    kind->setCurrentIndex(static_cast<int>(chart::ProcessKind::Coil));
+    value->setText(QStringLiteral("12"));
+    mode->setCurrentIndex(0);
+    second->setText(QStringLiteral("0.15"));
+    QTest::mouseClick(add, Qt::LeftButton);
+    ASSERT_EQ(processes()->rowCount(), 1);
+    const chart::Process &byBf = form_->diagram().processes()[0];
+    EXPECT_EQ(byBf.bypassFactor.value(), 0.15L);
+    const long double leaving = form_->diagram().point(byBf.output)->state->dryBulb;
+    ASSERT_TRUE(byBf.change && byBf.change->totalHeat);
+
+    mode->setCurrentIndex(1);
+    second->setText(QString::fromStdString(numeric::FormatGeneral15(leaving)));
+    QTest::keyClick(second, Qt::Key_Return);
+    ASSERT_EQ(processes()->rowCount(), 2);
+    EXPECT_NEAR(static_cast<double>(form_->diagram().processes()[1].bypassFactor.value()), 0.15,
+                1e-9);
+    EXPECT_EQ(form_->diagram().points().size(), 3u);
+    EXPECT_EQ(processes()->index(0, 0).data().toString(), QStringLiteral("冷却コイル"));
+
+    // Heating from A; a change needs two different points.
+    kind->setCurrentIndex(static_cast<int>(chart::ProcessKind::Heating));
+    value->setText(QStringLiteral("35"));
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(processes()->rowCount(), 3);
+    kind->setCurrentIndex(static_cast<int>(chart::ProcessKind::Change));
+    find<QComboBox>("ProcessTo")->setCurrentIndex(0);
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(processes()->rowCount(), 3);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // Deleting A takes every process and the points they made with it.
+    points()->selectRow(0);
+    QTest::keyClick(points(), Qt::Key_Delete);
+    EXPECT_EQ(processes()->rowCount(), 0);
+    EXPECT_EQ(model->rowCount(), 0);
+}
+
+TEST_F(ChartFormTest, ChartCopiesAsAnImageAndNeedsAStateToAdd)
+{
+    form_->chartWidget()->setFocus();
+    QTest::keyClick(form_->chartWidget(), Qt::Key_C, Qt::ControlModifier);
+    const QImage image = QApplication::clipboard()->image();
+    EXPECT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), 1000);
+
+    // Ins without a state from the page adds nothing.
+    QTest::keyClick(form_.get(), Qt::Key_Insert);
+    EXPECT_TRUE(form_->diagram().points().empty());
+    form_->setCurrentState(air::StateFromRelativeHumidity(20, 40, 760));
+    EXPECT_TRUE(find<QPushButton>("AddPointButton")->isEnabled());
+    form_->setCurrentState(std::nullopt);
+    EXPECT_FALSE(find<QPushButton>("AddPointButton")->isEnabled());
+}
+
+} // namespace
