@@ -17,7 +17,7 @@ build=${ZEFRA_BUILD_DIR:-$root/build}
 # What building the program needs, and the Japanese font its window uses;
 # the tests add GoogleTest and the benchmarks Google Benchmark. (The fuzz
 # preset's clang is in docs/DEVELOPMENT.md.)
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
           fonts-ipafont-gothic)
 if [[ $mode == test ]]; then
     packages+=(libgtest-dev libbenchmark-dev)

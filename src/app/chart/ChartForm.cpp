@@ -1,0 +1,634 @@
+#include "app/chart/ChartForm.h"
+
+#include "air/AirStateRange.h"
+#include "air/Psychrometrics.h"
+#include "app/chart/ChartOutput.h"
+#include "app/chart/ChartTableModels.h"
+#include "app/chart/ChartWidget.h"
+#include "app/chart/PointEntry.h"
+#include "app/chart/ProcessEntry.h"
+#include "chart/TableTexts.h"
+#include "numeric/Failure.h"
+#include "numeric/Messages.h"
+#include "numeric/NumberParse.h"
+#include "numeric/NumberText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace app::chart {
+
+namespace {
+
+using ::chart::Family;
+using ::chart::Index;
+
+// Settings keys of the families, in Family order.
+constexpr const char *FamilyKeys[::chart::FamilyCount] = {
+    "Grid",    "RelativeHumidity", "SpecificVolume", "Enthalpy",
+    "WetBulb", "DewPoint",         "Saturation",     "ShfScale"};
+constexpr const char *FamilyMenuTexts[::chart::FamilyCount] = {
+    "格子(&G)",     "相対湿度(&R)", "比容積(&V)",   "比エンタルピ(&E)",
+    "湿球温度(&W)", "露点温度(&D)", "飽和曲線(&S)", "SHF 目盛(&F)"};
+
+// Ranges are kept as integers: 0.01 °C and 0.00001 kg/kg.
+constexpr double DryBulbScale = 100;
+constexpr double HumidityRatioScale = 100000;
+
+QString Utf8(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+QTableView *Table(QWidget *parent, const char *name, QAbstractItemModel *model)
+{
+    auto *view = new QTableView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->setWordWrap(false);
+    return view;
+}
+
+} // namespace
+
+ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("ChartForm"));
+    setWindowTitle(QStringLiteral("空気線図"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 0, 4, 0);
+    layout->setSpacing(4);
+    auto *menu = new QMenuBar(this);
+    layout->setMenuBar(menu);
+    layout->addWidget(buildRangeBar());
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("ChartSplitter"));
+    chart_ = new ChartWidget(splitter_);
+    chart_->scene().diagram = &diagram_;
+
+    auto *side = new QSplitter(Qt::Vertical, splitter_);
+    auto *pointsPane = new QWidget(side);
+    auto *pointsLayout = new QVBoxLayout(pointsPane);
+    pointsLayout->setContentsMargins(0, 0, 0, 0);
+    auto *pointsTitle = new QLabel(QStringLiteral("状態点"), pointsPane);
+    pointsTitle->setStyleSheet(QStringLiteral("font-weight: bold"));
+    pointsLayout->addWidget(pointsTitle);
+    pointEntry_ = new PointEntry(pointsPane);
+    pointsLayout->addWidget(pointEntry_);
+    pointsModel_ = new ChartPointsModel(diagram_, this);
+    pointsView_ = Table(pointsPane, "ChartPoints", pointsModel_);
+    pointsLayout->addWidget(pointsView_);
+
+    auto *processPane = new QWidget(side);
+    auto *processLayout = new QVBoxLayout(processPane);
+    processLayout->setContentsMargins(0, 0, 0, 0);
+    auto *processTitle = new QLabel(QStringLiteral("工程"), processPane);
+    processTitle->setStyleSheet(QStringLiteral("font-weight: bold"));
+    processLayout->addWidget(processTitle);
+    processEntry_ = new ProcessEntry(processPane);
+    processLayout->addWidget(processEntry_);
+    processesModel_ = new ChartProcessesModel(diagram_, this);
+    processesView_ = Table(processPane, "ChartProcesses", processesModel_);
+    processLayout->addWidget(processesView_);
+    side->setStretchFactor(0, 3);
+    side->setStretchFactor(1, 2);
+
+    splitter_->addWidget(chart_);
+    splitter_->addWidget(side);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
+    splitter_->setCollapsible(0, false);
+    layout->addWidget(splitter_, 1);
+
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("ChartStatus"));
+    status_->setSizeGripEnabled(true);
+    cursorLabel_ = new QLabel(status_);
+    cursorLabel_->setObjectName(QStringLiteral("CursorState"));
+    status_->addWidget(cursorLabel_, 1);
+    layout->addWidget(status_);
+
+    buildMenu(menu);
+
+    pointsView_->installEventFilter(this);
+    processesView_->installEventFilter(this);
+
+    auto *insert = new QShortcut(QKeySequence(Qt::Key_Insert), this);
+    insert->setContext(Qt::WindowShortcut);
+    connect(insert, &QShortcut::activated, this, &ChartForm::addCurrentPoint);
+
+    connect(chart_, &ChartWidget::rangesRequested, this, &ChartForm::setRanges);
+    connect(chart_, &ChartWidget::homeRequested, this, [this] { setRanges({}); });
+    connect(chart_, &ChartWidget::addPointRequested, this, [this](double t, double x) {
+        selectPoint(diagram_.addPoint(::chart::FromDryBulbAndHumidityRatio(t, x)));
+        refresh();
+    });
+    connect(chart_, &ChartWidget::moveRequested, this, [this](int id, double t, double x) {
+        diagram_.movePoint(id, t, x);
+        refresh();
+        showCursorState(t, x);
+    });
+    connect(chart_, &ChartWidget::selectionRequested, this, &ChartForm::selectPoint);
+    connect(chart_, &ChartWidget::deleteRequested, this, [this](int id) {
+        diagram_.removePoint(id);
+        chart_->scene().selectedPoint = 0;
+        refresh();
+    });
+    connect(chart_, &ChartWidget::copyRequested, this, &ChartForm::copyChart);
+    connect(chart_, &ChartWidget::cursorMoved, this, &ChartForm::showCursorState);
+    connect(chart_, &ChartWidget::cursorLeft, cursorLabel_, &QLabel::clear);
+
+    connect(pointEntry_, &PointEntry::addCurrentRequested, this, &ChartForm::addCurrentPoint);
+    connect(pointEntry_, &PointEntry::addTypedRequested, this,
+            [this](const ::chart::PointDefinition &d) {
+                selectPoint(diagram_.addPoint(d));
+                refresh();
+            });
+    connect(pointEntry_, &PointEntry::refused, this, &ChartForm::note);
+    connect(processEntry_, &ProcessEntry::addRequested, this,
+            [this](const ::chart::ProcessDefinition &d) {
+                diagram_.addProcess(d);
+                refresh();
+                processesView_->selectRow(processesModel_->rowCount() - 1);
+            });
+    connect(processEntry_, &ProcessEntry::refused, this, &ChartForm::note);
+    connect(pointsModel_, &ChartPointsModel::pointsEdited, this, &ChartForm::refresh);
+    connect(pointsModel_, &ChartPointsModel::editRefused, this, &ChartForm::note);
+    connect(pointsView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                chart_->scene().selectedPoint = pointsModel_->pointId(current.row());
+                chart_->update();
+            });
+
+    resize(1280, 760);
+    refresh();
+}
+
+// The lists and the chart read the diagram, a member that dies before the
+// widget base deletes its children: they go first.
+ChartForm::~ChartForm()
+{
+    delete splitter_;
+}
+
+QWidget *ChartForm::buildRangeBar()
+{
+    auto *bar = new QWidget(this);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 4, 0, 0);
+    const char *names[4] = {"RangeDryBulbLow", "RangeDryBulbHigh", "RangeHumidityLow",
+                            "RangeHumidityHigh"};
+    for (int i = 0; i < 4; ++i) {
+        rangeEdits_[i] = new QLineEdit(bar);
+        rangeEdits_[i]->setObjectName(QString::fromLatin1(names[i]));
+        rangeEdits_[i]->setMaximumWidth(70);
+        rangeEdits_[i]->setToolTip(
+            QStringLiteral("数値を入力して、ENTERキーで表示範囲を変えます。"));
+        connect(rangeEdits_[i], &QLineEdit::returnPressed, this, &ChartForm::applyTypedRanges);
+    }
+    row->addWidget(new QLabel(QStringLiteral("乾球温度"), bar));
+    row->addWidget(rangeEdits_[0]);
+    row->addWidget(new QLabel(QStringLiteral("～"), bar));
+    row->addWidget(rangeEdits_[1]);
+    row->addWidget(new QLabel(QStringLiteral("℃"), bar));
+    row->addSpacing(16);
+    row->addWidget(new QLabel(QStringLiteral("絶対湿度"), bar));
+    row->addWidget(rangeEdits_[2]);
+    row->addWidget(new QLabel(QStringLiteral("～"), bar));
+    row->addWidget(rangeEdits_[3]);
+    row->addWidget(new QLabel(QStringLiteral("kg/kg"), bar));
+    auto *home = new QPushButton(QStringLiteral("全体表示"), bar);
+    home->setObjectName(QStringLiteral("HomeButton"));
+    home->setToolTip(
+        QStringLiteral("乾球温度 -10～50 ℃、絶対湿度 0～0.030 kg/kg に戻します（Home）。"));
+    connect(home, &QPushButton::clicked, this, [this] { setRanges({}); });
+    row->addSpacing(8);
+    row->addWidget(home);
+    row->addStretch(1);
+    return bar;
+}
+
+void ChartForm::buildMenu(QMenuBar *bar)
+{
+    QMenu *file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("ChartFile"));
+    const auto addFileAction = [&](const QString &text, const char *name, auto slot) {
+        QAction *a = file->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    addFileAction(QStringLiteral("PNG 形式で保存(&P)..."), "ChartSavePng", [this] {
+        saveWithDialog(QStringLiteral("PNG 画像 (*.png)"), QStringLiteral("png"),
+                       &ChartForm::exportPng);
+    });
+    addFileAction(QStringLiteral("SVG 形式で保存(&S)..."), "ChartSaveSvg", [this] {
+        saveWithDialog(QStringLiteral("SVG 画像 (*.svg)"), QStringLiteral("svg"),
+                       &ChartForm::exportSvg);
+    });
+    addFileAction(QStringLiteral("PDF 形式で保存(&D)..."), "ChartSavePdf", [this] {
+        saveWithDialog(QStringLiteral("PDF 文書 (*.pdf)"), QStringLiteral("pdf"),
+                       &ChartForm::exportPdf);
+    });
+    addFileAction(QStringLiteral("印刷(&R)..."), "ChartPrint", [this] {
+        printWithDialog();
+    })->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    addFileAction(QStringLiteral("閉じる(&C)"), "ChartClose", [this] { close(); });
+
+    QMenu *edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName(QStringLiteral("ChartEdit"));
+    QAction *copyChart = edit->addAction(QStringLiteral("図をコピー(&C)"));
+    copyChart->setObjectName(QStringLiteral("ChartCopyImage"));
+    connect(copyChart, &QAction::triggered, this, &ChartForm::copyChart);
+    QAction *copyPoints = edit->addAction(QStringLiteral("状態点の一覧をコピー(&P)"));
+    copyPoints->setObjectName(QStringLiteral("ChartCopyPoints"));
+    connect(copyPoints, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(pointsTsv()); });
+    QAction *copyProcesses = edit->addAction(QStringLiteral("工程の一覧をコピー(&R)"));
+    copyProcesses->setObjectName(QStringLiteral("ChartCopyProcesses"));
+    connect(copyProcesses, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(processesTsv()); });
+    edit->addSeparator();
+    QAction *add = edit->addAction(QStringLiteral("点を追加(&A)\tIns"));
+    add->setObjectName(QStringLiteral("ChartAddPoint"));
+    connect(add, &QAction::triggered, this, &ChartForm::addCurrentPoint);
+
+    QMenu *view = bar->addMenu(QStringLiteral("表示(&V)"));
+    view->setObjectName(QStringLiteral("ChartView"));
+    for (int i = 0; i < ::chart::FamilyCount; ++i) {
+        QAction *a = view->addAction(QString::fromUtf8(FamilyMenuTexts[i]));
+        a->setObjectName(QStringLiteral("Show") + QString::fromLatin1(FamilyKeys[i]));
+        a->setCheckable(true);
+        a->setChecked(true);
+        const auto family = static_cast<Family>(i);
+        connect(a, &QAction::toggled, this, [this, family](bool on) { setFamily(family, on); });
+        familyActions_[i] = a;
+    }
+    view->addSeparator();
+    QAction *home = view->addAction(QStringLiteral("全体表示(&H)\tHome"));
+    home->setObjectName(QStringLiteral("ChartHome"));
+    connect(home, &QAction::triggered, this, [this] { setRanges({}); });
+}
+
+const ChartScene &ChartForm::scene() const
+{
+    return chart_->scene();
+}
+
+void ChartForm::refresh()
+{
+    ChartScene &scene = chart_->scene();
+    scene.settings.pressure = diagram_.pressure();
+    scene.settings.conventionalUnits = conventional_;
+    scene.current = current_;
+    if (!diagram_.point(scene.selectedPoint))
+        scene.selectedPoint = 0;
+    pointsModel_->sync();
+    processesModel_->sync();
+    std::vector<std::pair<int, QString>> labels;
+    for (const auto &p : diagram_.points())
+        labels.emplace_back(p.id, Utf8(p.label));
+    processEntry_->setPoints(labels);
+    pointEntry_->setCurrentAvailable(current_.has_value());
+    showRanges();
+    chart_->update();
+}
+
+void ChartForm::setPressure(long double mmHg)
+{
+    diagram_.setPressure(mmHg);
+    refresh();
+}
+
+void ChartForm::setConventionalUnits(bool conventional)
+{
+    conventional_ = conventional;
+    pointsModel_->setConventionalUnits(conventional);
+    processesModel_->setConventionalUnits(conventional);
+    pointEntry_->setConventionalUnits(conventional);
+    cursorLabel_->clear();
+    refresh();
+}
+
+void ChartForm::setCurrentState(std::optional<air::AirState> state)
+{
+    current_ = state;
+    refresh();
+}
+
+void ChartForm::addCurrentPoint()
+{
+    if (!current_) {
+        note(QStringLiteral("空気の状態値計算で状態を求めてから加えて下さい。"));
+        return;
+    }
+    selectPoint(diagram_.addPoint(::chart::FromState(*current_)));
+    refresh();
+}
+
+void ChartForm::selectPoint(int id)
+{
+    chart_->scene().selectedPoint = id;
+    const int row = pointsModel_->rowOf(id);
+    if (row >= 0) {
+        pointsModel_->sync();
+        pointsView_->selectRow(row);
+    } else {
+        pointsView_->clearSelection();
+    }
+    chart_->update();
+}
+
+void ChartForm::setRanges(const ::chart::Ranges &ranges)
+{
+    chart_->scene().settings.ranges = ::chart::Limited(ranges);
+    showRanges();
+    chart_->update();
+}
+
+void ChartForm::showRanges()
+{
+    const ::chart::Ranges &r = chart_->scene().settings.ranges;
+    const double values[4] = {r.dryBulb.low, r.dryBulb.high, r.humidityRatio.low,
+                              r.humidityRatio.high};
+    for (int i = 0; i < 4; ++i) {
+        if (!rangeEdits_[i]->hasFocus())
+            rangeEdits_[i]->setText(
+                Utf8(numeric::FormatGeneral(std::round(values[i] * 1e5) / 1e5, 6)));
+    }
+}
+
+void ChartForm::applyTypedRanges()
+{
+    double v[4];
+    try {
+        for (int i = 0; i < 4; ++i)
+            v[i] = static_cast<double>(
+                numeric::ParsePlainNumber(rangeEdits_[i]->text().toStdString()));
+    } catch (const numeric::Failure &) {
+        note(QStringLiteral("数値を入力して下さい。"));
+        return;
+    }
+    if (!(v[0] < v[1]) || !(v[2] < v[3])) {
+        note(QStringLiteral("下限は上限より小さくして下さい。"));
+        return;
+    }
+    for (QLineEdit *e : rangeEdits_)
+        e->clearFocus();
+    setRanges({{v[0], v[1]}, {v[2], v[3]}});
+}
+
+void ChartForm::setFamily(Family family, bool on)
+{
+    chart_->scene().families[Index(family)] = on;
+    chart_->update();
+}
+
+void ChartForm::showCursorState(double t, double x)
+{
+    // The eight properties at the pointer, computed as the page would from
+    // the dry bulb and the humidity ratio.
+    QString text;
+    try {
+        const air::AirState s = air::StateFromHumidityRatio(t, x, diagram_.pressure(), nullptr);
+        const auto texts = ::chart::StateTexts(s, conventional_);
+        const auto header = ::chart::PointHeader(conventional_);
+        QStringList parts;
+        for (int i = 0; i < 8; ++i) {
+            const QString caption = Utf8(header[::chart::DryBulbColumn + i]);
+            const int blank = caption.indexOf(QLatin1Char(' '));
+            parts << caption.left(blank) + QLatin1Char(' ') + Utf8(texts[i]) + caption.mid(blank);
+        }
+        text = parts.join(QStringLiteral("　"));
+        if (air::AnyQuantityOutOfRange(s))
+            text += QStringLiteral("　（") + QString::fromUtf8(numeric::messages::OutOfRange) +
+                    QStringLiteral("）");
+    } catch (const numeric::Failure &failure) {
+        text = QString::fromUtf8(failure.what());
+    }
+    cursorLabel_->setText(text);
+}
+
+void ChartForm::note(const QString &text)
+{
+    status_->showMessage(text, 5000);
+    QApplication::beep();
+}
+
+bool ChartForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress &&
+        (watched == pointsView_ || watched == processesView_)) {
+        auto *view = static_cast<QTableView *>(watched);
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            copyTable(view);
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            deleteSelectedRows(view);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ChartForm::deleteSelectedRows(QTableView *view)
+{
+    std::vector<int> ids;
+    for (const QModelIndex &index : view->selectionModel()->selectedRows()) {
+        ids.push_back(view == pointsView_ ? pointsModel_->pointId(index.row())
+                                          : processesModel_->processId(index.row()));
+    }
+    for (int id : ids) {
+        if (view == pointsView_)
+            diagram_.removePoint(id);
+        else
+            diagram_.removeProcess(id);
+    }
+    refresh();
+}
+
+QString ChartForm::pointsTsv() const
+{
+    std::vector<::chart::Row> rows;
+    for (const auto &p : diagram_.points())
+        rows.push_back(::chart::PointRow(p, conventional_));
+    return Utf8(::chart::Tsv(::chart::PointHeader(conventional_), rows));
+}
+
+QString ChartForm::processesTsv() const
+{
+    std::vector<::chart::Row> rows;
+    for (const auto &p : diagram_.processes())
+        rows.push_back(::chart::ProcessRow(diagram_, p, conventional_));
+    return Utf8(::chart::Tsv(::chart::ProcessHeader(conventional_), rows));
+}
+
+void ChartForm::copyTable(QTableView *view)
+{
+    // The selected rows, or the whole list when none is selected.
+    const bool points = view == pointsView_;
+    std::vector<int> rows;
+    for (const QModelIndex &index : view->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    std::vector<::chart::Row> cells;
+    if (rows.empty()) {
+        QApplication::clipboard()->setText(points ? pointsTsv() : processesTsv());
+        return;
+    }
+    for (int row : rows) {
+        if (points)
+            cells.push_back(::chart::PointRow(diagram_.points()[row], conventional_));
+        else
+            cells.push_back(
+                ::chart::ProcessRow(diagram_, diagram_.processes()[row], conventional_));
+    }
+    const auto header =
+        points ? ::chart::PointHeader(conventional_) : ::chart::ProcessHeader(conventional_);
+    QApplication::clipboard()->setText(Utf8(::chart::Tsv(header, cells)));
+}
+
+QImage ChartForm::chartImage()
+{
+    return RenderImage(exportRenderer_, chart_->scene());
+}
+
+void ChartForm::copyChart()
+{
+    QApplication::clipboard()->setImage(chartImage());
+    status_->showMessage(QStringLiteral("図をクリップボードにコピーしました。"), 3000);
+}
+
+bool ChartForm::exportPng(const QString &path)
+{
+    return SavePng(path, exportRenderer_, chart_->scene());
+}
+
+bool ChartForm::exportSvg(const QString &path)
+{
+    return SaveSvg(path, exportRenderer_, chart_->scene());
+}
+
+bool ChartForm::exportPdf(const QString &path)
+{
+    return SavePdf(path, exportRenderer_, chart_->scene());
+}
+
+void ChartForm::saveWithDialog(const QString &filter, const QString &suffix,
+                               bool (ChartForm::*save)(const QString &))
+{
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"),
+                                                QStringLiteral("空気線図.") + suffix, filter);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
+        path += QLatin1Char('.') + suffix;
+    if ((this->*save)(path))
+        status_->showMessage(path + QStringLiteral(" に保存しました。"), 5000);
+    else
+        note(path + QString::fromUtf8(numeric::messages::CannotWrite));
+}
+
+void ChartForm::printWithDialog()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("空気線図"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintDocument(printer, exportRenderer_, chart_->scene());
+}
+
+void ChartForm::hideEvent(QHideEvent *event)
+{
+    lastGeometry_ = geometry();
+    lastPosition_ = pos();
+    QWidget::hideEvent(event);
+}
+
+void ChartForm::restoreSettings(const std::function<std::optional<int>(const char *)> &read)
+{
+    const auto width = read("Width"), height = read("Height");
+    if (width && height && *width >= 320 && *height >= 240)
+        resize(*width, *height);
+    const auto left = read("Left"), top = read("Top");
+    if (left && top) {
+        // Only onto a screen that is there now.
+        const QRect wanted(QPoint(*left, *top), size());
+        for (const QScreen *screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().intersects(wanted)) {
+                move(*left, *top);
+                break;
+            }
+        }
+    }
+    ::chart::Ranges ranges;
+    const auto tLow = read("DryBulbLow"), tHigh = read("DryBulbHigh");
+    const auto xLow = read("HumidityLow"), xHigh = read("HumidityHigh");
+    if (tLow && tHigh) {
+        ranges.dryBulb.low = *tLow / DryBulbScale;
+        ranges.dryBulb.high = *tHigh / DryBulbScale;
+    }
+    if (xLow && xHigh) {
+        ranges.humidityRatio.low = *xLow / HumidityRatioScale;
+        ranges.humidityRatio.high = *xHigh / HumidityRatioScale;
+    }
+    setRanges(ranges);
+    for (int i = 0; i < ::chart::FamilyCount; ++i) {
+        if (const auto on = read(FamilyKeys[i]))
+            familyActions_[i]->setChecked(*on != 0);
+    }
+}
+
+std::vector<std::pair<std::string, int>> ChartForm::settingsToSave() const
+{
+    const QRect geometry = isVisible() || lastGeometry_.isNull() ? this->geometry() : lastGeometry_;
+    const QPoint position = isVisible() || lastGeometry_.isNull() ? pos() : lastPosition_;
+    const ::chart::Ranges &r = chart_->scene().settings.ranges;
+    std::vector<std::pair<std::string, int>> values = {
+        {"Left", position.x()},
+        {"Top", position.y()},
+        {"Width", geometry.width()},
+        {"Height", geometry.height()},
+        {"DryBulbLow", static_cast<int>(std::lround(r.dryBulb.low * DryBulbScale))},
+        {"DryBulbHigh", static_cast<int>(std::lround(r.dryBulb.high * DryBulbScale))},
+        {"HumidityLow", static_cast<int>(std::lround(r.humidityRatio.low * HumidityRatioScale))},
+        {"HumidityHigh", static_cast<int>(std::lround(r.humidityRatio.high * HumidityRatioScale))},
+    };
+    for (int i = 0; i < ::chart::FamilyCount; ++i)
+        values.emplace_back(FamilyKeys[i], chart_->scene().families[i] ? 1 : 0);
+    return values;
+}
+
+} // namespace app::chart

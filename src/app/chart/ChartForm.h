@@ -1,0 +1,115 @@
+#pragma once
+
+#include "air/AirState.h"
+#include "app/chart/ChartRenderer.h"
+#include "chart/Diagram.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QSplitter;
+class QStatusBar;
+class QTableView;
+
+namespace app::chart {
+
+class ChartPointsModel;
+class ChartProcessesModel;
+class ChartWidget;
+class PointEntry;
+class ProcessEntry;
+
+// The psychrometric chart window "空気線図": the chart of the moist-air model
+// at the moist-air page's pressure, the state points and processes on it,
+// their lists, and the chart's output. Non-modal and resizable; the main
+// window feeds it the pressure, the unit system and the page's last state.
+class ChartForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ChartForm(QWidget *parent = nullptr);
+    ~ChartForm() override;
+
+    // The moist-air page's current atmospheric pressure, mmHg.
+    void setPressure(long double mmHg);
+    void setConventionalUnits(bool conventional);
+    // The page's last computed state: the live current point, or none.
+    void setCurrentState(std::optional<air::AirState> state);
+    // "点を追加": the current state into the point list.
+    void addCurrentPoint();
+
+    // The [Chart] section of the settings file: size, position, view ranges
+    // (dry bulb in 0.01 °C, humidity ratio in 0.00001 kg/kg) and the line
+    // families shown (1 or 0). Absent keys keep their defaults.
+    void restoreSettings(const std::function<std::optional<int>(const char *key)> &read);
+    std::vector<std::pair<std::string, int>> settingsToSave() const;
+
+    // Output, also for the menu's file dialogs. Each returns false when the
+    // file could not be written.
+    bool exportPng(const QString &path);
+    bool exportSvg(const QString &path);
+    bool exportPdf(const QString &path);
+    QImage chartImage();
+    QString pointsTsv() const;
+    QString processesTsv() const;
+
+    const ::chart::Diagram &diagram() const { return diagram_; }
+    ::chart::Diagram &diagram() { return diagram_; }
+    ChartWidget *chartWidget() const { return chart_; }
+    const ChartScene &scene() const;
+    // After a change made to diagram() from outside the window.
+    void refresh();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void buildMenu(QMenuBar *bar);
+    QWidget *buildRangeBar();
+    void setRanges(const ::chart::Ranges &ranges);
+    void applyTypedRanges();
+    void showRanges();
+    void setFamily(::chart::Family family, bool on);
+    void showCursorState(double t, double x);
+    void selectPoint(int id);
+    void deleteSelectedRows(QTableView *view);
+    void copyTable(QTableView *view);
+    void copyChart();
+    void note(const QString &text);
+    void saveWithDialog(const QString &filter, const QString &suffix,
+                        bool (ChartForm::*save)(const QString &));
+    void printWithDialog();
+
+    ::chart::Diagram diagram_;
+    bool conventional_ = true;
+    std::optional<air::AirState> current_;
+
+    ChartWidget *chart_ = nullptr;
+    ChartRenderer exportRenderer_;
+    ChartPointsModel *pointsModel_ = nullptr;
+    ChartProcessesModel *processesModel_ = nullptr;
+    QTableView *pointsView_ = nullptr;
+    QTableView *processesView_ = nullptr;
+    PointEntry *pointEntry_ = nullptr;
+    ProcessEntry *processEntry_ = nullptr;
+    QLabel *cursorLabel_ = nullptr;
+    QStatusBar *status_ = nullptr;
+    QLineEdit *rangeEdits_[4] = {};
+    QAction *familyActions_[::chart::FamilyCount] = {};
+    QSplitter *splitter_ = nullptr;
+    QRect lastGeometry_;
+    QPoint lastPosition_;
+};
+
+} // namespace app::chart

@@ -1,0 +1,258 @@
+#include "app/chart/ChartTableModels.h"
+
+#include "chart/TableTexts.h"
+#include "numeric/Failure.h"
+#include "numeric/NumberParse.h"
+#include "numeric/Real.h"
+#include "numeric/Units.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace app::chart {
+
+namespace {
+
+QString Utf8(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+bool Numeric(int column)
+{
+    return column != ::chart::LabelColumn && column != ::chart::NoteColumn &&
+           column != ::chart::ProblemColumn;
+}
+
+} // namespace
+
+ChartPointsModel::ChartPointsModel(::chart::Diagram &diagram, QObject *parent)
+    : QAbstractTableModel(parent), diagram_(diagram)
+{
+    rows_ = static_cast<int>(diagram_.points().size());
+}
+
+void ChartPointsModel::setConventionalUnits(bool conventional)
+{
+    conventional_ = conventional;
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    sync();
+}
+
+void ChartPointsModel::sync()
+{
+    const int rows = static_cast<int>(diagram_.points().size());
+    if (rows != rows_) {
+        beginResetModel();
+        rows_ = rows;
+        endResetModel();
+    } else if (rows > 0) {
+        emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
+    }
+}
+
+int ChartPointsModel::pointId(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(diagram_.points().size()))
+        return 0;
+    return diagram_.points()[row].id;
+}
+
+int ChartPointsModel::rowOf(int pointId) const
+{
+    return diagram_.pointIndex(pointId);
+}
+
+int ChartPointsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int ChartPointsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ::chart::PointColumnCount;
+}
+
+QVariant ChartPointsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= static_cast<int>(diagram_.points().size()))
+        return {};
+    const ::chart::StatePoint &point = diagram_.points()[index.row()];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return Utf8(::chart::PointRow(point, conventional_)[index.column()]);
+    case Qt::TextAlignmentRole:
+        return Numeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                       : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (index.column() == ::chart::ProblemColumn)
+            return QBrush(QColor(0xd0, 0x20, 0x20));
+        if (point.producedBy && index.column() != ::chart::LabelColumn &&
+            index.column() != ::chart::NoteColumn)
+            return QBrush(QColor(0x80, 0x80, 0x80));
+        return {};
+    case Qt::ToolTipRole:
+        if (!point.problem.empty())
+            return Utf8(point.problem);
+        if (point.producedBy)
+            return QStringLiteral("工程で求めた点です。");
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ChartPointsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    const auto header = ::chart::PointHeader(conventional_);
+    return section < static_cast<int>(header.size()) ? Utf8(header[section]) : QVariant();
+}
+
+Qt::ItemFlags ChartPointsModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (!index.isValid() || index.row() >= static_cast<int>(diagram_.points().size()))
+        return f;
+    const ::chart::StatePoint &point = diagram_.points()[index.row()];
+    const int c = index.column();
+    const bool always = c == ::chart::LabelColumn || c == ::chart::NoteColumn;
+    const bool userPoint =
+        !point.producedBy && (c == ::chart::AirflowColumn || c == ::chart::DryBulbColumn ||
+                              ::chart::GivenOfColumn(c).has_value());
+    if (always || userPoint)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool ChartPointsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const ::chart::StatePoint point = diagram_.points()[index.row()];
+    const QString text = value.toString();
+    const int c = index.column();
+    if (c == ::chart::LabelColumn) {
+        diagram_.setLabel(point.id, text.trimmed().toStdString());
+    } else if (c == ::chart::NoteColumn) {
+        diagram_.setNote(point.id, text.toStdString());
+    } else {
+        try {
+            if (c == ::chart::AirflowColumn) {
+                if (text.trimmed().isEmpty()) {
+                    diagram_.setAirflow(point.id, std::nullopt);
+                } else {
+                    diagram_.setAirflow(point.id, numeric::ParsePlainNumber(text.toStdString()));
+                }
+            } else {
+                long double typed = numeric::ParsePlainNumber(text.toStdString());
+                ::chart::PointDefinition d = point.definition;
+                d.exact.reset();
+                if (c == ::chart::DryBulbColumn) {
+                    // The point keeps the property it was given by.
+                    d.dryBulb = typed;
+                } else {
+                    const ::chart::Given given = *::chart::GivenOfColumn(c);
+                    if (given == ::chart::Given::Enthalpy && !conventional_)
+                        typed = (numeric::Real(typed) / numeric::KJPerKcal).value();
+                    if (point.state)
+                        d.dryBulb = point.state->dryBulb;
+                    d.given = given;
+                    d.value = typed;
+                }
+                diagram_.redefinePoint(point.id, d);
+            }
+        } catch (const numeric::Failure &failure) {
+            emit editRefused(QString::fromUtf8(failure.what()));
+            return false;
+        }
+    }
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
+    emit pointsEdited();
+    return true;
+}
+
+ChartProcessesModel::ChartProcessesModel(const ::chart::Diagram &diagram, QObject *parent)
+    : QAbstractTableModel(parent), diagram_(diagram)
+{
+    rows_ = static_cast<int>(diagram_.processes().size());
+    columns_ = static_cast<int>(::chart::ProcessHeader(conventional_).size());
+}
+
+void ChartProcessesModel::setConventionalUnits(bool conventional)
+{
+    beginResetModel();
+    conventional_ = conventional;
+    columns_ = static_cast<int>(::chart::ProcessHeader(conventional_).size());
+    rows_ = static_cast<int>(diagram_.processes().size());
+    endResetModel();
+}
+
+void ChartProcessesModel::sync()
+{
+    const int rows = static_cast<int>(diagram_.processes().size());
+    if (rows != rows_) {
+        beginResetModel();
+        rows_ = rows;
+        endResetModel();
+    } else if (rows > 0) {
+        emit dataChanged(index(0, 0), index(rows - 1, columns_ - 1));
+    }
+}
+
+int ChartProcessesModel::processId(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(diagram_.processes().size()))
+        return 0;
+    return diagram_.processes()[row].id;
+}
+
+int ChartProcessesModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int ChartProcessesModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : columns_;
+}
+
+QVariant ChartProcessesModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= static_cast<int>(diagram_.processes().size()))
+        return {};
+    const ::chart::Process &process = diagram_.processes()[index.row()];
+    switch (role) {
+    case Qt::DisplayRole: {
+        const auto row = ::chart::ProcessRow(diagram_, process, conventional_);
+        return index.column() < static_cast<int>(row.size()) ? Utf8(row[index.column()])
+                                                             : QVariant();
+    }
+    case Qt::TextAlignmentRole:
+        return index.column() >= 3 && index.column() < columns_ - 1
+                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                   : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (index.column() == columns_ - 1)
+            return QBrush(QColor(0xd0, 0x20, 0x20));
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ChartProcessesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    const auto header = ::chart::ProcessHeader(conventional_);
+    return section < static_cast<int>(header.size()) ? Utf8(header[section]) : QVariant();
+}
+
+} // namespace app::chart

@@ -1,0 +1,103 @@
+#include "app/chart/PointEntry.h"
+
+#include "numeric/Failure.h"
+#include "numeric/NumberParse.h"
+#include "numeric/Real.h"
+#include "numeric/Units.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace app::chart {
+
+PointEntry::PointEntry(QWidget *parent) : QWidget(parent)
+{
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    addCurrent_ = new QPushButton(QStringLiteral("点を追加"), this);
+    addCurrent_->setObjectName(QStringLiteral("AddPointButton"));
+    addCurrent_->setToolTip(
+        QStringLiteral("空気の状態値計算で最後に求めた状態を一覧に加えます（Ins）。"));
+    addCurrent_->setEnabled(false);
+    row->addWidget(addCurrent_);
+    row->addSpacing(12);
+
+    row->addWidget(new QLabel(QStringLiteral("乾球温度"), this));
+    dryBulb_ = new QLineEdit(this);
+    dryBulb_->setObjectName(QStringLiteral("TypedDryBulb"));
+    dryBulb_->setToolTip(QStringLiteral("数値を入力してください"));
+    dryBulb_->setMaximumWidth(64);
+    row->addWidget(dryBulb_);
+    row->addWidget(new QLabel(QStringLiteral("℃"), this));
+    property_ = new QComboBox(this);
+    property_->setObjectName(QStringLiteral("TypedProperty"));
+    property_->addItems({QStringLiteral("湿球温度"), QStringLiteral("相対湿度"),
+                         QStringLiteral("絶対湿度"), QStringLiteral("露点温度"),
+                         QStringLiteral("エンタルピ")});
+    property_->setCurrentIndex(1);
+    row->addWidget(property_);
+    value_ = new QLineEdit(this);
+    value_->setObjectName(QStringLiteral("TypedValue"));
+    value_->setToolTip(QStringLiteral("数値を入力して、ENTERキーで点を加えます。"));
+    value_->setMaximumWidth(64);
+    row->addWidget(value_);
+    unit_ = new QLabel(this);
+    unit_->setObjectName(QStringLiteral("TypedUnit"));
+    unit_->setMinimumWidth(48);
+    row->addWidget(unit_);
+    auto *add = new QPushButton(QStringLiteral("入力点を追加"), this);
+    add->setObjectName(QStringLiteral("AddTypedPointButton"));
+    row->addWidget(add);
+    row->addStretch(1);
+
+    connect(addCurrent_, &QPushButton::clicked, this, &PointEntry::addCurrentRequested);
+    connect(add, &QPushButton::clicked, this, &PointEntry::addTyped);
+    connect(value_, &QLineEdit::returnPressed, this, &PointEntry::addTyped);
+    connect(dryBulb_, &QLineEdit::returnPressed, value_, [this] { value_->setFocus(); });
+    connect(property_, &QComboBox::currentIndexChanged, this, &PointEntry::updateUnit);
+    updateUnit();
+}
+
+void PointEntry::setConventionalUnits(bool conventional)
+{
+    conventional_ = conventional;
+    updateUnit();
+}
+
+void PointEntry::setCurrentAvailable(bool available)
+{
+    addCurrent_->setEnabled(available);
+}
+
+void PointEntry::updateUnit()
+{
+    static const QString units[::chart::GivenCount] = {QStringLiteral("℃"), QStringLiteral("％"),
+                                                       QStringLiteral("kg/kg"), QStringLiteral("℃"),
+                                                       QString()};
+    const int i = property_->currentIndex();
+    unit_->setText(i == static_cast<int>(::chart::Given::Enthalpy)
+                       ? (conventional_ ? QStringLiteral("kcal/kg") : QStringLiteral("kJ/kg"))
+                       : units[i < 0 ? 0 : i]);
+}
+
+void PointEntry::addTyped()
+{
+    ::chart::PointDefinition d;
+    try {
+        d.dryBulb = numeric::ParsePlainNumber(dryBulb_->text().toStdString());
+        d.value = numeric::ParsePlainNumber(value_->text().toStdString());
+    } catch (const numeric::Failure &) {
+        emit refused(QStringLiteral("数値を入力して下さい。"));
+        return;
+    }
+    d.given = static_cast<::chart::Given>(std::max(0, property_->currentIndex()));
+    // Enthalpy is typed in the window's unit, as on the moist-air page.
+    if (d.given == ::chart::Given::Enthalpy && !conventional_)
+        d.value = (numeric::Real(d.value) / numeric::KJPerKcal).value();
+    emit addTypedRequested(d);
+}
+
+} // namespace app::chart

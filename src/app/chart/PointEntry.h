@@ -1,0 +1,46 @@
+#pragma once
+
+#include "chart/StatePoints.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace app::chart {
+
+// The row above the point list: "点を追加" for the moist-air page's current
+// state, and a typed point, the dry bulb and one second property as on the
+// page.
+class PointEntry : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PointEntry(QWidget *parent = nullptr);
+
+    void setConventionalUnits(bool conventional);
+    void setCurrentAvailable(bool available);
+
+    QPushButton *addCurrentButton() const { return addCurrent_; }
+
+signals:
+    void addCurrentRequested();
+    void addTypedRequested(const ::chart::PointDefinition &definition);
+    void refused(const QString &reason);
+
+private:
+    void addTyped();
+    void updateUnit();
+
+    QPushButton *addCurrent_ = nullptr;
+    QLineEdit *dryBulb_ = nullptr;
+    QComboBox *property_ = nullptr;
+    QLineEdit *value_ = nullptr;
+    QLabel *unit_ = nullptr;
+    bool conventional_ = true;
+};
+
+} // namespace app::chart

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "chart/Diagram.h"
+
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace app::chart {
+
+// The row above the process list: the kind of process, its points and its
+// conditions, and "工程を追加".
+class ProcessEntry : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ProcessEntry(QWidget *parent = nullptr);
+
+    // The points to choose from: id and label, in list order.
+    void setPoints(const std::vector<std::pair<int, QString>> &points);
+
+signals:
+    void addRequested(const ::chart::ProcessDefinition &definition);
+    void refused(const QString &reason);
+
+private:
+    void kindChanged();
+    void add();
+
+    QComboBox *kind_ = nullptr;
+    QComboBox *from_ = nullptr;
+    QLabel *toLabel_ = nullptr;
+    QComboBox *to_ = nullptr;
+    QLabel *valueLabel_ = nullptr;
+    QLineEdit *value_ = nullptr;
+    QLabel *valueUnit_ = nullptr;
+    QComboBox *mode_ = nullptr;
+    QLineEdit *second_ = nullptr;
+    QLabel *secondUnit_ = nullptr;
+};
+
+} // namespace app::chart
