@@ -66,21 +66,27 @@ Decoded decodeAt(std::string_view s, std::size_t pos)
 NarrowedText::NarrowedText(std::string_view typed) : typed_(typed)
 {
     text_.reserve(typed.size());
+    std::size_t copied = 0; // typed bytes up to here are in text_ already
     for (std::size_t pos = 0; pos < typed.size();) {
         if (static_cast<unsigned char>(typed[pos]) < 0x80) {
-            text_ += typed[pos++];
+            ++pos;
             continue;
         }
         const Decoded d = decodeAt(typed, pos);
         const char ascii = d.length ? asciiFormOf(d.code) : 0;
-        if (ascii) {
-            text_ += ascii;
-            pos += d.length;
-            joints_.push_back({text_.size(), pos});
-        } else {
-            text_ += typed[pos++];
+        if (!ascii) {
+            ++pos;
+            continue;
         }
+        // Runs without a wide form are copied whole: a pasted text of
+        // hundreds of kilobytes costs about one copy.
+        text_.append(typed, copied, pos - copied);
+        text_ += ascii;
+        pos += d.length;
+        copied = pos;
+        joints_.push_back({text_.size(), pos});
     }
+    text_.append(typed, copied, typed.size() - copied);
 }
 
 std::size_t NarrowedText::typedOffset(std::size_t offset) const
