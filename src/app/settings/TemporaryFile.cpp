@@ -20,7 +20,7 @@ constexpr std::string_view kTag = ".tmp-";
 constexpr std::size_t kDigits = 16;          // this writer's names
 constexpr std::size_t kEarlierDigits = 8;    // earlier versions' names
 constexpr std::size_t kNameKept = 200;       // of the file name: short enough for NAME_MAX
-constexpr std::time_t kEarlierStaleAge = 60; // seconds; their writers never took longer
+constexpr std::time_t kEarlierStaleAge = 60; // seconds: a save takes well under one
 
 // "." + file name (cut) + ".tmp-": the start of every temporary's name.
 std::string prefixFor(const std::string &fileName)
@@ -36,7 +36,8 @@ std::string randomDigits()
     return digits;
 }
 
-bool hasPatternDigits(const std::string &fileName, const std::string &entry, std::size_t digits)
+// ".<file name>.tmp-" and exactly `digits` lower-case hex digits.
+bool isTemporaryName(const std::string &fileName, const std::string &entry, std::size_t digits)
 {
     const std::string prefix = prefixFor(fileName);
     if (entry.size() != prefix.size() + digits || entry.compare(0, prefix.size(), prefix) != 0)
@@ -96,16 +97,6 @@ void removeIfOld(int dir, const char *entry)
 }
 
 } // namespace
-
-bool IsTemporaryName(const std::string &fileName, const std::string &entry)
-{
-    return hasPatternDigits(fileName, entry, kDigits);
-}
-
-bool IsEarlierTemporaryName(const std::string &fileName, const std::string &entry)
-{
-    return hasPatternDigits(fileName, entry, kEarlierDigits);
-}
 
 PendingFile::PendingFile(const std::string &path, mode_t mode, TemporaryKind kind) : path_(path)
 {
@@ -199,9 +190,9 @@ void RemoveStaleTemporaries(const std::string &path)
     const int dir = ::dirfd(listing);
     while (const dirent *entry = ::readdir(listing)) {
         const std::string name = entry->d_name;
-        if (IsTemporaryName(fileName, name))
+        if (isTemporaryName(fileName, name, kDigits))
             removeIfUnlocked(dir, entry->d_name);
-        else if (IsEarlierTemporaryName(fileName, name))
+        else if (isTemporaryName(fileName, name, kEarlierDigits))
             removeIfOld(dir, entry->d_name);
     }
     ::closedir(listing);

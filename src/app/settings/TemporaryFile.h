@@ -59,8 +59,4 @@ private:
 // or a file a running writer still holds.
 void RemoveStaleTemporaries(const std::string &path);
 
-// The name patterns, for tests.
-bool IsTemporaryName(const std::string &fileName, const std::string &entry);
-bool IsEarlierTemporaryName(const std::string &fileName, const std::string &entry);
-
 } // namespace app::settings
