@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the settings-file reader as a file, and checks
-// that the reader and the single-key edit agree: after a key is set in the
-// text, it reads back as set and every other key reads as before.
+// that the reader and the writer's edits agree: after a key is set in the
+// text, it reads back as set and every other key reads as before; a batch of
+// keys set in place gives the bytes of the single-key edits chained.
 #include "app/settings/IniEdit.h"
 #include "app/settings/IniFile.h"
 
@@ -85,6 +86,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     for (std::size_t i = 1; i < std::size(kKeys); ++i) {
         if (app::settings::ReadString(edited, kKeys[i].section, kKeys[i].key) != before[i])
+            std::abort();
+    }
+
+    // A batch edits one text in place; it must give the bytes of the
+    // single-key edits chained, and every key must read back as set.
+    std::string chained(text);
+    std::string inPlace(text);
+    for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+        const std::string value = std::to_string(i);
+        chained = app::settings::WithKeySet(chained, kKeys[i].section, kKeys[i].key, value);
+        app::settings::SetKey(inPlace, kKeys[i].section, kKeys[i].key, value);
+    }
+    if (inPlace != chained)
+        std::abort();
+    writeFile(edited, inPlace);
+    for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+        if (app::settings::ReadInteger(edited, kKeys[i].section, kKeys[i].key, -1) !=
+            static_cast<std::int32_t>(i))
             std::abort();
     }
     return 0;

@@ -20,8 +20,14 @@
 // end of the text, and ends a quoted context, so that it never cuts a
 // message short where it is shown.
 //
-// Every failure message quotes up to 255 bytes of the text from the place
-// where the failure was found; the comment at each failure says where.
+// The grammar reads the text narrowed to ASCII (numeric::NarrowedText): the
+// full-width forms an input method types, "×", "÷" and "−" read as the
+// characters they stand for, so "ＳＱＲ（１６）" is SQR(16) and ＸＹ is the
+// variable XY.
+//
+// Every failure message quotes up to 255 bytes of the text as typed, from
+// the place where the failure was found; the comment at each failure says
+// where.
 
 #include "eval/Evaluator.h"
 
@@ -29,6 +35,7 @@
 #include "eval/ExpressionText.h"
 #include "eval/VariableTable.h"
 #include "numeric/Messages.h"
+#include "numeric/NarrowedText.h"
 #include "numeric/NumberParse.h"
 #include "numeric/Real.h"
 
@@ -58,15 +65,16 @@ constexpr long double TanCosineLimit = 1e-9L;
 
 struct ParseState
 {
-    std::string_view text;
-    std::size_t pos = 0; // past the end reads as the end-of-text character 0
+    const numeric::NarrowedText &input;
+    std::string_view text; // input.text(), the narrowed text the grammar reads
+    std::size_t pos = 0;   // past the end reads as the end-of-text character 0
     int depth = 0;
     VariableTable &variables;
 };
 
 [[noreturn]] void fail(const ParseState &s, const std::string &message)
 {
-    throw EEValError(message + ContextFrom(s.text, s.pos));
+    throw EEValError(message + ContextFrom(s.input.typed(), s.input.typedOffset(s.pos)));
 }
 
 char current(const ParseState &s)
@@ -382,9 +390,11 @@ Real expression(ParseState &s)
 
 } // namespace
 
-long double Evaluate(std::string_view text, VariableTable &variables)
+long double Evaluate(std::string_view typed, VariableTable &variables)
 {
-    ParseState s{text, 0, 0, variables};
+    const numeric::NarrowedText input(typed);
+    const std::string_view text = input.text();
+    ParseState s{input, text, 0, 0, variables};
     const Real value = expression(s);
     if (s.pos >= text.size())
         return value.value();

@@ -3,6 +3,7 @@
 #include "numeric/CLocale.h"
 #include "numeric/Failure.h"
 #include "numeric/Messages.h"
+#include "numeric/NarrowedText.h"
 
 #include <cerrno>
 #include <cmath>
@@ -90,7 +91,8 @@ std::optional<long double> ConvertDecimalWord(std::string_view word)
 
 long double ParsePlainNumber(std::string_view text)
 {
-    const std::string_view s = trimBlanks(text);
+    const NarrowedText narrowed(text);
+    const std::string_view s = trimBlanks(narrowed.text());
     size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         ++i;
@@ -118,8 +120,10 @@ long double ParsePlainNumber(std::string_view text)
     throw ConversionError(NotAFloatMessage(text));
 }
 
-std::int32_t ParseWholeNumber(std::string_view text)
+std::int32_t ParseWholeNumber(std::string_view typed)
 {
+    const NarrowedText narrowed(typed);
+    const std::string_view text = narrowed.text();
     size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -132,7 +136,7 @@ std::int32_t ParseWholeNumber(std::string_view text)
             break;
     }
     if (i == start || i != text.size() || v > (negative ? 2147483648LL : 2147483647LL))
-        throw ConversionError(NotAnIntegerMessage(text));
+        throw ConversionError(NotAnIntegerMessage(typed));
     return static_cast<std::int32_t>(negative ? -v : v);
 }
 

@@ -50,21 +50,15 @@ bool hasForbiddenByte(std::string_view text)
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-} // namespace
-
-bool IsWritableName(std::string_view name)
+// The change that sets one key: `erase` bytes at `at` give way to `insert`.
+struct KeyEdit
 {
-    return !name.empty() && TrimBlanks(name).size() == name.size() && !hasForbiddenByte(name) &&
-           name.find_first_of("=]") == std::string_view::npos && name.front() != '[' &&
-           name.front() != ';' && name.size() < kLineLookLimit / 2;
-}
+    std::size_t at = 0;
+    std::size_t erase = 0;
+    std::string insert;
+};
 
-bool IsWritableValue(std::string_view value)
-{
-    return !hasForbiddenByte(value);
-}
-
-std::string WithKeySet(std::string_view text, std::string_view section, std::string_view key,
+KeyEdit editSettingKey(std::string_view text, std::string_view section, std::string_view key,
                        std::string_view value)
 {
     const std::size_t bomSize = text.substr(0, kUtf8Bom.size()) == kUtf8Bom ? kUtf8Bom.size() : 0;
@@ -88,28 +82,48 @@ std::string WithKeySet(std::string_view text, std::string_view section, std::str
                 std::size_t valueBegin = line.begin + parsed.equalsOffset + 1;
                 while (valueBegin < line.contentEnd && IsBlank(text[valueBegin]))
                     ++valueBegin;
-                std::string result(text.substr(0, valueBegin));
-                result.append(value);
-                result.append(text.substr(line.contentEnd));
-                return result;
+                return {valueBegin, line.contentEnd - valueBegin, std::string(value)};
             }
             anchor = line;
         }
     }
 
-    std::string added;
-    if (!anchor) {
-        added.append("[").append(section).append("]").append(lineEnd);
-    }
-    added.append(key).append("=").append(value).append(lineEnd);
-
     const std::size_t insertAt = anchor ? anchor->end : text.size();
-    const std::string_view before = text.substr(0, insertAt);
-    std::string result(before);
-    if (before.size() > bomSize)
-        result.append(closingLineEnd(before, lineEnd));
-    result.append(added);
-    result.append(text.substr(insertAt));
+    KeyEdit edit{insertAt, 0, {}};
+    if (insertAt > bomSize)
+        edit.insert.append(closingLineEnd(text.substr(0, insertAt), lineEnd));
+    if (!anchor)
+        edit.insert.append("[").append(section).append("]").append(lineEnd);
+    edit.insert.append(key).append("=").append(value).append(lineEnd);
+    return edit;
+}
+
+} // namespace
+
+bool IsWritableName(std::string_view name)
+{
+    return !name.empty() && TrimBlanks(name).size() == name.size() && !hasForbiddenByte(name) &&
+           name.find_first_of("=]") == std::string_view::npos && name.front() != '[' &&
+           name.front() != ';' && name.size() < kLineLookLimit / 2;
+}
+
+bool IsWritableValue(std::string_view value)
+{
+    return !hasForbiddenByte(value);
+}
+
+void SetKey(std::string &text, std::string_view section, std::string_view key,
+            std::string_view value)
+{
+    const KeyEdit edit = editSettingKey(text, section, key, value);
+    text.replace(edit.at, edit.erase, edit.insert);
+}
+
+std::string WithKeySet(std::string_view text, std::string_view section, std::string_view key,
+                       std::string_view value)
+{
+    std::string result(text);
+    SetKey(result, section, key, value);
     return result;
 }
 

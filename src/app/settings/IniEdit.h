@@ -20,6 +20,12 @@ namespace app::settings {
 std::string WithKeySet(std::string_view text, std::string_view section, std::string_view key,
                        std::string_view value);
 
+// The same in place, for a batch of keys: one text edited key by key gives
+// the bytes of WithKeySet applied key by key, without a copy of the whole
+// text per key.
+void SetKey(std::string &text, std::string_view section, std::string_view key,
+            std::string_view value);
+
 // A name the writer can store so that the reader finds it again: not empty,
 // no blanks around it, no line break or NUL, no "=" or "]", and not starting
 // with "[" or ";".

@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace app::settings {
 
@@ -67,26 +68,56 @@ std::int32_t ReadInteger(const std::string &path, std::string_view section, std:
     return ParseInteger(*text).value_or(defaultValue);
 }
 
-bool WriteString(const std::string &path, std::string_view section, std::string_view key,
-                 std::string_view value)
+BatchWrite WriteStrings(const std::string &path, std::span<const StringKey> keys)
 {
-    section = TrimBlanks(section);
-    key = TrimBlanks(key);
-    if (path.empty() || !IsWritableName(section) || !IsWritableName(key) || !IsWritableValue(value))
-        return false;
+    std::vector<StringKey> trimmed;
+    trimmed.reserve(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const StringKey k{TrimBlanks(keys[i].section), TrimBlanks(keys[i].key), keys[i].value};
+        if (!IsWritableName(k.section) || !IsWritableName(k.key) || !IsWritableValue(k.value))
+            return {false, i};
+        trimmed.push_back(k);
+    }
+    if (trimmed.empty())
+        return {true, std::nullopt};
+    if (path.empty())
+        return {};
 
     const std::optional<std::string> target = FollowSymlinks(path);
     if (!target)
-        return false;
+        return {};
     const std::optional<ExistingFile> old = ReadExistingFile(*target);
     if (!old)
-        return false;
+        return {};
     // The rename would replace a read-only file just as well; refuse as an
     // in-place write would.
     if (old->exists && ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)
-        return false;
+        return {};
 
-    return ReplaceFile(*target, WithKeySet(old->contents, section, key, value), *old);
+    std::string text = old->contents;
+    for (const StringKey &k : trimmed)
+        SetKey(text, k.section, k.key, k.value);
+    return {ReplaceFile(*target, text, *old), std::nullopt};
+}
+
+BatchWrite WriteIntegers(const std::string &path, std::span<const IntegerKey> keys)
+{
+    std::vector<std::string> values;
+    values.reserve(keys.size());
+    for (const IntegerKey &k : keys)
+        values.push_back(std::to_string(k.value));
+    std::vector<StringKey> strings;
+    strings.reserve(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        strings.push_back({keys[i].section, keys[i].key, values[i]});
+    return WriteStrings(path, strings);
+}
+
+bool WriteString(const std::string &path, std::string_view section, std::string_view key,
+                 std::string_view value)
+{
+    const StringKey one[] = {{section, key, value}};
+    return WriteStrings(path, one).written;
 }
 
 bool WriteInteger(const std::string &path, std::string_view section, std::string_view key,

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
-// The settings file: an INI text file beside the executable, read and written
-// one key at a time. Nothing is cached or held open between calls, so every
-// read sees the file as it is now. Line syntax: app/settings/IniSyntax.h.
+// The settings file: an INI text file beside the executable, read one key at
+// a time and written one key or one batch of keys at a time. Nothing is
+// cached or held open between calls, so every read sees the file as it is
+// now. Line syntax: app/settings/IniSyntax.h.
 namespace app::settings {
 
 // The settings file of an executable: its path with the extension replaced by
@@ -44,5 +46,41 @@ std::int32_t ReadInteger(const std::string &path, std::string_view section, std:
 // WriteString with the value as a decimal integer.
 [[nodiscard]] bool WriteInteger(const std::string &path, std::string_view section,
                                 std::string_view key, std::int32_t value);
+
+struct StringKey
+{
+    std::string_view section;
+    std::string_view key;
+    std::string_view value;
+};
+
+struct IntegerKey
+{
+    std::string_view section;
+    std::string_view key;
+    std::int32_t value;
+};
+
+// What a batch write did.
+struct BatchWrite
+{
+    bool written = false;
+    // The first key that cannot be stored (its index in the batch), when that
+    // is what refused the write; nothing when the file itself could not be
+    // written.
+    std::optional<std::size_t> refusedKey;
+
+    explicit operator bool() const { return written; }
+};
+
+// Sets every key of the batch, in order, with one atomic replace of the file:
+// the file ends up byte for byte as the same keys written one by one with
+// WriteString would leave it, but a crash or kill leaves the old or the new
+// file, never some keys old and some new, and the file is read, flushed and
+// renamed once instead of once per key. Fails, writing nothing at all, when
+// any key cannot be stored or the file cannot be written (as WriteString).
+// An empty batch writes nothing and succeeds.
+[[nodiscard]] BatchWrite WriteStrings(const std::string &path, std::span<const StringKey> keys);
+[[nodiscard]] BatchWrite WriteIntegers(const std::string &path, std::span<const IntegerKey> keys);
 
 } // namespace app::settings

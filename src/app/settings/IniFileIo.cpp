@@ -1,12 +1,13 @@
 #include "app/settings/IniFileIo.h"
 
+#include "app/settings/TemporaryFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,20 +16,6 @@ namespace app::settings {
 namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
-
-std::string directoryOf(const std::string &path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string fileNameOf(const std::string &path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 bool writeAll(int fd, std::string_view data)
 {
@@ -42,34 +29,6 @@ bool writeAll(int fd, std::string_view data)
         data.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
-}
-
-// A hidden name beside the file that no other process uses:
-// ".Zefra.ini.tmp-1a2b3c4d".
-std::string temporaryNameFor(const std::string &path)
-{
-    thread_local std::mt19937_64 random{std::random_device{}()};
-    char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".tmp-%08llx",
-                  static_cast<unsigned long long>(random() & 0xffffffffULL));
-    // Short enough for NAME_MAX whatever the file's own name.
-    const std::string name = fileNameOf(path).substr(0, 200);
-    return directoryOf(path) + "/." + name + suffix;
-}
-
-UniqueFd createTemporary(const std::string &path, mode_t mode, std::string &tempPath)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = temporaryNameFor(path);
-        const int fd =
-            ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
-        if (fd >= 0)
-            return UniqueFd(fd);
-        if (errno != EEXIST)
-            break;
-    }
-    tempPath.clear();
-    return UniqueFd();
 }
 
 void copyAttributes(int fd, const ExistingFile &old)
@@ -92,6 +51,20 @@ void syncDirectory(const std::string &directory)
 }
 
 } // namespace
+
+std::string DirectoryOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string FileNameOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
 
 UniqueFd::~UniqueFd()
 {
@@ -233,31 +206,39 @@ std::optional<std::string> FollowSymlinks(std::string path)
         if (n < 0 || static_cast<std::size_t>(n) >= target.size())
             return std::nullopt;
         target.resize(static_cast<std::size_t>(n));
-        path = target.front() == '/' ? target : directoryOf(path) + "/" + target;
+        path = target.front() == '/' ? target : DirectoryOf(path) + "/" + target;
     }
     return std::nullopt;
 }
 
-bool ReplaceFile(const std::string &path, std::string_view contents, const ExistingFile &old)
+bool ReplaceFile(const std::string &path, std::string_view contents, const ExistingFile &old,
+                 TemporaryKind kind)
 {
+    RemoveStaleTemporaries(path);
     // A new file gets 0666 less the umask; a replacement stays private (0600)
     // until it has the old file's attributes.
-    std::string tempPath;
-    UniqueFd fd = createTemporary(path, old.exists ? 0600 : 0666, tempPath);
-    if (!fd.valid())
-        return false;
-
-    if (old.exists)
-        copyAttributes(fd.get(), old);
-    const bool written = writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0 && fd.close() &&
-                         ::rename(tempPath.c_str(), path.c_str()) == 0;
-    if (!written) {
-        fd.close();
-        ::unlink(tempPath.c_str());
-        return false;
+    const mode_t mode = old.exists ? 0600 : 0666;
+    for (;;) {
+        PendingFile file(path, mode, kind);
+        if (!file.valid())
+            return false;
+        if (old.exists)
+            copyAttributes(file.fd(), old);
+        if (!writeAll(file.fd(), contents) || ::fsync(file.fd()) != 0)
+            return false;
+        switch (file.Commit()) {
+        case PendingFile::Outcome::Replaced:
+            syncDirectory(DirectoryOf(path));
+            return true;
+        case PendingFile::Outcome::CannotLink:
+            if (kind == TemporaryKind::Named)
+                return false;
+            kind = TemporaryKind::Named;
+            continue;
+        case PendingFile::Outcome::Failed:
+            return false;
+        }
     }
-    syncDirectory(directoryOf(path));
-    return true;
 }
 
 } // namespace app::settings

@@ -74,11 +74,25 @@ std::optional<ExistingFile> ReadExistingFile(const std::string &path);
 // links. Nothing for a loop of links.
 std::optional<std::string> FollowSymlinks(std::string path);
 
+// The directory of a path ("." for a bare name) and its last component.
+std::string DirectoryOf(const std::string &path);
+std::string FileNameOf(const std::string &path);
+
+// How a replacement is written before it takes the file's place.
+enum class TemporaryKind {
+    Unnamed, // without a name (O_TMPFILE), or Named where the file system lacks it
+    Named,   // a named file from the start (the fallback; tests use it directly)
+};
+
 // Replaces the file with contents, atomically: the contents go to a new file
-// in the same directory, are flushed to the disk and renamed over the path.
-// The new file gets the old one's permission bits and, where allowed, its
-// owner; a new file gets 0666 less the umask. On any failure the old file is
-// left as it was, the temporary file is removed, and false is returned.
-bool ReplaceFile(const std::string &path, std::string_view contents, const ExistingFile &old);
+// in the same directory (app/settings/TemporaryFile.h: unnamed where the file
+// system allows it), are flushed to the disk and renamed over the path. The
+// new file gets the old one's permission bits and, where allowed, its owner;
+// a new file gets 0666 less the umask. On any failure the old file is left
+// as it was, no temporary file is left, and false is returned. A crash or
+// kill leaves the old or the new file, and at most a temporary that the next
+// replacement removes, along with those of earlier crashes.
+bool ReplaceFile(const std::string &path, std::string_view contents, const ExistingFile &old,
+                 TemporaryKind kind = TemporaryKind::Unnamed);
 
 } // namespace app::settings

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <limits>
+
 namespace app::ui {
 
 QFont GothicFont(int pixelSize, bool bold)
@@ -56,7 +58,13 @@ QLabel *BoldLabel(QWidget *parent, const QString &text, int x, int y, int pixelS
 QLineEdit *Edit(QWidget *parent, const char *name, int x, int y, int width, const QString &hint,
                 const QString &text)
 {
-    auto *edit = place(new QLineEdit(text, parent), name, x, y);
+    auto *edit = place(new QLineEdit(parent), name, x, y);
+    // Qt cuts every text beyond 32,767 characters, set or pasted, without a
+    // word; a field must keep whatever the user typed or pasted (a pasted sum
+    // of 20,000 terms), so the limit is the largest Qt takes. Before the text,
+    // which the default limit would already cut.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setText(text);
     edit->resize(width, EditHeight);
     edit->setToolTip(hint);
     edit->setFocusPolicy(Qt::StrongFocus);

@@ -31,7 +31,7 @@ QLabel *Label(QWidget *parent, const QString &text, int x, int y, const char *na
 QLabel *BoldLabel(QWidget *parent, const QString &text, int x, int y, int pixelSize = 13,
                   const char *name = nullptr);
 
-// An input field: writable, a tab stop.
+// An input field: writable, a tab stop, no limit on the length of its text.
 QLineEdit *Edit(QWidget *parent, const char *name, int x, int y, int width,
                 const QString &hint = {}, const QString &text = {});
 
