@@ -72,12 +72,16 @@ void LoadSettings(TDuctForm &form, const std::string &file)
 
 bool SaveSettings(TDuctForm &form, const std::string &file)
 {
-    for (const ui::SettingsKey &key : keysOf(form, WriteOrder)) {
-        if (!settings::WriteInteger(file, key.section, key.key, key.value())) {
-            ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +
-                                       QString::fromUtf8(numeric::messages::CannotWrite));
-            return false;
-        }
+    // All keys in one replace of the file: its bytes are those of the keys
+    // written one by one, and a crash leaves the old file or the new one.
+    const std::vector<ui::SettingsKey> keys = keysOf(form, WriteOrder);
+    std::vector<settings::IntegerKey> batch;
+    for (const ui::SettingsKey &key : keys)
+        batch.push_back({key.section, key.key, key.value()});
+    if (!settings::WriteIntegers(file, batch).written) {
+        ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +
+                                   QString::fromUtf8(numeric::messages::CannotWrite));
+        return false;
     }
     return true;
 }

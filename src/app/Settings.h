@@ -18,8 +18,9 @@ class TDuctForm;
 // outside its list or range falls back to that key's default.
 void LoadSettings(TDuctForm &form, const std::string &path);
 
-// Writes every key. On a key that cannot be written, shows the failure box
-// "<path> に書き込めません." and returns false.
+// Writes every key, in one replace of the file. When the file cannot be
+// written, shows the failure box "<path> に書き込めません." and returns false;
+// the file is then as it was.
 bool SaveSettings(TDuctForm &form, const std::string &path);
 
 } // namespace app
