@@ -182,6 +182,8 @@ void AirPage::connectHandlers()
                 ui::Guarded(window(), [this] { PrGroupClick(); });
         });
     }
+    for (QLineEdit *field : {PrEdit, WhEdit})
+        connect(field, &QLineEdit::textChanged, this, &AirPage::chartInputsChanged);
 }
 
 void AirPage::describeFields()
@@ -245,6 +247,7 @@ void AirPage::convertUnits(const ui::UnitFactors &factor)
     ui::ConvertShownValue(cEdit4, factor.enthalpy);
     if (SelectBox->currentIndex() == EnthalpyItem)
         ui::ConvertShownValue(entEdit, factor.enthalpy);
+    emit chartInputsChanged();
 }
 
 QList<ui::SettingsKey> AirPage::settingsKeys()
@@ -324,6 +327,8 @@ void AirPage::ComputeAirState()
     if (AnyQuantityOutOfRange(state))
         warn(numeric::messages::OutOfRange);
     writeResults(state);
+    lastState_ = state;
+    emit chartInputsChanged();
 
     QList<QWidget *> read{shared_.TaniButton1, D_TempEdit, SelectBox, entEdit, PrGroup};
     if (pressureChoice() == 1)
@@ -435,6 +440,17 @@ void AirPage::PrGroupClick()
         break;
     }
     }
+    emit chartInputsChanged();
+}
+
+long double AirPage::pressureNow() const
+{
+    return chosenPressure().value_or(currentPressure_);
+}
+
+bool AirPage::conventionalUnits() const
+{
+    return shared_.conventionalUnits();
 }
 
 } // namespace air

@@ -55,6 +55,17 @@ public:
     // Enables the pressure or the altitude field for the chosen item.
     void PrGroupClick();
 
+    // For the chart: the pressure of the pressure choice now (mmHg; the last
+    // one read while its field holds no number), the last state computed,
+    // and the unit system.
+    long double pressureNow() const;
+    const std::optional<AirState> &lastState() const { return lastState_; }
+    bool conventionalUnits() const;
+
+signals:
+    // A state was computed, or the pressure or the unit system changed.
+    void chartInputsChanged();
+
 private:
     void buildInputBand();
     void buildResultBand();
@@ -95,6 +106,7 @@ private:
     // CurrentPressure, mmHg: standard at start, then what the last
     // calculation read.
     long double currentPressure_ = StandardPressure;
+    std::optional<AirState> lastState_;
     // The warnings of the calculation under way, for its record.
     QStringList warnings_;
 };

@@ -5,6 +5,12 @@
 #include "app/Settings.h"
 #include "app/SettingsLocation.h"
 #include "app/ZefraApplication.h"
+#include "app/chart/ChartForm.h"
+#include "app/chart/ChartLink.h"
+#include "app/settings/IniFile.h"
+#include "app/settings/IniSyntax.h"
+#include "app/sizetable/SizeTableForm.h"
+#include "app/sizetable/SizeTableLink.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/CalcPage.h"
 #include "app/ui/FormControls.h"
@@ -134,6 +140,21 @@ void TDuctForm::buildMenu()
     connect(calculator, &QAction::triggered, this,
             [this] { ui::Guarded(this, [this] { D1Click(); }); });
 
+    QMenu *tools = bar->addMenu(QStringLiteral("ツール(&T)"));
+    tools->setObjectName(QStringLiteral("Tools1"));
+    const auto addTool = [this, tools](const char *name, const QString &caption,
+                                       const QKeySequence &shortcut, void (TDuctForm::*open)()) {
+        QAction *action = tools->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this,
+                [this, open] { ui::Guarded(this, [this, open] { (this->*open)(); }); });
+    };
+    addTool("Chart1", QStringLiteral("空気線図(&C)..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+            &TDuctForm::Chart1Click);
+    addTool("SizeTable1", QStringLiteral("サイズ一覧(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_L),
+            &TDuctForm::SizeTable1Click);
+
     QMenu *help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("Help1"));
     QAction *howTo = help->addAction(QStringLiteral("使い方(&W)"));
@@ -221,7 +242,7 @@ bool TDuctForm::SaveSettings()
 
 QList<ui::SettingsKey> TDuctForm::settingsKeys()
 {
-    return {
+    QList<ui::SettingsKey> keys{
         {"Window", "Left", [this](std::optional<int> stored) { storedLeft_ = stored; },
          [this] { return x(); }},
         {"Window", "Top",
@@ -242,6 +263,61 @@ QList<ui::SettingsKey> TDuctForm::settingsKeys()
         buttonKey("B1", shared_.TaniButton1, true),
         buttonKey("B2", shared_.TaniButton2, false),
     };
+    // The feature windows opened in this run keep their own sections; one
+    // never opened leaves its lines of the file as they are.
+    const auto addSection = [&keys](const char *section, const auto &entries) {
+        for (const auto &[key, value] : entries) {
+            const int stored = value;
+            keys.append({section, key, [](std::optional<int>) {}, [stored] { return stored; }});
+        }
+    };
+    if (chart_)
+        addSection("Chart", chart_->settingsToSave());
+    if (sizeTable_)
+        addSection("SizeTable", sizeTable_->settingsToSave());
+    return keys;
+}
+
+std::function<std::optional<int>(const char *)>
+TDuctForm::settingsSection(const char *section) const
+{
+    return [file = settingsPath_, section](const char *key) -> std::optional<int> {
+        const auto text = settings::ReadString(file, section, key);
+        return text ? settings::ParseInteger(*text) : std::nullopt;
+    };
+}
+
+void TDuctForm::showFeature(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+template <typename Page> Page *TDuctForm::page(int index) const
+{
+    return static_cast<Page *>(pages_.at(index));
+}
+
+void TDuctForm::Chart1Click()
+{
+    if (!chart_) {
+        chart_ = new chart::ChartForm(this);
+        chart_->restoreSettings(settingsSection("Chart"));
+        chart::LinkChartToAirPage(chart_, page<air::AirPage>(AirPageIndex));
+    }
+    showFeature(chart_);
+}
+
+void TDuctForm::SizeTable1Click()
+{
+    if (!sizeTable_) {
+        sizeTable_ = new sizetable::SizeTableForm(this);
+        sizeTable_->restoreSettings(settingsSection("SizeTable"));
+        new sizetable::SizeTableLink(sizeTable_, PageControl, page<flow::DuctPage>(DuctPageIndex),
+                                     page<pipes::PipePage>(PipePageIndex));
+    }
+    showFeature(sizeTable_);
 }
 
 void TDuctForm::restorePosition()

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <string>
 
@@ -18,6 +19,12 @@ namespace ui {
 class CalcPage;
 struct SettingsKey;
 } // namespace ui
+namespace chart {
+class ChartForm;
+}
+namespace sizetable {
+class SizeTableForm;
+}
 
 // The main window: five calculator pages in one fixed-size window, the
 // controls they share, the menu, and what happens when the window is shown,
@@ -71,6 +78,10 @@ public:
     void D1Click();
     void HowtoUseHelp1Click();
     void About1Click();
+    // The tools menu: each opens its window, made when first asked for, or
+    // raises it.
+    void Chart1Click();
+    void SizeTable1Click();
 
     // Tests replace the desktop's program start and URL opener.
     void setProgramStarter(ProgramStarter starter) { startProgram_ = std::move(starter); }
@@ -86,6 +97,11 @@ private:
     void connectHandlers();
     void centreOnScreen();
     void restorePosition();
+    // The stored integers of one section of the settings file, for a
+    // feature window that restores itself.
+    std::function<std::optional<int>(const char *key)> settingsSection(const char *section) const;
+    void showFeature(QWidget *window);
+    template <typename Page> Page *page(int index) const;
 
     ui::FocusOrder focus_;
     ui::SharedControls shared_;
@@ -99,6 +115,8 @@ private:
     bool lastSaveFailed_ = false;
     ProgramStarter startProgram_;
     UrlOpener openUrl_;
+    QPointer<chart::ChartForm> chart_;
+    QPointer<sizetable::SizeTableForm> sizeTable_;
 };
 
 } // namespace app

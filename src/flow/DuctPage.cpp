@@ -10,6 +10,7 @@
 #include "flow/DuctLoss.h"
 #include "flow/DuctMaterials.h"
 #include "flow/DuctSizing.h"
+#include "numeric/Failure.h"
 #include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
@@ -136,7 +137,10 @@ void DuctPage::buildLossSection()
 
 void DuctPage::bindEnterRules()
 {
-    const auto evaluate = [this](QWidget *sender) { Ztai_EditKeyPress(sender); };
+    const auto evaluate = [this](QWidget *sender) {
+        Ztai_EditKeyPress(sender);
+        emit sizingChanged();
+    };
     for (QWidget *w : {Ztai_Edit, Hijy_Edit, M_Ason, P_Fryo, P_Size1})
         onEnter(w, evaluate);
     for (QWidget *w : {S_Fryo, S_Size1, P_Size2, P_SizeD})
@@ -238,6 +242,7 @@ void DuctPage::showSizingBasis()
     }
     Label3->adjustSize();
     Label9->adjustSize();
+    emit sizingChanged();
 }
 
 void DuctPage::focusSizingTarget()
@@ -263,6 +268,7 @@ void DuctPage::convertUnits(const ui::UnitFactors &factor)
         ui::ConvertShownValue(M_Ason, factor.loss);
     ui::ConvertShownValue(S_Ason, factor.loss);
     ui::ConvertShownValue(P_Ason, factor.loss);
+    emit sizingChanged();
 }
 
 QList<ui::SettingsKey> DuctPage::settingsKeys()
@@ -282,12 +288,57 @@ void DuctPage::S_FryoKeyPress(QWidget *sender)
 {
     auto *field = static_cast<QLineEdit *>(sender);
     const bool lossBasis = shared_.lossBasis();
+    const bool sizing = sender == S_Fryo || sender == S_Size1;
+    const bool waits = sizing && shape_->waitsForFixedSide(sender);
     EvaluateAndCalculate(sender, [&] {
-        if (sender == S_Fryo || sender == S_Size1)
+        if (sizing)
             lossBasis ? DuctSizingByLoss(field) : DuctSizingByVelocity(field);
         else
             DuctLossFromSize(field);
     });
+    if (sizing && !waits) {
+        hasSized_ = true;
+        emit sizingChanged();
+    }
+}
+
+std::optional<DuctSizingInputs> DuctPage::sizingInputsNow() const
+{
+    try {
+        return readSizingInputs(S_Size1);
+    } catch (const numeric::Failure &) {
+        return std::nullopt;
+    }
+}
+
+bool DuctPage::velocityBasis() const
+{
+    return shared_.velocityBasis();
+}
+
+bool DuctPage::conventionalUnits() const
+{
+    return shared_.conventionalUnits();
+}
+
+QString DuctPage::materialName() const
+{
+    return D_Syrui->currentText().trimmed();
+}
+
+void DuctPage::computeLossOf(const QString &airVolume, const QString &sideA, const QString &sideB)
+{
+    P_Fryo->setText(airVolume);
+    ui::WriteResult(P_Size1, sideA);
+    ui::WriteResult(P_Size2, sideB);
+    ui::Guarded(window(), [this] { S_FryoKeyPress(P_Size2); });
+}
+
+void DuctPage::computeLossOfDiameter(const QString &airVolume, const QString &diameter)
+{
+    P_Fryo->setText(airVolume);
+    ui::WriteResult(P_SizeD, diameter);
+    ui::Guarded(window(), [this] { S_FryoKeyPress(P_SizeD); });
 }
 
 DuctSizingInputs DuctPage::readSizingInputs(const QLineEdit *sender) const
@@ -390,16 +441,19 @@ void DuctPage::D_SyruiChange()
     const long double roughness = DuctMaterialRoughness(D_Syrui->currentIndex());
     ui::WriteResult(Ztai_Edit, QString::fromStdString(
                                    numeric::FormatFixed(roughness, numeric::ResultDecimals)));
+    emit sizingChanged();
 }
 
 void DuctPage::MaruButtonClick()
 {
     shape_->shapeChanged();
+    emit sizingChanged();
 }
 
 void DuctPage::CheckBox1Click()
 {
     shape_->fixedSideChanged();
+    emit sizingChanged();
 }
 
 } // namespace flow

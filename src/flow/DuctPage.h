@@ -2,6 +2,7 @@
 
 #include "app/ui/CalcPage.h"
 #include "app/ui/ShapeOptions.h"
+#include "flow/DuctSizing.h"
 
 class QCheckBox;
 class QComboBox;
@@ -10,9 +11,6 @@ class QLineEdit;
 class QRadioButton;
 
 namespace flow {
-
-struct DuctSizingInputs;
-struct DuctSizingResult;
 
 // The duct page (tab "ダクト計算"): sizing a duct for an air volume, and the
 // velocity and friction loss of a given duct. It is the design home of the
@@ -47,6 +45,23 @@ public:
     void D_SyruiChange();
     void MaruButtonClick();
     void CheckBox1Click();
+
+    // For the size table: whether the sizing section has sized yet, and the
+    // inputs it would read now (nothing when a field holds no plain number).
+    bool hasSized() const { return hasSized_; }
+    std::optional<DuctSizingInputs> sizingInputsNow() const;
+    bool velocityBasis() const;
+    bool conventionalUnits() const;
+    QString materialName() const;
+    // A size chosen in the size table into the loss section, with the air
+    // volume it was chosen for, computed as Enter in P_Size2 (a rectangle)
+    // or in P_SizeD (a round duct) computes it.
+    void computeLossOf(const QString &airVolume, const QString &sideA, const QString &sideB);
+    void computeLossOfDiameter(const QString &airVolume, const QString &diameter);
+
+signals:
+    // The sizing section sized, or something it reads changed.
+    void sizingChanged();
 
 private:
     void buildSizingSection();
@@ -91,6 +106,7 @@ private:
 
     Section sizing_;
     Section loss_;
+    bool hasSized_ = false;
     std::optional<app::ui::ShapeOptions> shape_;
 };
 

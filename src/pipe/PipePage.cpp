@@ -6,6 +6,7 @@
 #include "app/ui/Guard.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
+#include "numeric/Failure.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 #include "pipe/PipeSizing.h"
@@ -123,8 +124,12 @@ void PipePage::buildLossSection()
 
 void PipePage::bindEnterRules()
 {
-    for (QWidget *w : {Z_Edit, H_Edit, M_AsonP, P_Ryo})
-        onEnter(w, [this](QWidget *sender) { Ztai_EditKeyPress(sender); });
+    for (QWidget *w : {Z_Edit, H_Edit, M_AsonP, P_Ryo}) {
+        onEnter(w, [this](QWidget *sender) {
+            Ztai_EditKeyPress(sender);
+            emit sizingChanged();
+        });
+    }
     for (QWidget *w : std::initializer_list<QWidget *>{S_Ryo, P_Size})
         onEnter(w, [this](QWidget *sender) { S_FryoKeyPress(sender); });
     for (QWidget *w : {Syrui, Ond})
@@ -208,6 +213,7 @@ void PipePage::showSizingBasis()
     }
     Label37->adjustSize();
     Label38->adjustSize();
+    emit sizingChanged();
 }
 
 void PipePage::focusSizingTarget()
@@ -231,6 +237,7 @@ void PipePage::convertUnits(const ui::UnitFactors &factor)
         ui::ConvertShownValue(M_AsonP, factor.loss);
     ui::ConvertShownValue(S_AsonP, factor.loss);
     ui::ConvertShownValue(P_AsonP, factor.loss);
+    emit sizingChanged();
 }
 
 QList<ui::SettingsKey> PipePage::settingsKeys()
@@ -253,6 +260,7 @@ void PipePage::SyruiChange()
     // is then already written when only the temperature is missing.
     ui::WriteResult(Z_Edit, tableText(PipeMaterialRoughness(Syrui->currentIndex())));
     ui::WriteResult(H_Edit, tableText(WaterDensity(Ond->currentIndex())));
+    emit sizingChanged();
 }
 
 long double PipePage::lossUnitFactor() const
@@ -269,6 +277,46 @@ void PipePage::S_FryoKeyPress(QWidget *sender)
         else
             PipeLossFromSize();
     });
+    if (sender == S_Ryo) {
+        hasSized_ = true;
+        emit sizingChanged();
+    }
+}
+
+std::optional<PipeSizingInputs> PipePage::sizingInputsNow() const
+{
+    try {
+        return sizingInputs();
+    } catch (const numeric::Failure &) {
+        return std::nullopt;
+    }
+}
+
+bool PipePage::velocityBasis() const
+{
+    return shared_.velocityBasis();
+}
+
+bool PipePage::conventionalUnits() const
+{
+    return shared_.conventionalUnits();
+}
+
+QString PipePage::materialName() const
+{
+    return Syrui->currentText().trimmed();
+}
+
+QString PipePage::temperatureName() const
+{
+    return Ond->currentText();
+}
+
+void PipePage::computeLossOfSize(const QString &flow, int sizeIndex)
+{
+    P_Ryo->setText(flow);
+    P_Size->setCurrentIndex(sizeIndex);
+    ui::Guarded(window(), [this] { S_FryoKeyPress(P_Size); });
 }
 
 PipeSizingInputs PipePage::sizingInputs() const

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "app/ui/CalcPage.h"
+#include "pipe/PipeSizing.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 
 namespace pipes {
-
-struct PipeSizingInputs;
-struct PipeSizingResult;
 
 // The pipe page (tab "配管計算"): choosing the nominal size of a water pipe
 // for a flow, and the velocity and friction loss of a chosen size. The unit
@@ -41,6 +39,22 @@ public:
     void PipeSizingByLoss();
     void PipeSizingByVelocity();
     void PipeLossFromSize();
+
+    // For the size table: whether the sizing section has sized yet, and the
+    // inputs it would read now (nothing when a field holds no plain number).
+    bool hasSized() const { return hasSized_; }
+    std::optional<PipeSizingInputs> sizingInputsNow() const;
+    bool velocityBasis() const;
+    bool conventionalUnits() const;
+    QString materialName() const;
+    QString temperatureName() const;
+    // A size chosen in the size table into the loss section, with the flow
+    // it was chosen for, computed as Enter in the size list computes it.
+    void computeLossOfSize(const QString &flow, int sizeIndex);
+
+signals:
+    // The sizing section sized, or something it reads changed.
+    void sizingChanged();
 
 private:
     void buildSizingSection();
@@ -77,6 +91,7 @@ private:
     QLineEdit *P_AsonP = nullptr;
 
     Section sizing_;
+    bool hasSized_ = false;
 };
 
 } // namespace pipes

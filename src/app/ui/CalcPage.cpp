@@ -210,7 +210,7 @@ void CalcPage::D_SyruiKeyPress(QWidget *sender)
         page->FocusNextField();
 }
 
-void CalcPage::EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate)
+bool CalcPage::EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate)
 {
     try {
         if (auto *field = qobject_cast<QLineEdit *>(sender))
@@ -218,7 +218,9 @@ void CalcPage::EvaluateAndCalculate(QWidget *sender, const std::function<void()>
         calculate();
     } catch (const std::exception &) {
         showWarning(numeric::messages::CheckValues);
+        return false;
     }
+    return true;
 }
 
 CalcPage::Text CalcPage::Fixed(const QString &text)

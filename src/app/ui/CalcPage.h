@@ -145,7 +145,8 @@ protected:
     static void D_SyruiKeyPress(QWidget *sender);
     // Evaluates the sender when it is a text field, then runs the
     // calculation; any failure on the way shows "数値を確認して下さい。".
-    void EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate);
+    // True when the calculation ran to its end.
+    bool EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate);
 
     // The description of the page's fields: an entry field (its role follows
     // its read-only state: a result, or an input), or an option (a list, a

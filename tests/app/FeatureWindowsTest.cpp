@@ -1,0 +1,174 @@
+// The windows of the tools menu through the real program: the psychrometric
+// chart follows the moist-air page, the size table follows the duct and pipe
+// pages, and both keep their own section of the settings file.
+#include "support/FormFixture.h"
+
+#include "app/chart/ChartForm.h"
+#include "app/sizetable/SizeTableForm.h"
+#include "chart/TableTexts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTableView>
+
+namespace {
+
+class FeatureWindowsTest : public FormTest
+{
+protected:
+    QAction *action(const char *name) const { return find<QAction>(name); }
+    // A feature window of the main window, once opened.
+    template <typename W> W *window(const char *name) const
+    {
+        return form_->findChild<W *>(QString::fromLatin1(name));
+    }
+    QString cell(QTableView *view, int row, int column) const
+    {
+        return view->model()->index(row, column).data().toString();
+    }
+    QByteArray settingsText() const
+    {
+        QFile file(settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(FeatureWindowsTest, ToolsMenuComesAfterTheCalculatorAndOpensEachWindowOnce)
+{
+    const QList<QAction *> top = form_->menuBar()->actions();
+    ASSERT_GE(top.size(), 3);
+    EXPECT_EQ(top[0]->objectName(), QStringLiteral("D1"));
+    EXPECT_EQ(top[1]->menu()->objectName(), QStringLiteral("Tools1"));
+    EXPECT_EQ(top[1]->text(), QStringLiteral("ツール(&T)"));
+    const struct
+    {
+        const char *action;
+        const char *caption;
+        QKeySequence shortcut;
+        const char *window;
+        const char *title;
+    } tools[] = {
+        {"Chart1", "空気線図(&C)...", QKeySequence(Qt::CTRL | Qt::Key_G), "ChartForm", "空気線図"},
+        {"SizeTable1", "サイズ一覧(&S)...", QKeySequence(Qt::CTRL | Qt::Key_L), "SizeTableForm",
+         "サイズ一覧"},
+    };
+    for (const auto &t : tools) {
+        SCOPED_TRACE(t.action);
+        EXPECT_EQ(action(t.action)->text(), QString::fromUtf8(t.caption));
+        EXPECT_EQ(action(t.action)->shortcut(), t.shortcut);
+        action(t.action)->trigger();
+        QWidget *opened = window<QWidget>(t.window);
+        ASSERT_TRUE(opened);
+        EXPECT_TRUE(opened->isVisible());
+        EXPECT_TRUE(opened->isWindow());
+        EXPECT_EQ(opened->windowTitle(), QString::fromUtf8(t.title));
+        action(t.action)->trigger();
+        EXPECT_EQ(form_->findChildren<QWidget *>(QString::fromLatin1(t.window)).size(), 1);
+    }
+    // The main window stays usable beside them.
+    showPage(TDuctForm::DuctPageIndex);
+    type("P_Fryo", QStringLiteral("1200*2"));
+    pressEnter("P_Fryo");
+    EXPECT_EQ(text("P_Fryo"), QStringLiteral("2400"));
+}
+
+TEST_F(FeatureWindowsTest, ChartPointShowsThePagesEightTextsAndFollowsUnitsAndPressure)
+{
+    showPage(TDuctForm::AirPageIndex);
+    pressEnter("entEdit"); // 30 ℃, wet bulb 20 ℃, standard pressure
+    action("Chart1")->trigger();
+    auto *chart = window<app::chart::ChartForm>("ChartForm");
+    ASSERT_TRUE(chart);
+    chart->addCurrentPoint();
+    auto *points = chart->findChild<QTableView *>(QStringLiteral("ChartPoints"));
+    ASSERT_EQ(points->model()->rowCount(), 1);
+    const char *const pageFields[] = {"cEdit7", "cEdit8", "cEdit1", "cEdit2",
+                                      "cEdit3", "cEdit4", "cEdit5", "cEdit6"};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(cell(points, 0, ::chart::DryBulbColumn + i), text(pageFields[i])) << i;
+
+    // In SI units the list shows kJ/kg and kPa, as a new calculation on the
+    // page does.
+    find<QRadioButton>("TaniButton2")->setChecked(true);
+    pressEnter("entEdit");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(cell(points, 0, ::chart::DryBulbColumn + i), text(pageFields[i])) << i;
+
+    // An altitude of 1000 m: the chart is drawn at the page's pressure.
+    find<QRadioButton>("PrGroupItem2")->setChecked(true);
+    type("WhEdit", QStringLiteral("1000"));
+    EXPECT_NEAR(static_cast<double>(chart->diagram().pressure()), 674.1138, 1e-3);
+}
+
+TEST_F(FeatureWindowsTest, SizeTableMarksTheChoiceAndPutsAChosenRowIntoTheLossSection)
+{
+    showPage(TDuctForm::DuctPageIndex);
+    find<QCheckBox>("CheckBox1")->setChecked(true);
+    type("S_Fryo", QStringLiteral("3600"));
+    pressEnter("S_Fryo"); // on to the fixed side
+    type("S_Size1", QStringLiteral("300"));
+    pressEnter("S_Size1");
+    ASSERT_EQ(text("S_Size2"), QStringLiteral("600"));
+
+    action("SizeTable1")->trigger();
+    auto *table = window<app::sizetable::SizeTableForm>("SizeTableForm");
+    ASSERT_TRUE(table);
+    auto *view = table->findChild<QTableView *>(QStringLiteral("SizeTable"));
+    // The page's own choice is the current row.
+    const QModelIndex chosen = view->currentIndex();
+    ASSERT_TRUE(chosen.isValid());
+    EXPECT_TRUE(table->copyText().contains(QStringLiteral("300\t600")));
+
+    // Choosing a row computes its loss in the page's loss section, at the
+    // sizing's air volume.
+    emit table->ductRectangleChosen(QStringLiteral("250"), QStringLiteral("750"));
+    EXPECT_EQ(text("P_Fryo"), QStringLiteral("3600"));
+    EXPECT_EQ(text("P_Size1"), QStringLiteral("250"));
+    EXPECT_EQ(text("P_Size2"), QStringLiteral("750"));
+    EXPECT_FALSE(text("P_Ason").isEmpty());
+    EXPECT_FALSE(text("P_Fusok").isEmpty());
+
+    // A change of units or material recomputes the table: its loss captions
+    // follow the unit system.
+    const QString before = table->copyText();
+    find<QRadioButton>("TaniButton2")->setChecked(true);
+    EXPECT_NE(table->copyText(), before);
+    EXPECT_TRUE(table->copyText().contains(QStringLiteral("Pa/m")));
+
+    // On the pipe page the table follows the pipe sizing.
+    showPage(TDuctForm::PipePageIndex);
+    type("M_AsonP", QStringLiteral("300"));
+    type("S_Ryo", QStringLiteral("100"));
+    pressEnter("S_Ryo");
+    emit table->pipeSizeChosen(5); // nominal 40
+    EXPECT_EQ(text("P_Ryo"), QStringLiteral("100"));
+    EXPECT_EQ(find<QComboBox>("P_Size")->currentText(), QStringLiteral("40"));
+    EXPECT_EQ(text("P_Speed"), QStringLiteral("1.226"));
+}
+
+TEST_F(FeatureWindowsTest, OpenedWindowsKeepTheirOwnSectionsAndChangeNoOtherLine)
+{
+    {
+        QFile file(settingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("; mine\r\n[Window]\r\nLeft=10\r\nTop=20\r\n[Chart]\r\nWidth=900\r\n");
+    }
+    form_.reset();
+    openForm();
+    action("Chart1")->trigger();
+    action("SizeTable1")->trigger();
+    ASSERT_TRUE(form_->close());
+    const QByteArray saved = settingsText();
+    EXPECT_TRUE(saved.startsWith("; mine\r\n[Window]\r\n"));
+    EXPECT_TRUE(saved.contains("[Chart]\r\nWidth="));
+    EXPECT_TRUE(saved.contains("[SizeTable]\r\n"));
+    // The window's own keys come before the feature sections, as always.
+    EXPECT_LT(saved.indexOf("[Button]"), saved.indexOf("[SizeTable]"));
+}
+
+} // namespace
