@@ -77,9 +77,7 @@ void Journal::readFile()
         return;
     }
 
-    const std::string side = QFile::encodeName(damagedFilePath()).toStdString();
-    std::size_t damaged = 0, future = 0;
-    bool read = false, sideWritten = true, rewritten = false;
+    bool read = false;
     const bool updated = file_->update([&](std::string_view bytes) -> std::optional<std::string> {
         read = true;
         const journal::ReadBack back = journal::Replay(bytes, static_cast<std::size_t>(cap_));
@@ -88,20 +86,9 @@ void Journal::readFile()
         for (const journal::Record &r : back.records)
             items_.append({r.id, FromJournal(r, shared)});
         linesInFile_ = back.lines;
-        damaged = back.damaged.size();
-        future = back.futureLines;
-        // The damaged lines go to the side file, which is flushed to the disk
-        // before the journal is written anew without them.
-        if (damaged > 0 && !journal::AppendDurably(side, journal::DamagedText(back.damaged))) {
-            sideWritten = false;
-            return std::nullopt; // they stay in the journal rather than being lost
-        }
-        const bool oversized = back.beyondCap > 0 || back.lines > back.records.size() + cap_ / 2;
-        if (damaged == 0 && !oversized)
-            return std::nullopt;
-        rewritten = true;
-        linesInFile_ = back.records.size();
-        return journal::JournalText(back.records);
+        maintenanceDue_ = !back.damaged.empty() || back.beyondCap > 0 ||
+                          back.lines > back.records.size() + cap_ / 2;
+        return std::nullopt;
     });
     if (!updated && !read) {
         const int error = errno;
@@ -115,9 +102,38 @@ void Journal::readFile()
             return;
         }
     }
+    flush();             // opens the file for appending, so that an unwritable one shows now
+    if (maintenanceDue_) // after the start, once the event loop runs
+        QTimer::singleShot(0, this, [this] { maintain(); });
+}
+
+// Sets damaged lines aside and writes the journal anew without them and
+// without the records beyond the cap. Under the file's lock the journal is
+// read once more, so that the side file gets exactly the lines that leave it
+// and what another copy of the program appended in between stays.
+void Journal::maintain()
+{
+    if (!maintenanceDue_)
+        return;
+    maintenanceDue_ = false;
+    flush();
+    const std::string side = QFile::encodeName(damagedFilePath()).toStdString();
+    std::size_t damaged = 0, future = 0;
+    bool sideWritten = true;
+    const bool replaced = file_->update([&](std::string_view bytes) -> std::optional<std::string> {
+        const journal::ReadBack back = journal::Replay(bytes, static_cast<std::size_t>(cap_));
+        damaged = back.damaged.size();
+        future = back.futureLines;
+        // The side file is flushed to the disk before the lines leave the journal.
+        if (damaged > 0 && !journal::AppendDurably(side, journal::DamagedText(back.damaged))) {
+            sideWritten = false;
+            return std::nullopt; // they stay in the journal rather than being lost
+        }
+        linesInFile_ = back.records.size();
+        return journal::JournalText(back.records);
+    });
     if (damaged > 0)
-        startNotice_ = damagedNotice(damaged, future, sideWritten && updated && rewritten);
-    flush(); // opens the file for appending, so that an unwritable one shows now
+        startNotice_ = damagedNotice(damaged, future, replaced && sideWritten);
 }
 
 QString Journal::damagedNotice(std::size_t damaged, std::size_t future, bool setAside) const
@@ -178,8 +194,9 @@ void Journal::flush()
         setProblem({});
         return;
     }
-    setProblem(tr("計算記録を %1 に書き込めないため、計算記録は保存されていません（%2）。")
-                   .arg(QDir::toNativeSeparators(filePath()), reason(errno)));
+    if (problem_.isEmpty()) // the first reason stays: one message, not one per calculation
+        setProblem(tr("計算記録を %1 に書き込めないため、計算記録は保存されていません（%2）。")
+                       .arg(QDir::toNativeSeparators(filePath()), reason(errno)));
 }
 
 void Journal::setProblem(const QString &text)
@@ -199,6 +216,7 @@ QString Journal::problem() const
 QString Journal::startNotice() const
 {
     load();
+    const_cast<Journal *>(this)->maintain(); // the notice tells what it did
     return startNotice_;
 }
 

@@ -51,7 +51,9 @@ public:
     // window: why the record is not being saved.
     QString problem() const;
     // What reading the file at the start found (damaged lines set aside, or a
-    // file that could not be read); empty when all was well.
+    // file that could not be read); empty when all was well. Setting lines
+    // aside and dropping records beyond the cap from the file wait until the
+    // event loop runs after the start, or until this is asked.
     QString startNotice() const;
 
     QString filePath() const;
@@ -79,6 +81,7 @@ private:
     };
 
     void readFile();
+    void maintain();
     QString damagedNotice(std::size_t damaged, std::size_t future, bool setAside) const;
     void compact();
     void write(std::string line);
@@ -89,7 +92,8 @@ private:
     QString folder_;
     int cap_;
     bool loaded_ = false;
-    bool readOnly_ = false; // the file exists but could not be read: never touch it
+    bool readOnly_ = false;       // the file exists but could not be read: never touch it
+    bool maintenanceDue_ = false; // damaged lines to set aside, or records beyond the cap
     std::unique_ptr<journal::JournalFile> file_;
     QList<Item> items_;
     std::deque<std::string> pending_; // lines not yet written
