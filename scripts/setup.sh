@@ -18,7 +18,7 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-ipafont-gothic)
 if [[ $mode == test ]]; then
-    packages+=(clang libclang-rt-dev xvfb xauth)
+    packages+=(clang libclang-rt-dev xvfb xauth poppler-utils)
 fi
 
 missing=()

@@ -188,7 +188,13 @@ void Journal::flush()
     std::string lines;
     for (const std::string &line : pending_)
         lines += line;
-    if (file_->append(lines)) {
+    bool written = file_->append(lines);
+    int error = errno;
+    if (!written && error == ENOENT && QDir().mkpath(folder_)) { // the folder can be made again
+        written = file_->append(lines);
+        error = errno;
+    }
+    if (written) {
         linesInFile_ += pending_.size();
         pending_.clear();
         setProblem({});
@@ -196,7 +202,7 @@ void Journal::flush()
     }
     if (problem_.isEmpty()) // the first reason stays: one message, not one per calculation
         setProblem(tr("計算記録を %1 に書き込めないため、計算記録は保存されていません（%2）。")
-                       .arg(QDir::toNativeSeparators(filePath()), reason(errno)));
+                       .arg(QDir::toNativeSeparators(filePath()), reason(error)));
 }
 
 void Journal::setProblem(const QString &text)

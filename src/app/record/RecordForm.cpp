@@ -94,7 +94,15 @@ RecordForm::RecordForm(Journal &journal, QWidget *parent)
     setObjectName(QStringLiteral("RecordForm"));
     setWindowTitle(WindowTitle);
     buildControls();
-    resize(1120, 600);
+    resize(fittedSize(QSize(1120, 600)));
+}
+
+// A size that fits on the window's screen (a large window at 200 % scaling
+// would reach past its edges).
+QSize RecordForm::fittedSize(QSize size) const
+{
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    return size.boundedTo(room).expandedTo(minimumSizeHint());
 }
 
 RecordForm::~RecordForm() = default;
@@ -227,8 +235,8 @@ void RecordForm::attachModel()
     table_->setColumnWidth(RecordModel::CalculationColumn,
                            width(QStringLiteral("ダクト寸法計算（圧損基準）")));
     table_->setColumnWidth(RecordModel::NoteColumn, width(QStringLiteral("系統A-3 ○○○○")));
-    table_->setColumnWidth(RecordModel::InputColumn, width(QStringLiteral("0")) * 24);
-    table_->setColumnWidth(RecordModel::ResultColumn, width(QStringLiteral("0")) * 24);
+    table_->setColumnWidth(RecordModel::InputColumn, width(QString(40, QLatin1Char('0'))));
+    table_->setColumnWidth(RecordModel::ResultColumn, width(QString(40, QLatin1Char('0'))));
 
     connect(proxy_, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
         const QScrollBar *bar = table_->verticalScrollBar();
@@ -447,7 +455,7 @@ void RecordForm::restoreSettings(
     const auto width = storedInteger(read(WidthKey), minimumSizeHint().width(), 20000);
     const auto height = storedInteger(read(HeightKey), minimumSizeHint().height(), 20000);
     if (width || height)
-        resize(width.value_or(this->width()), height.value_or(this->height()));
+        resize(fittedSize(QSize(width.value_or(this->width()), height.value_or(this->height()))));
     const auto left = storedInteger(read(LeftKey), -100000, 100000);
     const auto top = storedInteger(read(TopKey), -100000, 100000);
     if (left && top && reachable(QPoint(*left, *top), this->width())) {

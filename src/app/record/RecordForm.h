@@ -60,6 +60,7 @@ protected:
 
 private:
     void buildControls();
+    QSize fittedSize(QSize size) const;
     void attachModel();
     void updatePageFilter();
     void applyPageFilter();
