@@ -270,8 +270,11 @@ private:
 } // namespace
 
 CalculationSheet::CalculationSheet(TitleBlock title, QList<const ui::CalculationRecord *> records)
-    : title_(std::move(title)), records_(std::move(records))
+    : title_(std::move(title))
 {
+    records_.reserve(records.size());
+    for (const ui::CalculationRecord *r : records)
+        records_.append(*r);
 }
 
 QString CalculationSheet::dateText() const
@@ -341,7 +344,7 @@ bool CalculationSheet::paint(QPagedPaintDevice &device) const
         layout.y += rowHeight * block.size() + layout.mm(8);
 
         for (qsizetype i = 0; i < records_.size(); ++i) {
-            RecordBlock record(layout, *records_[i], static_cast<int>(i + 1));
+            RecordBlock record(layout, records_[i], static_cast<int>(i + 1));
             if (!layout.fits(record.height()) && layout.y > layout.top())
                 layout.newPage();
             if (!dryRun)

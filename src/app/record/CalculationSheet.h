@@ -37,7 +37,7 @@ public:
 
 private:
     TitleBlock title_;
-    QList<const ui::CalculationRecord *> records_;
+    QList<ui::CalculationRecord> records_; // copies: the journal may change while a preview is open
 };
 
 // A4 portrait with 15 mm margins, as the sheet is laid out for.

@@ -247,7 +247,14 @@ void RecordForm::attachModel()
             table_->scrollToBottom();
         updateCount();
     });
-    connect(model_, &QAbstractItemModel::rowsInserted, this, &RecordForm::updatePageFilter);
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) {
+                for (int row = first; row <= last; ++row) {
+                    if (pageFilter_->findText(journal_.at(row).page, Qt::MatchExactly) < 1)
+                        pageFilter_->addItem(
+                            journal_.at(row).page); // a page seen for the first time
+                }
+            });
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &RecordForm::updatePageFilter);
     connect(model_, &QAbstractItemModel::modelReset, this, &RecordForm::updatePageFilter);
     connect(proxy_, &QAbstractItemModel::rowsRemoved, this, &RecordForm::updateCount);
