@@ -223,7 +223,11 @@ TEST(JournalTest, FiftyMegabyteJournalIsReadWithinASecond)
     std::cout << "50 MB journal (" << n << " records): read in " << bestWall << " ms (" << bestCpu
               << " ms CPU); damaged lines set aside and file rewritten in " << bestMaintenance
               << " ms\n";
+#ifdef NDEBUG
     EXPECT_LT(bestWall, 1000);
+#else
+    std::cout << "(a debug or sanitizer build: the time is not checked)\n";
+#endif
 }
 
 TEST(JournalTest, CapKeepsTheNewest)
