@@ -20,7 +20,7 @@ build=${ZEFRA_BUILD_DIR:-$root/build}
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
           fonts-ipafont-gothic)
 if [[ $mode == test ]]; then
-    packages+=(libgtest-dev libbenchmark-dev)
+    packages+=(libgtest-dev libbenchmark-dev poppler-utils)
 fi
 
 missing=()

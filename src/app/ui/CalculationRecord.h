@@ -22,12 +22,12 @@ struct FieldValue
     QString text;    // exactly as shown ("3600", "0.064", "矩形ダクト")
     QString unit;    // the unit shown beside it ("m3/h", "Pa/m"), or empty
     FieldRole role = FieldRole::Input;
-    QString section; // the section of the page it belongs to ("ダクト寸法計算"), or
-                     // empty for the options at the top of the page
     // A result whose inputs changed after it was calculated: it no longer
     // matches what the page shows, and a copy must not present it as
     // current. Never set in a record, which is made as the calculation ends.
     bool stale = false;
+    QString section; // the section of the page it belongs to ("ダクト寸法計算"), or
+                     // empty for the options at the top of the page
 };
 
 // One calculation that completed on a page: what it read and what it wrote,

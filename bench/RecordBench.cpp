@@ -1,0 +1,107 @@
+// The calculation record: what a page waits for when it appends a record, and
+// how long the record window takes to open with a full record.
+#include "app/record/Journal.h"
+#include "app/record/RecordForm.h"
+
+#include <QApplication>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using app::ui::CalculationRecord;
+using app::ui::FieldRole;
+
+// A duct sizing as the page records it: nine fields.
+CalculationRecord ductRecord(int i)
+{
+    CalculationRecord r;
+    r.time = QDateTime::currentDateTime();
+    r.page = QStringLiteral("ダクト計算");
+    r.calculation = QStringLiteral("ダクト寸法計算（圧損基準）");
+    r.fields = {{"S_Fryo", "風量", QString::number(3600 + i), "m3/h", FieldRole::Input},
+                {"S_Atsu", "単位圧損", "1", "Pa/m", FieldRole::Input},
+                {"ComboBox1", "材質", "亜鉛鉄板（板状で縦方向に継目）", "", FieldRole::Option},
+                {"RadioButton1", "形状", "矩形ダクト", "", FieldRole::Option},
+                {"S_Width", "ダクト幅", "650", "mm", FieldRole::Result},
+                {"S_Height", "ダクト高さ", "300", "mm", FieldRole::Result},
+                {"S_Speed", "風速", "5.128", "m/s", FieldRole::Result},
+                {"S_Loss", "単位圧損", "0.9875", "Pa/m", FieldRole::Result},
+                {"S_Equiv", "相当直径", "457.012459777829", "mm", FieldRole::Result}};
+    return r;
+}
+
+// One record appended: kept in memory, encoded, and written to the journal
+// under its lock (one write, no fsync). The occasional rewrite of the file
+// past twice the cap is part of the average.
+void BM_AppendRecord(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    app::record::Journal journal(dir.path());
+    const CalculationRecord record = ductRecord(0);
+    for (auto _ : state)
+        journal.append(record);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_AppendRecord)->Unit(benchmark::kMicrosecond);
+
+// A journal of 10,000 records in a fresh folder.
+QString fullJournal(QTemporaryDir &dir)
+{
+    app::record::Journal journal(dir.path());
+    for (int i = 0; i < app::record::Journal::DefaultCap; ++i)
+        journal.append(ductRecord(i));
+    return dir.path();
+}
+
+void showAndPaint(QWidget &window)
+{
+    window.show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&window);
+    window.repaint(); // the table paints its visible rows
+}
+
+// The window opened and painted, its journal already read at the start.
+void BM_OpenWindowWith10000Records(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    app::record::Journal journal(fullJournal(dir));
+    journal.count(); // read, as at the start of the program
+    for (auto _ : state) {
+        app::record::RecordForm form(journal);
+        showAndPaint(form);
+        benchmark::DoNotOptimize(form.findChild<QTableView *>()->model()->rowCount());
+    }
+}
+BENCHMARK(BM_OpenWindowWith10000Records)->Unit(benchmark::kMillisecond);
+
+// The same with the journal read from the file first.
+void BM_ReadJournalAndOpenWindowWith10000Records(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString folder = fullJournal(dir);
+    for (auto _ : state) {
+        app::record::Journal journal(folder);
+        app::record::RecordForm form(journal);
+        showAndPaint(form);
+        benchmark::DoNotOptimize(form.findChild<QTableView *>()->model()->rowCount());
+    }
+}
+BENCHMARK(BM_ReadJournalAndOpenWindowWith10000Records)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,497 @@
+#include "app/record/RecordForm.h"
+
+#include "app/record/Journal.h"
+#include "app/record/RecordModel.h"
+#include "app/record/RecordText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+#include <charconv>
+
+namespace app::record {
+
+namespace {
+
+const QString WindowTitle = QStringLiteral("計算記録");
+
+// Settings keys of the [Record] section.
+constexpr const char *LeftKey = "Left";
+constexpr const char *TopKey = "Top";
+constexpr const char *WidthKey = "Width";
+constexpr const char *HeightKey = "Height";
+constexpr const char *ProjectKey = "Project";
+constexpr const char *DesignerKey = "Designer";
+constexpr const char *DateKey = "Date";
+
+// A stored integer within [low, high]; anything else counts as missing (a
+// huge stored value must not overflow the arithmetic that places the window).
+std::optional<int> storedInteger(const std::optional<std::string> &text, int low, int high)
+{
+    if (!text)
+        return std::nullopt;
+    long long value = 0;
+    const char *end = text->data() + text->size();
+    const auto [stop, error] = std::from_chars(text->data(), end, value);
+    if (error != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+// A stored position is used only when the title bar would be on a screen.
+bool reachable(const QPoint &topLeft, int width)
+{
+    const QRect titleBar(topLeft, QSize(width, 24));
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect visible = screen->availableGeometry().intersected(titleBar);
+        if (visible.width() >= 40 && visible.height() >= 8)
+            return true;
+    }
+    return false;
+}
+
+std::string oneLine(QString text)
+{
+    // A settings value is one line.
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.toStdString();
+}
+
+QPushButton *button(const QString &text, const char *name, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+RecordForm::RecordForm(Journal &journal, QWidget *parent)
+    : QWidget(parent, Qt::Window), journal_(journal)
+{
+    setObjectName(QStringLiteral("RecordForm"));
+    setWindowTitle(WindowTitle);
+    buildControls();
+    resize(fittedSize(QSize(1120, 600)));
+}
+
+// A size that fits on the window's screen (a large window at 200 % scaling
+// would reach past its edges).
+QSize RecordForm::fittedSize(QSize size) const
+{
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    return size.boundedTo(room).expandedTo(minimumSizeHint());
+}
+
+RecordForm::~RecordForm() = default;
+
+void RecordForm::buildControls()
+{
+    auto *layout = new QVBoxLayout(this);
+
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("RecordProblem"));
+    problem_->setWordWrap(true);
+    // Fixed colours: readable on light and dark palettes alike.
+    problem_->setStyleSheet(QStringLiteral("QLabel { background: #fff4ce; color: #4d3800; border: "
+                                           "1px solid #d9b44a; padding: 4px; }"));
+    problem_->hide();
+    layout->addWidget(problem_);
+
+    auto *filterRow = new QHBoxLayout;
+    auto *filterLabel = new QLabel(tr("ページ(&G):"), this);
+    pageFilter_ = new QComboBox(this);
+    pageFilter_->setObjectName(QStringLiteral("RecordPageFilter"));
+    pageFilter_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    pageFilter_->addItem(tr("すべてのページ"));
+    filterLabel->setBuddy(pageFilter_);
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("RecordCount"));
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(pageFilter_);
+    filterRow->addStretch();
+    filterRow->addWidget(count_);
+    layout->addLayout(filterRow);
+
+    model_ = new RecordModel(journal_, this);
+    proxy_ = new QSortFilterProxyModel(this);
+    proxy_->setFilterKeyColumn(RecordModel::PageColumn);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("RecordTable"));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::SelectedClicked);
+    table_->setAlternatingRowColors(true);
+    table_->setWordWrap(false);
+    table_->setCornerButtonEnabled(false);
+    // Fixed row heights: the view never measures ten thousand rows.
+    const int rowHeight = fontMetrics().height() + 8;
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table_, 1);
+
+    auto *copy = new QAction(tr("コピー"), table_);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, &RecordForm::copySelection);
+    table_->addAction(copy);
+    auto *remove = new QAction(tr("削除"), table_);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(remove, &QAction::triggered, this, &RecordForm::deleteSelection);
+    table_->addAction(remove);
+
+    auto *buttons = new QHBoxLayout;
+    auto *copyButton = button(tr("コピー(&C)"), "RecordCopy", this);
+    copyButton->setToolTip(tr("選んだ記録を表計算に貼り付けられる形でコピーします (Ctrl+C)。"));
+    auto *csvButton = button(tr("CSV 書き出し(&E)..."), "RecordExportCsv", this);
+    csvButton->setToolTip(
+        tr("選んだ記録を、選んでいないときは表示中の記録を CSV ファイルに書き出します。"));
+    auto *deleteButton = button(tr("削除(&D)"), "RecordDelete", this);
+    deleteButton->setToolTip(tr("選んだ記録を削除します (Delete)。"));
+    auto *clearButton = button(tr("すべて削除(&A)..."), "RecordClear", this);
+    connect(copyButton, &QPushButton::clicked, this, &RecordForm::copySelection);
+    connect(csvButton, &QPushButton::clicked, this, &RecordForm::exportCsvAs);
+    connect(deleteButton, &QPushButton::clicked, this, &RecordForm::deleteSelection);
+    connect(clearButton, &QPushButton::clicked, this, &RecordForm::clearAll);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(csvButton);
+    buttons->addStretch();
+    buttons->addWidget(deleteButton);
+    buttons->addWidget(clearButton);
+    layout->addLayout(buttons);
+
+    auto *sheet = new QGroupBox(tr("計算書"), this);
+    sheet->setObjectName(QStringLiteral("RecordSheet"));
+    auto *sheetLayout = new QHBoxLayout(sheet);
+    auto *fields = new QFormLayout;
+    project_ = new QLineEdit(sheet);
+    project_->setObjectName(QStringLiteral("RecordProject"));
+    designer_ = new QLineEdit(sheet);
+    designer_->setObjectName(QStringLiteral("RecordDesigner"));
+    date_ = new QLineEdit(sheet);
+    date_->setObjectName(QStringLiteral("RecordDate"));
+    date_->setPlaceholderText(
+        tr("空欄なら印刷する日 (%1)")
+            .arg(QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))));
+    fields->addRow(tr("件名(&N):"), project_);
+    fields->addRow(tr("設計者(&R):"), designer_);
+    fields->addRow(tr("日付(&T):"), date_);
+    sheetLayout->addLayout(fields, 1);
+    auto *sheetButtons = new QVBoxLayout;
+    auto *printButton = button(tr("印刷プレビュー(&P)..."), "RecordPrint", sheet);
+    printButton->setToolTip(tr("選んだ記録を、選んでいないときは表示中の記録を計算書にします。"));
+    auto *pdfButton = button(tr("PDF に保存(&S)..."), "RecordPdf", sheet);
+    pdfButton->setToolTip(printButton->toolTip());
+    connect(printButton, &QPushButton::clicked, this, &RecordForm::printPreview);
+    connect(pdfButton, &QPushButton::clicked, this, &RecordForm::savePdfAs);
+    sheetButtons->addWidget(printButton);
+    sheetButtons->addWidget(pdfButton);
+    sheetButtons->addStretch();
+    sheetLayout->addLayout(sheetButtons);
+    layout->addWidget(sheet);
+
+    connect(pageFilter_, &QComboBox::currentIndexChanged, this, &RecordForm::applyPageFilter);
+    connect(&journal_, &Journal::problemChanged, this, &RecordForm::updateProblem);
+}
+
+// The table gets its rows at the first showing, so that creating the window
+// reads nothing.
+void RecordForm::attachModel()
+{
+    if (proxy_->sourceModel())
+        return;
+    proxy_->setSourceModel(model_);
+    table_->setModel(proxy_);
+
+    const QFontMetrics m = fontMetrics();
+    const auto width = [&](const QString &sample) { return m.horizontalAdvance(sample) + 16; };
+    table_->setColumnWidth(RecordModel::TimeColumn, width(QStringLiteral("0000-00-00 00:00:00")));
+    table_->setColumnWidth(RecordModel::PageColumn, width(QStringLiteral("ユニット変換")));
+    table_->setColumnWidth(RecordModel::CalculationColumn,
+                           width(QStringLiteral("ダクト寸法計算（圧損基準）")));
+    table_->setColumnWidth(RecordModel::NoteColumn, width(QStringLiteral("系統A-3 ○○○○")));
+    table_->setColumnWidth(RecordModel::InputColumn, width(QString(40, QLatin1Char('0'))));
+    table_->setColumnWidth(RecordModel::ResultColumn, width(QString(40, QLatin1Char('0'))));
+
+    connect(proxy_, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
+        const QScrollBar *bar = table_->verticalScrollBar();
+        following_ = bar->value() == bar->maximum();
+    });
+    connect(proxy_, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (following_)
+            table_->scrollToBottom();
+        updateCount();
+    });
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) {
+                for (int row = first; row <= last; ++row) {
+                    if (pageFilter_->findText(journal_.at(row).page, Qt::MatchExactly) < 1)
+                        pageFilter_->addItem(
+                            journal_.at(row).page); // a page seen for the first time
+                }
+            });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, &RecordForm::updatePageFilter);
+    connect(model_, &QAbstractItemModel::modelReset, this, &RecordForm::updatePageFilter);
+    connect(proxy_, &QAbstractItemModel::rowsRemoved, this, &RecordForm::updateCount);
+    connect(proxy_, &QAbstractItemModel::modelReset, this, &RecordForm::updateCount);
+    connect(proxy_, &QAbstractItemModel::layoutChanged, this, &RecordForm::updateCount);
+    updatePageFilter();
+    updateCount();
+    updateProblem();
+}
+
+void RecordForm::showEvent(QShowEvent *event)
+{
+    const bool first = !proxy_->sourceModel();
+    attachModel();
+    QWidget::showEvent(event);
+    if (first)
+        table_->scrollToBottom();
+}
+
+void RecordForm::updatePageFilter()
+{
+    QStringList pages;
+    for (int row = 0; row < journal_.count(); ++row) {
+        const QString &page = journal_.at(row).page;
+        if (!pages.contains(page))
+            pages.append(page);
+    }
+    QStringList shown;
+    for (int i = 1; i < pageFilter_->count(); ++i)
+        shown.append(pageFilter_->itemText(i));
+    if (shown == pages)
+        return;
+    const QString current =
+        pageFilter_->currentIndex() > 0 ? pageFilter_->currentText() : QString();
+    const QSignalBlocker quiet(pageFilter_);
+    while (pageFilter_->count() > 1)
+        pageFilter_->removeItem(1);
+    pageFilter_->addItems(pages);
+    pageFilter_->setCurrentIndex(std::max(0, static_cast<int>(pages.indexOf(current)) + 1));
+    applyPageFilter();
+}
+
+void RecordForm::applyPageFilter()
+{
+    if (pageFilter_->currentIndex() <= 0)
+        proxy_->setFilterRegularExpression(QString());
+    else
+        proxy_->setFilterRegularExpression(QRegularExpression(
+            QLatin1Char('^') + QRegularExpression::escape(pageFilter_->currentText()) +
+            QLatin1Char('$')));
+    updateCount();
+}
+
+void RecordForm::updateCount()
+{
+    const int shown = proxy_->rowCount();
+    const int all = journal_.count();
+    count_->setText(shown == all ? tr("%1 件").arg(all)
+                                 : tr("%1 件（全 %2 件）").arg(shown).arg(all));
+}
+
+void RecordForm::updateProblem()
+{
+    const QString text = journal_.problem();
+    problem_->setText(text);
+    problem_->setVisible(!text.isEmpty());
+}
+
+QList<const ui::CalculationRecord *> RecordForm::selectedRecords() const
+{
+    const_cast<RecordForm *>(this)->attachModel();
+    QList<int> rows;
+    for (const QModelIndex &index : table_->selectionModel()->selectedRows())
+        rows.append(proxy_->mapToSource(index).row());
+    std::sort(rows.begin(), rows.end());
+    QList<const ui::CalculationRecord *> records;
+    for (int row : rows)
+        records.append(&journal_.at(row));
+    return records;
+}
+
+QList<const ui::CalculationRecord *> RecordForm::chosenRecords() const
+{
+    QList<const ui::CalculationRecord *> records = selectedRecords();
+    if (!records.isEmpty())
+        return records;
+    for (int row = 0; row < proxy_->rowCount(); ++row)
+        records.append(&journal_.at(proxy_->mapToSource(proxy_->index(row, 0)).row()));
+    return records;
+}
+
+TitleBlock RecordForm::titleBlock() const
+{
+    return {project_->text(), designer_->text(), date_->text()};
+}
+
+void RecordForm::copySelection() const
+{
+    const auto records = selectedRecords();
+    if (!records.isEmpty())
+        QGuiApplication::clipboard()->setText(ToTsv(RecordRows(records)));
+}
+
+void RecordForm::deleteSelection()
+{
+    attachModel();
+    QList<int> rows;
+    for (const QModelIndex &index : table_->selectionModel()->selectedRows())
+        rows.append(proxy_->mapToSource(index).row());
+    journal_.remove(rows);
+}
+
+void RecordForm::clearAll()
+{
+    if (journal_.count() == 0)
+        return;
+    QMessageBox box(QMessageBox::Question, WindowTitle,
+                    tr("%1 件の計算記録をすべて削除しますか？\n削除した記録は元に戻せません。")
+                        .arg(journal_.count()),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Ok)->setText(tr("すべて削除"));
+    box.button(QMessageBox::Cancel)->setText(tr("キャンセル"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    if (box.exec() == QMessageBox::Ok)
+        journal_.clear();
+}
+
+QString RecordForm::exportCsv(const QString &path) const
+{
+    const QByteArray bytes = ToCsv(RecordRows(chosenRecords()));
+    // QSaveFile writes beside the target and renames only when everything
+    // was written: a failure leaves nothing under the target's name.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return {};
+    return tr("CSV ファイルを書き出せませんでした。\n%1\n%2")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+}
+
+QString RecordForm::savePdf(const QString &path) const
+{
+    const CalculationSheet sheet(titleBlock(), chosenRecords());
+    QSaveFile file(path);
+    bool painted = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        QPdfWriter writer(&file);
+        SetSheetPageLayout(writer);
+        writer.setResolution(600);
+        writer.setTitle(tr("計算書"));
+        writer.setCreator(QStringLiteral("Zefra"));
+        painted = sheet.paint(writer);
+    }
+    if (painted && file.error() == QFileDevice::NoError && file.commit())
+        return {};
+    file.cancelWriting();
+    return tr("PDF ファイルを保存できませんでした。\n%1\n%2")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+}
+
+void RecordForm::printPreview()
+{
+    const CalculationSheet sheet(titleBlock(), chosenRecords());
+    QPrinter printer(QPrinter::HighResolution);
+    SetSheetPageLayout(printer);
+    printer.setDocName(tr("計算書"));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("RecordPreview"));
+    preview.setWindowTitle(tr("計算書の印刷プレビュー"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&sheet](QPrinter *target) { sheet.paint(*target); });
+    preview.resize(800, 900);
+    preview.exec();
+}
+
+void RecordForm::exportCsvAs()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("CSV 書き出し"),
+                                                      QDir::home().filePath(tr("計算記録.csv")),
+                                                      tr("CSV ファイル (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (const QString failure = exportCsv(path); !failure.isEmpty())
+        showFailure(failure);
+}
+
+void RecordForm::savePdfAs()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("PDF に保存"),
+                                                      QDir::home().filePath(tr("計算書.pdf")),
+                                                      tr("PDF ファイル (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (const QString failure = savePdf(path); !failure.isEmpty())
+        showFailure(failure);
+}
+
+void RecordForm::showFailure(const QString &text)
+{
+    QMessageBox::warning(this, WindowTitle, text);
+}
+
+void RecordForm::restoreSettings(
+    const std::function<std::optional<std::string>(const char *key)> &read)
+{
+    const auto width = storedInteger(read(WidthKey), minimumSizeHint().width(), 20000);
+    const auto height = storedInteger(read(HeightKey), minimumSizeHint().height(), 20000);
+    if (width || height)
+        resize(fittedSize(QSize(width.value_or(this->width()), height.value_or(this->height()))));
+    const auto left = storedInteger(read(LeftKey), -100000, 100000);
+    const auto top = storedInteger(read(TopKey), -100000, 100000);
+    if (left && top && reachable(QPoint(*left, *top), this->width())) {
+        move(*left, *top);
+        placed_ = true;
+    }
+    const auto text = [&](const char *key, QLineEdit *edit) {
+        if (const auto value = read(key))
+            edit->setText(QString::fromStdString(*value));
+    };
+    text(ProjectKey, project_);
+    text(DesignerKey, designer_);
+    text(DateKey, date_);
+}
+
+std::vector<std::pair<std::string, std::string>> RecordForm::settingsToSave() const
+{
+    std::vector<std::pair<std::string, std::string>> keys;
+    // A window that was never placed has no position of its own to keep.
+    if (placed_ || isVisible() || proxy_->sourceModel()) {
+        keys.emplace_back(LeftKey, std::to_string(pos().x()));
+        keys.emplace_back(TopKey, std::to_string(pos().y()));
+    }
+    keys.emplace_back(WidthKey, std::to_string(width()));
+    keys.emplace_back(HeightKey, std::to_string(height()));
+    keys.emplace_back(ProjectKey, oneLine(project_->text()));
+    keys.emplace_back(DesignerKey, oneLine(designer_->text()));
+    keys.emplace_back(DateKey, oneLine(date_->text()));
+    return keys;
+}
+
+} // namespace app::record

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "app/record/CalculationSheet.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace app::record {
+
+class Journal;
+class RecordModel;
+
+// The record window ("計算記録"): every recorded calculation in a table,
+// newest last and following new ones as they come, filtered by page, with a
+// note per record; copy as tab-separated text, export CSV, print or save the
+// calculation sheet. Non-modal; it reads the journal only once it is shown.
+class RecordForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RecordForm(Journal &journal, QWidget *parent = nullptr);
+    ~RecordForm() override;
+
+    // The [Record] section of the settings file: size, position and the
+    // title block. `read` gives a key's value, or nothing when it is missing.
+    void restoreSettings(const std::function<std::optional<std::string>(const char *key)> &read);
+    // Every key of the section with its value (UTF-8; integers in decimal).
+    std::vector<std::pair<std::string, std::string>> settingsToSave() const;
+
+    // The records the actions work on: the selected rows, or every row
+    // shown when none is selected; oldest first.
+    QList<const ui::CalculationRecord *> chosenRecords() const;
+    QList<const ui::CalculationRecord *> selectedRecords() const;
+    TitleBlock titleBlock() const;
+
+    // The actions, also without their file dialogs. The export and save
+    // return an empty string on success, or what went wrong, which the
+    // buttons show in a box.
+    void copySelection() const;
+    void deleteSelection();
+    void clearAll(); // asks first
+    QString exportCsv(const QString &path) const;
+    QString savePdf(const QString &path) const;
+    void printPreview();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls();
+    QSize fittedSize(QSize size) const;
+    void attachModel();
+    void updatePageFilter();
+    void applyPageFilter();
+    void updateCount();
+    void updateProblem();
+    void exportCsvAs();
+    void savePdfAs();
+    void showFailure(const QString &text);
+
+    Journal &journal_;
+    RecordModel *model_ = nullptr;
+    QSortFilterProxyModel *proxy_ = nullptr;
+    QTableView *table_ = nullptr;
+    QComboBox *pageFilter_ = nullptr;
+    QLabel *count_ = nullptr;
+    QLabel *problem_ = nullptr;
+    QLineEdit *project_ = nullptr;
+    QLineEdit *designer_ = nullptr;
+    QLineEdit *date_ = nullptr;
+    bool following_ = true; // the view was at its last row before a record came
+    bool placed_ = false;   // a stored position was restored
+};
+
+} // namespace app::record

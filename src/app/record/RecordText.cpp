@@ -1,0 +1,156 @@
+#include "app/record/RecordText.h"
+
+#include <QRegularExpression>
+
+namespace app::record {
+
+namespace {
+
+const QString StaleMark = QStringLiteral(" ※未再計算");
+
+// What makes two records share a header.
+QString kindOf(const ui::CalculationRecord &r)
+{
+    QString key = r.page + QChar(0x1f) + r.calculation;
+    for (const ui::FieldValue &f : r.fields)
+        key += QChar(0x1e) + f.caption + QChar(0x1f) + f.unit;
+    return key;
+}
+
+QStringList headerOf(const ui::CalculationRecord &r)
+{
+    QStringList row{QStringLiteral("日時"), QStringLiteral("ページ"), QStringLiteral("計算"),
+                    QStringLiteral("メモ")};
+    for (const ui::FieldValue &f : r.fields)
+        row.append(HeaderCell(f.caption, f.unit));
+    row.append(QStringLiteral("警告"));
+    return row;
+}
+
+QStringList rowOf(const ui::CalculationRecord &r)
+{
+    QStringList row{TimeText(r.time), r.page, r.calculation, r.note};
+    for (const ui::FieldValue &f : r.fields)
+        row.append(ShownText(f));
+    row.append(r.warning);
+    return row;
+}
+
+bool plainNumber(const QString &cell)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    return number.match(cell).hasMatch();
+}
+
+QString quoted(QString cell)
+{
+    cell.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + cell + QLatin1Char('"');
+}
+
+QString joined(const TextTable &table, QChar separator, const QString &lineEnd,
+               const QString &quoteWhenAny)
+{
+    QString text;
+    for (const QStringList &row : table) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                text += separator;
+            const QString cell = FormulaSafe(row[i]);
+            const bool quote = std::any_of(cell.begin(), cell.end(),
+                                           [&](QChar c) { return quoteWhenAny.contains(c); });
+            text += quote ? quoted(cell) : cell;
+        }
+        text += lineEnd;
+    }
+    return text;
+}
+
+} // namespace
+
+QString HeaderCell(const QString &caption, const QString &unit)
+{
+    return unit.isEmpty() ? caption : caption + QStringLiteral(" [") + unit + QLatin1Char(']');
+}
+
+QString ShownText(const ui::FieldValue &field)
+{
+    return field.stale && !field.text.isEmpty() ? field.text + StaleMark : field.text;
+}
+
+QString TimeText(const QDateTime &time)
+{
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+TextTable RecordRows(const QList<const ui::CalculationRecord *> &records)
+{
+    QStringList kinds;
+    QList<QList<const ui::CalculationRecord *>> groups;
+    for (const ui::CalculationRecord *r : records) {
+        const QString kind = kindOf(*r);
+        qsizetype at = kinds.indexOf(kind);
+        if (at < 0) {
+            at = kinds.size();
+            kinds.append(kind);
+            groups.append(QList<const ui::CalculationRecord *>());
+        }
+        groups[at].append(r);
+    }
+    TextTable table;
+    for (const auto &group : groups) {
+        if (!table.isEmpty())
+            table.append(QStringList{});
+        table.append(headerOf(*group.front()));
+        for (const ui::CalculationRecord *r : group)
+            table.append(rowOf(*r));
+    }
+    return table;
+}
+
+TextTable FieldRows(const QList<ui::FieldValue> &fields)
+{
+    QStringList header, texts;
+    for (const ui::FieldValue &f : fields) {
+        header.append(HeaderCell(f.caption, f.unit));
+        texts.append(ShownText(f));
+    }
+    return {header, texts};
+}
+
+QString FormulaSafe(const QString &cell)
+{
+    if (cell.isEmpty() || plainNumber(cell))
+        return cell;
+    switch (cell.front().unicode()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        return QLatin1Char('\'') + cell;
+    default:
+        return cell;
+    }
+}
+
+QString ToTsv(const TextTable &table)
+{
+    return joined(table, QLatin1Char('\t'), QStringLiteral("\n"), QStringLiteral("\t\r\n\""));
+}
+
+QByteArray ToCsv(const TextTable &table)
+{
+    return QByteArrayLiteral("\xEF\xBB\xBF") +
+           joined(table, QLatin1Char(','), QStringLiteral("\r\n"), QStringLiteral(",\r\n\""))
+               .toUtf8();
+}
+
+QString FieldsToTsv(const QList<ui::FieldValue> &fields)
+{
+    return ToTsv(FieldRows(fields));
+}
+
+} // namespace app::record

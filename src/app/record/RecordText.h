@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/ui/CalculationRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The records as rows of cells for a spreadsheet, and those rows as
+// tab-separated text (the clipboard) or CSV (a file).
+//
+// Records of different kinds cannot share one header, so the rows come in
+// groups, one per kind (page, calculation, and the captions and units of its
+// fields), in the order each kind first appears: a header row, the records of
+// that kind oldest first, and an empty row before the next group. Pasted or
+// opened in a spreadsheet, every group lines up as columns under its header.
+//
+// Texts go out exactly as shown. A stale field (one whose inputs changed after
+// it was calculated) keeps its text with the mark " ※未再計算" after it, so it
+// is never taken for a current value and never read as a number.
+namespace app::record {
+
+using TextTable = QList<QStringList>; // an empty row separates the groups
+
+TextTable RecordRows(const QList<const ui::CalculationRecord *> &records);
+
+// One page's fields now: a header row and a row of texts.
+TextTable FieldRows(const QList<ui::FieldValue> &fields);
+
+// "風量 [m3/h]", or the caption alone when there is no unit.
+QString HeaderCell(const QString &caption, const QString &unit);
+// The field's text, marked when stale.
+QString ShownText(const ui::FieldValue &field);
+QString TimeText(const QDateTime &time);
+
+// Tab-separated, rows ending in "\n". A cell with a tab, a line break or a
+// quote is quoted as in CSV; a cell a spreadsheet would take for a formula
+// gets an apostrophe before it (FormulaSafe).
+QString ToTsv(const TextTable &table);
+
+// CSV for a file (RFC 4180): UTF-8 with a byte-order mark, rows ending in
+// CRLF, a cell with a comma, quote or line break in quotes with its quotes
+// doubled; formula-looking cells as in ToTsv.
+QByteArray ToCsv(const TextTable &table);
+
+// A cell that starts with "=", "+", "-", "@", a tab or a carriage return is
+// read by spreadsheets as a formula (OWASP, "CSV Injection"); it gets an
+// apostrophe in front. A plain number such as "-5" or "+1.5E-3" stays as it is.
+QString FormulaSafe(const QString &cell);
+
+// Ctrl+Shift+C on a page: its fields as TSV.
+QString FieldsToTsv(const QList<ui::FieldValue> &fields);
+
+} // namespace app::record
