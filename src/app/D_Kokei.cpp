@@ -7,6 +7,10 @@
 #include "app/ZefraApplication.h"
 #include "app/chart/ChartForm.h"
 #include "app/chart/ChartLink.h"
+#include "app/record/Journal.h"
+#include "app/record/JournalNotice.h"
+#include "app/record/RecordForm.h"
+#include "app/record/RecordText.h"
 #include "app/settings/IniFile.h"
 #include "app/settings/IniSyntax.h"
 #include "app/sizetable/SizeTableForm.h"
@@ -23,6 +27,7 @@
 #include "units/UnitsPage.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFile>
@@ -31,8 +36,11 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <type_traits>
 
 namespace app {
 
@@ -81,7 +89,7 @@ ui::SettingsKey buttonKey(const char *key, QRadioButton *button, bool fallback)
 
 } // namespace
 
-TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath)
+TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString &recordFolder)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
@@ -113,6 +121,17 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath)
               new units::UnitsPage(focus_, shared_)};
     for (ui::CalcPage *page : pages_)
         PageControl->addTab(page, page->caption());
+
+    // Every calculation that completes goes into the record.
+    journal_ = new record::Journal(
+        recordFolder.isEmpty() ? record::Journal::defaultFolder() : recordFolder, this);
+    for (ui::CalcPage *page : pages_)
+        connect(page, &ui::CalcPage::calculated, journal_, &record::Journal::append);
+    record::WatchJournal(*journal_, this);
+    auto *copyPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    copyPage->setObjectName(QStringLiteral("CopyPage"));
+    connect(copyPage, &QShortcut::activated, this,
+            [this] { ui::Guarded(this, [this] { CopyPage(); }); });
 
     buildMenu();
     connectHandlers();
@@ -152,6 +171,8 @@ void TDuctForm::buildMenu()
     };
     addTool("Chart1", QStringLiteral("空気線図(&C)..."), QKeySequence(Qt::CTRL | Qt::Key_G),
             &TDuctForm::Chart1Click);
+    addTool("Record1", QStringLiteral("計算記録(&R)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
+            &TDuctForm::Record1Click);
     addTool("SizeTable1", QStringLiteral("サイズ一覧(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_L),
             &TDuctForm::SizeTable1Click);
 
@@ -263,19 +284,27 @@ QList<ui::SettingsKey> TDuctForm::settingsKeys()
         buttonKey("B1", shared_.TaniButton1, true),
         buttonKey("B2", shared_.TaniButton2, false),
     };
-    // The feature windows opened in this run keep their own sections; one
-    // never opened leaves its lines of the file as they are.
-    const auto addSection = [&keys](const char *section, const auto &entries) {
+    return keys;
+}
+
+std::vector<TDuctForm::FeatureSetting> TDuctForm::featureSettings() const
+{
+    std::vector<FeatureSetting> settings;
+    const auto add = [&settings](const char *section, const auto &entries) {
         for (const auto &[key, value] : entries) {
-            const int stored = value;
-            keys.append({section, key, [](std::optional<int>) {}, [stored] { return stored; }});
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                settings.push_back({section, key, value});
+            else
+                settings.push_back({section, key, std::to_string(value)});
         }
     };
     if (chart_)
-        addSection("Chart", chart_->settingsToSave());
+        add("Chart", chart_->settingsToSave());
+    if (record_)
+        add("Record", record_->settingsToSave());
     if (sizeTable_)
-        addSection("SizeTable", sizeTable_->settingsToSave());
-    return keys;
+        add("SizeTable", sizeTable_->settingsToSave());
+    return settings;
 }
 
 std::function<std::optional<int>(const char *)>
@@ -307,6 +336,22 @@ void TDuctForm::Chart1Click()
         chart::LinkChartToAirPage(chart_, page<air::AirPage>(AirPageIndex));
     }
     showFeature(chart_);
+}
+
+void TDuctForm::Record1Click()
+{
+    if (!record_) {
+        record_ = new record::RecordForm(*journal_, this);
+        record_->restoreSettings([file = settingsPath_](const char *key) {
+            return settings::ReadString(file, "Record", key);
+        });
+    }
+    showFeature(record_);
+}
+
+void TDuctForm::CopyPage()
+{
+    QGuiApplication::clipboard()->setText(record::FieldsToTsv(currentPage()->fields()));
 }
 
 void TDuctForm::SizeTable1Click()

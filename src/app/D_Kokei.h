@@ -8,8 +8,10 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 
 #include <string>
+#include <vector>
 
 class QTabWidget;
 
@@ -25,6 +27,10 @@ class ChartForm;
 namespace sizetable {
 class SizeTableForm;
 }
+namespace record {
+class Journal;
+class RecordForm;
+} // namespace record
 
 // The main window: five calculator pages in one fixed-size window, the
 // controls they share, the menu, and what happens when the window is shown,
@@ -40,8 +46,11 @@ public:
 
     // Creates every control in its design state; nothing is read yet. The
     // settings file is `settingsPath`, or, when empty, the one beside the
-    // executable or in the user's folder (DefaultSettingsFile).
-    explicit TDuctForm(QWidget *parent = nullptr, const QString &settingsPath = {});
+    // executable or in the user's folder (DefaultSettingsFile); the
+    // calculation record is kept in `recordFolder`, or, when empty, in the
+    // user's data folder.
+    explicit TDuctForm(QWidget *parent = nullptr, const QString &settingsPath = {},
+                       const QString &recordFolder = {});
     ~TDuctForm() override;
 
     QTabWidget *pageControl() const { return PageControl; }
@@ -61,6 +70,16 @@ public:
     // The window's own keys of the settings file: its position, the active
     // page, the sizing basis and the unit system.
     QList<ui::SettingsKey> settingsKeys();
+    // The sections of the feature windows opened in this run, as
+    // section, key, value; one never opened leaves its lines as they are.
+    struct FeatureSetting
+    {
+        std::string section;
+        std::string key;
+        std::string value;
+    };
+    std::vector<FeatureSetting> featureSettings() const;
+    record::Journal &journal() const { return *journal_; }
 
     // The active page changed: brings the shared controls to it.
     void PageControlChange();
@@ -81,7 +100,11 @@ public:
     // The tools menu: each opens its window, made when first asked for, or
     // raises it.
     void Chart1Click();
+    void Record1Click();
     void SizeTable1Click();
+    // Ctrl+Shift+C on a page: its inputs and results to the clipboard as
+    // tab-separated text with a header row.
+    void CopyPage();
 
     // Tests replace the desktop's program start and URL opener.
     void setProgramStarter(ProgramStarter starter) { startProgram_ = std::move(starter); }
@@ -117,6 +140,8 @@ private:
     UrlOpener openUrl_;
     QPointer<chart::ChartForm> chart_;
     QPointer<sizetable::SizeTableForm> sizeTable_;
+    QPointer<record::RecordForm> record_;
+    record::Journal *journal_ = nullptr;
 };
 
 } // namespace app

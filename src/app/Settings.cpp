@@ -74,11 +74,18 @@ bool SaveSettings(TDuctForm &form, const std::string &file)
 {
     // All keys in one replace of the file: its bytes are those of the keys
     // written one by one, and a crash leaves the old file or the new one.
+    // The feature windows' sections follow the window's keys.
     const std::vector<ui::SettingsKey> keys = keysOf(form, WriteOrder);
-    std::vector<settings::IntegerKey> batch;
+    std::vector<std::string> values;
     for (const ui::SettingsKey &key : keys)
-        batch.push_back({key.section, key.key, key.value()});
-    if (!settings::WriteIntegers(file, batch).written) {
+        values.push_back(std::to_string(key.value()));
+    const std::vector<TDuctForm::FeatureSetting> features = form.featureSettings();
+    std::vector<settings::StringKey> batch;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        batch.push_back({keys[i].section, keys[i].key, values[i]});
+    for (const TDuctForm::FeatureSetting &f : features)
+        batch.push_back({f.section, f.key, f.value});
+    if (!settings::WriteStrings(file, batch).written) {
         ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +
                                    QString::fromUtf8(numeric::messages::CannotWrite));
         return false;

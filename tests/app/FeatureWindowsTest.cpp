@@ -4,11 +4,15 @@
 #include "support/FormFixture.h"
 
 #include "app/chart/ChartForm.h"
+#include "app/record/Journal.h"
 #include "app/sizetable/SizeTableForm.h"
+#include "app/ui/CalcPage.h"
 #include "chart/TableTexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
@@ -169,6 +173,122 @@ TEST_F(FeatureWindowsTest, OpenedWindowsKeepTheirOwnSectionsAndChangeNoOtherLine
     EXPECT_TRUE(saved.contains("[SizeTable]\r\n"));
     // The window's own keys come before the feature sections, as always.
     EXPECT_LT(saved.indexOf("[Button]"), saved.indexOf("[SizeTable]"));
+}
+
+} // namespace
+
+namespace {
+
+// "caption=text unit" of every field of a record.
+QStringList ValuesOf(const app::ui::CalculationRecord &r)
+{
+    QStringList lines;
+    for (const app::ui::FieldValue &f : r.fields)
+        lines.append((f.caption + QLatin1Char('=') + f.text + QLatin1Char(' ') + f.unit).trimmed());
+    return lines;
+}
+
+TEST_F(FeatureWindowsTest, EveryKindOfCalculationIsJournalledAsThePageShowsItInBothUnitSystems)
+{
+    const struct
+    {
+        int page;
+        std::function<void()> act;
+        const char *calculation;
+        std::vector<const char *> fields; // whose texts the record must hold, in order
+    } kinds[] = {
+        {TDuctForm::DuctPageIndex,
+         [this] {
+             type("S_Fryo", QStringLiteral("3600"));
+             pressEnter("S_Fryo");
+         },
+         "ダクト寸法計算（圧損基準）",
+         {"S_Size1", "S_Size2", "S_SizeD", "S_Fusok", "S_Ason"}},
+        {TDuctForm::DuctPageIndex,
+         [this] {
+             type("P_Fryo", QStringLiteral("3600"));
+             type("P_Size1", QStringLiteral("500"));
+             type("P_Size2", QStringLiteral("500"));
+             pressEnter("P_Size2");
+         },
+         "ダクト圧力損失計算",
+         {"P_SizeD", "P_Fusok", "P_Ason"}},
+        {TDuctForm::OutletPageIndex,
+         [this] {
+             type("Edit19", QStringLiteral("500"));
+             type("Edit26", QStringLiteral("2"));
+             pressEnter("Edit26");
+         },
+         "吹出・吸込口寸法計算",
+         {"Edit23", "Edit24", "Edit25", "Edit21"}},
+        {TDuctForm::OutletPageIndex,
+         [this] {
+             type("Edit17", QStringLiteral("500"));
+             type("Edit28", QStringLiteral("300"));
+             type("Edit29", QStringLiteral("300"));
+             pressEnter("Edit29");
+         },
+         "吹出・吸込口寸法確認",
+         {"Edit30", "Edit32"}},
+        {TDuctForm::PipePageIndex,
+         [this] {
+             type("M_AsonP", QStringLiteral("30"));
+             type("S_Ryo", QStringLiteral("100"));
+             pressEnter("S_Ryo");
+         },
+         "配管寸法計算（圧損基準）",
+         {"S_Size", "S_Speed", "S_AsonP"}},
+        {TDuctForm::AirPageIndex,
+         [this] { pressEnter("entEdit"); },
+         "空気の状態値計算",
+         {"cEdit7", "cEdit8", "cEdit1", "cEdit2", "cEdit3", "cEdit4", "cEdit5", "cEdit6"}},
+    };
+    for (bool si : {false, true}) {
+        find<QRadioButton>(si ? "TaniButton2" : "TaniButton1")->setChecked(true);
+        for (const auto &k : kinds) {
+            SCOPED_TRACE(std::string(k.calculation) + (si ? " in SI" : ""));
+            showPage(k.page);
+            const int before = form_->journal().count();
+            k.act();
+            ASSERT_EQ(form_->journal().count(), before + 1);
+            const app::ui::CalculationRecord &r = form_->journal().at(before);
+            EXPECT_EQ(r.calculation, QString::fromUtf8(k.calculation));
+            const QStringList values = ValuesOf(r);
+            for (const app::ui::FieldValue &shown : form_->pages().at(k.page)->fields()) {
+                for (const char *name : k.fields) {
+                    if (shown.name != QLatin1String(name))
+                        continue;
+                    const QString line = (shown.caption + QLatin1Char('=') + shown.text +
+                                          QLatin1Char(' ') + shown.unit)
+                                             .trimmed();
+                    EXPECT_TRUE(values.contains(line)) << line.toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(boxes_.take().isEmpty());
+}
+
+TEST_F(FeatureWindowsTest, RecordWindowAndThePageCopy)
+{
+    showPage(TDuctForm::DuctPageIndex);
+    type("S_Fryo", QStringLiteral("3600"));
+    pressEnter("S_Fryo");
+    action("Record1")->trigger();
+    auto *table = form_->findChild<QTableView *>(QStringLiteral("RecordTable"));
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->model()->rowCount(), 1);
+    EXPECT_EQ(action("Record1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    // Ctrl+Shift+C on the page: its fields as a header row and a row of texts.
+    QApplication::setActiveWindow(form_.get());
+    edit("S_Fryo")->setFocus();
+    QTest::keyClick(edit("S_Fryo"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList rows =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[0].contains(QStringLiteral("風量 [m3/h]")));
+    EXPECT_TRUE(rows[1].contains(QStringLiteral("3600\t450\t450")));
 }
 
 } // namespace

@@ -13,7 +13,8 @@ void FormTest::SetUp()
 
 void FormTest::openForm()
 {
-    form_ = std::make_unique<TDuctForm>(nullptr, settingsFile());
+    form_ = std::make_unique<TDuctForm>(nullptr, settingsFile(),
+                                        dir_.filePath(QStringLiteral("record")));
     form_->show();
     QApplication::setActiveWindow(form_.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));

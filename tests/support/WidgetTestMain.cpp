@@ -2,6 +2,8 @@
 // the application object exists, unless the caller chose one.
 #include "app/ZefraApplication.h"
 
+#include <QStandardPaths>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,6 +24,8 @@ int main(int argc, char **argv)
     standardHandler = qInstallMessageHandler(quietOffscreenNotes);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing a test does may reach the user's own data or settings folders.
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     app::ZefraApplication app(argc, argv);
     app::ZefraApplication::setStyle(QStringLiteral("Fusion"));
