@@ -165,6 +165,8 @@ void ResultFreshness::dropReasons(const QList<QObject *> &reasons)
 void ResultFreshness::programChangeEnded(const QList<QObject *> &causes,
                                          const QList<QLineEdit *> &written, bool failed)
 {
+    if (causes.isEmpty() && !failed)
+        return; // an Enter or a calculation that completed: nothing to undo
     for (ResultFreshness *page : everyPage()) {
         page->dropReasons(causes);
         if (!failed)
