@@ -335,9 +335,12 @@ void AirPage::ComputeAirState()
         read.append(PrEdit);
     else if (pressureChoice() == 2)
         read.append(WhEdit);
-    reportCalculation(caption(), read,
-                      {cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6},
-                      warnings_.join(QLatin1Char('\n')));
+    const QList<QWidget *> results{cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6};
+    reportCalculation(caption(), read, results, warnings_.join(QLatin1Char('\n')));
+    // An unreadable pressure field: the state is that of the previous
+    // pressure, not of the one the page shows.
+    if (!chosenPressure())
+        markStale(results);
 }
 
 void AirPage::ReadPressure()

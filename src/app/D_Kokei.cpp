@@ -20,6 +20,7 @@
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
+#include "app/ui/ProgramChange.h"
 #include "flow/DuctPage.h"
 #include "numeric/Messages.h"
 #include "outlet/OutletPage.h"
@@ -217,6 +218,9 @@ void TDuctForm::showEvent(QShowEvent *event)
 
 void TDuctForm::FormShow()
 {
+    // What the settings restore and the pages' first handlers write is the
+    // program's own: it makes no result stale.
+    const ui::ProgramChange restore;
     LoadSettings();
     for (ui::CalcPage *page : pages_)
         page->windowShown();
@@ -422,6 +426,9 @@ void TDuctForm::ssButton1Click()
 
 void TDuctForm::TaniButton1Click()
 {
+    // The conversion keeps every result in line with its new unit; the unit
+    // buttons' toggle that started it is part of it.
+    const ui::ProgramChange conversion({shared_.TaniButton1, shared_.TaniButton2});
     const auto factors = ui::UnitFactors::towards(shared_.conventionalUnits());
     for (ui::CalcPage *page : pages_)
         page->relabelUnits();

@@ -5,6 +5,8 @@
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
+#include "app/ui/ProgramChange.h"
+#include "app/ui/ResultFreshness.h"
 #include "numeric/Messages.h"
 #include "numeric/Units.h"
 
@@ -79,7 +81,7 @@ UnitFactors UnitFactors::towards(bool conventional)
 CalcPage::CalcPage(const char *name, const QString &caption, FocusOrder &focus,
                    SharedControls &shared, QWidget *parent)
     : QWidget(parent), focus_(focus), shared_(shared), caption_(caption),
-      layout_(new QVBoxLayout(this))
+      layout_(new QVBoxLayout(this)), freshness_(new ResultFreshness(this))
 {
     setObjectName(QString::fromLatin1(name));
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -196,6 +198,8 @@ void CalcPage::Ztai_EditKeyPress(QWidget *sender)
 void CalcPage::EvaluateAndAdvance(QWidget *field)
 {
     try {
+        // The number written back is the value typed: no change of the user's.
+        const ProgramChange writeBack;
         EvaluateField(static_cast<QLineEdit *>(field));
     } catch (const std::exception &) {
         showWarning(numeric::messages::CheckValue);
@@ -213,6 +217,9 @@ void CalcPage::D_SyruiKeyPress(QWidget *sender)
 bool CalcPage::EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate)
 {
     try {
+        // What the calculation writes, the evaluated sender included, is the
+        // program's own; a failure leaves what it wrote stale.
+        const ProgramChange calculation;
         if (auto *field = qobject_cast<QLineEdit *>(sender))
             EvaluateField(field);
         calculate();
@@ -253,6 +260,7 @@ void CalcPage::describeCalculation(const QString &title, const QList<QWidget *> 
     for (const QWidget *w : writes)
         info.writes.append(w->objectName());
     calculations_.append(info);
+    freshness_->addCalculation(reads, writes);
 }
 
 FieldValue CalcPage::valueOf(const Described &d) const
@@ -282,14 +290,19 @@ const CalcPage::Described *CalcPage::describedFor(const QWidget *control) const
 QList<FieldValue> CalcPage::fields() const
 {
     QList<FieldValue> values;
-    for (const Described &d : described_)
-        values.append(valueOf(d));
+    for (const Described &d : described_) {
+        FieldValue v = valueOf(d);
+        if (v.role == FieldRole::Result)
+            v.stale = freshness_->isStale(static_cast<const QLineEdit *>(d.control.data()));
+        values.append(v);
+    }
     return values;
 }
 
 void CalcPage::reportCalculation(const QString &title, const QList<QWidget *> &read,
                                  const QList<QWidget *> &written, const QString &warning)
 {
+    freshness_->calculated(written);
     CalculationRecord record;
     record.time = QDateTime::currentDateTime();
     record.page = caption_;
@@ -306,6 +319,11 @@ void CalcPage::reportCalculation(const QString &title, const QList<QWidget *> &r
         }
     }
     emit calculated(record);
+}
+
+void CalcPage::markStale(const QList<QWidget *> &results)
+{
+    freshness_->markStale(results);
 }
 
 void CalcPage::showWarning(const char *utf8Text)

@@ -23,6 +23,7 @@ class QVBoxLayout;
 namespace app::ui {
 
 class FocusOrder;
+class ResultFreshness;
 struct SharedControls;
 
 // The factors of a change of unit system, towards the system just chosen:
@@ -98,7 +99,8 @@ public:
     virtual QList<SettingsKey> settingsKeys() { return {}; }
 
     // Every field and option of the page as the user sees it now, in the
-    // page's order.
+    // page's order; a result that no longer matches the inputs beside it is
+    // marked stale.
     QList<FieldValue> fields() const;
     // Which fields each calculation of the page reads and writes.
     QList<CalculationInfo> calculations() const { return calculations_; }
@@ -158,12 +160,18 @@ protected:
     void describeSection(const QString &title) { section_ = title; }
     void describeField(QLineEdit *field, Text caption, Text unit);
     void describeOption(QWidget *control, const QString &caption, Text choice);
-    // Which fields a calculation reads and writes.
+    // Which fields a calculation reads and writes. Every read it names
+    // (inputs, options and shared controls that decide its result) makes its
+    // results stale when it changes.
     void describeCalculation(const QString &title, const QList<QWidget *> &reads,
                              const QList<QWidget *> &writes);
-    // A calculation completed: records what it read and wrote, as shown now.
+    // A calculation completed: records what it read and wrote, as shown now;
+    // what it wrote is current.
     void reportCalculation(const QString &title, const QList<QWidget *> &read,
                            const QList<QWidget *> &written, const QString &warning = {});
+    // Results of a completed calculation that are not based on what the page
+    // shows: stale until a calculation writes them again.
+    void markStale(const QList<QWidget *> &results);
 
     void showWarning(const char *utf8Text);
 
@@ -191,6 +199,7 @@ private:
     QHash<QObject *, std::function<void(QWidget *)>> enterRules_;
     QList<Described> described_;
     QList<CalculationInfo> calculations_;
+    ResultFreshness *freshness_;
 };
 
 } // namespace app::ui
