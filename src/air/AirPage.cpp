@@ -438,8 +438,8 @@ void AirPage::PrGroupClick()
         // Standard pressure, 760 mmHg, shown in the window's unit.
         const long double pressure =
             shared_.conventionalUnits() ? StandardPressure : StandardPressure * numeric::KPaPerMmHg;
-        PrEdit->setText(QString::fromStdString(numeric::FormatGeneral15(pressure)));
-        WhEdit->setText(QStringLiteral("0"));
+        ui::WriteResult(PrEdit, QString::fromStdString(numeric::FormatGeneral15(pressure)));
+        ui::WriteResult(WhEdit, QStringLiteral("0"));
         break;
     }
     }

@@ -41,6 +41,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace app {
@@ -50,17 +51,43 @@ namespace {
 constexpr int ClientWidth = 562;
 constexpr int ClientHeight = 298;
 
-// The window keeps a stored position only when its title bar would be on a
-// screen; a position from a screen that is gone would hide it.
-bool reachable(const QPoint &topLeft, const QSize &size)
+// A stored coordinate beyond this (px) lies on no screen; refusing it before
+// any arithmetic keeps the geometry below within the range of an int.
+constexpr int FarthestCoordinate = 1'000'000;
+
+bool plausible(std::optional<int> coordinate)
 {
-    const QRect titleBar(topLeft, QSize(size.width(), 24));
+    return !coordinate || (*coordinate > -FarthestCoordinate && *coordinate < FarthestCoordinate);
+}
+
+// The screen that shows most of the window's title bar at `frame`, when one
+// shows enough of it to take hold of; a position from a screen that is gone
+// would hide the window.
+const QScreen *screenHolding(const QRect &frame)
+{
+    const QRect titleBar(frame.topLeft(), QSize(frame.width(), 24));
+    const QScreen *best = nullptr;
+    int bestArea = 0;
     for (const QScreen *screen : QGuiApplication::screens()) {
         const QRect visible = screen->availableGeometry().intersected(titleBar);
-        if (visible.width() >= 40 && visible.height() >= 8)
-            return true;
+        const int area = visible.width() * visible.height();
+        if (visible.width() >= 40 && visible.height() >= 8 && area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
     }
-    return false;
+    return best;
+}
+
+// Moves `frame` by as little as it takes to lie wholly within `area`, along
+// each axis where it fits.
+QRect keptWithin(QRect frame, const QRect &area)
+{
+    if (frame.width() <= area.width())
+        frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() - frame.width() + 1));
+    if (frame.height() <= area.height())
+        frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() - frame.height() + 1));
+    return frame;
 }
 
 // Checking a button that was not checked runs its handler (through its
@@ -129,6 +156,20 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
     for (ui::CalcPage *page : pages_)
         connect(page, &ui::CalcPage::calculated, journal_, &record::Journal::append);
     record::WatchJournal(*journal_, this);
+    // The page keys work from every control, also from a list that would
+    // otherwise take them for its own selection.
+    const auto pageKey = [this](QKeySequence keys, int step) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            const int count = PageControl->count();
+            PageControl->setCurrentIndex((PageControl->currentIndex() + step + count) % count);
+        });
+    };
+    pageKey(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    pageKey(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+    pageKey(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
     auto *copyPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     copyPage->setObjectName(QStringLiteral("CopyPage"));
     connect(copyPage, &QShortcut::activated, this,
@@ -371,11 +412,13 @@ void TDuctForm::SizeTable1Click()
 
 void TDuctForm::restorePosition()
 {
-    if (!storedLeft_ && !storedTop_)
+    if ((!storedLeft_ && !storedTop_) || !plausible(storedLeft_) || !plausible(storedTop_))
         return; // stays centred
-    const QPoint stored(storedLeft_.value_or(x()), storedTop_.value_or(y()));
-    if (reachable(stored, frameGeometry().size()))
-        move(stored);
+    const QRect stored(QPoint(storedLeft_.value_or(x()), storedTop_.value_or(y())),
+                       frameGeometry().size());
+    // The whole window goes onto the screen that holds its title bar.
+    if (const QScreen *screen = screenHolding(stored))
+        move(keptWithin(stored, screen->availableGeometry()).topLeft());
 }
 
 void TDuctForm::centreOnScreen()

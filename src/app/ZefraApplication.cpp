@@ -11,7 +11,9 @@ namespace app {
 ZefraApplication::ZefraApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(ui::ApplicationTitle);
-    setApplicationDisplayName(ui::ApplicationTitle);
+    // No display name: once one is set, the desktop's window title gets
+    // " — Zefra" after every caption ("警告 — Zefra"), and each box and
+    // window must read exactly as it is named.
     setHelpFile(ui::HelpFileName);
 }
 

@@ -218,6 +218,13 @@ QList<QWidget *> DuctPage::commonInputs() const
     return {shared_.TaniButton1, Ztai_Edit, Hijy_Edit, D_Syrui, KakuButton};
 }
 
+void DuctPage::windowShown()
+{
+    // The roughness of the restored material, as picking it in the list
+    // writes it: the page never calculates with another material's.
+    D_SyruiChange();
+}
+
 void DuctPage::pageShown()
 {
     moveTo(shared_.TaniButton1, Panel16, 389, 6);
@@ -328,7 +335,7 @@ QString DuctPage::materialName() const
 
 void DuctPage::computeLossOf(const QString &airVolume, const QString &sideA, const QString &sideB)
 {
-    P_Fryo->setText(airVolume);
+    ui::WriteResult(P_Fryo, airVolume);
     ui::WriteResult(P_Size1, sideA);
     ui::WriteResult(P_Size2, sideB);
     ui::Guarded(window(), [this] { S_FryoKeyPress(P_Size2); });
@@ -336,7 +343,7 @@ void DuctPage::computeLossOf(const QString &airVolume, const QString &sideA, con
 
 void DuctPage::computeLossOfDiameter(const QString &airVolume, const QString &diameter)
 {
-    P_Fryo->setText(airVolume);
+    ui::WriteResult(P_Fryo, airVolume);
     ui::WriteResult(P_SizeD, diameter);
     ui::Guarded(window(), [this] { S_FryoKeyPress(P_SizeD); });
 }

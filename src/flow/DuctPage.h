@@ -24,6 +24,7 @@ public:
     DuctPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
              QWidget *parent = nullptr);
 
+    void windowShown() override;
     void pageShown() override;
     std::optional<numeric::Medium> flowMedium() const override { return numeric::Medium::Air; }
     void showSizingBasis() override;

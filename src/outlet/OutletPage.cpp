@@ -235,8 +235,8 @@ void OutletPage::setOpeningRatio(int type, int percent)
 void OutletPage::ComboBox1Change()
 {
     const QString text = QString::number(openingRatio(ComboBox1->currentIndex()));
-    Edit20->setText(text);
-    Edit18->setText(text);
+    ui::WriteResult(Edit20, text);
+    ui::WriteResult(Edit18, text);
 }
 
 void OutletPage::RadioButton1Click()

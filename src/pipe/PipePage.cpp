@@ -314,7 +314,7 @@ QString PipePage::temperatureName() const
 
 void PipePage::computeLossOfSize(const QString &flow, int sizeIndex)
 {
-    P_Ryo->setText(flow);
+    ui::WriteResult(P_Ryo, flow);
     P_Size->setCurrentIndex(sizeIndex);
     ui::Guarded(window(), [this] { S_FryoKeyPress(P_Size); });
 }

@@ -104,12 +104,13 @@ TEST_F(SettingsTest, StoredEnthalpyChoiceIsConvertedUnderTheRestoredSelection)
 TEST_F(SettingsTest, RestoredListsRunNoHandler)
 {
     // Material 0 has the roughness 0.030 and pipe material 0 the roughness
-    // 0.002: the duct page keeps its design text, while the pipe page's
-    // fields are written afterwards from the restored lists.
+    // 0.002: both pages' fields are written after the restore, from the
+    // restored lists, so no page calculates with another material's
+    // roughness.
     writeSettings("[Duct]\nDStyle=0\n[Pipe]\nPStyle=0\nTemp=20\n[AG]\nVHS=7\n");
     openForm();
     EXPECT_EQ(index("D_Syrui"), 0);
-    EXPECT_EQ(text("Ztai_Edit"), QStringLiteral("0.180"));
+    EXPECT_EQ(text("Ztai_Edit"), QStringLiteral("0.030"));
     EXPECT_EQ(text("Z_Edit"), QStringLiteral("0.002"));
     EXPECT_EQ(text("H_Edit"), QStringLiteral("865.000"));
     EXPECT_EQ(text("Edit20"), QStringLiteral("90"));

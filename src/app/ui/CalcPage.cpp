@@ -37,13 +37,22 @@ QFrame *panel(QWidget *parent, const char *name, QFrame::Shadow shadow)
 }
 
 // Title bars are a deep blue with white text, so that the sections stand
-// apart at a glance; the controls placed on a bar inherit its colours.
+// apart at a glance; the controls placed on a bar inherit its colours. Their
+// indicators are filled with a lighter blue instead of white, so that only a
+// checked one shows a mark (a white disc read as "on"), and the focus frame
+// is amber, which a blue highlight would hide. The colours are the bar's own
+// in every palette, light or dark.
 void paintTitleBar(QFrame *bar)
 {
     QPalette p = bar->palette();
-    p.setColor(QPalette::Window, QColor(0x2f, 0x4f, 0x7f));
-    p.setColor(QPalette::WindowText, Qt::white);
-    p.setColor(QPalette::ButtonText, Qt::white);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Window, QColor(0x2f, 0x4f, 0x7f));
+        p.setColor(group, QPalette::WindowText, Qt::white);
+        p.setColor(group, QPalette::ButtonText, Qt::white);
+        p.setColor(group, QPalette::Base, QColor(0x4a, 0x6f, 0xa5));
+        p.setColor(group, QPalette::Text, Qt::white);
+        p.setColor(group, QPalette::Highlight, QColor(0xff, 0xc8, 0x3d));
+    }
     bar->setPalette(p);
     bar->setAutoFillBackground(true);
 }

@@ -1,5 +1,6 @@
 #include "app/ui/EntryFields.h"
 
+#include "app/ui/ResultFields.h"
 #include "eval/Evaluator.h"
 #include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
@@ -16,7 +17,7 @@ std::string FieldText(const QLineEdit *field)
 void EvaluateField(QLineEdit *field)
 {
     const long double value = eval::Evaluate(FieldText(field));
-    field->setText(QString::fromStdString(numeric::FormatGeneral15(value)));
+    WriteResult(field, QString::fromStdString(numeric::FormatGeneral15(value)));
 }
 
 long double ReadPlainNumber(const QLineEdit *field)

@@ -28,6 +28,26 @@ QFont GothicFont(int pixelSize, bool bold)
 
 namespace {
 
+// An entry field that shows a program-written text from its first
+// character also when Tab brings the focus: Qt selects the whole text then
+// and scrolls to its end, so a long result ("457.012459777829" in a narrow
+// field) would show only its last digits. The whole text stays selected,
+// for copying; only the end the cursor stands at changes.
+class EntryField : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusInEvent(event);
+        const qsizetype length = text().size();
+        if (isReadOnly() && length > 0 && selectedText().size() == length)
+            setSelection(static_cast<int>(length), -static_cast<int>(length));
+    }
+};
+
 template <typename W> W *place(W *w, const char *name, int x, int y)
 {
     if (name)
@@ -58,7 +78,7 @@ QLabel *BoldLabel(QWidget *parent, const QString &text, int x, int y, int pixelS
 QLineEdit *Edit(QWidget *parent, const char *name, int x, int y, int width, const QString &hint,
                 const QString &text)
 {
-    auto *edit = place(new QLineEdit(parent), name, x, y);
+    auto *edit = place(new EntryField(parent), name, x, y);
     // Qt cuts every text beyond 32,767 characters, set or pasted, without a
     // word; a field must keep whatever the user typed or pasted (a pasted sum
     // of 20,000 terms), so the limit is the largest Qt takes. Before the text,

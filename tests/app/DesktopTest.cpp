@@ -1,0 +1,163 @@
+// What a real desktop shows: long texts from their first character, captions
+// without the application's name, page keys from every control, and a
+// restored position that keeps the whole window on its screen.
+#include "support/FormFixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace {
+
+class DesktopTest : public FormTest
+{
+protected:
+    DesktopTest() { autoOpen_ = false; }
+
+    void openWith(const QByteArray &settings)
+    {
+        QFile file(settingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+        file.close();
+        openForm();
+    }
+    int page() const { return form_->pageControl()->currentIndex(); }
+};
+
+TEST_F(DesktopTest, TextsTheProgramWritesShowTheirFirstCharacter)
+{
+    // The standard pressure in kPa, written at start in SI units.
+    openWith("[Button]\nB1=0\nB2=1\n");
+    showPage(TDuctForm::AirPageIndex);
+    EXPECT_EQ(text("PrEdit"), QStringLiteral("101.325024"));
+    EXPECT_EQ(edit("PrEdit")->cursorPosition(), 0);
+
+    // A value written back by Enter.
+    showPage(TDuctForm::DuctPageIndex);
+    type("P_Fryo", QStringLiteral("1/3"));
+    pressEnter("P_Fryo");
+    EXPECT_EQ(text("P_Fryo"), QStringLiteral("0.333333333333333"));
+    EXPECT_EQ(edit("P_Fryo")->cursorPosition(), 0);
+
+    // Tab into a result: all of it selected for copying, and its start in view.
+    QLineEdit *side = edit("S_Size1");
+    side->setText(QStringLiteral("457.012459777829"));
+    side->setCursorPosition(0);
+    edit("S_Fryo")->setFocus();
+    pressTab();
+    ASSERT_EQ(focused(), QStringLiteral("S_Size1"));
+    EXPECT_EQ(side->selectedText(), side->text());
+    EXPECT_EQ(side->cursorPosition(), 0);
+
+    // Typing behaves as typing does: the cursor follows the text.
+    type("P_Fryo", QStringLiteral("123456789012345678"));
+    EXPECT_EQ(edit("P_Fryo")->cursorPosition(), 18);
+}
+
+TEST_F(DesktopTest, BoxCaptionsGetNoApplicationName)
+{
+    openForm();
+    // A display name set once would be added to every window title by the
+    // desktop ("警告 — Zefra"); unset, it follows the application name.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+    QCoreApplication::setApplicationName(name);
+}
+
+TEST_F(DesktopTest, PageKeysChangeThePageFromEveryControl)
+{
+    openForm();
+    const struct
+    {
+        int page;
+        const char *control;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int expected;
+    } cases[] = {
+        {TDuctForm::PipePageIndex, "P_Size", Qt::Key_Tab, Qt::ControlModifier,
+         TDuctForm::AirPageIndex},
+        {TDuctForm::PipePageIndex, "Ond", Qt::Key_PageDown, Qt::ControlModifier,
+         TDuctForm::AirPageIndex},
+        {TDuctForm::DuctPageIndex, "D_Syrui", Qt::Key_Backtab,
+         Qt::ControlModifier | Qt::ShiftModifier, TDuctForm::UnitsPageIndex},
+        {TDuctForm::AirPageIndex, "SelectBox", Qt::Key_PageUp, Qt::ControlModifier,
+         TDuctForm::PipePageIndex},
+        {TDuctForm::OutletPageIndex, "Edit19", Qt::Key_Tab, Qt::ControlModifier,
+         TDuctForm::PipePageIndex},
+        {TDuctForm::DuctPageIndex, "KakuButton", Qt::Key_PageDown, Qt::ControlModifier,
+         TDuctForm::OutletPageIndex},
+        {TDuctForm::UnitsPageIndex, "Edit1", Qt::Key_Tab, Qt::ControlModifier,
+         TDuctForm::DuctPageIndex},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.control);
+        showPage(c.page);
+        QWidget *control = find(c.control);
+        control->setFocus();
+        auto *list = qobject_cast<QComboBox *>(control);
+        const int selected = list ? list->currentIndex() : -1;
+        QTest::keyClick(control, c.key, c.modifiers);
+        EXPECT_EQ(page(), c.expected);
+        if (list) // the list's choice stays as it was
+            EXPECT_EQ(list->currentIndex(), selected);
+    }
+}
+
+TEST_F(DesktopTest, RestoredPositionKeepsTheWholeWindowOnItsScreen)
+{
+    openForm();
+    const QRect screen = form_->screen()->availableGeometry();
+    const QSize size = form_->frameGeometry().size();
+    ASSERT_TRUE(form_->close());
+    form_.reset();
+
+    const struct
+    {
+        const char *name;
+        QByteArray settings;
+        QPoint expected;
+    } cases[] = {
+        // The title bar is on the screen, the right part would not be.
+        {"right edge",
+         QByteArray("[Window]\nLeft=") + QByteArray::number(screen.right() - 100) + "\nTop=10\n",
+         QPoint(screen.right() - size.width() + 1, 10)},
+        {"bottom edge",
+         QByteArray("[Window]\nLeft=20\nTop=") + QByteArray::number(screen.bottom() - 40) + "\n",
+         QPoint(20, screen.bottom() - size.height() + 1)},
+        {"left edge", "[Window]\nLeft=-200\nTop=30\n", QPoint(screen.left(), 30)},
+        {"inside", "[Window]\nLeft=40\nTop=50\n", QPoint(40, 50)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        openWith(c.settings);
+        EXPECT_EQ(form_->frameGeometry().topLeft(), c.expected);
+        EXPECT_TRUE(screen.contains(form_->frameGeometry()));
+        ASSERT_TRUE(form_->close());
+        form_.reset();
+    }
+    openForm();
+}
+
+TEST_F(DesktopTest, PositionsBeyondAnyScreenLeaveTheWindowCentred)
+{
+    // The largest and smallest integers overflowed the geometry arithmetic.
+    for (const char *settings :
+         {"[Window]\nLeft=2147483647\nTop=2147483647\n", "[Window]\nLeft=-2147483648\nTop=5\n",
+          "[Window]\nTop=2147483647\n", "[Window]\nLeft=99999999\nTop=-99999999\n"}) {
+        SCOPED_TRACE(settings);
+        openWith(settings);
+        const QRect screen = form_->screen()->availableGeometry();
+        EXPECT_EQ(form_->frameGeometry().center(), screen.center());
+        ASSERT_TRUE(form_->close());
+        form_.reset();
+    }
+    openForm();
+}
+
+} // namespace
