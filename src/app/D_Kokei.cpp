@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "app/SettingsLocation.h"
 #include "app/ZefraApplication.h"
+#include "app/help/HelpWindow.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/CalcPage.h"
 #include "app/ui/FormControls.h"
@@ -324,9 +325,17 @@ void TDuctForm::HowtoUseHelp1Click()
     if (application)
         application->setHelpFile(ui::HelpFileName);
     const QString helpFile = application ? application->helpFile() : ui::HelpFileName;
-    const QString document = FindHelpDocument(helpFile);
-    if (document.isEmpty() || !openUrl_(QUrl::fromLocalFile(document)))
-        ui::ShowError(this, QString::fromUtf8(numeric::messages::HelpFailed));
+    const QStringList candidates = helpCandidates_(helpFile);
+    const QString document = help::FirstReadableDocument(candidates);
+    if (document.isEmpty()) {
+        ui::ShowError(this, help::MissingHelpText(candidates));
+        return;
+    }
+    if (!helpWindow_) {
+        helpWindow_ = new help::HelpWindow(this);
+        helpWindow_->setExternalOpener([this](const QUrl &url) { return openUrl_(url); });
+    }
+    helpWindow_->present(document);
 }
 
 void TDuctForm::About1Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DesktopLaunch.h"
+#include "app/help/HelpLocation.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/SharedControls.h"
 #include "numeric/Medium.h"
@@ -13,6 +14,10 @@
 class QTabWidget;
 
 namespace app {
+
+namespace help {
+class HelpWindow;
+} // namespace help
 
 namespace ui {
 class CalcPage;
@@ -69,12 +74,21 @@ public:
     void TaniButton1Click();
 
     void D1Click();
+    // Shows the help window at the front page of the help document, or the
+    // error box with the places tried when there is none.
     void HowtoUseHelp1Click();
     void About1Click();
 
-    // Tests replace the desktop's program start and URL opener.
+    // Tests replace the desktop's program start, the URL opener (for links
+    // in the help that leave it) and the places where the help is looked for.
     void setProgramStarter(ProgramStarter starter) { startProgram_ = std::move(starter); }
     void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+    void setHelpCandidates(help::HelpCandidates candidates)
+    {
+        helpCandidates_ = std::move(candidates);
+    }
+    // The help window, once the help was asked for.
+    help::HelpWindow *helpWindow() const { return helpWindow_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -99,6 +113,10 @@ private:
     bool lastSaveFailed_ = false;
     ProgramStarter startProgram_;
     UrlOpener openUrl_;
+    help::HelpCandidates helpCandidates_ = [](const QString &helpFileName) {
+        return help::HelpDocumentCandidates(helpFileName);
+    };
+    help::HelpWindow *helpWindow_ = nullptr;
 };
 
 } // namespace app
