@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 
 namespace app::help {
@@ -49,8 +48,9 @@ HelpFindBar::HelpFindBar(QWidget *parent) : QWidget(parent)
     everywhere->setAutoDefault(false);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("HelpFindStatus"));
-    QToolButton *close = toolButton(this, "HelpFindClose", {}, QStringLiteral("閉じる (Esc)"));
-    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    // A text, not the style's title-bar icon, which can vanish on a dark palette.
+    QToolButton *close =
+        toolButton(this, "HelpFindClose", QStringLiteral("×"), QStringLiteral("閉じる (Esc)"));
 
     layout->addWidget(label);
     layout->addWidget(term_, 1);
@@ -64,10 +64,7 @@ HelpFindBar::HelpFindBar(QWidget *parent) : QWidget(parent)
     connect(previous, &QToolButton::clicked, this, [this] { emit findPrevious(term()); });
     connect(next, &QToolButton::clicked, this, [this] { emit findNext(term()); });
     connect(everywhere, &QPushButton::clicked, this, [this] { emit findEverywhere(term()); });
-    connect(close, &QToolButton::clicked, this, [this] {
-        hide();
-        emit closed();
-    });
+    connect(close, &QToolButton::clicked, this, &HelpFindBar::dismiss);
 }
 
 QString HelpFindBar::term() const
@@ -85,6 +82,12 @@ void HelpFindBar::open()
     show();
     term_->setFocus(Qt::ShortcutFocusReason);
     term_->selectAll();
+}
+
+void HelpFindBar::dismiss()
+{
+    hide();
+    emit closed();
 }
 
 void HelpFindBar::setStatus(const QString &status)

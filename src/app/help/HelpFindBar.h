@@ -20,6 +20,8 @@ public:
     void setTerm(const QString &term);
     // Shows the bar with the word selected and the keyboard focus in it.
     void open();
+    // Hides the bar and says so (closed).
+    void dismiss();
     // What the last search found, beside the word.
     void setStatus(const QString &status);
 

@@ -105,8 +105,10 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Zefra ヘルプ"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    buildLayout();
-    buildActions();
+    QHBoxLayout *buttons = buildLayout();
+    connectParts();
+    buildNavigation(buttons);
+    buildKeys();
     applyStyle();
     // Never larger than the screen, whatever its scale; the text gets the
     // larger share of a small window.
@@ -118,7 +120,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     splitter_->setSizes({contents, size.width() - contents});
 }
 
-void HelpWindow::buildLayout()
+QHBoxLayout *HelpWindow::buildLayout()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -172,6 +174,38 @@ void HelpWindow::buildLayout()
     status_->hide();
     layout->addWidget(status_);
 
+    return buttons;
+}
+
+void HelpWindow::buildNavigation(QHBoxLayout *buttons)
+{
+    QAction *back = action(this, "HelpBack", QStringLiteral("戻る"), {QKeySequence::Back});
+    QAction *forward = action(this, "HelpForward", QStringLiteral("進む"), {QKeySequence::Forward});
+    QAction *home = action(this, "HelpHome", QStringLiteral("最初のページ"),
+                           {QKeySequence(Qt::ALT | Qt::Key_Home)});
+    back->setToolTip(QStringLiteral("戻る (Alt+←)"));
+    forward->setToolTip(QStringLiteral("進む (Alt+→)"));
+    home->setToolTip(QStringLiteral("最初のページ (Alt+Home)"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(home, &QAction::triggered, this, [this] { go(QUrl::fromLocalFile(mainDocument_)); });
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    buttons->addWidget(toolButton(this, back, QStyle::SP_ArrowBack));
+    buttons->addWidget(toolButton(this, forward, QStyle::SP_ArrowForward));
+    buttons->addWidget(toolButton(this, home, QStyle::SP_DirHomeIcon));
+
+    QAction *find = action(this, "HelpFind", QStringLiteral("検索"), {QKeySequence::Find});
+    find->setToolTip(QStringLiteral("ページ内を検索 (Ctrl+F)"));
+    connect(find, &QAction::triggered, findBar_, &HelpFindBar::open);
+    buttons->addWidget(toolButton(this, find, QStyle::SP_FileDialogContentsView));
+    buttons->addStretch(1);
+}
+
+void HelpWindow::connectParts()
+{
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::sourceChanged);
     connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
@@ -204,33 +238,9 @@ void HelpWindow::buildLayout()
         markMatches({});
         browser_->setFocus();
     });
-
-    QAction *back = action(this, "HelpBack", QStringLiteral("戻る"), {QKeySequence::Back});
-    QAction *forward = action(this, "HelpForward", QStringLiteral("進む"), {QKeySequence::Forward});
-    QAction *home = action(this, "HelpHome", QStringLiteral("最初のページ"),
-                           {QKeySequence(Qt::ALT | Qt::Key_Home)});
-    back->setToolTip(QStringLiteral("戻る (Alt+←)"));
-    forward->setToolTip(QStringLiteral("進む (Alt+→)"));
-    home->setToolTip(QStringLiteral("最初のページ (Alt+Home)"));
-    back->setEnabled(false);
-    forward->setEnabled(false);
-    connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
-    connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
-    connect(home, &QAction::triggered, this, [this] { go(QUrl::fromLocalFile(mainDocument_)); });
-    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
-    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-    buttons->addWidget(toolButton(this, back, QStyle::SP_ArrowBack));
-    buttons->addWidget(toolButton(this, forward, QStyle::SP_ArrowForward));
-    buttons->addWidget(toolButton(this, home, QStyle::SP_DirHomeIcon));
-
-    QAction *find = action(this, "HelpFind", QStringLiteral("検索"), {QKeySequence::Find});
-    find->setToolTip(QStringLiteral("ページ内を検索 (Ctrl+F)"));
-    connect(find, &QAction::triggered, findBar_, &HelpFindBar::open);
-    buttons->addWidget(toolButton(this, find, QStyle::SP_FileDialogContentsView));
-    buttons->addStretch(1);
 }
 
-void HelpWindow::buildActions()
+void HelpWindow::buildKeys()
 {
     QAction *next =
         action(this, "HelpFindNextKey", {}, QKeySequence::keyBindings(QKeySequence::FindNext));
@@ -265,13 +275,10 @@ void HelpWindow::buildActions()
     // Esc closes the find bar first, then the window.
     QAction *escape = action(this, "HelpEscape", {}, {QKeySequence(Qt::Key_Escape)});
     connect(escape, &QAction::triggered, this, [this] {
-        if (findBar_->isVisible()) {
-            findBar_->hide();
-            markMatches({});
-            browser_->setFocus();
-        } else {
+        if (findBar_->isVisible())
+            findBar_->dismiss();
+        else
             close();
-        }
     });
     QAction *close = action(this, "HelpClose", {}, QKeySequence::keyBindings(QKeySequence::Close));
     connect(close, &QAction::triggered, this, &QWidget::close);

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QSplitter;
@@ -58,8 +59,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void buildLayout();
-    void buildActions();
+    QHBoxLayout *buildLayout();
+    void connectParts();
+    // Back, forward, the front page and find: buttons and keys.
+    void buildNavigation(QHBoxLayout *buttons);
+    // The keys without a button: find next and previous, zoom, close.
+    void buildKeys();
     void buildContents();
     void applyStyle();
     void followLink(const QUrl &link);
