@@ -441,7 +441,7 @@ int HelpWindow::findEverywhere(const QString &term)
     }
     panes_->setCurrentWidget(results_);
     findBar_->setStatus(hits.isEmpty() ? QStringLiteral("見つかりません")
-                                       : QStringLiteral("%1 か所の節").arg(hits.size()));
+                                       : QStringLiteral("%1 節で見つかりました").arg(hits.size()));
     return static_cast<int>(hits.size());
 }
 
