@@ -7,6 +7,7 @@
 #include "app/ZefraApplication.h"
 #include "app/chart/ChartForm.h"
 #include "app/chart/ChartLink.h"
+#include "app/help/HelpWindow.h"
 #include "app/record/Journal.h"
 #include "app/record/JournalNotice.h"
 #include "app/record/RecordForm.h"
@@ -495,9 +496,17 @@ void TDuctForm::HowtoUseHelp1Click()
     if (application)
         application->setHelpFile(ui::HelpFileName);
     const QString helpFile = application ? application->helpFile() : ui::HelpFileName;
-    const QString document = FindHelpDocument(helpFile);
-    if (document.isEmpty() || !openUrl_(QUrl::fromLocalFile(document)))
-        ui::ShowError(this, QString::fromUtf8(numeric::messages::HelpFailed));
+    const QStringList candidates = helpCandidates_(helpFile);
+    const QString document = help::FirstReadableDocument(candidates);
+    if (document.isEmpty()) {
+        ui::ShowError(this, help::MissingHelpText(candidates));
+        return;
+    }
+    if (!helpWindow_) {
+        helpWindow_ = new help::HelpWindow(this);
+        helpWindow_->setExternalOpener([this](const QUrl &url) { return openUrl_(url); });
+    }
+    helpWindow_->present(document);
 }
 
 void TDuctForm::About1Click()

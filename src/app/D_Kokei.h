@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DesktopLaunch.h"
+#include "app/help/HelpLocation.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/SharedControls.h"
 #include "numeric/Medium.h"
@@ -16,6 +17,10 @@
 class QTabWidget;
 
 namespace app {
+
+namespace help {
+class HelpWindow;
+} // namespace help
 
 namespace ui {
 class CalcPage;
@@ -95,6 +100,8 @@ public:
     void TaniButton1Click();
 
     void D1Click();
+    // Shows the help window at the front page of the help document, or the
+    // error box with the places tried when there is none.
     void HowtoUseHelp1Click();
     void About1Click();
     // The tools menu: each opens its window, made when first asked for, or
@@ -106,9 +113,16 @@ public:
     // tab-separated text with a header row.
     void CopyPage();
 
-    // Tests replace the desktop's program start and URL opener.
+    // Tests replace the desktop's program start, the URL opener (for links
+    // in the help that leave it) and the places where the help is looked for.
     void setProgramStarter(ProgramStarter starter) { startProgram_ = std::move(starter); }
     void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+    void setHelpCandidates(help::HelpCandidates candidates)
+    {
+        helpCandidates_ = std::move(candidates);
+    }
+    // The help window, once the help was asked for.
+    help::HelpWindow *helpWindow() const { return helpWindow_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -142,6 +156,10 @@ private:
     QPointer<sizetable::SizeTableForm> sizeTable_;
     QPointer<record::RecordForm> record_;
     record::Journal *journal_ = nullptr;
+    help::HelpCandidates helpCandidates_ = [](const QString &helpFileName) {
+        return help::HelpDocumentCandidates(helpFileName);
+    };
+    help::HelpWindow *helpWindow_ = nullptr;
 };
 
 } // namespace app

@@ -1,8 +1,5 @@
 #include "app/DesktopLaunch.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace app {
@@ -26,22 +23,6 @@ bool StartCalculator(const ProgramStarter &start)
             return true;
     }
     return false;
-}
-
-QString FindHelpDocument(const QString &helpFileName)
-{
-    const QString document = QFileInfo(helpFileName).completeBaseName() + QStringLiteral(".html");
-    const QString appDir = QCoreApplication::applicationDirPath();
-    // Beside the executable in a build tree, or in the installed data folder.
-    const QStringList candidates = {
-        appDir + QStringLiteral("/help/") + document,
-        appDir + QStringLiteral("/../share/zefra/help/") + document,
-    };
-    for (const QString &candidate : candidates) {
-        if (QFileInfo::exists(candidate))
-            return QDir::cleanPath(candidate);
-    }
-    return {};
 }
 
 } // namespace app

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// Starting the desktop's calculator and opening the help document: the two
-// things the menu asks of the desktop.
+// Starting the desktop's calculator and opening a link in the desktop's
+// browser: what the program asks of the desktop.
 namespace app {
 
 // Calculator programs tried in order, the first one found on the PATH wins.
@@ -18,9 +18,5 @@ using UrlOpener = std::function<bool(const QUrl &url)>;
 
 // Starts the first calculator that exists; false when none could be started.
 bool StartCalculator(const ProgramStarter &start);
-
-// The help document shipped with the program for a help file name such as
-// "Zefra.hlp" (an HTML page of the same base name), or an empty string.
-QString FindHelpDocument(const QString &helpFileName);
 
 } // namespace app

@@ -1,9 +1,13 @@
 // The menu: calculator, help and the About box.
+#include "app/help/HelpLocation.h"
+#include "app/help/HelpWindow.h"
 #include "support/FormFixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QUrl>
 
 namespace {
@@ -42,21 +46,73 @@ TEST_F(FormTest, CalculatorStartsTheFirstOneFound)
     EXPECT_TRUE(boxes_.empty());
 }
 
-TEST_F(FormTest, HelpOpensTheShippedDocument)
+// The help opens in the program's own window, found from the help file name
+// beside the test program as beside the program itself.
+TEST_F(FormTest, HelpOpensTheHelpWindowAtTheFrontPage)
 {
-    QUrl opened;
+    QStringList asked;
+    form_->setHelpCandidates([&](const QString &helpFile) {
+        asked << helpFile;
+        return app::help::HelpDocumentCandidates(helpFile);
+    });
+    action(*form_, "HowtoUseHelp1")->trigger();
+    EXPECT_TRUE(boxes_.empty()) << describe(boxes_.take());
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Zefra.hlp")});
+    app::help::HelpWindow *help = form_->helpWindow();
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(help->objectName(), QStringLiteral("HelpWindow"));
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Zefra ヘルプ"));
+    QTextBrowser *browser = help->browser();
+    EXPECT_EQ(QFileInfo(browser->source().toLocalFile()).fileName(), QStringLiteral("Zefra.html"));
+    EXPECT_EQ(browser->documentTitle(), QStringLiteral("Zefra の使い方"));
+    EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("Zefra の使い方\n")));
+
+    // Asked again: the same window, raised where the reader left it.
+    help->go(browser->source().resolved(QUrl(QStringLiteral("duct.html"))));
+    action(*form_, "HowtoUseHelp1")->trigger();
+    EXPECT_EQ(form_->helpWindow(), help);
+    EXPECT_EQ(form_->findChildren<app::help::HelpWindow *>().size(), 1);
+    EXPECT_EQ(QFileInfo(browser->source().toLocalFile()).fileName(), QStringLiteral("duct.html"));
+
+    // Closed and asked again: back at the front page.
+    help->close();
+    action(*form_, "HowtoUseHelp1")->trigger();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(QFileInfo(browser->source().toLocalFile()).fileName(), QStringLiteral("Zefra.html"));
+    EXPECT_TRUE(boxes_.empty()) << describe(boxes_.take());
+}
+
+TEST_F(FormTest, MissingHelpNamesThePlacesTried)
+{
+    const QStringList tried = {dir_.filePath(QStringLiteral("bin/help/Zefra.html")),
+                               dir_.filePath(QStringLiteral("share/zefra/help/Zefra.html"))};
+    QDir(dir_.path()).mkpath(QStringLiteral("bin/help/Zefra.html")); // a folder is no document
+    form_->setHelpCandidates([&](const QString &) { return tried; });
+    action(*form_, "HowtoUseHelp1")->trigger();
+    EXPECT_EQ(
+        describe(boxes_.take()),
+        "ｴﾗｰ: ヘルプを開けませんでした。\n\n次の場所に、読めるヘルプ文書がありませんでした。\n" +
+            tried[0].toStdString() + "\n" + tried[1].toStdString() + " (error)");
+    EXPECT_EQ(form_->helpWindow(), nullptr);
+}
+
+// A link that leaves the help goes to the desktop's browser.
+TEST_F(FormTest, HelpLinksOutsideGoThroughTheUrlOpener)
+{
+    QList<QUrl> opened;
     form_->setUrlOpener([&](const QUrl &url) {
-        opened = url;
+        opened << url;
         return true;
     });
     action(*form_, "HowtoUseHelp1")->trigger();
-    ASSERT_TRUE(opened.isLocalFile()) << describe(boxes_.take());
-    EXPECT_EQ(QFileInfo(opened.toLocalFile()).fileName(), QStringLiteral("Zefra.html"));
-    EXPECT_TRUE(QFileInfo::exists(opened.toLocalFile()));
-
-    form_->setUrlOpener([](const QUrl &) { return false; });
-    action(*form_, "HowtoUseHelp1")->trigger();
-    EXPECT_EQ(describe(boxes_.take()), "ｴﾗｰ: ヘルプを開けませんでした。 (error)");
+    ASSERT_TRUE(form_->helpWindow());
+    const QUrl outside(QStringLiteral("https://example.org/zefra"));
+    form_->helpWindow()->go(outside);
+    EXPECT_EQ(opened, QList<QUrl>{outside});
+    EXPECT_EQ(QFileInfo(form_->helpWindow()->browser()->source().toLocalFile()).fileName(),
+              QStringLiteral("Zefra.html"));
 }
 
 TEST_F(FormTest, AboutBox)
