@@ -11,9 +11,11 @@ namespace app {
 ZefraApplication::ZefraApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(ui::ApplicationTitle);
-    // No display name: once one is set, the desktop's window title gets
-    // " — Zefra" after every caption ("警告 — Zefra"), and each box and
-    // window must read exactly as it is named.
+    // An empty display name: the desktop's window titles end with the
+    // display name, or, when none is set, with the application name
+    // ("警告 — Zefra"); every caption ends with the empty one, so each box
+    // and window reads exactly as it is named.
+    setApplicationDisplayName(QString());
     setHelpFile(ui::HelpFileName);
 }
 
