@@ -22,20 +22,13 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 build=${ZEFRA_PACKAGE_DIR:-$root/build-package}
 
-packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev dpkg-dev file)
+. "$root/scripts/packages.sh"
+# The package adds dpkg-shlibdeps and file; its check the validators.
+packages=("${build_packages[@]}" dpkg-dev file)
 if $check; then
     packages+=(desktop-file-utils appstream)
 fi
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo=
-    [[ $(id -u) -ne 0 ]] && sudo=sudo
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
-fi
+install_missing "${packages[@]}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=OFF -DZEFRA_BUILD_BENCH=OFF

@@ -14,25 +14,15 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 build=${ZEFRA_BUILD_DIR:-$root/build}
 
-# What building the program needs, and the Japanese font its window uses;
-# the tests add GoogleTest and the benchmarks Google Benchmark. (The fuzz
-# preset's clang is in docs/DEVELOPMENT.md.)
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-          fonts-ipafont-gothic)
+. "$root/scripts/packages.sh"
+# The tests add GoogleTest, Google Benchmark and pdftotext (to read back a
+# printed calculation sheet). (The fuzz preset's clang is in
+# docs/DEVELOPMENT.md.)
+packages=("${build_packages[@]}")
 if [[ $mode == test ]]; then
     packages+=(libgtest-dev libbenchmark-dev poppler-utils)
 fi
-
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    sudo=
-    [[ $(id -u) -ne 0 ]] && sudo=sudo
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
-fi
+install_missing "${packages[@]}"
 
 if [[ $mode == run ]]; then
     # The program alone: no tests, benchmarks or fuzz programs to build.

@@ -22,6 +22,7 @@
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/ProgramChange.h"
+#include "app/ui/WindowPlacement.h"
 #include "flow/DuctPage.h"
 #include "numeric/Messages.h"
 #include "outlet/OutletPage.h"
@@ -51,45 +52,6 @@ namespace {
 
 constexpr int ClientWidth = 562;
 constexpr int ClientHeight = 298;
-
-// A stored coordinate beyond this (px) lies on no screen; refusing it before
-// any arithmetic keeps the geometry below within the range of an int.
-constexpr int FarthestCoordinate = 1'000'000;
-
-bool plausible(std::optional<int> coordinate)
-{
-    return !coordinate || (*coordinate > -FarthestCoordinate && *coordinate < FarthestCoordinate);
-}
-
-// The screen that shows most of the window's title bar at `frame`, when one
-// shows enough of it to take hold of; a position from a screen that is gone
-// would hide the window.
-const QScreen *screenHolding(const QRect &frame)
-{
-    const QRect titleBar(frame.topLeft(), QSize(frame.width(), 24));
-    const QScreen *best = nullptr;
-    int bestArea = 0;
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect visible = screen->availableGeometry().intersected(titleBar);
-        const int area = visible.width() * visible.height();
-        if (visible.width() >= 40 && visible.height() >= 8 && area > bestArea) {
-            best = screen;
-            bestArea = area;
-        }
-    }
-    return best;
-}
-
-// Moves `frame` by as little as it takes to lie wholly within `area`, along
-// each axis where it fits.
-QRect keptWithin(QRect frame, const QRect &area)
-{
-    if (frame.width() <= area.width())
-        frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() - frame.width() + 1));
-    if (frame.height() <= area.height())
-        frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() - frame.height() + 1));
-    return frame;
-}
 
 // Checking a button that was not checked runs its handler (through its
 // toggled signal); a stored "false" only unchecks it, even when that leaves
@@ -413,13 +375,12 @@ void TDuctForm::SizeTable1Click()
 
 void TDuctForm::restorePosition()
 {
-    if ((!storedLeft_ && !storedTop_) || !plausible(storedLeft_) || !plausible(storedTop_))
+    if (!storedLeft_ && !storedTop_)
         return; // stays centred
-    const QRect stored(QPoint(storedLeft_.value_or(x()), storedTop_.value_or(y())),
-                       frameGeometry().size());
     // The whole window goes onto the screen that holds its title bar.
-    if (const QScreen *screen = screenHolding(stored))
-        move(keptWithin(stored, screen->availableGeometry()).topLeft());
+    if (const auto place = ui::PlaceOnScreen(storedLeft_.value_or(x()), storedTop_.value_or(y()),
+                                             frameGeometry().size()))
+        move(*place);
 }
 
 void TDuctForm::centreOnScreen()

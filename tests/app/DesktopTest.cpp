@@ -3,6 +3,12 @@
 // restored position that keeps the whole window on its screen.
 #include "support/FormFixture.h"
 
+#include "app/chart/ChartForm.h"
+#include "app/record/Journal.h"
+#include "app/record/RecordForm.h"
+#include "app/sizetable/SizeTableForm.h"
+#include "app/ui/WindowPlacement.h"
+
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
@@ -157,6 +163,56 @@ TEST_F(DesktopTest, PositionsBeyondAnyScreenLeaveTheWindowCentred)
         form_.reset();
     }
     openForm();
+}
+
+TEST_F(DesktopTest, EveryWindowKeepsAStoredPlaceOnItsScreen)
+{
+    openForm();
+    const QRect screen = form_->screen()->availableGeometry();
+    const QSize size(400, 300);
+    const struct
+    {
+        const char *name;
+        int left;
+        int top;
+        std::optional<QPoint> expected;
+    } cases[] = {
+        {"inside", 40, 50, QPoint(40, 50)},
+        {"right part off the screen", screen.right() - 100, 10,
+         QPoint(screen.right() - size.width() + 1, 10)},
+        {"title bar off every screen", screen.right() + 500, 10, std::nullopt},
+        {"largest integer", 2147483647, 2147483647, std::nullopt},
+        {"smallest integer", -2147483647 - 1, 0, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(app::ui::PlaceOnScreen(c.left, c.top, size), c.expected);
+    }
+
+    // The feature windows restore their place through the same rule: an
+    // impossible place leaves them where they were.
+    const auto huge = [](const char *key) -> std::optional<int> {
+        return QByteArray(key) == "Left" || QByteArray(key) == "Top"
+                   ? std::optional<int>(2147483647)
+                   : std::nullopt;
+    };
+    app::chart::ChartForm chart;
+    const QPoint chartAt = chart.pos();
+    chart.restoreSettings(huge);
+    EXPECT_EQ(chart.pos(), chartAt);
+    app::sizetable::SizeTableForm table;
+    const QPoint tableAt = table.pos();
+    table.restoreSettings(huge);
+    EXPECT_EQ(table.pos(), tableAt);
+    app::record::Journal journal(dir_.filePath(QStringLiteral("journal")));
+    app::record::RecordForm record(journal);
+    const QPoint recordAt = record.pos();
+    record.restoreSettings([](const char *key) -> std::optional<std::string> {
+        return QByteArray(key) == "Left" || QByteArray(key) == "Top"
+                   ? std::optional<std::string>("2147483647")
+                   : std::nullopt;
+    });
+    EXPECT_EQ(record.pos(), recordAt);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/chart/ChartForm.h"
+#include "app/ui/WindowPlacement.h"
 
 #include "air/AirStateRange.h"
 #include "air/Psychrometrics.h"
@@ -585,13 +586,8 @@ void ChartForm::restoreSettings(const std::function<std::optional<int>(const cha
     const auto left = read("Left"), top = read("Top");
     if (left && top) {
         // Only onto a screen that is there now.
-        const QRect wanted(QPoint(*left, *top), size());
-        for (const QScreen *screen : QGuiApplication::screens()) {
-            if (screen->availableGeometry().intersects(wanted)) {
-                move(*left, *top);
-                break;
-            }
-        }
+        if (const auto place = app::ui::PlaceOnScreen(*left, *top, frameGeometry().size()))
+            move(*place);
     }
     ::chart::Ranges ranges;
     const auto tLow = read("DryBulbLow"), tHigh = read("DryBulbHigh");

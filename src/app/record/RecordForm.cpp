@@ -1,4 +1,5 @@
 #include "app/record/RecordForm.h"
+#include "app/ui/WindowPlacement.h"
 
 #include "app/record/Journal.h"
 #include "app/record/RecordModel.h"
@@ -57,18 +58,6 @@ std::optional<int> storedInteger(const std::optional<std::string> &text, int low
     if (error != std::errc() || stop != end || value < low || value > high)
         return std::nullopt;
     return static_cast<int>(value);
-}
-
-// A stored position is used only when the title bar would be on a screen.
-bool reachable(const QPoint &topLeft, int width)
-{
-    const QRect titleBar(topLeft, QSize(width, 24));
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect visible = screen->availableGeometry().intersected(titleBar);
-        if (visible.width() >= 40 && visible.height() >= 8)
-            return true;
-    }
-    return false;
 }
 
 std::string oneLine(QString text)
@@ -465,9 +454,11 @@ void RecordForm::restoreSettings(
         resize(fittedSize(QSize(width.value_or(this->width()), height.value_or(this->height()))));
     const auto left = storedInteger(read(LeftKey), -100000, 100000);
     const auto top = storedInteger(read(TopKey), -100000, 100000);
-    if (left && top && reachable(QPoint(*left, *top), this->width())) {
-        move(*left, *top);
-        placed_ = true;
+    if (left && top) {
+        if (const auto place = ui::PlaceOnScreen(*left, *top, frameGeometry().size())) {
+            move(*place);
+            placed_ = true;
+        }
     }
     const auto text = [&](const char *key, QLineEdit *edit) {
         if (const auto value = read(key))

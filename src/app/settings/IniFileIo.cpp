@@ -17,20 +17,6 @@ namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
 
-bool writeAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 void copyAttributes(int fd, const ExistingFile &old)
 {
     // Owner first: changing the owner clears set-id bits that fchmod then restores.
@@ -224,7 +210,7 @@ bool ReplaceFile(const std::string &path, std::string_view contents, const Exist
             return false;
         if (old.exists)
             copyAttributes(file.fd(), old);
-        if (!writeAll(file.fd(), contents) || ::fsync(file.fd()) != 0)
+        if (!WriteAll(file.fd(), contents) || ::fsync(file.fd()) != 0)
             return false;
         switch (file.Commit()) {
         case PendingFile::Outcome::Replaced:
@@ -239,6 +225,20 @@ bool ReplaceFile(const std::string &path, std::string_view contents, const Exist
             return false;
         }
     }
+}
+
+bool WriteAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
 }
 
 } // namespace app::settings

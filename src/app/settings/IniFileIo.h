@@ -32,6 +32,10 @@ private:
     int fd_ = -1;
 };
 
+// Writes all of `data` to `fd`, going on after a signal interrupts a write;
+// false on the first error, errno telling why.
+bool WriteAll(int fd, std::string_view data);
+
 // Opens a regular file for reading. Anything else (a directory, a FIFO that
 // would block, a device that never ends) counts as unreadable; errno tells why.
 UniqueFd OpenRegularFileForReading(const std::string &path);

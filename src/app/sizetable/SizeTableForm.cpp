@@ -1,4 +1,5 @@
 #include "app/sizetable/SizeTableForm.h"
+#include "app/ui/WindowPlacement.h"
 
 #include "app/sizetable/SizeTableModel.h"
 #include "app/sizetable/TableContent.h"
@@ -62,18 +63,6 @@ QWidget *limitRow(QWidget *parent, const QString &caption, QDoubleSpinBox *box, 
     if (!unit.isEmpty())
         layout->addWidget(new QLabel(unit, row));
     return row;
-}
-
-// A stored position is kept only when the title bar would be on a screen.
-bool reachable(const QPoint &topLeft, int width)
-{
-    const QRect titleBar(topLeft, QSize(width, 24));
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect visible = screen->availableGeometry().intersected(titleBar);
-        if (visible.width() >= 40 && visible.height() >= 8)
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -285,9 +274,11 @@ void SizeTableForm::restoreSettings(const std::function<std::optional<int>(const
         resize(*width, *height);
     const std::optional<int> left = read("Left");
     const std::optional<int> top = read("Top");
-    if (left && top && reachable(QPoint(*left, *top), this->width())) {
-        move(*left, *top);
-        positionKnown_ = true;
+    if (left && top) {
+        if (const auto place = ui::PlaceOnScreen(*left, *top, frameGeometry().size())) {
+            move(*place);
+            positionKnown_ = true;
+        }
     }
     const std::optional<int> aspect = read("AspectLimitTenths");
     if (inRange(aspect, AspectTenthsMin, AspectTenthsMax))

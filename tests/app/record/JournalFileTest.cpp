@@ -2,7 +2,7 @@
 // what another copy of the program appended, and failures leave no trace.
 #include "app/record/journal/JournalFile.h"
 
-#include "FileSizeLimit.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The calculation record's journal object: what survives a restart, what a
 // damaged, huge or unreachable journal does, and the cap.
-#include "FileSizeLimit.h"
 #include "SampleRecords.h"
+#include "support/FileSizeLimit.h"
 
 #include "app/record/Journal.h"
 #include "app/record/JournalNotice.h"

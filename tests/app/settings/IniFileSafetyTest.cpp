@@ -1,6 +1,7 @@
 // How the settings file survives failures, odd files and crashes.
 #include "app/settings/IniFile.h"
 
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -40,31 +41,6 @@ template <typename Write> std::optional<bool> WriteAsOrdinaryUser(Write write)
         return std::nullopt;
     return WEXITSTATUS(status) == 0;
 }
-
-// Limits the size of files this process writes, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a dead process
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int);
-};
 
 const char kOriginal[] = "[Window]\nLeft=100\nTop=50\n; hand-written comment\n";
 

@@ -1,5 +1,7 @@
 #include "app/record/journal/JournalFile.h"
 
+#include "app/settings/IniFileIo.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,20 +15,6 @@ namespace {
 
 // The journal holds the user's notes: private to the user.
 constexpr mode_t NewFileMode = 0600;
-
-bool writeAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
 
 bool lock(int fd)
 {
@@ -98,9 +86,9 @@ bool JournalFile::append(std::string_view lines)
             whole.reserve(lines.size() + 1);
             whole.push_back('\n');
             whole.append(lines);
-            ok = writeAll(fd, whole);
+            ok = settings::WriteAll(fd, whole);
         } else {
-            ok = writeAll(fd, lines);
+            ok = settings::WriteAll(fd, lines);
         }
         if (!ok) {
             const int error = errno;
@@ -152,7 +140,8 @@ bool AppendDurably(const std::string &path, std::string_view bytes)
 {
     settings::UniqueFd fd(
         ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, NewFileMode));
-    return fd.valid() && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.close();
+    return fd.valid() && settings::WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 &&
+           fd.close();
 }
 
 } // namespace app::record::journal
