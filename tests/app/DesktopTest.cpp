@@ -12,9 +12,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -213,6 +217,37 @@ TEST_F(DesktopTest, EveryWindowKeepsAStoredPlaceOnItsScreen)
                    : std::nullopt;
     });
     EXPECT_EQ(record.pos(), recordAt);
+}
+
+// On the dark title bars an unchecked indicator must not be a white disc
+// (it read as "on") and the focus frame must stand out from the bar.
+TEST_F(DesktopTest, TitleBarControlsShowTheirStateAndFocus)
+{
+    openForm();
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const auto contrast = [&](const QColor &a, const QColor &b) {
+        const double la = luminance(a), lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    showPage(TDuctForm::OutletPageIndex);
+    showPage(TDuctForm::DuctPageIndex);
+    for (const char *name : {"ssButton1", "ssButton2", "CheckBox1", "CheckBox2"}) {
+        SCOPED_TRACE(name);
+        const QPalette p = find(name)->palette();
+        const QColor bar = p.color(QPalette::Window);
+        // The mark (Text) on the indicator (Base), the indicator on the bar,
+        // and the focus frame (Highlight) on the bar.
+        EXPECT_GE(contrast(p.color(QPalette::Text), p.color(QPalette::Base)), 3.0);
+        EXPECT_LT(luminance(p.color(QPalette::Base)), 0.5);
+        EXPECT_GE(contrast(p.color(QPalette::Highlight), bar), 3.0);
+        EXPECT_GE(contrast(p.color(QPalette::WindowText), bar), 4.5);
+    }
 }
 
 } // namespace
