@@ -17,6 +17,7 @@
 #include "app/sizetable/SizeTableLink.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/CalcPage.h"
+#include "app/ui/FirstFrame.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
@@ -128,7 +129,6 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
 {
     setObjectName(QStringLiteral("DuctForm"));
     setWindowTitle(QStringLiteral("  Zefra"));
-    setWindowIcon(QIcon(QStringLiteral(":/zefra/zefra-256.png")));
     setFont(ui::GothicFont(12));
 
     auto *client = new QWidget(this);
@@ -150,12 +150,14 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
     for (ui::CalcPage *page : pages_)
         PageControl->addTab(page, page->caption());
 
-    // Every calculation that completes goes into the record.
+    // Every calculation that completes goes into the record. The record is
+    // read after the window's first frame (see showEvent), or at the first
+    // calculation if that comes sooner.
     journal_ = new record::Journal(
-        recordFolder.isEmpty() ? record::Journal::defaultFolder() : recordFolder, this);
+        recordFolder.isEmpty() ? record::Journal::defaultFolder() : recordFolder, this,
+        record::Journal::DefaultCap, record::Journal::Reading::WhenAsked);
     for (ui::CalcPage *page : pages_)
         connect(page, &ui::CalcPage::calculated, journal_, &record::Journal::append);
-    record::WatchJournal(*journal_, this);
     // The page keys work from every control, also from a list that would
     // otherwise take them for its own selection.
     const auto pageKey = [this](QKeySequence keys, int step) {
@@ -253,8 +255,20 @@ void TDuctForm::showEvent(QShowEvent *event)
         shownOnce_ = true;
         centreOnScreen();
         ui::Guarded(this, [this] { FormShow(); });
+        ui::AfterFirstFrame(*this, [this] { ui::Guarded(this, [this] { FirstFrameShown(); }); });
     }
     QMainWindow::showEvent(event);
+}
+
+void TDuctForm::FirstFrameShown()
+{
+    // Decoding the 256 px icon and reading a record of thousands of
+    // calculations would each delay the first frame; the desktop takes the
+    // icon as well a moment later, and the record's notice opens after the
+    // record has been read.
+    setWindowIcon(QIcon(QStringLiteral(":/zefra/zefra-256.png")));
+    journal_->load();
+    record::WatchJournal(*journal_, this);
 }
 
 void TDuctForm::FormShow()

@@ -43,10 +43,11 @@ QString Journal::defaultFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-Journal::Journal(const QString &folder, QObject *parent, int cap)
+Journal::Journal(const QString &folder, QObject *parent, int cap, Reading reading)
     : QObject(parent), folder_(folder), cap_(std::max(cap, 1))
 {
-    QTimer::singleShot(0, this, [this] { load(); });
+    if (reading == Reading::OnEventLoop)
+        QTimer::singleShot(0, this, [this] { load(); });
 }
 
 Journal::~Journal() = default;
