@@ -129,7 +129,7 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
 {
     setObjectName(QStringLiteral("DuctForm"));
     setWindowTitle(QStringLiteral("  Zefra"));
-    setFont(ui::GothicFont(12));
+    setFont(ui::ControlFont(12));
 
     auto *client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
@@ -140,7 +140,7 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
     PageControl->setGeometry(0, 0, ClientWidth, ClientHeight);
     PageControl->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
-    PageControl->tabBar()->setFont(ui::GothicFont(13));
+    PageControl->tabBar()->setFont(ui::ControlFont(13));
 
     // The pages in tab order; the duct page is the design home of the shared
     // controls and comes first.
@@ -196,7 +196,7 @@ void TDuctForm::buildMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setFont(ui::GothicFont(12));
+    bar->setFont(ui::ControlFont(12));
 
     QAction *calculator = bar->addAction(QStringLiteral("電卓(&D)"));
     calculator->setObjectName(QStringLiteral("D1"));
