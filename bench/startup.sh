@@ -5,9 +5,10 @@ set -euo pipefail
 
 usage() {
     cat <<'EOF'
-usage: bench/startup.sh [-n RUNS] [-r RECORDS] [-b BUILD_DIR]
+usage: bench/startup.sh [-n RUNS] [-r RECORDS] [-b BUILD_DIR] [-z ZEFRA]
 
-Starts the real zefra (BUILD_DIR/src/zefra) and the bare Qt window
+Starts the real zefra (BUILD_DIR/src/zefra, or the binary ZEFRA, such as an
+earlier version built with the same start-up probe) and the bare Qt window
 (BUILD_DIR/bench/bare_window) RUNS times each (default 30), one after the
 other in turn, after 3 unmeasured starts of each, and prints the medians and
 Zefra's ratios to the bare window:
@@ -41,11 +42,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
 runs=30
 records=10000
-while getopts "n:r:b:h" option; do
+zefra=
+while getopts "n:r:b:z:h" option; do
     case $option in
     n) runs=$OPTARG ;;
     r) records=$OPTARG ;;
     b) build=$(cd "$OPTARG" && pwd) ;;
+    z) zefra=$(realpath "$OPTARG") ;;
     h) usage; exit 0 ;;
     *) usage >&2; exit 2 ;;
     esac
@@ -55,7 +58,7 @@ if ! [[ $runs =~ ^[1-9][0-9]*$ && $records =~ ^[0-9]+$ ]]; then
     exit 2
 fi
 
-zefra=$build/src/zefra
+zefra=${zefra:-$build/src/zefra}
 bare=$build/bench/bare_window
 run=$build/bench/startup_run
 for program in "$zefra" "$bare" "$run"; do
@@ -103,7 +106,7 @@ fi
 # (as a close writes it), and the calculation record in its data folder.
 mkdir -p "$scratch/zefra" "$scratch/data/Zefra" "$scratch/config"
 cp "$zefra" "$scratch/zefra/zefra"
-cp -r "$build/src/help" "$scratch/zefra/" 2>/dev/null || true
+cp -r "$(dirname "$zefra")/help" "$scratch/zefra/" 2>/dev/null || true
 printf '%s\n' '[Window]' 'Left=200' 'Top=150' '[Duct]' 'DStyle=5' '[Air]' 'SelBox=0' \
     '[Pipe]' 'PStyle=2' 'Temp=2' 'PSize=2' '[Page]' 'ActPage=0' \
     '[AG]' 'VHS=0' 'Kaiko0=75' 'Kaiko1=75' 'Kaiko2=35' 'Kaiko3=35' 'Kaiko4=60' \
