@@ -91,9 +91,9 @@ void Journal::readFile()
         return std::nullopt;
     });
     // Converted once the file's bytes are let go, each record freed as soon
-    // as it is converted: the file, the records as read and the records as
-    // kept (a full record is some ten megabytes in each form) never all take
-    // memory at once.
+    // as it is converted, so that the mapped file, the records as read and
+    // the records as kept (some ten megabytes each for 10,000 records) never
+    // all take memory at once.
     items_.reserve(static_cast<qsizetype>(records.size()));
     SharedTexts shared;
     for (journal::Record &r : records) {
