@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the settings-file reader as a file, and checks
 // that the reader and the writer's edits agree: after a key is set in the
 // text, it reads back as set and every other key reads as before; a batch of
-// keys set in place gives the bytes of the single-key edits chained.
+// keys set in place gives the bytes of the single-key edits chained; and all
+// keys read at once give what each read by itself gives.
 #include "app/settings/IniEdit.h"
 #include "app/settings/IniFile.h"
 
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -77,6 +79,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (before[i] && before[i]->size() > 1023)
             std::abort();
         (void)app::settings::ReadInteger(original, kKeys[i].section, kKeys[i].key, 0);
+    }
+    // All keys from one reading give what each lookup by itself gives.
+    std::vector<app::settings::KeyName> names;
+    for (const Key &k : kKeys)
+        names.push_back({k.section, k.key});
+    const std::vector<std::optional<std::string>> all = app::settings::ReadStrings(original, names);
+    for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+        if (all[i] != before[i])
+            std::abort();
     }
 
     // Set the first key of the table with the text edit the writer uses.

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/D_Kokei.h"
 #include "app/ZefraApplication.h"
+#include "app/probe/StartupProbe.h"
 
 int main(int argc, char *argv[])
 {
@@ -11,5 +12,6 @@ int main(int argc, char *argv[])
     app::ZefraApplication::setStyle(QStringLiteral("Fusion"));
     app::TDuctForm form;
     form.show();
+    app::probe::WatchFirstPaint(form);
     return app.exec();
 }

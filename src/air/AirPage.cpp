@@ -95,7 +95,7 @@ void AirPage::buildInputBand()
 
     PrGroup = new QGroupBox(QStringLiteral("気圧"), Panel18);
     PrGroup->setObjectName(QStringLiteral("PrGroup"));
-    PrGroup->setFont(ui::GothicFont(13));
+    PrGroup->setFont(ui::ControlFont(13));
     PrGroup->setGeometry(280, 4, 250, 100);
     const QString items[3] = {QStringLiteral("標準大気圧 /mmHg"),
                               QStringLiteral("特定大気圧  /mmHg"), QStringLiteral("特定海抜 /m")};

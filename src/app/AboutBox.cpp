@@ -18,7 +18,7 @@ TAboutBox::TAboutBox(QWidget *owner)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setFixedSize(275, 189);
-    setFont(ui::GothicFont(12));
+    setFont(ui::ControlFont(12));
 
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));

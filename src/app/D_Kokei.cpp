@@ -18,6 +18,7 @@
 #include "app/sizetable/SizeTableLink.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/CalcPage.h"
+#include "app/ui/FirstFrame.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
@@ -91,8 +92,7 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
 {
     setObjectName(QStringLiteral("DuctForm"));
     setWindowTitle(QStringLiteral("  Zefra"));
-    setWindowIcon(QIcon(QStringLiteral(":/zefra/zefra-256.png")));
-    setFont(ui::GothicFont(12));
+    setFont(ui::ControlFont(12));
 
     auto *client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
@@ -103,7 +103,7 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
     PageControl->setGeometry(0, 0, ClientWidth, ClientHeight);
     PageControl->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
-    PageControl->tabBar()->setFont(ui::GothicFont(13));
+    PageControl->tabBar()->setFont(ui::ControlFont(13));
 
     // The pages in tab order; the duct page is the design home of the shared
     // controls and comes first.
@@ -113,12 +113,14 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
     for (ui::CalcPage *page : pages_)
         PageControl->addTab(page, page->caption());
 
-    // Every calculation that completes goes into the record.
+    // Every calculation that completes goes into the record. The record is
+    // read after the window's first frame (see showEvent), or at the first
+    // calculation if that comes sooner.
     journal_ = new record::Journal(
-        recordFolder.isEmpty() ? record::Journal::defaultFolder() : recordFolder, this);
+        recordFolder.isEmpty() ? record::Journal::defaultFolder() : recordFolder, this,
+        record::Journal::DefaultCap, record::Journal::Reading::WhenAsked);
     for (ui::CalcPage *page : pages_)
         connect(page, &ui::CalcPage::calculated, journal_, &record::Journal::append);
-    record::WatchJournal(*journal_, this);
     // The page keys work from every control, also from a list that would
     // otherwise take them for its own selection.
     const auto pageKey = [this](QKeySequence keys, int step) {
@@ -157,7 +159,7 @@ void TDuctForm::buildMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setFont(ui::GothicFont(12));
+    bar->setFont(ui::ControlFont(12));
 
     QAction *calculator = bar->addAction(QStringLiteral("電卓(&D)"));
     calculator->setObjectName(QStringLiteral("D1"));
@@ -216,8 +218,20 @@ void TDuctForm::showEvent(QShowEvent *event)
         shownOnce_ = true;
         centreOnScreen();
         ui::Guarded(this, [this] { FormShow(); });
+        ui::AfterFirstFrame(*this, [this] { ui::Guarded(this, [this] { FirstFrameShown(); }); });
     }
     QMainWindow::showEvent(event);
+}
+
+void TDuctForm::FirstFrameShown()
+{
+    // Decoding the 256 px icon and reading a record of thousands of
+    // calculations would each delay the first frame; the desktop takes the
+    // icon as well a moment later, and the record's notice opens after the
+    // record has been read.
+    setWindowIcon(QIcon(QStringLiteral(":/zefra/zefra-256.png")));
+    journal_->load();
+    record::WatchJournal(*journal_, this);
 }
 
 void TDuctForm::FormShow()

@@ -68,6 +68,9 @@ public:
 
     // Run at the first showing: settings, then the handlers of the pages.
     void FormShow();
+    // Run once the first frame is on the screen: the window icon, and the
+    // calculation record read.
+    void FirstFrameShown();
     // Run when the window closes; false keeps it open.
     bool FormClose();
     void LoadSettings();

@@ -62,12 +62,17 @@ std::vector<ui::SettingsKey> keysOf(TDuctForm &form, const std::vector<std::stri
 
 void LoadSettings(TDuctForm &form, const std::string &file)
 {
-    for (const ui::SettingsKey &key : keysOf(form, ReadOrder)) {
-        // Each key is looked up by itself, so every read sees the file as it
-        // is now.
-        const auto text = settings::ReadString(file, key.section, key.key);
-        key.restore(text ? settings::ParseInteger(*text) : std::nullopt);
-    }
+    // One reading of the file for all keys: applying a key never writes the
+    // file, so each value is the one a lookup of that key by itself would
+    // find at that moment.
+    const std::vector<ui::SettingsKey> keys = keysOf(form, ReadOrder);
+    std::vector<settings::KeyName> names;
+    names.reserve(keys.size());
+    for (const ui::SettingsKey &key : keys)
+        names.push_back({key.section, key.key});
+    const std::vector<std::optional<std::string>> texts = settings::ReadStrings(file, names);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys[i].restore(texts[i] ? settings::ParseInteger(*texts[i]) : std::nullopt);
 }
 
 bool SaveSettings(TDuctForm &form, const std::string &file)

@@ -12,10 +12,11 @@ class TDuctForm;
 // keys come from the window and its pages; this file knows only their order,
 // which is the layout of every settings file the program has written.
 
-// Reads the keys in order and applies each at once. A radio button that
-// becomes checked runs its handler (so a stored SI choice converts the
-// window's values); list selections and the page run nothing here. A value
-// outside its list or range falls back to that key's default.
+// Reads the keys, all from one reading of the file, and applies them in
+// order. A radio button that becomes checked runs its handler (so a stored
+// SI choice converts the window's values); list selections and the page run
+// nothing here. A value outside its list or range falls back to that key's
+// default.
 void LoadSettings(TDuctForm &form, const std::string &path);
 
 // Writes every key, in one replace of the file. When the file cannot be

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace app::record {
 
@@ -43,10 +44,11 @@ QString Journal::defaultFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-Journal::Journal(const QString &folder, QObject *parent, int cap)
+Journal::Journal(const QString &folder, QObject *parent, int cap, Reading reading)
     : QObject(parent), folder_(folder), cap_(std::max(cap, 1))
 {
-    QTimer::singleShot(0, this, [this] { load(); });
+    if (reading == Reading::OnEventLoop)
+        QTimer::singleShot(0, this, [this] { load(); });
 }
 
 Journal::~Journal() = default;
@@ -78,18 +80,27 @@ void Journal::readFile()
     }
 
     bool read = false;
+    std::vector<journal::Record> records;
     const bool updated = file_->update([&](std::string_view bytes) -> std::optional<std::string> {
         read = true;
-        const journal::ReadBack back = journal::Replay(bytes, static_cast<std::size_t>(cap_));
-        items_.reserve(static_cast<qsizetype>(back.records.size()));
-        SharedTexts shared;
-        for (const journal::Record &r : back.records)
-            items_.append({r.id, FromJournal(r, shared)});
+        journal::ReadBack back = journal::Replay(bytes, static_cast<std::size_t>(cap_));
         linesInFile_ = back.lines;
         maintenanceDue_ = !back.damaged.empty() || back.beyondCap > 0 ||
                           back.lines > back.records.size() + cap_ / 2;
+        records = std::move(back.records);
         return std::nullopt;
     });
+    // Converted once the file's bytes are let go, each record freed as soon
+    // as it is converted, so that the mapped file, the records as read and
+    // the records as kept (some ten megabytes each for 10,000 records) never
+    // all take memory at once.
+    items_.reserve(static_cast<qsizetype>(records.size()));
+    SharedTexts shared;
+    for (journal::Record &r : records) {
+        items_.append({r.id, FromJournal(r, shared)});
+        r = {};
+    }
+    records = {};
     if (!updated && !read) {
         const int error = errno;
         if (QFileInfo::exists(filePath())) {

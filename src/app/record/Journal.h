@@ -21,7 +21,9 @@ namespace app::record {
 // Nothing here ever stops a calculation: a folder that cannot be written
 // keeps the records in memory for the session and says so through problem().
 // The file is read at the first use or, at the latest, once the event loop
-// runs after construction, so building the window does not wait for it.
+// runs after construction, so building the window does not wait for it; a
+// window that must not wait for it before its first frame either asks for it
+// later itself (Reading::WhenAsked).
 class Journal : public QObject
 {
     Q_OBJECT
@@ -29,10 +31,16 @@ class Journal : public QObject
 public:
     static constexpr int DefaultCap = 10000;
 
+    enum class Reading {
+        OnEventLoop, // at the first use, or once the event loop runs
+        WhenAsked,   // only at the first use (load() included)
+    };
+
     // The user's data folder for the program (QStandardPaths::AppLocalDataLocation).
     static QString defaultFolder();
 
-    explicit Journal(const QString &folder, QObject *parent = nullptr, int cap = DefaultCap);
+    explicit Journal(const QString &folder, QObject *parent = nullptr, int cap = DefaultCap,
+                     Reading reading = Reading::OnEventLoop);
     ~Journal() override;
 
     // Keeps the record and appends it to the file at once (one write, no
@@ -61,6 +69,7 @@ public:
 
     // Reads the file now unless it has been read already.
     void load() const;
+    bool isLoaded() const { return loaded_; }
 
 signals:
     void aboutToInsert(int row);

@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace app::settings {
@@ -29,34 +30,63 @@ std::string SettingsPathFor(std::string_view executablePath)
 std::optional<std::string> ReadString(const std::string &path, std::string_view section,
                                       std::string_view key)
 {
-    section = TrimBlanks(section);
-    key = TrimBlanks(key);
-    if (section.empty() || key.empty())
-        return std::nullopt;
+    const KeyName one[] = {{section, key}};
+    return std::move(ReadStrings(path, one).front());
+}
+
+std::vector<std::optional<std::string>> ReadStrings(const std::string &path,
+                                                    std::span<const KeyName> keys)
+{
+    std::vector<std::optional<std::string>> values(keys.size());
+    // Where the reading stands for each key: before the first section of its
+    // name, inside it, or done (found, that section ended, or a key with an
+    // empty name, which is never found).
+    enum class Place { Before, Inside, Done };
+    std::vector<Place> places(keys.size(), Place::Before);
+    std::vector<KeyName> names(keys.size());
+    std::size_t open = 0; // keys not done
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        names[i] = {TrimBlanks(keys[i].section), TrimBlanks(keys[i].key)};
+        if (names[i].section.empty() || names[i].key.empty())
+            places[i] = Place::Done;
+        else
+            ++open;
+    }
+    if (open == 0)
+        return values;
     const UniqueFd fd = OpenRegularFileForReading(path);
     if (!fd.valid())
-        return std::nullopt;
+        return values;
 
     LineReader reader(fd.get(), kUtf8Bom.size() + kLineLookLimit);
     std::string text;
     bool firstLine = true;
-    bool inSection = false;
-    while (reader.Next(text)) {
+    while (open > 0 && reader.Next(text)) {
         std::string_view line = text;
         if (firstLine && line.substr(0, kUtf8Bom.size()) == kUtf8Bom)
             line.remove_prefix(kUtf8Bom.size());
         firstLine = false;
 
         const IniLine parsed = ClassifyLine(line);
-        if (parsed.kind == IniLine::Kind::Section) {
-            if (inSection)
-                return std::nullopt; // the first section of the name has ended
-            inSection = NamesEqual(parsed.name, section);
-        } else if (parsed.kind == IniLine::Kind::Key && inSection && NamesEqual(parsed.name, key)) {
-            return std::string(parsed.value.substr(0, kValueLimit));
+        if (parsed.kind == IniLine::Kind::Ignored)
+            continue;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            Place &place = places[i];
+            if (parsed.kind == IniLine::Kind::Section) {
+                if (place == Place::Inside) {
+                    place = Place::Done; // the first section of the name has ended
+                    --open;
+                } else if (place == Place::Before && NamesEqual(parsed.name, names[i].section)) {
+                    place = Place::Inside;
+                }
+            } else if (place == Place::Inside && NamesEqual(parsed.name, names[i].key)) {
+                values[i] = std::string(parsed.value.substr(0, kValueLimit)); // the first key wins
+                place = Place::Done;
+                --open;
+            }
         }
     }
-    return std::nullopt;
+    return values;
 }
 
 std::int32_t ReadInteger(const std::string &path, std::string_view section, std::string_view key,

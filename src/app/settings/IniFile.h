@@ -5,9 +5,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// The settings file: an INI text file beside the executable, read one key at
-// a time and written one key or one batch of keys at a time. Nothing is
+// The settings file: an INI text file beside the executable, read and written
+// one key or one batch of keys at a time. Nothing is
 // cached or held open between calls, so every read sees the file as it is
 // now. Line syntax: app/settings/IniSyntax.h.
 namespace app::settings {
@@ -24,6 +25,20 @@ std::string SettingsPathFor(std::string_view executablePath);
 // or key, or the file cannot be read. The first key of that name wins.
 std::optional<std::string> ReadString(const std::string &path, std::string_view section,
                                       std::string_view key);
+
+// A key to look up: its section and its name.
+struct KeyName
+{
+    std::string_view section;
+    std::string_view key;
+};
+
+// The values of all `keys` from one reading of the file, in their order:
+// for each key exactly what ReadString gives for it by itself. For reading
+// many keys at once (the window's 21 at the start) without opening and
+// scanning the file once per key.
+std::vector<std::optional<std::string>> ReadStrings(const std::string &path,
+                                                    std::span<const KeyName> keys);
 
 // The value read as an integer (ParseInteger in app/settings/IniSyntax.h), or
 // defaultValue when it is missing or not a valid 32-bit integer.
