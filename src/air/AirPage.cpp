@@ -287,10 +287,6 @@ void AirPage::entEditKeyPress(QWidget *)
 void AirPage::ComputeAirState()
 {
     warnings_.clear();
-    const auto warn = [this](const char *text) {
-        warnings_.append(QString::fromUtf8(text));
-        showWarning(text);
-    };
     long double dryBulb = 0.0L;
     long double given = 0.0L;
     try {
@@ -348,9 +344,14 @@ void AirPage::ReadPressure()
     if (const auto pressure = chosenPressure()) {
         currentPressure_ = *pressure;
     } else {
-        warnings_.append(QString::fromUtf8(numeric::messages::EnterNumber));
-        showWarning(numeric::messages::EnterNumber);
+        warn(numeric::messages::EnterNumber);
     }
+}
+
+void AirPage::warn(const char *utf8Text)
+{
+    warnings_.append(QString::fromUtf8(utf8Text));
+    showWarning(utf8Text);
 }
 
 std::optional<long double> AirPage::chosenPressure() const

@@ -107,7 +107,8 @@ private:
     // calculation read.
     long double currentPressure_ = StandardPressure;
     std::optional<AirState> lastState_;
-    // The warnings of the calculation under way, for its record.
+    // Shows a warning and keeps it for the record of the calculation under way.
+    void warn(const char *utf8Text);
     QStringList warnings_;
 };
 

@@ -1,4 +1,5 @@
 #include "app/help/HelpWindow.h"
+#include "app/ui/WindowPlacement.h"
 
 #include "app/help/HelpFindBar.h"
 #include "app/help/HelpSearch.h"
@@ -110,11 +111,8 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     buildNavigation(buttons);
     buildKeys();
     applyStyle();
-    // Never larger than the screen, whatever its scale; the text gets the
-    // larger share of a small window.
-    QSize size = DefaultSize;
-    if (const QScreen *s = screen())
-        size = size.boundedTo(s->availableGeometry().size() * 9 / 10);
+    // The text gets the larger share of a small window.
+    const QSize size = ui::FittedToScreen(this, DefaultSize);
     resize(size);
     const int contents = std::clamp(size.width() * 3 / 10, 140, ContentsWidth);
     splitter_->setSizes({contents, size.width() - contents});

@@ -90,8 +90,7 @@ RecordForm::RecordForm(Journal &journal, QWidget *parent)
 // would reach past its edges).
 QSize RecordForm::fittedSize(QSize size) const
 {
-    const QSize room = screen()->availableGeometry().size() * 9 / 10;
-    return size.boundedTo(room).expandedTo(minimumSizeHint());
+    return ui::FittedToScreen(this, size).expandedTo(minimumSizeHint());
 }
 
 RecordForm::~RecordForm() = default;

@@ -72,11 +72,7 @@ SizeTableForm::SizeTableForm(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("SizeTableForm"));
     setWindowTitle(QStringLiteral("サイズ一覧"));
     buildLayout();
-    // Never larger than the screen, whatever its scale.
-    if (const QScreen *s = screen())
-        resize(DefaultSize.boundedTo(s->availableGeometry().size() * 9 / 10));
-    else
-        resize(DefaultSize);
+    resize(ui::FittedToScreen(this, DefaultSize));
     model_->setContent(DuctContent({}));
     message_->setText(model_->content().message);
 }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -55,6 +56,12 @@ std::optional<QPoint> PlaceOnScreen(int left, int top, const QSize &size)
     if (frame.height() <= area.height())
         frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() - frame.height() + 1));
     return frame.topLeft();
+}
+
+QSize FittedToScreen(const QWidget *window, const QSize &wanted)
+{
+    const QScreen *screen = window->screen();
+    return screen ? wanted.boundedTo(screen->availableGeometry().size() * 9 / 10) : wanted;
 }
 
 } // namespace app::ui

@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QSize>
 
+class QWidget;
+
 #include <optional>
 
 namespace app::ui {
@@ -13,5 +15,9 @@ namespace app::ui {
 // of the title bar to take hold of (a screen that is gone), or a coordinate
 // lies beyond any screen, which is refused before any arithmetic.
 std::optional<QPoint> PlaceOnScreen(int left, int top, const QSize &size);
+
+// `wanted`, made small enough to fit on the screen of `window` with a margin
+// (a large window at 200 % scaling would reach past its edges).
+QSize FittedToScreen(const QWidget *window, const QSize &wanted);
 
 } // namespace app::ui
