@@ -1,5 +1,7 @@
 #include "app/record/RecordText.h"
 
+#include "app/record/UnitPrecision.h"
+
 #include <QRegularExpression>
 
 namespace app::record {
@@ -76,7 +78,12 @@ QString HeaderCell(const QString &caption, const QString &unit)
 
 QString ShownText(const ui::FieldValue &field)
 {
-    return field.stale && !field.text.isEmpty() ? field.text + StaleMark : field.text;
+    return MarkedWhenStale(field, RecordedText(field));
+}
+
+QString MarkedWhenStale(const ui::FieldValue &field, const QString &text)
+{
+    return field.stale && !text.isEmpty() ? text + StaleMark : text;
 }
 
 QString TimeText(const QDateTime &time)

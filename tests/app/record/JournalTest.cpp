@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"UnknownField",
                "{\"v\":1,\"type\":\"note\",\"id\":\"id0\",\"note\":\"x\",\"colour\":\"red\"}\n",
                false},
-        Damage{"FutureVersion", "{\"v\":2,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}\n",
+        Damage{"FutureVersion", "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}\n",
                true}),
     [](const auto &p) { return std::string(p.param.name); });
 
@@ -319,6 +319,26 @@ TEST(JournalTest, FullDiskIsReportedAndWhatWaitedIsWrittenLater)
     Journal again(qs(dir.path()));
     ASSERT_EQ(again.count(), 4);
     EXPECT_TRUE(samples::SameRecord(again.at(2), samples::Air(2)));
+}
+
+TEST(JournalTest, NumberBehindATextSurvivesARestart)
+{
+    TempDir dir;
+    auto air = samples::Air(0);
+    air.fields[3].value = 0.0114712345678;
+    {
+        Journal journal(qs(dir.path()));
+        journal.append(air);
+        journal.append(samples::Duct(1));
+    }
+    const std::string file = ReadBytes(journalPath(dir));
+    EXPECT_EQ(file.rfind("{\"v\":2,", 0), 0u) << "the record with the number";
+    EXPECT_NE(file.find("\n{\"v\":1,"), std::string::npos) << "the one without";
+    Journal again(qs(dir.path()));
+    ASSERT_EQ(again.count(), 2);
+    EXPECT_TRUE(samples::SameRecord(again.at(0), air));
+    EXPECT_EQ(again.at(0).fields[3].value, 0.0114712345678);
+    EXPECT_FALSE(again.at(1).fields[0].value);
 }
 
 TEST(JournalTest, TwoCopiesOfTheProgramShareTheJournal)

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReplayTest, DamagedLinesAreSetAsideInFileOrder)
 {
     const std::string truncated = rec("t").substr(0, 30);
-    const std::string future = "{\"v\":2,\"type\":\"record\",\"shape\":\"oval\"}";
+    const std::string future = "{\"v\":3,\"type\":\"record\",\"shape\":\"oval\"}";
     const std::string unknown =
         "{\"v\":1,\"type\":\"note\",\"id\":\"a\",\"note\":\"x\",\"by\":\"me\"}";
     const std::string garbage("\x00\x01\xff\xfe", 4);
