@@ -5,6 +5,7 @@
 
 #include "app/record/Journal.h"
 #include "app/record/JournalNotice.h"
+#include "app/record/journal/JournalFile.h"
 #include "app/record/journal/JournalLine.h"
 #include "support/TempDir.h"
 
@@ -18,7 +19,14 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using app::record::Journal;
 namespace j = app::record::journal;
@@ -339,6 +347,155 @@ TEST(JournalTest, NumberBehindATextSurvivesARestart)
     EXPECT_TRUE(samples::SameRecord(again.at(0), air));
     EXPECT_EQ(again.at(0).fields[3].value, 0.0114712345678);
     EXPECT_FALSE(again.at(1).fields[0].value);
+}
+
+// A start that set damaged lines aside but could not write the journal anew
+// (a folder that became read-only, a kill in between) finds them again at
+// the next start: the side file does not get them twice.
+TEST(JournalTest, LinesSetAsideBeforeAreNotAddedAgain)
+{
+    TempDir dir;
+    WriteBytes(damagedPath(dir), "earlier\nbroken one\n");
+    WriteBytes(journalPath(dir), "broken one\n" + linesOf({samples::Duct(0)}) + "broken two\n");
+    {
+        Journal journal(qs(dir.path()));
+        EXPECT_TRUE(journal.startNotice().contains(QStringLiteral("2 行")));
+    }
+    EXPECT_EQ(ReadBytes(damagedPath(dir)), "earlier\nbroken one\nbroken two\n");
+    EXPECT_EQ(ReadBytes(journalPath(dir)), linesOf({samples::Duct(0)}));
+}
+
+struct Intruder
+{
+    const char *name;
+    std::string line; // appended by another copy of the program while this one runs
+};
+
+class JournalIntruderTest : public ::testing::TestWithParam<Intruder>
+{
+};
+
+// A line this version cannot read, appended by another running copy (a later
+// version's record, say): the journal is still written anew past twice the
+// cap, so the file stays small and appends stay quick, and the line stays in
+// the file until a start sets it aside with a notice.
+TEST_P(JournalIntruderTest, KeepsTheFileSmallAndTheLine)
+{
+    TempDir dir;
+    constexpr int Cap = 4;
+    Journal journal(qs(dir.path()), nullptr, Cap);
+    journal.append(samples::Duct(0));
+    ASSERT_TRUE(j::JournalFile(journalPath(dir)).append(GetParam().line + "\n"));
+    for (int i = 1; i <= 60; ++i)
+        journal.append(samples::Mixed(i));
+    EXPECT_EQ(journal.count(), Cap);
+    const std::string file = ReadBytes(journalPath(dir));
+    EXPECT_LE(std::count(file.begin(), file.end(), '\n'), 2 * Cap + 2);
+    EXPECT_NE(file.find(GetParam().line + "\n"), std::string::npos);
+
+    Journal again(qs(dir.path()), nullptr, Cap);
+    EXPECT_EQ(again.count(), Cap);
+    EXPECT_TRUE(again.startNotice().contains(QStringLiteral("1 行")));
+    EXPECT_EQ(ReadBytes(damagedPath(dir)), GetParam().line + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, JournalIntruderTest,
+    ::testing::Values(Intruder{"LaterVersion",
+                               "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}"},
+                      Intruder{"Damaged", "{\"v\":1,\"type\":\"rec"}),
+    [](const auto &p) { return std::string(p.param.name); });
+
+// Opens the other end of a FIFO after a while, so that an open that waits
+// for it fails the test instead of hanging it.
+class FifoWatch
+{
+public:
+    explicit FifoWatch(std::string path)
+        : path_(std::move(path)), watcher_([this] {
+              std::unique_lock lock(mutex_);
+              if (!done_.wait_for(lock, std::chrono::seconds(3), [this] { return finished_; })) {
+                  waited_ = true;
+                  otherEnd_ = ::open(path_.c_str(), O_RDWR | O_NONBLOCK);
+              }
+          })
+    {
+    }
+    // True when the work had to be let go on.
+    bool finish()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            finished_ = true;
+        }
+        done_.notify_all();
+        watcher_.join();
+        if (otherEnd_ >= 0)
+            ::close(otherEnd_);
+        return waited_;
+    }
+
+private:
+    std::string path_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool finished_ = false;
+    bool waited_ = false;
+    int otherEnd_ = -1;
+    std::thread watcher_;
+};
+
+TEST(JournalTest, FifoInsteadOfTheJournalNeverBlocks)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(journalPath(dir).c_str(), 0600), 0);
+    FifoWatch watch(journalPath(dir));
+    Journal journal(qs(dir.path()));
+    journal.append(samples::Duct(0));
+    const QString notice = journal.startNotice();
+    EXPECT_FALSE(watch.finish()) << "it waited on the FIFO";
+    EXPECT_EQ(journal.count(), 1) << "kept for the session";
+    EXPECT_TRUE(notice.contains(QStringLiteral("読めません"))) << notice.toStdString();
+    EXPECT_FALSE(journal.problem().isEmpty());
+}
+
+TEST(JournalTest, FifoInsteadOfTheSideFileNeverBlocks)
+{
+    TempDir dir;
+    const std::string journalText = linesOf({samples::Duct(0)}) + "broken\n";
+    WriteBytes(journalPath(dir), journalText);
+    ASSERT_EQ(::mkfifo(damagedPath(dir).c_str(), 0600), 0);
+    FifoWatch watch(damagedPath(dir));
+    Journal journal(qs(dir.path()));
+    const QString notice = journal.startNotice();
+    EXPECT_FALSE(watch.finish()) << "it waited on the FIFO";
+    EXPECT_TRUE(notice.contains(QStringLiteral("移せなかった"))) << notice.toStdString();
+    EXPECT_EQ(ReadBytes(journalPath(dir)), journalText) << "the line stays where it was";
+    journal.append(samples::Pipe(1));
+    EXPECT_TRUE(journal.problem().isEmpty());
+}
+
+TEST(JournalTest, SymlinkedJournalStaysALink)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("elsewhere"));
+    const std::string target = dir.file("elsewhere/record.jsonl");
+    std::filesystem::create_directory(dir.file("Zefra"));
+    std::filesystem::create_symlink(target, dir.file("Zefra/calculation-record.jsonl"));
+    const QString folder = qs(dir.file("Zefra"));
+    {
+        Journal journal(folder, nullptr, 2);
+        for (int i = 0; i < 6; ++i) // past twice the cap: written anew
+            journal.append(samples::Mixed(i));
+        journal.clear();
+        journal.append(samples::Air(7));
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("Zefra/calculation-record.jsonl")));
+    Journal again(folder, nullptr, 2);
+    ASSERT_EQ(again.count(), 1);
+    EXPECT_TRUE(samples::SameRecord(again.at(0), samples::Air(7)));
+    const std::string text = ReadBytes(target);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << "the link's target holds it";
 }
 
 TEST(JournalTest, TwoCopiesOfTheProgramShareTheJournal)
