@@ -48,9 +48,11 @@ QString ToTsv(const TextTable &table);
 // doubled; formula-looking cells as in ToTsv.
 QByteArray ToCsv(const TextTable &table);
 
-// A cell that starts with "=", "+", "-", "@", a tab or a carriage return is
-// read by spreadsheets as a formula (OWASP, "CSV Injection"); it gets an
-// apostrophe in front. A plain number such as "-5" or "+1.5E-3" stays as it is.
+// A cell that starts with "=", "+", "-", "@" (or their full-width forms
+// "＝", "＋", "－", "＠"), also after blanks or control characters, or with a
+// tab, carriage return or line feed, is read by spreadsheets as a formula
+// (OWASP, "CSV Injection"); it gets an apostrophe in front. NUL characters
+// are dropped. A plain number such as "-5" or "+1.5E-3" stays as it is.
 QString FormulaSafe(const QString &cell);
 
 // Ctrl+Shift+C on a page: its fields as TSV.
