@@ -19,14 +19,7 @@
 
 #include <gtest/gtest.h>
 
-#include <condition_variable>
 #include <ctime>
-#include <fcntl.h>
-#include <filesystem>
-#include <mutex>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 using app::record::Journal;
 namespace j = app::record::journal;
@@ -405,98 +398,6 @@ INSTANTIATE_TEST_SUITE_P(
                                "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}"},
                       Intruder{"Damaged", "{\"v\":1,\"type\":\"rec"}),
     [](const auto &p) { return std::string(p.param.name); });
-
-// Opens the other end of a FIFO after a while, so that an open that waits
-// for it fails the test instead of hanging it.
-class FifoWatch
-{
-public:
-    explicit FifoWatch(std::string path)
-        : path_(std::move(path)), watcher_([this] {
-              std::unique_lock lock(mutex_);
-              if (!done_.wait_for(lock, std::chrono::seconds(3), [this] { return finished_; })) {
-                  waited_ = true;
-                  otherEnd_ = ::open(path_.c_str(), O_RDWR | O_NONBLOCK);
-              }
-          })
-    {
-    }
-    // True when the work had to be let go on.
-    bool finish()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            finished_ = true;
-        }
-        done_.notify_all();
-        watcher_.join();
-        if (otherEnd_ >= 0)
-            ::close(otherEnd_);
-        return waited_;
-    }
-
-private:
-    std::string path_;
-    std::mutex mutex_;
-    std::condition_variable done_;
-    bool finished_ = false;
-    bool waited_ = false;
-    int otherEnd_ = -1;
-    std::thread watcher_;
-};
-
-TEST(JournalTest, FifoInsteadOfTheJournalNeverBlocks)
-{
-    TempDir dir;
-    ASSERT_EQ(::mkfifo(journalPath(dir).c_str(), 0600), 0);
-    FifoWatch watch(journalPath(dir));
-    Journal journal(qs(dir.path()));
-    journal.append(samples::Duct(0));
-    const QString notice = journal.startNotice();
-    EXPECT_FALSE(watch.finish()) << "it waited on the FIFO";
-    EXPECT_EQ(journal.count(), 1) << "kept for the session";
-    EXPECT_TRUE(notice.contains(QStringLiteral("読めません"))) << notice.toStdString();
-    EXPECT_FALSE(journal.problem().isEmpty());
-}
-
-TEST(JournalTest, FifoInsteadOfTheSideFileNeverBlocks)
-{
-    TempDir dir;
-    const std::string journalText = linesOf({samples::Duct(0)}) + "broken\n";
-    WriteBytes(journalPath(dir), journalText);
-    ASSERT_EQ(::mkfifo(damagedPath(dir).c_str(), 0600), 0);
-    FifoWatch watch(damagedPath(dir));
-    Journal journal(qs(dir.path()));
-    const QString notice = journal.startNotice();
-    EXPECT_FALSE(watch.finish()) << "it waited on the FIFO";
-    EXPECT_TRUE(notice.contains(QStringLiteral("移せなかった"))) << notice.toStdString();
-    EXPECT_EQ(ReadBytes(journalPath(dir)), journalText) << "the line stays where it was";
-    journal.append(samples::Pipe(1));
-    EXPECT_TRUE(journal.problem().isEmpty());
-}
-
-TEST(JournalTest, SymlinkedJournalStaysALink)
-{
-    TempDir dir;
-    std::filesystem::create_directory(dir.file("elsewhere"));
-    const std::string target = dir.file("elsewhere/record.jsonl");
-    std::filesystem::create_directory(dir.file("Zefra"));
-    std::filesystem::create_symlink(target, dir.file("Zefra/calculation-record.jsonl"));
-    const QString folder = qs(dir.file("Zefra"));
-    {
-        Journal journal(folder, nullptr, 2);
-        for (int i = 0; i < 6; ++i) // past twice the cap: written anew
-            journal.append(samples::Mixed(i));
-        journal.clear();
-        journal.append(samples::Air(7));
-    }
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("Zefra/calculation-record.jsonl")));
-    Journal again(folder, nullptr, 2);
-    ASSERT_EQ(again.count(), 1);
-    EXPECT_TRUE(samples::SameRecord(again.at(0), samples::Air(7)));
-    const std::string text = ReadBytes(target);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << "the link's target holds it";
-}
 
 TEST(JournalTest, TwoCopiesOfTheProgramShareTheJournal)
 {
