@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the calculation record's journal reader, as a
 // whole journal, and checks that whatever it keeps writes back and reads
-// back the same.
+// back the same, also when written anew with the lines it cannot read.
 #include "app/record/journal/Replay.h"
 
 #include <cstddef>
@@ -19,6 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string written = j::JournalText(back.records);
     const j::ReadBack again = j::Replay(written, 8);
     if (!again.damaged.empty() || again.records != back.records)
+        std::abort();
+    const j::ReadBack compacted = j::Replay(j::CompactedText(bytes, back), 8);
+    if (compacted.records != back.records ||
+        compacted.damaged.size() != back.damaged.size() - back.damagedBeforeClear)
         std::abort();
     return 0;
 }

@@ -211,6 +211,23 @@ void AirPage::describeFields()
     describeField(cEdit4, Fixed(QStringLiteral("比エンタルピ")), TextOf(Label104));
     describeField(cEdit5, Fixed(QStringLiteral("比容積")), Fixed(QStringLiteral("m3/kg")));
     describeField(cEdit6, Fixed(QStringLiteral("大気圧")), TextOf(Label107));
+    // The page shows a humidity ratio with three decimals (0.011 for
+    // 0.0105); its records keep the number too, for the outputs that print
+    // four.
+    describeNumber(cEdit2, [this]() -> std::optional<double> {
+        if (!lastState_)
+            return std::nullopt;
+        return static_cast<double>(lastState_->humidityRatio);
+    });
+    describeNumber(entEdit, [this]() -> std::optional<double> {
+        if (SelectBox->currentIndex() != HumidityRatioItem)
+            return std::nullopt;
+        try {
+            return static_cast<double>(ui::ReadPlainNumber(entEdit));
+        } catch (const numeric::ConversionError &) {
+            return std::nullopt;
+        }
+    });
 
     describeCalculation(
         caption(), {shared_.TaniButton1, D_TempEdit, SelectBox, entEdit, PrGroup, PrEdit, WhEdit},

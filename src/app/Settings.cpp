@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "app/D_Kokei.h"
+#include "app/settings/IniEdit.h"
 #include "app/settings/IniFile.h"
 #include "app/settings/IniSyntax.h"
 #include "app/ui/CalcPage.h"
@@ -88,8 +89,13 @@ bool SaveSettings(TDuctForm &form, const std::string &file)
     std::vector<settings::StringKey> batch;
     for (std::size_t i = 0; i < keys.size(); ++i)
         batch.push_back({keys[i].section, keys[i].key, values[i]});
-    for (const TDuctForm::FeatureSetting &f : features)
-        batch.push_back({f.section, f.key, f.value});
+    // A feature window's value that the file cannot hold (the windows keep
+    // their values storable) is left out rather than keep every other key
+    // from being saved.
+    for (const TDuctForm::FeatureSetting &f : features) {
+        if (settings::IsWritableValue(f.value))
+            batch.push_back({f.section, f.key, f.value});
+    }
     if (!settings::WriteStrings(file, batch).written) {
         ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +
                                    QString::fromUtf8(numeric::messages::CannotWrite));

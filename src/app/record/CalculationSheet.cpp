@@ -1,6 +1,7 @@
 #include "app/record/CalculationSheet.h"
 
 #include "app/record/RecordText.h"
+#include "app/record/UnitPrecision.h"
 
 #include <QDate>
 #include <QFontMetricsF>
@@ -35,6 +36,12 @@ struct NumberParts
     QString whole;    // "3600", "-0"
     QString fraction; // ".125", ".5E-05", ""
 };
+
+// A field as the sheet prints it: at the decimals of its unit.
+QString sheetValue(const ui::FieldValue &f)
+{
+    return MarkedWhenStale(f, SheetText(f));
+}
 
 std::optional<NumberParts> numberParts(const QString &text)
 {
@@ -125,7 +132,7 @@ public:
         lineHeight_ = cell.height();
         // The decimal points line up: the widest fraction decides where they stand.
         for (const ui::FieldValue &f : r_.fields) {
-            if (const auto parts = numberParts(ShownText(f)))
+            if (const auto parts = numberParts(sheetValue(f)))
                 fractionWidth_ = std::max(fractionWidth_, cell.horizontalAdvance(parts->fraction));
         }
         for (const ui::FieldValue &f : r_.fields)
@@ -182,7 +189,7 @@ public:
                 p.drawText(cell(0, y, h), Qt::AlignCenter, roleText(f.role));
             p.drawText(cell(1, y, h), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                        f.caption);
-            drawValue(ShownText(f), cell(2, y, h));
+            drawValue(sheetValue(f), cell(2, y, h));
             p.drawText(cell(3, y, h), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, f.unit);
             y += h;
         }
@@ -221,8 +228,8 @@ private:
     {
         qreal h = lineHeight_;
         h = std::max(h, wrappedHeight(f.caption, cell(1, 0, 0).width(), m));
-        if (!numberParts(ShownText(f)))
-            h = std::max(h, wrappedHeight(ShownText(f), cell(2, 0, 0).width(), m));
+        if (!numberParts(sheetValue(f)))
+            h = std::max(h, wrappedHeight(sheetValue(f), cell(2, 0, 0).width(), m));
         h = std::max(h, wrappedHeight(f.unit, cell(3, 0, 0).width(), m));
         return h + l_.mm(2);
     }

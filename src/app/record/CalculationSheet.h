@@ -20,9 +20,9 @@ struct TitleBlock
 
 // The printed calculation sheet ("計算書"): a title block on the first page,
 // then per record a heading, its note, and a small table of its inputs,
-// options and results with their units, numbers right-aligned on their
-// decimal points; page numbers at the foot of every page. The same painting
-// serves the print preview, the printer and a PDF file.
+// options and results with their units, each number at the decimals of its
+// unit (UnitPrecision.h) and right-aligned on its decimal point; page numbers at the foot of every
+// page. The same painting serves the print preview, the printer and a PDF file.
 class CalculationSheet
 {
 public:

@@ -45,7 +45,8 @@ QString Journal::defaultFolder()
 }
 
 Journal::Journal(const QString &folder, QObject *parent, int cap, Reading reading)
-    : QObject(parent), folder_(folder), cap_(std::max(cap, 1))
+    : QObject(parent), folder_(folder), cap_(std::max(cap, 1)),
+      compactAt_(2 * static_cast<std::size_t>(cap_))
 {
     if (reading == Reading::OnEventLoop)
         QTimer::singleShot(0, this, [this] { load(); });
@@ -130,21 +131,24 @@ void Journal::maintain()
     flush();
     const std::string side = QFile::encodeName(damagedFilePath()).toStdString();
     std::size_t damaged = 0, future = 0;
-    bool sideWritten = true;
-    const bool replaced = file_->update([&](std::string_view bytes) -> std::optional<std::string> {
+    std::optional<std::size_t> linesAfter; // once the journal is written anew
+    const bool read = file_->update([&](std::string_view bytes) -> std::optional<std::string> {
         const journal::ReadBack back = journal::Replay(bytes, static_cast<std::size_t>(cap_));
         damaged = back.damaged.size();
         future = back.futureLines;
-        // The side file is flushed to the disk before the lines leave the journal.
-        if (damaged > 0 && !journal::AppendDurably(side, journal::DamagedText(back.damaged))) {
-            sideWritten = false;
+        // The side file is flushed to the disk before the lines leave the
+        // journal; lines it already holds (a start that could not write the
+        // journal anew) are not added again.
+        if (damaged > 0 && !journal::SetAsideDurably(side, back.damaged))
             return std::nullopt; // they stay in the journal rather than being lost
-        }
-        linesInFile_ = back.records.size();
+        linesAfter = back.records.size();
         return journal::JournalText(back.records);
     });
+    const bool setAside = read && linesAfter;
+    if (setAside)
+        linesInFile_ = *linesAfter;
     if (damaged > 0)
-        startNotice_ = damagedNotice(damaged, future, replaced && sideWritten);
+        startNotice_ = damagedNotice(damaged, future, setAside);
 }
 
 QString Journal::damagedNotice(std::size_t damaged, std::size_t future, bool setAside) const
@@ -167,19 +171,27 @@ QString Journal::damagedNotice(std::size_t damaged, std::size_t future, bool set
 // Writes the journal anew with only the records it still holds: run when
 // the file has grown well past the cap, and after a clear-all. Under the
 // file's lock the journal is read once more, so that what other copies of the
-// program appended stays.
+// program appended stays, lines this version cannot read included.
 void Journal::compact()
 {
     flush(); // what is pending belongs in the file first
-    if (!pending_.empty() || readOnly_)
-        return;
-    file_->update([&](std::string_view current) -> std::optional<std::string> {
-        const journal::ReadBack fresh = journal::Replay(current, static_cast<std::size_t>(cap_));
-        if (!fresh.damaged.empty())
-            return std::nullopt; // only the start sets lines aside, with a notice
-        linesInFile_ = fresh.records.size();
-        return journal::JournalText(fresh.records);
-    });
+    if (pending_.empty() && !readOnly_) {
+        std::optional<std::size_t> before, after; // lines in the file
+        const bool replaced =
+            file_->update([&](std::string_view current) -> std::optional<std::string> {
+                const journal::ReadBack fresh =
+                    journal::Replay(current, static_cast<std::size_t>(cap_));
+                std::string text = journal::CompactedText(current, fresh);
+                before = fresh.lines;
+                after = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+                return text;
+            });
+        if (before)
+            linesInFile_ = replaced ? *after : *before;
+    }
+    // Whatever came of it, the next try waits for another cap of lines: a
+    // journal that cannot be written anew is not read again at every append.
+    compactAt_ = std::max(2 * static_cast<std::size_t>(cap_), linesInFile_ + cap_);
 }
 
 void Journal::write(std::string line)
@@ -264,7 +276,7 @@ void Journal::append(const ui::CalculationRecord &record)
     items_.append(std::move(item));
     emit inserted();
 
-    if (linesInFile_ > 2 * static_cast<std::size_t>(cap_))
+    if (linesInFile_ > compactAt_)
         compact();
 }
 

@@ -107,6 +107,7 @@ private:
     QList<Item> items_;
     std::deque<std::string> pending_; // lines not yet written
     std::size_t linesInFile_ = 0;
+    std::size_t compactAt_; // the file is written anew past this many lines
     QString problem_;
     QString startNotice_;
 };

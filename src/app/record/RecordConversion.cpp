@@ -1,5 +1,7 @@
 #include "app/record/RecordConversion.h"
 
+#include <cmath>
+
 namespace app::record {
 
 namespace {
@@ -53,9 +55,17 @@ journal::Record ToJournal(const ui::CalculationRecord &record, std::string id)
     r.warning = utf8(record.warning);
     r.note = utf8(record.note);
     r.fields.reserve(static_cast<std::size_t>(record.fields.size()));
-    for (const ui::FieldValue &f : record.fields)
-        r.fields.push_back({utf8(f.name), utf8(f.caption), utf8(f.text), utf8(f.unit),
-                            toJournal(f.role), f.stale});
+    for (const ui::FieldValue &f : record.fields) {
+        r.fields.push_back({utf8(f.name),
+                            utf8(f.caption),
+                            utf8(f.text),
+                            utf8(f.unit),
+                            toJournal(f.role),
+                            f.stale,
+                            {}});
+        if (f.value && std::isfinite(*f.value))
+            r.fields.back().value = f.value;
+    }
     return r;
 }
 
@@ -79,9 +89,16 @@ ui::CalculationRecord FromJournal(const journal::Record &r, SharedTexts &shared)
     record.warning = fromUtf8(r.warning);
     record.note = fromUtf8(r.note);
     record.fields.reserve(static_cast<qsizetype>(r.fields.size()));
-    for (const journal::Field &f : r.fields)
-        record.fields.append({shared.get(f.name), shared.get(f.caption), fromUtf8(f.text),
-                              shared.get(f.unit), fromJournal(f.role), f.stale});
+    for (const journal::Field &f : r.fields) {
+        record.fields.append({shared.get(f.name),
+                              shared.get(f.caption),
+                              fromUtf8(f.text),
+                              shared.get(f.unit),
+                              fromJournal(f.role),
+                              f.stale,
+                              {},
+                              f.value});
+    }
     return record;
 }
 

@@ -4,6 +4,7 @@
 #include "app/record/Journal.h"
 #include "app/record/RecordModel.h"
 #include "app/record/RecordText.h"
+#include "app/record/StorableLine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,13 +59,6 @@ std::optional<int> storedInteger(const std::optional<std::string> &text, int low
     if (error != std::errc() || stop != end || value < low || value > high)
         return std::nullopt;
     return static_cast<int>(value);
-}
-
-std::string oneLine(QString text)
-{
-    // A settings value is one line.
-    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text.toStdString();
 }
 
 QPushButton *button(const QString &text, const char *name, QWidget *parent)
@@ -183,6 +177,8 @@ void RecordForm::buildControls()
     designer_->setObjectName(QStringLiteral("RecordDesigner"));
     date_ = new QLineEdit(sheet);
     date_->setObjectName(QStringLiteral("RecordDate"));
+    for (QLineEdit *field : {project_, designer_, date_})
+        field->setValidator(new StorableLineValidator(field));
     date_->setPlaceholderText(
         tr("空欄なら印刷する日 (%1)")
             .arg(QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))));
@@ -461,7 +457,7 @@ void RecordForm::restoreSettings(
     }
     const auto text = [&](const char *key, QLineEdit *edit) {
         if (const auto value = read(key))
-            edit->setText(QString::fromStdString(*value));
+            edit->setText(FromStoredLine(*value));
     };
     text(ProjectKey, project_);
     text(DesignerKey, designer_);
@@ -478,9 +474,9 @@ std::vector<std::pair<std::string, std::string>> RecordForm::settingsToSave() co
     }
     keys.emplace_back(WidthKey, std::to_string(width()));
     keys.emplace_back(HeightKey, std::to_string(height()));
-    keys.emplace_back(ProjectKey, oneLine(project_->text()));
-    keys.emplace_back(DesignerKey, oneLine(designer_->text()));
-    keys.emplace_back(DateKey, oneLine(date_->text()));
+    keys.emplace_back(ProjectKey, StorableLine(project_->text()).toStdString());
+    keys.emplace_back(DesignerKey, StorableLine(designer_->text()).toStdString());
+    keys.emplace_back(DateKey, StorableLine(date_->text()).toStdString());
     return keys;
 }
 

@@ -1,5 +1,7 @@
 #include "app/record/RecordText.h"
 
+#include "app/record/UnitPrecision.h"
+
 #include <QRegularExpression>
 
 namespace app::record {
@@ -76,7 +78,12 @@ QString HeaderCell(const QString &caption, const QString &unit)
 
 QString ShownText(const ui::FieldValue &field)
 {
-    return field.stale && !field.text.isEmpty() ? field.text + StaleMark : field.text;
+    return MarkedWhenStale(field, RecordedText(field));
+}
+
+QString MarkedWhenStale(const ui::FieldValue &field, const QString &text)
+{
+    return field.stale && !text.isEmpty() ? text + StaleMark : text;
 }
 
 QString TimeText(const QDateTime &time)
@@ -121,19 +128,43 @@ TextTable FieldRows(const QList<ui::FieldValue> &fields)
 
 QString FormulaSafe(const QString &cell)
 {
-    if (cell.isEmpty() || plainNumber(cell))
-        return cell;
-    switch (cell.front().unicode()) {
-    case '=':
-    case '+':
-    case '-':
-    case '@':
-    case '\t':
-    case '\r':
-        return QLatin1Char('\'') + cell;
-    default:
-        return cell;
-    }
+    // A NUL cuts a cell short, or is dropped, in one reader or another: it
+    // never goes out, and what follows it is judged as a reader sees it.
+    QString text = cell;
+    text.remove(QChar(u'\0'));
+    if (text.isEmpty() || plainNumber(text))
+        return text;
+    // The characters that start a formula, also in their full-width forms
+    // (which a Japanese spreadsheet takes as typed formulas). Blanks and
+    // control characters before them do not hide them: spreadsheets trim or
+    // skip those on import.
+    const auto startsFormula = [](QChar c) {
+        switch (c.unicode()) {
+        case u'=':
+        case u'+':
+        case u'-':
+        case u'@':
+        case u'\uFF1D': // ＝
+        case u'\uFF0B': // ＋
+        case u'\uFF0D': // －
+        case u'\uFF20': // ＠
+            return true;
+        default:
+            return false;
+        }
+    };
+    const auto skipped = [](QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Control;
+    };
+    // A tab, carriage return or line feed first is itself a formula start
+    // to some readers.
+    const char16_t first = text.front().unicode();
+    if (first == u'\t' || first == u'\r' || first == u'\n')
+        return QLatin1Char('\'') + text;
+    const auto start = std::find_if_not(text.cbegin(), text.cend(), skipped);
+    if (start != text.cend() && startsFormula(*start))
+        return QLatin1Char('\'') + text;
+    return text;
 }
 
 QString ToTsv(const TextTable &table)

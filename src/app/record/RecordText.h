@@ -16,7 +16,9 @@
 // that kind oldest first, and an empty row before the next group. Pasted or
 // opened in a spreadsheet, every group lines up as columns under its header.
 //
-// Texts go out exactly as shown. A stale field (one whose inputs changed after
+// Texts go out exactly as shown, except a number the record keeps behind a
+// page's text (a humidity ratio), which goes out at the decimals of its unit
+// (UnitPrecision.h). A stale field (one whose inputs changed after
 // it was calculated) keeps its text with the mark " ※未再計算" after it, so it
 // is never taken for a current value and never read as a number.
 namespace app::record {
@@ -30,8 +32,10 @@ TextTable FieldRows(const QList<ui::FieldValue> &fields);
 
 // "風量 [m3/h]", or the caption alone when there is no unit.
 QString HeaderCell(const QString &caption, const QString &unit);
-// The field's text, marked when stale.
+// The field's text (RecordedText in UnitPrecision.h), marked when stale.
 QString ShownText(const ui::FieldValue &field);
+// `text`, standing for the field, marked when the field is stale.
+QString MarkedWhenStale(const ui::FieldValue &field, const QString &text);
 QString TimeText(const QDateTime &time);
 
 // Tab-separated, rows ending in "\n". A cell with a tab, a line break or a
@@ -44,9 +48,11 @@ QString ToTsv(const TextTable &table);
 // doubled; formula-looking cells as in ToTsv.
 QByteArray ToCsv(const TextTable &table);
 
-// A cell that starts with "=", "+", "-", "@", a tab or a carriage return is
-// read by spreadsheets as a formula (OWASP, "CSV Injection"); it gets an
-// apostrophe in front. A plain number such as "-5" or "+1.5E-3" stays as it is.
+// A cell that starts with "=", "+", "-", "@" (or their full-width forms
+// "＝", "＋", "－", "＠"), also after blanks or control characters, or with a
+// tab, carriage return or line feed, is read by spreadsheets as a formula
+// (OWASP, "CSV Injection"); it gets an apostrophe in front. NUL characters
+// are dropped. A plain number such as "-5" or "+1.5E-3" stays as it is.
 QString FormulaSafe(const QString &cell);
 
 // Ctrl+Shift+C on a page: its fields as TSV.

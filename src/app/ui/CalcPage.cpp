@@ -260,6 +260,14 @@ void CalcPage::describeOption(QWidget *control, const QString &caption, Text cho
     described_.append({control, Fixed(caption), std::move(choice), Fixed({}), true, section_});
 }
 
+void CalcPage::describeNumber(QLineEdit *field, Number number)
+{
+    for (Described &d : described_) {
+        if (d.control == field)
+            d.number = std::move(number);
+    }
+}
+
 void CalcPage::describeCalculation(const QString &title, const QList<QWidget *> &reads,
                                    const QList<QWidget *> &writes)
 {
@@ -323,6 +331,8 @@ void CalcPage::reportCalculation(const QString &title, const QList<QWidget *> &r
                 FieldValue v = valueOf(*d);
                 if (list == &written)
                     v.role = FieldRole::Result;
+                if (d->number)
+                    v.value = d->number();
                 record.fields.append(v);
             }
         }

@@ -160,6 +160,11 @@ protected:
     void describeSection(const QString &title) { section_ = title; }
     void describeField(QLineEdit *field, Text caption, Text unit);
     void describeOption(QWidget *control, const QString &caption, Text choice);
+    // For a field the page shows with fewer digits than its number merits:
+    // the number behind its text now, which goes into the records beside
+    // the text (CalculationRecord.h, FieldValue::value), or nothing.
+    using Number = std::function<std::optional<double>()>;
+    void describeNumber(QLineEdit *field, Number number);
     // Which fields a calculation reads and writes. Every read it names
     // (inputs, options and shared controls that decide its result) makes its
     // results stale when it changes.
@@ -189,6 +194,7 @@ private:
         Text unit;
         bool option = false;
         QString section;
+        Number number;
     };
     FieldValue valueOf(const Described &d) const;
     const Described *describedFor(const QWidget *control) const;

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace app::ui {
 
 // What a field or option of a page is to a calculation.
@@ -28,6 +30,11 @@ struct FieldValue
     bool stale = false;
     QString section; // the section of the page it belongs to ("ダクト寸法計算"), or
                      // empty for the options at the top of the page
+    // In a record, the number the text was written from (or read as), in
+    // full, where the page shows fewer digits than the outputs beyond it
+    // print: the moist-air page's humidity ratios (0.011 shown, 0.0105291
+    // kept). Empty for every other field, and in records made before.
+    std::optional<double> value;
 };
 
 // One calculation that completed on a page: what it read and what it wrote,

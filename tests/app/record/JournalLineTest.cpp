@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
 #include <string>
 
 namespace j = app::record::journal;
@@ -95,6 +97,21 @@ std::string replaced(std::string line, const std::string &from, const std::strin
     return line;
 }
 
+// A record whose first field keeps the number behind its text.
+j::Record valuedRecord(double value)
+{
+    j::Record r = sampleRecord();
+    r.fields[0].value = value;
+    return r;
+}
+
+std::string validWithValue()
+{
+    std::string line = j::EncodeLine(valuedRecord(0.0105291));
+    line.pop_back();
+    return line;
+}
+
 // The line format described in app/record/journal/JournalLine.h.
 INSTANTIATE_TEST_SUITE_P(
     Lines, JournalBadLineTest,
@@ -140,14 +157,59 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"VersionZero", replaced(valid(), "\"v\":1", "\"v\":0"), j::LineProblem::Unexpected},
         BadLine{"VersionNotANumber", "{\"v\":\"1\",\"type\":\"clear\"}",
                 j::LineProblem::Unexpected},
-        BadLine{"FutureVersion", replaced(valid(), "\"v\":1", "\"v\":2"),
+        BadLine{"FutureVersion", replaced(valid(), "\"v\":1", "\"v\":3"),
                 j::LineProblem::FutureVersion},
         BadLine{"FutureVersionWithNewMembers",
                 "{\"v\":7,\"type\":\"chart\",\"points\":[[1,2.5e3],{\"a\":null}]}",
                 j::LineProblem::FutureVersion},
         BadLine{"FutureVersionNotFirst", "{\"type\":\"record\",\"v\":3}",
-                j::LineProblem::FutureVersion}),
+                j::LineProblem::FutureVersion},
+        BadLine{"ValueInAVersionOneLine", replaced(validWithValue(), "\"v\":2", "\"v\":1"),
+                j::LineProblem::Unexpected},
+        BadLine{"ValueAsText", replaced(validWithValue(), "0.0105291", "\"0.0105291\""),
+                j::LineProblem::Unexpected},
+        BadLine{"ValueBeyondADouble", replaced(validWithValue(), "0.0105291", "1e400"),
+                j::LineProblem::Unexpected},
+        BadLine{
+            "ValueTwice",
+            replaced(validWithValue(), "\"value\":0.0105291", "\"value\":0.0105291,\"value\":1"),
+            j::LineProblem::Unexpected},
+        BadLine{"ValueNotANumber", replaced(validWithValue(), "0.0105291", "NaN"),
+                j::LineProblem::NotJson}),
     [](const auto &p) { return std::string(p.param.name); });
+
+// The number behind a field's text reads back exactly, and only a line that
+// holds one says version 2: every other line stays as version 1 wrote it, so
+// an older program reads it, and takes a version-2 line for a later
+// version's rather than for damage.
+TEST(JournalLineTest, ValueBehindATextReadsBackExactly)
+{
+    for (const double value :
+         {0.0105291372540017, 0.0021604, 1e-300, 5e-324, -0.0, 123456.789, 0.1 + 0.2}) {
+        SCOPED_TRACE(value);
+        const std::string line = j::EncodeLine(valuedRecord(value));
+        EXPECT_EQ(line.rfind("{\"v\":2,\"type\":\"record\",", 0), 0u) << line;
+        const j::DecodedLine back = j::DecodeLine(line);
+        ASSERT_EQ(back.problem, j::LineProblem::None) << line;
+        const auto &field = std::get<j::Record>(*back.entry).fields[0];
+        ASSERT_TRUE(field.value);
+        EXPECT_EQ(std::memcmp(&*field.value, &value, sizeof value), 0) << "bit for bit";
+        EXPECT_EQ(std::get<j::Record>(*back.entry), valuedRecord(value));
+    }
+}
+
+TEST(JournalLineTest, LinesWithoutAValueStayVersionOne)
+{
+    const std::string plain = j::EncodeLine(sampleRecord());
+    EXPECT_EQ(plain.rfind("{\"v\":1,", 0), 0u);
+    EXPECT_EQ(plain.find("value"), std::string::npos);
+    for (const double unwritable :
+         {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(j::EncodeLine(valuedRecord(unwritable)), plain) << "JSON has no " << unwritable;
+    }
+    EXPECT_EQ(j::DecodeLine(replaced(plain, "\"v\":1", "\"v\":2")).problem, j::LineProblem::None)
+        << "a version-2 line need not hold a value";
+}
 
 TEST(JournalLineTest, WindowsLineEndIsRead)
 {

@@ -5,6 +5,7 @@
 
 #include "app/record/Journal.h"
 #include "app/record/JournalNotice.h"
+#include "app/record/journal/JournalFile.h"
 #include "app/record/journal/JournalLine.h"
 #include "support/TempDir.h"
 
@@ -167,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"UnknownField",
                "{\"v\":1,\"type\":\"note\",\"id\":\"id0\",\"note\":\"x\",\"colour\":\"red\"}\n",
                false},
-        Damage{"FutureVersion", "{\"v\":2,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}\n",
+        Damage{"FutureVersion", "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}\n",
                true}),
     [](const auto &p) { return std::string(p.param.name); });
 
@@ -320,6 +321,83 @@ TEST(JournalTest, FullDiskIsReportedAndWhatWaitedIsWrittenLater)
     ASSERT_EQ(again.count(), 4);
     EXPECT_TRUE(samples::SameRecord(again.at(2), samples::Air(2)));
 }
+
+TEST(JournalTest, NumberBehindATextSurvivesARestart)
+{
+    TempDir dir;
+    auto air = samples::Air(0);
+    air.fields[3].value = 0.0114712345678;
+    {
+        Journal journal(qs(dir.path()));
+        journal.append(air);
+        journal.append(samples::Duct(1));
+    }
+    const std::string file = ReadBytes(journalPath(dir));
+    EXPECT_EQ(file.rfind("{\"v\":2,", 0), 0u) << "the record with the number";
+    EXPECT_NE(file.find("\n{\"v\":1,"), std::string::npos) << "the one without";
+    Journal again(qs(dir.path()));
+    ASSERT_EQ(again.count(), 2);
+    EXPECT_TRUE(samples::SameRecord(again.at(0), air));
+    EXPECT_EQ(again.at(0).fields[3].value, 0.0114712345678);
+    EXPECT_FALSE(again.at(1).fields[0].value);
+}
+
+// A start that set damaged lines aside but could not write the journal anew
+// (a folder that became read-only, a kill in between) finds them again at
+// the next start: the side file does not get them twice.
+TEST(JournalTest, LinesSetAsideBeforeAreNotAddedAgain)
+{
+    TempDir dir;
+    WriteBytes(damagedPath(dir), "earlier\nbroken one\n");
+    WriteBytes(journalPath(dir), "broken one\n" + linesOf({samples::Duct(0)}) + "broken two\n");
+    {
+        Journal journal(qs(dir.path()));
+        EXPECT_TRUE(journal.startNotice().contains(QStringLiteral("2 行")));
+    }
+    EXPECT_EQ(ReadBytes(damagedPath(dir)), "earlier\nbroken one\nbroken two\n");
+    EXPECT_EQ(ReadBytes(journalPath(dir)), linesOf({samples::Duct(0)}));
+}
+
+struct Intruder
+{
+    const char *name;
+    std::string line; // appended by another copy of the program while this one runs
+};
+
+class JournalIntruderTest : public ::testing::TestWithParam<Intruder>
+{
+};
+
+// A line this version cannot read, appended by another running copy (a later
+// version's record, say): the journal is still written anew past twice the
+// cap, so the file stays small and appends stay quick, and the line stays in
+// the file until a start sets it aside with a notice.
+TEST_P(JournalIntruderTest, KeepsTheFileSmallAndTheLine)
+{
+    TempDir dir;
+    constexpr int Cap = 4;
+    Journal journal(qs(dir.path()), nullptr, Cap);
+    journal.append(samples::Duct(0));
+    ASSERT_TRUE(j::JournalFile(journalPath(dir)).append(GetParam().line + "\n"));
+    for (int i = 1; i <= 60; ++i)
+        journal.append(samples::Mixed(i));
+    EXPECT_EQ(journal.count(), Cap);
+    const std::string file = ReadBytes(journalPath(dir));
+    EXPECT_LE(std::count(file.begin(), file.end(), '\n'), 2 * Cap + 2);
+    EXPECT_NE(file.find(GetParam().line + "\n"), std::string::npos);
+
+    Journal again(qs(dir.path()), nullptr, Cap);
+    EXPECT_EQ(again.count(), Cap);
+    EXPECT_TRUE(again.startNotice().contains(QStringLiteral("1 行")));
+    EXPECT_EQ(ReadBytes(damagedPath(dir)), GetParam().line + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, JournalIntruderTest,
+    ::testing::Values(Intruder{"LaterVersion",
+                               "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}"},
+                      Intruder{"Damaged", "{\"v\":1,\"type\":\"rec"}),
+    [](const auto &p) { return std::string(p.param.name); });
 
 TEST(JournalTest, TwoCopiesOfTheProgramShareTheJournal)
 {

@@ -272,7 +272,7 @@ TEST_F(RecordFormTest, PdfHoldsTheTitleBlockAndTheRecords)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the PDF's text is not checked";
     for (const char *expected : {"○○ビル新築工事 空調設備", "山田 太郎", "2025年6月2日", "件名",
                                  "設計者", "日付", "系統A-3", "ダクト寸法計算（圧損基準）", "風量",
-                                 "3600", "m3/h", "5.128", "流速が 2 m/s を超えています。"}) {
+                                 "3600", "m3/h", "5.13", "流速が 2 m/s を超えています。"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("1 ?/ ?[2-9]")))) << "page numbers";

@@ -55,7 +55,18 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"NegativeNumber", "-5", "-5", "-5"},
         CellCase{"SignedExponent", "+1.5E-3", "+1.5E-3", "+1.5E-3"},
         CellCase{"NegativeFraction", "-.5", "-.5", "-.5"}, CellCase{"MinusAlone", "-", "'-", "'-"},
-        CellCase{"EqualsInside", "a=b", "a=b", "a=b"}),
+        CellCase{"EqualsInside", "a=b", "a=b", "a=b"},
+        CellCase{"LeadingLineFeed", "\n=1+1", "\"'\n=1+1\"", "\"'\n=1+1\""},
+        CellCase{"SpaceThenEquals", " =1+1", "' =1+1", "' =1+1"},
+        CellCase{"IdeographicSpaceThenAt", "\u3000@SUM(1)", "'\u3000@SUM(1)", "'\u3000@SUM(1)"},
+        CellCase{"ControlCharacterThenPlus", "\x01+1", "'\x01+1", "'\x01+1"},
+        CellCase{"FullWidthEquals", "＝SUM(A1:A3)", "'＝SUM(A1:A3)", "'＝SUM(A1:A3)"},
+        CellCase{"FullWidthPlus", "＋1", "'＋1", "'＋1"},
+        CellCase{"FullWidthMinus", "－2＋3", "'－2＋3", "'－2＋3"},
+        CellCase{"FullWidthAt", "＠SUM(1)", "'＠SUM(1)", "'＠SUM(1)"},
+        CellCase{"NulThenEquals", QString(QChar(0)) + "=1+1", "'=1+1", "'=1+1"},
+        CellCase{"NulInside", "系統" + QString(QChar(0)) + "A", "系統A", "系統A"},
+        CellCase{"NegativeNumberAfterNul", QString(QChar(0)) + "-5", "-5", "-5"}),
     [](const auto &p) { return std::string(p.param.name); });
 
 TEST(RecordTextTest, CsvHasByteOrderMarkAndCrLfOnly)

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReplayTest, DamagedLinesAreSetAsideInFileOrder)
 {
     const std::string truncated = rec("t").substr(0, 30);
-    const std::string future = "{\"v\":2,\"type\":\"record\",\"shape\":\"oval\"}";
+    const std::string future = "{\"v\":3,\"type\":\"record\",\"shape\":\"oval\"}";
     const std::string unknown =
         "{\"v\":1,\"type\":\"note\",\"id\":\"a\",\"note\":\"x\",\"by\":\"me\"}";
     const std::string garbage("\x00\x01\xff\xfe", 4);
@@ -137,6 +137,48 @@ TEST(ReplayTest, RewrittenJournalReadsTheSame)
     EXPECT_EQ(kept(j::Replay(compact, 10)), kept(back));
     EXPECT_EQ(j::Replay(compact, 10).lines, 3u);
 }
+
+struct CompactionCase
+{
+    const char *name;
+    std::string journal;
+    std::string compacted;
+};
+
+class CompactionTest : public ::testing::TestWithParam<CompactionCase>
+{
+};
+
+// Written anew while the program runs, the journal keeps the lines this
+// version cannot read (a later version's, appended by another running copy,
+// or a damaged one) where they stood among the records, for the next start
+// to set aside with a notice; what a clear-all removed goes, readable or not.
+TEST_P(CompactionTest, KeepsUnreadableLinesInTheirPlace)
+{
+    const std::string &journal = GetParam().journal;
+    const j::ReadBack back = j::Replay(journal, 2);
+    EXPECT_EQ(j::CompactedText(journal, back), GetParam().compacted);
+}
+
+const std::string Future = "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}";
+const std::string Garbage = "\x01\x02 not json";
+
+INSTANTIATE_TEST_SUITE_P(
+    Journals, CompactionTest,
+    ::testing::Values(
+        CompactionCase{"OnlyRecords", rec("a") + rec("b") + note("b", "x") + del({"a"}),
+                       rec("b", "x")},
+        CompactionCase{"UnreadableLinesBetweenRecords",
+                       rec("a") + Future + "\n" + rec("b") + Garbage + "\n" + rec("c"),
+                       Future + "\n" + rec("b") + Garbage + "\n" + rec("c")},
+        CompactionCase{"UnreadableLinesAtBothEnds", Garbage + "\n" + rec("a") + Future + "\r\n",
+                       Garbage + "\n" + rec("a") + Future + "\r\n"},
+        CompactionCase{"CutOffLastLine", rec("a") + rec("b").substr(0, 20),
+                       rec("a") + rec("b").substr(0, 20) + "\n"},
+        CompactionCase{"ClearAllTakesEverythingBefore",
+                       Future + "\n" + rec("a") + clear() + Garbage + "\n" + rec("b"),
+                       Garbage + "\n" + rec("b")}),
+    [](const auto &p) { return std::string(p.param.name); });
 
 TEST(ReplayTest, BinaryGarbageWithoutLineBreaksIsOneDamagedLine)
 {

@@ -83,7 +83,7 @@ bool SameRecord(const CalculationRecord &a, const CalculationRecord &b)
         const auto &x = a.fields[i];
         const auto &y = b.fields[i];
         if (x.name != y.name || x.caption != y.caption || x.text != y.text || x.unit != y.unit ||
-            x.role != y.role || x.stale != y.stale)
+            x.role != y.role || x.stale != y.stale || x.value != y.value)
             return false;
     }
     return true;

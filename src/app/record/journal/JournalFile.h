@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The journal file on disk, shared safely by every running copy of the
 // program: each change happens under an exclusive lock (flock) on the file.
@@ -14,6 +15,8 @@
 // last line. A rewrite never changes the file in place: the new contents go to
 // a new file that is renamed over the old one, and a copy that still holds the
 // old file notices (its inode is no longer the path's) and opens the new one.
+// A symbolic link at the path is followed, so a rewrite replaces its target
+// and the link stays; anything but a regular file is refused without waiting.
 namespace app::record::journal {
 
 class JournalFile
@@ -43,9 +46,16 @@ private:
     settings::UniqueFd appendFd_;
 };
 
-// Appends to a file, creating it, and flushes it to the disk before
-// returning: used for the side file of damaged lines, which must be safe
-// before those lines leave the journal.
+// Appends whole lines to a file, creating it (a "\n" first when it ends in
+// the middle of a line), and flushes it to the disk before returning. Like
+// the journal, only a regular file is opened, without waiting on a FIFO.
 bool AppendDurably(const std::string &path, std::string_view bytes);
+
+// The side file of unreadable lines: appends each of `lines` that the file
+// does not hold yet, each with a "\n", and flushes the file to the disk, so
+// that the lines are safe there before they leave the journal. Setting the
+// same lines aside again (a start whose rewrite of the journal failed or was
+// cut short) adds nothing.
+bool SetAsideDurably(const std::string &path, const std::vector<std::string_view> &lines);
 
 } // namespace app::record::journal

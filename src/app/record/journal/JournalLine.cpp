@@ -2,7 +2,11 @@
 
 #include "app/record/journal/JsonText.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace app::record::journal {
 
@@ -18,16 +22,27 @@ void member(std::string &out, std::string_view name, std::string_view value)
     AppendJsonString(out, value);
 }
 
-void begin(std::string &out, std::string_view type)
+void begin(std::string &out, std::string_view type, int version = 1)
 {
     out += "{\"v\":";
-    out += std::to_string(FormatVersion);
+    out += std::to_string(version);
     member(out, "type", type);
+}
+
+// The shortest text that reads back as the same double.
+void appendNumber(std::string &out, double value)
+{
+    char text[32];
+    const auto [end, error] = std::to_chars(std::begin(text), std::end(text), value);
+    out.append(text, error == std::errc() ? end : text);
 }
 
 void encode(std::string &out, const Record &r)
 {
-    begin(out, "record");
+    const bool valued = std::any_of(r.fields.begin(), r.fields.end(), [](const Field &f) {
+        return f.value && std::isfinite(*f.value);
+    });
+    begin(out, "record", valued ? 2 : 1);
     member(out, "id", r.id);
     member(out, "time", FormatMoment(r.time));
     member(out, "page", r.page);
@@ -44,6 +59,10 @@ void encode(std::string &out, const Record &r)
         member(out, "text", f.text);
         member(out, "unit", f.unit);
         member(out, "role", RoleNames[static_cast<int>(f.role)]);
+        if (f.value && std::isfinite(*f.value)) {
+            out += ",\"value\":";
+            appendNumber(out, *f.value);
+        }
         if (f.stale)
             out += ",\"stale\":true";
         out.push_back('}');
@@ -134,25 +153,36 @@ bool readRole(JsonReader &in, Role &role)
     return false;
 }
 
-bool readField(JsonReader &in, Field &f)
+bool readField(JsonReader &in, Field &f, std::int64_t version)
 {
     if (!in.consume('{'))
         return false;
     f.stale = false;
-    return readMembers(in, {"name", "caption", "text", "unit", "role"}, {"stale"},
-                       [&](const std::string &name) {
-                           if (name == "name")
-                               return in.readString(f.name);
-                           if (name == "caption")
-                               return in.readString(f.caption);
-                           if (name == "text")
-                               return in.readString(f.text);
-                           if (name == "unit")
-                               return in.readString(f.unit);
-                           if (name == "role")
-                               return readRole(in, f.role);
-                           return in.readBool(f.stale);
-                       });
+    f.value.reset();
+    const auto onMember = [&](const std::string &name) {
+        if (name == "name")
+            return in.readString(f.name);
+        if (name == "caption")
+            return in.readString(f.caption);
+        if (name == "text")
+            return in.readString(f.text);
+        if (name == "unit")
+            return in.readString(f.unit);
+        if (name == "role")
+            return readRole(in, f.role);
+        if (name == "value") {
+            double value = 0;
+            if (!in.readDouble(value))
+                return false;
+            f.value = value;
+            return true;
+        }
+        return in.readBool(f.stale);
+    };
+    if (version < 2) // "value" came with version 2
+        return readMembers(in, {"name", "caption", "text", "unit", "role"}, {"stale"}, onMember);
+    return readMembers(in, {"name", "caption", "text", "unit", "role"}, {"stale", "value"},
+                       onMember);
 }
 
 template <typename Item, typename ReadItem>
@@ -187,28 +217,30 @@ bool readTime(JsonReader &in, Moment &time)
 }
 
 // The members after "v" and "type", by type.
-bool readBody(JsonReader &in, const std::string &type, Line &out)
+bool readBody(JsonReader &in, const std::string &type, std::int64_t version, Line &out)
 {
     if (type == "record") {
         out.kind = Line::RecordLine;
         Record &r = out.record;
-        return readMembers(
-                   in, {"id", "time", "page", "calculation", "warning", "note", "fields"}, {},
-                   [&](const std::string &name) {
-                       if (name == "id")
-                           return in.readString(r.id);
-                       if (name == "time")
-                           return readTime(in, r.time);
-                       if (name == "page")
-                           return in.readString(r.page);
-                       if (name == "calculation")
-                           return in.readString(r.calculation);
-                       if (name == "warning")
-                           return in.readString(r.warning);
-                       if (name == "note")
-                           return in.readString(r.note);
-                       return readArray(in, r.fields, [&](Field &f) { return readField(in, f); });
-                   }) &&
+        return readMembers(in, {"id", "time", "page", "calculation", "warning", "note", "fields"},
+                           {},
+                           [&](const std::string &name) {
+                               if (name == "id")
+                                   return in.readString(r.id);
+                               if (name == "time")
+                                   return readTime(in, r.time);
+                               if (name == "page")
+                                   return in.readString(r.page);
+                               if (name == "calculation")
+                                   return in.readString(r.calculation);
+                               if (name == "warning")
+                                   return in.readString(r.warning);
+                               if (name == "note")
+                                   return in.readString(r.note);
+                               return readArray(in, r.fields, [&](Field &f) {
+                                   return readField(in, f, version);
+                               });
+                           }) &&
                !r.id.empty();
     }
     if (type == "note") {
@@ -235,14 +267,14 @@ bool readOwnLine(std::string_view text, Line &out)
     thread_local std::string name, type;
     std::int64_t version = 0;
     if (!in.consume('{') || !in.readString(name) || name != "v" || !in.consume(':') ||
-        !in.readInteger(version) || version != FormatVersion || !in.consume(',') ||
+        !in.readInteger(version) || version < 1 || version > FormatVersion || !in.consume(',') ||
         !in.readString(name) || name != "type" || !in.consume(':') || !in.readString(type))
         return false;
     if (!in.consume(',')) {
         out.kind = Line::ClearLine;
         return type == "clear" && in.consume('}') && in.atEnd();
     }
-    return readBody(in, type, out) && in.atEnd();
+    return readBody(in, type, version, out) && in.atEnd();
 }
 
 // Why a line that the fast path refused is unreadable: a look at the whole

@@ -15,10 +15,15 @@
 //    "page":"…","calculation":"…","warning":"…","note":"…",
 //    "fields":[{"name":"…","caption":"…","text":"…","unit":"…","role":"input"}, …]}
 //        a calculation; "role" is "input", "option" or "result"; a field may
-//        add "stale":true
+//        add "stale":true, and from version 2 on "value":0.0105291 (the
+//        number its text was written from, in full, where the page keeps it)
 //   {"v":1,"type":"note","id":"…","note":"…"}     the note of a record changed
 //   {"v":1,"type":"delete","ids":["…", …]}         records deleted
 //   {"v":1,"type":"clear"}                         every earlier record deleted
+// A line says the oldest version that can hold it: a record with a field's
+// "value" is version 2, every other line version 1, as all lines were before
+// there was a version 2. An older program takes a version-2 line for a later
+// version's, not for damage. The reader reads both.
 // "v" first and "type" second hold for every version, so that any reader can
 // tell a later version's line from a damaged one. The reader is strict: a
 // missing, repeated or unknown member, or a value of the wrong kind, makes the
@@ -26,7 +31,7 @@
 // other members is free.
 namespace app::record::journal {
 
-inline constexpr int FormatVersion = 1;
+inline constexpr int FormatVersion = 2; // the latest this program reads and writes
 
 enum class Role { Input, Option, Result };
 
@@ -38,6 +43,7 @@ struct Field
     std::string unit;
     Role role = Role::Input;
     bool stale = false;
+    std::optional<double> value; // finite
 
     friend bool operator==(const Field &, const Field &) = default;
 };

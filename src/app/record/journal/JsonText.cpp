@@ -1,6 +1,7 @@
 #include "app/record/journal/JsonText.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace app::record::journal {
@@ -298,6 +299,17 @@ bool JsonReader::readInteger(std::int64_t &out)
     const std::string_view number = text_.substr(start, pos_ - start);
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), out);
     return error == std::errc() && end == number.data() + number.size();
+}
+
+bool JsonReader::readDouble(double &out)
+{
+    skipSpace();
+    const std::size_t start = pos_;
+    if (!readNumber())
+        return false;
+    const std::string_view number = text_.substr(start, pos_ - start);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), out);
+    return error == std::errc() && end == number.data() + number.size() && std::isfinite(out);
 }
 
 bool JsonReader::readLiteral(std::string_view word)

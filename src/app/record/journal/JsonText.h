@@ -30,6 +30,8 @@ public:
     bool readString(std::string &out);
     // A number without fraction or exponent that fits into 64 bits.
     bool readInteger(std::int64_t &out);
+    // Any number that a double holds (not one beyond its range).
+    bool readDouble(double &out);
     bool readBool(bool &out);
     // Any value, checked but not kept; nesting deeper than `depthLimit` fails
     // (a line of 50 MB of "[" must not exhaust the stack).

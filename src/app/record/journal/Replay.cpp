@@ -17,6 +17,7 @@ ReadBack Replay(std::string_view bytes, std::size_t cap)
 {
     ReadBack result;
     std::vector<Record> newestFirst;
+    std::vector<std::size_t> starts; // of newestFirst's lines
     std::unordered_set<std::string> kept, deleted;
     std::unordered_map<std::string, std::string> notes; // the latest note of each id
     bool cleared = false; // a clear-all was seen: every earlier record is gone
@@ -37,6 +38,8 @@ ReadBack Replay(std::string_view bytes, std::size_t cap)
         const LineProblem problem = ReadLine(text, line);
         if (problem != LineProblem::None) {
             result.damaged.push_back(text);
+            if (cleared)
+                ++result.damagedBeforeClear;
             if (problem == LineProblem::FutureVersion)
                 ++result.futureLines;
             continue;
@@ -55,6 +58,7 @@ ReadBack Replay(std::string_view bytes, std::size_t cap)
             if (const auto note = notes.find(r.id); note != notes.end())
                 r.note = note->second; // the scratch line is read anew next time
             newestFirst.push_back(r);  // a copy: `line` keeps its storage for the next line
+            starts.push_back(start);
             break;
         }
         case Line::NoteLine:
@@ -71,6 +75,7 @@ ReadBack Replay(std::string_view bytes, std::size_t cap)
     }
     result.records.assign(std::make_move_iterator(newestFirst.rbegin()),
                           std::make_move_iterator(newestFirst.rend()));
+    result.recordStarts.assign(starts.rbegin(), starts.rend());
     std::reverse(result.damaged.begin(), result.damaged.end());
     return result;
 }
@@ -80,6 +85,27 @@ std::string JournalText(const std::vector<Record> &records)
     std::string text;
     for (const Record &r : records)
         AppendLine(text, r);
+    return text;
+}
+
+std::string CompactedText(std::string_view bytes, const ReadBack &back)
+{
+    std::string text;
+    std::size_t next = back.damagedBeforeClear;
+    const auto startOf = [&](std::string_view line) {
+        return static_cast<std::size_t>(line.data() - bytes.data());
+    };
+    const auto damagedUpTo = [&](std::size_t offset) {
+        for (; next < back.damaged.size() && startOf(back.damaged[next]) < offset; ++next) {
+            text.append(back.damaged[next]);
+            text.push_back('\n');
+        }
+    };
+    for (std::size_t i = 0; i < back.records.size(); ++i) {
+        damagedUpTo(back.recordStarts[i]);
+        AppendLine(text, back.records[i]);
+    }
+    damagedUpTo(bytes.size());
     return text;
 }
 
