@@ -8,10 +8,12 @@
 #   .ci/window-closer, loaded through Qt's plugin path), and writes the
 #   settings to ~/.config/zefra/zefra.ini; the calculation record's folder
 #   is ~/.local/share/Zefra.
-# Afterwards zefra and every package its installation brought in are purged,
-# and the list of packages is checked to be exactly as before. On a machine
-# where zefra is already known to dpkg the check refuses to run: it could
-# not put that copy back. Needs root, or sudo like scripts/setup.sh.
+# Afterwards exactly the packages apt's plan for the installation named as
+# new (zefra and the dependencies it brings in) are purged again, and the
+# list of packages is checked to be as before. The check refuses to run, and
+# changes nothing, where zefra is already known to dpkg or where the
+# installation would upgrade or remove any package: removal could not put
+# those back. Needs root, or sudo like scripts/setup.sh.
 set -euo pipefail
 export LC_ALL=C # one collation for sort and comm
 cd "$(dirname "$0")/.."
@@ -58,6 +60,21 @@ packages() {
 }
 
 scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# What the installation will do, from apt's own plan: only new packages.
+# Recommends (a calculator) are left out: the check is about Zefra itself.
+apt-get install -s --no-install-recommends "$deb" >"$scratch/plan" 2>&1 ||
+    { cat "$scratch/plan" >&2; fail "apt-get cannot install $deb here"; }
+new=$(awk '$1 == "Inst" && $3 !~ /^\[/ { print $2 }' "$scratch/plan" | tr '\n' ' ')
+changed=$(awk '($1 == "Inst" && $3 ~ /^\[/) || $1 == "Remv" { print $2 }' "$scratch/plan" |
+    tr '\n' ' ')
+if [[ -n $changed ]]; then
+    echo "installed-package: installing $deb would upgrade or remove: $changed" >&2
+    echo "Removing zefra afterwards could not put those back; nothing was changed." >&2
+    exit 1
+fi
+
 before=$scratch/packages-before
 packages >"$before"
 installed=false
@@ -65,19 +82,18 @@ installed=false
 restore() {
     local status=$?
     if $installed; then
-        echo "--- removing zefra and what it brought in"
-        local added
-        added=$(comm -13 <(cut -d' ' -f1 "$before") <(packages | cut -d' ' -f1) | tr '\n' ' ')
+        echo "--- purging what was installed: $new"
         # shellcheck disable=SC2086 # one word per package
-        apt_get purge $added >"$scratch/purge.log" 2>&1 || {
+        apt_get purge $new >"$scratch/purge.log" 2>&1 || {
             cat "$scratch/purge.log" >&2
-            echo "installed-package: purging failed: $added" >&2
+            echo "installed-package: purging failed: $new" >&2
             status=1
         }
         if packages | cmp -s - "$before"; then
             echo "packages as before: $(wc -l <"$before") known to dpkg, none added or changed"
         else
-            echo "installed-package: the packages differ from before:" >&2
+            echo "installed-package: the packages differ from before" \
+                "(or another apt-get ran meanwhile):" >&2
             diff "$before" <(packages) >&2 || true
             status=1
         fi
@@ -88,12 +104,13 @@ restore() {
 trap restore EXIT
 
 echo "--- the window closer"
-cmake -S "$root/.ci/window-closer" -B "$scratch/closer" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    >"$scratch/closer.log" 2>&1 && cmake --build "$scratch/closer" >>"$scratch/closer.log" 2>&1 ||
-    { cat "$scratch/closer.log" >&2; fail "the window closer does not build"; }
+if ! { cmake -S "$root/.ci/window-closer" -B "$scratch/closer" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release && cmake --build "$scratch/closer"; } >"$scratch/closer.log" 2>&1; then
+    cat "$scratch/closer.log" >&2
+    fail "the window closer does not build"
+fi
 
-echo "--- apt-get install $(basename "$deb")"
-# Recommends (a calculator) are left out: the check is about Zefra itself.
+echo "--- apt-get install $(basename "$deb"), new packages: $new"
 installed=true
 apt_get install --no-install-recommends "$deb" >"$scratch/install.log" 2>&1 ||
     { cat "$scratch/install.log" >&2; fail "apt-get install"; }
@@ -123,7 +140,7 @@ grep -q '^window-closer: closed$' "$scratch/err" || fail "the window was not clo
 settings=$home/.config/zefra/zefra.ini
 [[ -f $settings ]] || fail "no settings in ~/.config/zefra/zefra.ini"
 grep -q '^\[Window\]' "$settings" || fail "the settings have no [Window] section"
-echo "~/.config/zefra/zefra.ini: $(grep -c '=' "$settings") keys, sections" \
+echo "\$HOME/.config/zefra/zefra.ini: $(grep -c '=' "$settings") keys, sections" \
     "$(grep '^\[' "$settings" | tr -d '[]' | tr '\n' ' ')"
 [[ -d $home/.local/share/Zefra ]] || fail "no folder ~/.local/share/Zefra for the record"
 echo "installed package check: ok"
