@@ -82,9 +82,10 @@ desktop-file-validate "$scratch/$desktop" || fail "desktop-file-validate"
 # Clean down to the pedantic hints: any remark at all fails the check.
 remarks=$(appstreamcli validate --no-net --pedantic "$scratch/$metainfo" 2>&1) ||
     fail "appstreamcli validate: $remarks"
-echo "$remarks"
+echo "appstreamcli validate --pedantic: $remarks"
 ! grep -q '^[EWIP]: ' <<<"$remarks" || fail "appstreamcli validate --pedantic has remarks"
 # The tree as a whole: the launchable names an installed desktop entry.
+echo "appstreamcli validate-tree:"
 appstreamcli validate-tree --no-net "$scratch" || fail "appstreamcli validate-tree"
 
 file "$scratch/usr/bin/zefra" | grep -q ', stripped' || fail "the binary is not stripped"
