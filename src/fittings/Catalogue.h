@@ -83,12 +83,23 @@ struct Method
     Evaluator evaluate = nullptr; // for Yields::Coefficient
 };
 
+// Where a fitting joins two sections, which one it is: the loss sheet takes
+// the neighbouring section from the tree by it.
+enum class Junction {
+    None,      // within the section
+    Widening,  // a change of size into a larger section
+    Narrowing, // a change of size into a smaller section
+    Branch,    // the branch passage of a tee (the section is the branch)
+    Straight,  // the straight passage of a tee (the section is the run)
+};
+
 struct FittingType
 {
     std::string_view id;
     std::string_view name; // Japanese, as on a calculation sheet
     Applies applies = Applies::Both;
     Yields yields = Yields::Coefficient;
+    Junction junction = Junction::None;
     std::vector<Method> methods;
     int ductMethod = 0; // the method offered first for ducts
     int pipeMethod = 0; // and for pipes

@@ -78,6 +78,7 @@ void AddPipeTables(std::vector<FittingType> &types)
          "継手・弁（3K法）",
          Applies::Pipes,
          Yields::Coefficient,
+         Junction::None,
          {{"darby",
            "Darby 3-K",
            "Darby, Chem. Eng. 106(7):101-104 (1999); Chemical Engineering Fluid Mechanics, "
@@ -92,6 +93,7 @@ void AddPipeTables(std::vector<FittingType> &types)
                      "継手・弁（2K法）",
                      Applies::Pipes,
                      Yields::Coefficient,
+                     Junction::None,
                      {{"hooper",
                        "Hooper 2-K",
                        "Hooper, Chem. Eng. 88(17):96-100 (1981), Table 1",
@@ -105,6 +107,7 @@ void AddPipeTables(std::vector<FittingType> &types)
                      "継手・弁（相当長 L/D）",
                      Applies::Pipes,
                      Yields::Coefficient,
+                     Junction::None,
                      {{"crane",
                        "Crane L/D",
                        "Crane TP-410, (L/D)eq; f_T by von Kármán (Colebrook 1939), "

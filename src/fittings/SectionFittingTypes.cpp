@@ -63,6 +63,7 @@ void addElbows(std::vector<FittingType> &types)
          "円形エルボ",
          Applies::Ducts,
          Yields::Coefficient,
+         Junction::None,
          {{"idelchik_6_1",
            "Idelchik 図6-1",
            "Idelchik, Handbook of Hydraulic Resistance, 3rd ed., Diagram 6-1",
@@ -91,6 +92,7 @@ void addElbows(std::vector<FittingType> &types)
                      "円形マイターエルボ",
                      Applies::Ducts,
                      Yields::Coefficient,
+                     Junction::None,
                      {{"rennels",
                        "Rennels",
                        Rennels,
@@ -112,6 +114,7 @@ void addElbows(std::vector<FittingType> &types)
          "矩形エルボ",
          Applies::Ducts,
          Yields::Coefficient,
+         Junction::None,
          {UserZeta(),
           {"approx_idelchik_6_1",
            "近似：円形エルボの式（R/W、C₁=1）",
@@ -133,6 +136,7 @@ void addEndsAndDampers(std::vector<FittingType> &types)
          "出口（開放端）",
          Applies::Both,
          Yields::Coefficient,
+         Junction::None,
          {{"borda_carnot",
            "Borda–Carnot（A₂→∞）",
            "Borda–Carnot; Rennels & Hudson (2012), Ch. 10",
@@ -146,6 +150,7 @@ void addEndsAndDampers(std::vector<FittingType> &types)
                      "入口（角端）",
                      Applies::Both,
                      Yields::Coefficient,
+                     Junction::None,
                      {{"idelchik",
                        "Idelchik（ζ=0.5）",
                        IdelchikBook,
@@ -167,6 +172,7 @@ void addEndsAndDampers(std::vector<FittingType> &types)
                      "入口（ベルマウス）",
                      Applies::Both,
                      Yields::Coefficient,
+                     Junction::None,
                      {{"rennels",
                        "Rennels",
                        Rennels,
@@ -187,6 +193,7 @@ void addEndsAndDampers(std::vector<FittingType> &types)
          "入口（突出し）",
          Applies::Both,
          Yields::Coefficient,
+         Junction::None,
          {{"rennels",
            "Rennels",
            Rennels,
@@ -200,6 +207,7 @@ void addEndsAndDampers(std::vector<FittingType> &types)
                      "ダンパ（全開）",
                      Applies::Ducts,
                      Yields::Coefficient,
+                     Junction::None,
                      {UserZeta()},
                      0,
                      0,
@@ -215,6 +223,7 @@ void addSizeChanges(std::vector<FittingType> &types)
                      "急拡大",
                      Applies::Both,
                      Yields::Coefficient,
+                     Junction::Widening,
                      {{"borda_carnot",
                        "Borda–Carnot",
                        smallSide,
@@ -238,6 +247,7 @@ void addSizeChanges(std::vector<FittingType> &types)
          "急縮小",
          Applies::Both,
          Yields::Coefficient,
+         Junction::Narrowing,
          {{"idelchik_4_9",
            "Idelchik 図4-9",
            "Idelchik, Handbook of Hydraulic Resistance, 3rd ed., Diagram 4-9",
@@ -276,6 +286,7 @@ void addSizeChanges(std::vector<FittingType> &types)
          "漸拡大",
          Applies::Both,
          Yields::Coefficient,
+         Junction::Widening,
          {{"rennels",
            "Rennels",
            Rennels,
@@ -304,6 +315,7 @@ void addSizeChanges(std::vector<FittingType> &types)
          "漸縮小",
          Applies::Both,
          Yields::Coefficient,
+         Junction::Narrowing,
          {{"rennels",
            "Rennels",
            Rennels,
@@ -330,13 +342,14 @@ void addSizeChanges(std::vector<FittingType> &types)
          "矩形断面では、面積比と大きい方の縮小角による近似です。"});
 }
 
-FittingType teeType(std::string_view id, std::string_view name, Evaluator idelchikRule,
-                    Evaluator craneRule)
+FittingType teeType(std::string_view id, std::string_view name, Junction leg,
+                    Evaluator idelchikRule, Evaluator craneRule)
 {
     return {id,
             name,
             Applies::Both,
             Yields::Coefficient,
+            leg,
             {{"idelchik", "Idelchik 第7章",
               "Idelchik, Handbook of Hydraulic Resistance, 3rd ed., Ch. 7, Tables 7-1 to 7-4, "
               "Diagram 7-20",
@@ -351,19 +364,19 @@ FittingType teeType(std::string_view id, std::string_view name, Evaluator idelch
 void addTees(std::vector<FittingType> &types)
 {
     types.push_back(teeType(
-        "tee.diverging.branch", "分岐 分岐側",
+        "tee.diverging.branch", "分岐 分岐側", Junction::Branch,
         [](V v, S) { return DivergingBranchIdelchik(tee(v)); },
         [](V v, S) { return DivergingBranchCrane(tee(v)); }));
     types.push_back(teeType(
-        "tee.diverging.straight", "分岐 直通側",
+        "tee.diverging.straight", "分岐 直通側", Junction::Straight,
         [](V v, S) { return DivergingStraightIdelchik(tee(v)); },
         [](V v, S) { return DivergingStraightCrane(tee(v)); }));
     types.push_back(teeType(
-        "tee.converging.branch", "合流 分岐側",
+        "tee.converging.branch", "合流 分岐側", Junction::Branch,
         [](V v, S) { return ConvergingBranchIdelchik(tee(v)); },
         [](V v, S) { return ConvergingBranchCrane(tee(v)); }));
     types.push_back(teeType(
-        "tee.converging.straight", "合流 直通側",
+        "tee.converging.straight", "合流 直通側", Junction::Straight,
         [](V v, S) { return ConvergingStraightIdelchik(tee(v)); },
         [](V v, S) { return ConvergingStraightCrane(tee(v)); }));
 }
