@@ -38,9 +38,8 @@ void expectPageTexts(const SectionResult &r, const numeric::ShownValue &velocity
     const SectionTexts t = TextsOf(r, kind, units);
     EXPECT_EQ(t.velocity, numeric::FormatFixed(velocity.value, 2));
     // R: the page's three decimals in mmAq/m, two in Pa/m.
-    const std::string expected = units == UnitSystem::Conventional
-                                     ? loss.text()
-                                     : numeric::FormatFixed(loss.value, 2);
+    const std::string expected =
+        units == UnitSystem::Conventional ? loss.text() : numeric::FormatFixed(loss.value, 2);
     EXPECT_EQ(t.lossPerMetre, expected);
 }
 
