@@ -23,6 +23,16 @@ Coefficient startWith(long double areaRatio)
     return c;
 }
 
+// Hooper's checks: a Reynolds number to divide by, an angle whose sine is taken.
+Coefficient startHooper(long double areaRatio, long double angle, long double reynolds1)
+{
+    Coefficient c = startWith(areaRatio);
+    Require(quantity::Reynolds, reynolds1, PositiveNumber);
+    Require(quantity::Angle, angle, {0, 360, true, true});
+    CheckRange(c.warnings, quantity::Angle, angle, TransitionAngle);
+    return c;
+}
+
 long double halfSine(long double angle)
 {
     return std::sin(angle * numeric::Pi / 360);
@@ -78,10 +88,7 @@ Coefficient SuddenContractionCrane(long double areaRatio)
 Coefficient ExpansionHooper(long double areaRatio, long double angle, long double reynolds1,
                             long double friction1)
 {
-    Coefficient c = startWith(areaRatio);
-    Require(quantity::Reynolds, reynolds1, PositiveNumber);
-    Require(quantity::Angle, angle, {0, 360, true, true});
-    CheckRange(c.warnings, quantity::Angle, angle, TransitionAngle);
+    Coefficient c = startHooper(areaRatio, angle, reynolds1);
     const long double r = areaRatio; // (D₁/D₂)²
     long double k = reynolds1 < 4000 ? 2 * (1 - r * r) : (1 + 0.8L * friction1) * (1 - r) * (1 - r);
     if (angle < 45)
@@ -93,10 +100,7 @@ Coefficient ExpansionHooper(long double areaRatio, long double angle, long doubl
 Coefficient ContractionHooper(long double areaRatio, long double angle, long double reynolds1,
                               long double friction1)
 {
-    Coefficient c = startWith(areaRatio);
-    Require(quantity::Reynolds, reynolds1, PositiveNumber);
-    Require(quantity::Angle, angle, {0, 360, true, true});
-    CheckRange(c.warnings, quantity::Angle, angle, TransitionAngle);
+    Coefficient c = startHooper(areaRatio, angle, reynolds1);
     const long double s = 1 / areaRatio; // (D₁/D₂)²
     long double k1 = reynolds1 <= 2500 ? (1.2L + 160 / reynolds1) * (s * s - 1)
                                        : (0.6L + 0.48L * friction1) * s * (s - 1);

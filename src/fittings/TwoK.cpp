@@ -58,11 +58,6 @@ constexpr std::array<TwoKRow, 32> Rows{{
 
 } // namespace
 
-std::span<const TwoKRow> TwoKRows()
-{
-    return Rows;
-}
-
 Coefficient TwoK(const TwoKRow &row, long double reynolds, long double innerInches)
 {
     Require(quantity::Reynolds, reynolds, Positive);
@@ -72,6 +67,11 @@ Coefficient TwoK(const TwoKRow &row, long double reynolds, long double innerInch
         c.warnings.emplace_back(row.caution);
     c.value = Finite(row.k1 / reynolds + row.kInfinity * (1 + 1 / innerInches));
     return c;
+}
+
+std::span<const TwoKRow> TwoKRows()
+{
+    return Rows;
 }
 
 } // namespace fittings

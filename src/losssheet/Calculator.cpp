@@ -46,15 +46,23 @@ HydraulicInputs hydraulicInputs(const System &system, const Section &section, lo
     return in;
 }
 
+// Adds a step's warnings to the row, and its problem unless the row has one
+// already; true when the step had none.
+bool passed(const std::string &problem, const std::vector<std::string> &warnings, SectionResult &r)
+{
+    r.warnings.insert(r.warnings.end(), warnings.begin(), warnings.end());
+    if (problem.empty())
+        return true;
+    if (r.problem.empty())
+        r.problem = problem;
+    return false;
+}
+
 void takeHydraulics(const Hydraulics &h, long double length, SectionResult &r)
 {
     r.sized = h.sized;
-    r.warnings.insert(r.warnings.end(), h.warnings.begin(), h.warnings.end());
-    if (!h.problem.empty()) {
-        if (r.problem.empty())
-            r.problem = h.problem;
+    if (!passed(h.problem, h.warnings, r))
         return;
-    }
     r.size = h.sizeText;
     r.equivalentDiameter = h.equivalentDiameter;
     r.area = h.area;
@@ -103,18 +111,14 @@ Surroundings surroundingsOf(const System &system, const std::vector<SectionResul
 
 void takeFittings(SectionFittingsResult &&f, SectionResult &r)
 {
-    r.warnings.insert(r.warnings.end(), f.warnings.begin(), f.warnings.end());
     r.fittings = std::move(f.fittings);
-    if (!f.problem.empty()) {
-        if (r.problem.empty())
-            r.problem = f.problem;
+    if (!passed(f.problem, f.warnings, r))
         return;
-    }
+    r.sectionLoss = *r.straightLoss + f.fittingLoss + f.equipmentLoss;
     r.sumZeta = f.sumZeta;
     r.equivalentLength = f.equivalentLength;
     r.fittingLoss = f.fittingLoss;
     r.equipmentLoss = f.equipmentLoss;
-    r.sectionLoss = *r.straightLoss + f.fittingLoss + f.equipmentLoss;
 }
 
 // The losses from the fan or pump, down the tree; a section below one that

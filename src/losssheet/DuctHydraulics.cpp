@@ -15,15 +15,14 @@ namespace {
 // its sides.
 void typedSize(const HydraulicInputs &in, const DuctSize &size, Hydraulics &out)
 {
-    flow::DuctLossInputs page;
-    page.flow = in.flow;
-    page.roughness = in.roughness;
-    page.density = in.density;
-    page.fromDiameter = size.round;
-    page.diameter = size.a;
-    page.sideA = size.a;
-    page.sideB = size.b;
-    page.lossUnitFactor = LossUnitFactor(in.units);
+    const flow::DuctLossInputs page{.flow = in.flow,
+                                    .roughness = in.roughness,
+                                    .density = in.density,
+                                    .fromDiameter = size.round,
+                                    .diameter = size.a,
+                                    .sideA = size.a,
+                                    .sideB = size.b,
+                                    .lossUnitFactor = LossUnitFactor(in.units)};
     flow::DuctLossResult r;
     flow::DuctLossFromSize(page, r);
     out.sizeText = DuctSizeText(size);
@@ -41,13 +40,13 @@ void sizedByRule(const HydraulicInputs &in, Hydraulics &out)
         out.problem = problem::NoSizingTarget();
         return;
     }
-    flow::DuctSizingInputs page;
-    page.flow = in.flow;
-    page.roughness = in.roughness;
-    page.density = in.density;
-    page.target = *in.sizing.target;
-    page.round = in.shape == DuctShape::Round;
-    page.lossUnitFactor = LossUnitFactor(in.units);
+    flow::DuctSizingInputs page{.flow = in.flow,
+                                .roughness = in.roughness,
+                                .density = in.density,
+                                .target = *in.sizing.target,
+                                .round = in.shape == DuctShape::Round,
+                                .fixedSide = std::nullopt,
+                                .lossUnitFactor = LossUnitFactor(in.units)};
     const bool byLoss = in.sizing.basis == SizingBasis::Loss;
     flow::DuctSizingResult r;
     if (in.shape == DuctShape::AspectRatio) {

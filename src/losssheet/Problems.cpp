@@ -9,6 +9,9 @@ std::string quoted(std::string_view text)
     return "「" + std::string(text) + "」";
 }
 
+constexpr char Upstream[] = "上流の区間";
+constexpr char IsMissing[] = "がありません。";
+
 const char *flowWord(SystemKind kind)
 {
     return kind == SystemKind::Duct ? "風量" : "流量";
@@ -23,7 +26,7 @@ std::string DuplicateName(std::string_view name)
 
 std::string UnknownUpstream(std::string_view name)
 {
-    return "上流の区間" + quoted(name) + "がありません。";
+    return Upstream + quoted(name) + IsMissing;
 }
 
 std::string Loop()
@@ -39,7 +42,7 @@ std::string SecondStart(SystemKind kind)
 
 std::string CutOff(std::string_view upstreamName)
 {
-    return "上流の区間" + quoted(upstreamName) + "が求まらないため、累計を計算できません。";
+    return Upstream + quoted(upstreamName) + "が求まらないため、累計を計算できません。";
 }
 
 std::string NoFlow(SystemKind kind)
@@ -110,12 +113,12 @@ std::string OfFitting(std::size_t index, std::string_view kind, std::string_view
 
 std::string UnknownKind(std::string_view id)
 {
-    return "継手の種類" + quoted(id) + "がありません。";
+    return "継手の種類" + quoted(id) + IsMissing;
 }
 
 std::string UnknownMethod(std::string_view id)
 {
-    return "計算方法" + quoted(id) + "がありません。";
+    return "計算方法" + quoted(id) + IsMissing;
 }
 
 std::string KindNotForSystem()

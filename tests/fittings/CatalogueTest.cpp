@@ -79,6 +79,27 @@ TEST(Catalogue, EveryMethodAgreesWithItsFormula)
     }
 }
 
+// The sheet finds a fitting's neighbour by its junction, and refers its
+// coefficient by its reference: the two must go together.
+TEST(Catalogue, JunctionsMatchReferences)
+{
+    using enum Junction;
+    for (const FittingType &t : Catalogue()) {
+        for (const Method &m : t.methods) {
+            SCOPED_TRACE(std::string(t.id) + " / " + std::string(m.id));
+            const bool sizeChange = t.junction == Widening || t.junction == Narrowing;
+            const bool tee = t.junction == Branch || t.junction == Straight;
+            EXPECT_EQ(m.reference == Reference::SmallSide, sizeChange);
+            EXPECT_EQ(m.reference == Reference::Combined, tee);
+            for (const Parameter &p : m.parameters) {
+                if (p.fromTree) {
+                    EXPECT_TRUE(sizeChange || tee);
+                }
+            }
+        }
+    }
+}
+
 TEST(Catalogue, DuctsAndPipesSeeTheirOwnKinds)
 {
     const auto has = [](const std::vector<const FittingType *> &list, std::string_view id) {
