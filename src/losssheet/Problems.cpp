@@ -161,9 +161,9 @@ std::string NoTerminal()
     return "累計まで計算できた末端の区間がありません。";
 }
 
-std::string NegativeMargin()
+std::string BadMargin()
 {
-    return "余裕率が負です。";
+    return "余裕率は 0 以上の数にしてください。";
 }
 
 } // namespace losssheet::problem

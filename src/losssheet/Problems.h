@@ -44,6 +44,6 @@ std::string MainSectionChanges();
 
 // The summary.
 std::string NoTerminal();
-std::string NegativeMargin();
+std::string BadMargin();
 
 } // namespace losssheet::problem

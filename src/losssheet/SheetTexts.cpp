@@ -16,7 +16,9 @@ std::string scaled(const std::optional<long double> &v, const Scale &scale)
     return v ? scale.text(*v) : std::string();
 }
 
-std::string referenceName(fittings::Reference reference)
+} // namespace
+
+std::string ReferenceText(fittings::Reference reference)
 {
     switch (reference) {
     case fittings::Reference::SmallSide:
@@ -28,8 +30,6 @@ std::string referenceName(fittings::Reference reference)
     }
     return "この区間の速度";
 }
-
-} // namespace
 
 SectionTexts TextsOf(const SectionResult &r, SystemKind kind, UnitSystem units)
 {
@@ -58,7 +58,7 @@ FittingTexts TextsOf(const FittingResult &r, SystemKind kind, UnitSystem units)
     FittingTexts t;
     t.zeta = fixed(r.zeta, 3);
     if (r.zeta && r.method)
-        t.reference = referenceName(r.method->reference);
+        t.reference = ReferenceText(r.method->reference);
     t.sectionZeta = fixed(r.sectionZeta, 2);
     t.equivalentLength = fixed(r.equivalentLength, 2);
     t.loss = scaled(r.loss, PressureScale(kind, units));

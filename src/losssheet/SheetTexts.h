@@ -42,6 +42,9 @@ struct FittingTexts
 
 FittingTexts TextsOf(const FittingResult &r, SystemKind kind, UnitSystem units);
 
+// Whose velocity a coefficient is on, as the fitting table names it.
+std::string ReferenceText(fittings::Reference reference);
+
 struct TerminalTexts
 {
     std::string pathLoss;

@@ -56,4 +56,26 @@ Scale KilopascalScale()
     return {"kPa", 1000, 2};
 }
 
+Scale ParameterScale(fittings::Quantity quantity, SystemKind kind, UnitSystem units)
+{
+    using fittings::Quantity;
+    switch (quantity) {
+    case Quantity::Pressure:
+        return PressureScale(kind, units);
+    case Quantity::Flow:
+        return {kind == SystemKind::Duct ? "m3/h" : "L/min", 1, 0};
+    case Quantity::Angle:
+        return {"°", 1, 1};
+    case Quantity::Length:
+        return {"m", 1, 2};
+    case Quantity::Percent:
+        return {"%", 1, 1};
+    case Quantity::Ratio:
+    case Quantity::Zeta:
+    case Quantity::Choice:
+        break;
+    }
+    return {"", 1, 3};
+}
+
 } // namespace losssheet

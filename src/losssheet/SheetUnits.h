@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fittings/Catalogue.h"
 #include "losssheet/System.h"
 
 #include <string>
@@ -40,5 +41,10 @@ Scale LossPerMetreScale(UnitSystem units);
 // A head in m (2 decimals) and a pressure in kPa (2 decimals), whatever the units.
 Scale HeadScale();
 Scale KilopascalScale();
+
+// The unit a fitting's input is typed and shown in, and the factor to the
+// value a Fitting stores: a pressure in the sheet's pressure unit, stored in
+// Pa; a flow in m3/h or L/min; the others as they are.
+Scale ParameterScale(fittings::Quantity quantity, SystemKind kind, UnitSystem units);
 
 } // namespace losssheet

@@ -49,10 +49,11 @@ Summary Summarize(const System &system, std::vector<SectionResult> &sections)
             critical = static_cast<int>(i);
     }
     s.margin = system.marginPercent / 100;
-    if (!std::isfinite(s.margin))
-        s.margin = 0;
-    if (s.margin < 0)
-        s.problems.push_back(problem::NegativeMargin());
+    if (!(s.margin >= 0) || !std::isfinite(s.margin)) {
+        s.problems.push_back(problem::BadMargin());
+        if (!std::isfinite(s.margin))
+            s.margin = 0;
+    }
     if (system.kind == SystemKind::Pipe) {
         s.staticHead = system.pipe.staticHead * PascalsPerMetreHead();
         s.terminalPressure = system.pipe.terminalPressure * 1000;
