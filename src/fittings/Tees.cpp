@@ -122,12 +122,13 @@ Coefficient ConvergingStraightCrane(const Tee &tee)
 {
     Coefficient c = start(tee);
     const long double q = tee.flowRatio;
-    if (tee.angle >= 75) {
+    // Crane gives the straight passage for its four angles only: the 90°
+    // equation is taken from 75° up, as for the diverging branch.
+    const long double f = craneTwoCosine(tee.angle, c.warnings);
+    if (tee.angle >= 75)
         c.value = Finite(1.55L * q - q * q);
-    } else {
-        const long double f = craneTwoCosine(tee.angle, c.warnings);
+    else
         c.value = Finite(1 - (1 - q) * (1 - q) - (f / tee.areaRatio) * q * q);
-    }
     return c;
 }
 

@@ -73,10 +73,12 @@ void takeHydraulics(const Hydraulics &h, long double length, SectionResult &r)
     r.frictionFactor = h.frictionFactor;
     r.pageVelocity = h.pageVelocity;
     r.pageLoss = h.pageLoss;
-    if (std::isfinite(length) && length >= 0)
+    if (!(std::isfinite(length) && length >= 0))
+        passed(problem::NegativeLength(), {}, r);
+    else if (!std::isfinite(h.lossPerMetre * length))
+        passed(problem::Overflow(), {}, r);
+    else
         r.straightLoss = h.lossPerMetre * length;
-    else if (r.problem.empty())
-        r.problem = problem::NegativeLength();
 }
 
 // Whether a section's own values can serve its neighbours' fittings.
@@ -114,7 +116,12 @@ void takeFittings(SectionFittingsResult &&f, SectionResult &r)
     r.fittings = std::move(f.fittings);
     if (!passed(f.problem, f.warnings, r))
         return;
-    r.sectionLoss = *r.straightLoss + f.fittingLoss + f.equipmentLoss;
+    const long double sectionLoss = *r.straightLoss + f.fittingLoss + f.equipmentLoss;
+    if (!std::isfinite(sectionLoss)) {
+        passed(problem::Overflow(), {}, r);
+        return;
+    }
+    r.sectionLoss = sectionLoss;
     r.sumZeta = f.sumZeta;
     r.equivalentLength = f.equivalentLength;
     r.fittingLoss = f.fittingLoss;
@@ -142,7 +149,12 @@ void accumulate(const System &system, const Tree &tree, std::vector<SectionResul
         }
         const long double before =
             parent >= 0 ? *results[static_cast<std::size_t>(parent)].cumulative : 0;
-        r.cumulative = before + *r.sectionLoss;
+        if (std::isfinite(before + *r.sectionLoss)) {
+            r.cumulative = before + *r.sectionLoss;
+        } else {
+            r.problem = problem::Overflow();
+            blockedBy[i] = node;
+        }
     }
 }
 

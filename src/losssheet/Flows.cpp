@@ -1,7 +1,6 @@
 #include "losssheet/Flows.h"
 
 #include "losssheet/Problems.h"
-#include "numeric/Failure.h"
 
 #include <cmath>
 
@@ -41,8 +40,7 @@ std::vector<SectionFlow> DeriveFlows(const System &system, const Tree &tree)
             if (std::isfinite(sum))
                 f.flow = sum;
             else
-                f.problem = problem::CannotCompute(numeric::FloatingPointFault::messageFor(
-                    numeric::FloatingPointFault::Kind::Overflow));
+                f.problem = problem::Overflow();
         }
     }
     return flows;

@@ -1,5 +1,7 @@
 #include "losssheet/Problems.h"
 
+#include "numeric/Failure.h"
+
 namespace losssheet::problem {
 
 namespace {
@@ -104,6 +106,12 @@ std::string NegativeLength()
 std::string CannotCompute(std::string_view failure)
 {
     return "計算できません（" + std::string(failure) + "）。";
+}
+
+std::string Overflow()
+{
+    return CannotCompute(
+        numeric::FloatingPointFault::messageFor(numeric::FloatingPointFault::Kind::Overflow));
 }
 
 std::string OfFitting(std::size_t index, std::string_view kind, std::string_view text)

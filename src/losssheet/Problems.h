@@ -29,6 +29,8 @@ std::string NoSizeFits();
 std::string SizeLimitPassed(); // a warning: the sizes shown are the last tried
 std::string NegativeLength();
 std::string CannotCompute(std::string_view failure);
+// A sum beyond the extended range, said as the arithmetic says it.
+std::string Overflow();
 
 // Fittings: each problem and warning of a fitting names it by its place and kind.
 std::string OfFitting(std::size_t index, std::string_view kind, std::string_view text);

@@ -67,7 +67,12 @@ Summary Summarize(const System &system, std::vector<SectionResult> &sections)
         if (t.pathLoss)
             t.surplus = *s.systemLoss - *t.pathLoss;
     }
-    s.required = (s.staticHead + *s.systemLoss + s.terminalPressure) * (1 + s.margin);
+    const long double required =
+        (s.staticHead + *s.systemLoss + s.terminalPressure) * (1 + s.margin);
+    if (std::isfinite(required))
+        s.required = required;
+    else
+        s.problems.push_back(problem::Overflow());
     return s;
 }
 

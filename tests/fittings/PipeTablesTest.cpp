@@ -112,6 +112,9 @@ TEST(TwoK, SpotTestsAndRow13)
         const TwoKRow row{"", c.k1, c.kInfinity, {}};
         EXPECT_NEAR(TwoK(row, c.reynolds, c.inches).value, c.k, FourDecimals);
     }
+    // The nearest published figure for a duct damper: Hooper's butterfly
+    // valve at D = 12 in, Re = 10⁶ (fluids.fittings.Hooper2K).
+    EXPECT_NEAR(TwoK(TwoKRows()[28], 1e6L, 12).value, 0.271633, FourDecimals);
     const TwoKRow &row13 = TwoKRows()[12];
     EXPECT_EQ(row13.k1, 1000);
     EXPECT_EQ(row13.kInfinity, 0.6L);

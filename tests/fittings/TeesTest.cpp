@@ -99,6 +99,10 @@ TEST(Tees, OutOfRangeWarnedAndCraneAnglesNamed)
     EXPECT_NEAR(odd.value, ConvergingBranchIdelchik({1, 0.3L, 50}).value, 1e-15);
     EXPECT_EQ(odd.warnings.size(), 1u);
     EXPECT_TRUE(ConvergingBranchCrane({1, 0.3L, 60}).warnings.empty());
+    // From 75° the straight passage takes Crane's 90° equation, and says so.
+    const Coefficient steep = ConvergingStraightCrane({1, 0.3L, 80});
+    EXPECT_NEAR(steep.value, 1.55 * 0.3 - 0.09, 1e-15);
+    EXPECT_EQ(steep.warnings.size(), 1u);
     EXPECT_THROW(DivergingBranchIdelchik({0, 0.3L, 90}), InvalidInput);
 }
 

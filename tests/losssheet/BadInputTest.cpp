@@ -123,6 +123,16 @@ TEST(BadInput, SizingConditionsAndArithmeticFaults)
     negative.sections[0].length = std::numeric_limits<long double>::quiet_NaN();
     EXPECT_EQ(Compute(negative, UnitSystem::SI).sections[0].problem,
               "直管長は 0 以上にしてください。");
+    // Lengths and counts whose losses pass the extended range.
+    System far =
+        ductSystem({section("1", "", 3000, "φ300", 1e4932L), section("2", "", 1000, "φ300", 1),
+                    section("3", "", 1000, "φ300", 1, {elbow(1e4932L)})});
+    far.severalRootsAllowed = true;
+    const SystemResult overflowing = Compute(far, UnitSystem::SI);
+    EXPECT_EQ(overflowing.sections[0].problem, "計算できません（浮動小数点数のｵｰﾊﾞｰﾌﾛｰ）。");
+    EXPECT_EQ(overflowing.sections[2].problem, overflowing.sections[0].problem);
+    EXPECT_TRUE(overflowing.sections[1].cumulative);
+    EXPECT_EQ(overflowing.summary.criticalPath, std::vector<int>{1});
     // The duct page's size limit: the last size tried, with a warning.
     System tight = ductSystem({section("1", "", 1e7L, "", 1)});
     tight.duct.shape = DuctShape::Round;

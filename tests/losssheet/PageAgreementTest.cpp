@@ -201,6 +201,27 @@ TEST(PageAgreement, PipeSectionsAreThePipePage)
     }
 }
 
+// A rectangle's friction goes by Huebscher's equal-friction diameter, its
+// coefficients by its own area (fittings reference §1.4, by hand).
+TEST(PageAgreement, RectangleEquivalentDiameters)
+{
+    struct Case
+    {
+        const char *size;
+        double diameter, area;
+    };
+    const Case cases[] = {
+        {"600×300", 457.01, 0.18}, {"500×500", 546.58, 0.25}, {"1000×250", 516.93, 0.25}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.size);
+        const SectionResult r =
+            only(ductSystem({section("1", "", 3600, c.size, 1)}), UnitSystem::SI);
+        EXPECT_NEAR(*r.equivalentDiameter, c.diameter, 0.005);
+        EXPECT_NEAR(*r.area, c.area, 1e-15);
+        EXPECT_NEAR(*r.velocity, 1 / c.area, 1e-12);
+    }
+}
+
 // The pages calculate with their fields' three-decimal texts of the tables.
 TEST(PageAgreement, RoughnessAndDensityAsThePagesShowThem)
 {
