@@ -226,7 +226,8 @@ void SizeTableForm::choose(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const SizeChoice &c = model_->rowAt(index.row()).choice;
+    // A copy: the page the choice goes to may recompute the table meanwhile.
+    const SizeChoice c = model_->rowAt(index.row()).choice;
     switch (c.kind) {
     case SizeChoice::Kind::Round:
         emit ductRoundChosen(c.sizeA);
