@@ -1,4 +1,5 @@
 #include "app/chart/ChartForm.h"
+#include "app/ui/TableFace.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "air/AirStateRange.h"
@@ -68,7 +69,7 @@ QTableView *Table(QWidget *parent, const char *name, QAbstractItemModel *model)
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setAlternatingRowColors(true);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    app::ui::UseTableFace(view);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->setWordWrap(false);
     return view;

@@ -1,4 +1,5 @@
 #include "app/record/RecordForm.h"
+#include "app/ui/TableFace.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "app/record/Journal.h"
@@ -135,8 +136,9 @@ void RecordForm::buildControls()
     table_->setAlternatingRowColors(true);
     table_->setWordWrap(false);
     table_->setCornerButtonEnabled(false);
+    ui::UseTableFace(table_);
     // Fixed row heights: the view never measures ten thousand rows.
-    const int rowHeight = fontMetrics().height() + 8;
+    const int rowHeight = table_->fontMetrics().height() + 8;
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(rowHeight);
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -216,7 +218,7 @@ void RecordForm::attachModel()
     proxy_->setSourceModel(model_);
     table_->setModel(proxy_);
 
-    const QFontMetrics m = fontMetrics();
+    const QFontMetrics m = table_->fontMetrics();
     const auto width = [&](const QString &sample) { return m.horizontalAdvance(sample) + 16; };
     table_->setColumnWidth(RecordModel::TimeColumn, width(QStringLiteral("0000-00-00 00:00:00")));
     table_->setColumnWidth(RecordModel::PageColumn, width(QStringLiteral("ユニット変換")));

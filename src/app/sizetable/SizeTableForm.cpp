@@ -1,4 +1,5 @@
 #include "app/sizetable/SizeTableForm.h"
+#include "app/ui/TableFace.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "app/sizetable/SizeTableModel.h"
@@ -85,6 +86,7 @@ void SizeTableForm::buildLayout()
     inputs_->setObjectName(QStringLiteral("SizeTableInputs"));
     inputs_->setTextFormat(Qt::PlainText);
     inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    inputs_->setFont(ui::TableFont()); // the numbers the table was computed from
     layout->addWidget(inputs_);
 
     message_ = new QLabel(this);
@@ -102,7 +104,7 @@ void SizeTableForm::buildLayout()
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setAlternatingRowColors(true);
     view_->verticalHeader()->hide();
-    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    ui::UseTableFace(view_);
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->horizontalHeader()->setSortIndicatorClearable(true);
     view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
