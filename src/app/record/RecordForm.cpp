@@ -31,6 +31,7 @@
 #include <QTableView>
 
 #include <charconv>
+#include <limits>
 
 namespace app::record {
 
@@ -449,18 +450,13 @@ void RecordForm::showFailure(const QString &text)
 void RecordForm::restoreSettings(
     const std::function<std::optional<std::string>(const char *key)> &read)
 {
-    const auto width = storedInteger(read(WidthKey), minimumSizeHint().width(), 20000);
-    const auto height = storedInteger(read(HeightKey), minimumSizeHint().height(), 20000);
-    if (width || height)
-        resize(fittedSize(QSize(width.value_or(this->width()), height.value_or(this->height()))));
-    const auto left = storedInteger(read(LeftKey), -100000, 100000);
-    const auto top = storedInteger(read(TopKey), -100000, 100000);
-    if (left && top) {
-        if (const auto place = ui::PlaceOnScreen(*left, *top, frameGeometry().size())) {
-            move(*place);
-            placed_ = true;
-        }
-    }
+    const auto integer = [&](const char *key) {
+        return storedInteger(read(key), std::numeric_limits<int>::min(),
+                             std::numeric_limits<int>::max());
+    };
+    if (ui::RestoreGeometry(
+            this, {integer(LeftKey), integer(TopKey), integer(WidthKey), integer(HeightKey)}))
+        placed_ = true;
     const auto text = [&](const char *key, QLineEdit *edit) {
         if (const auto value = read(key))
             edit->setText(QString::fromStdString(*value));

@@ -25,7 +25,6 @@ namespace app::sizetable {
 namespace {
 
 constexpr QSize DefaultSize(780, 520);
-constexpr int LargestSide = 20000; // a stored size beyond this is not a window
 
 // The limits as the spin boxes edit them, in tenths.
 constexpr int AspectTenthsMin = 10;
@@ -266,19 +265,8 @@ void SizeTableForm::restoreSettings(const std::function<std::optional<int>(const
     const auto inRange = [](std::optional<int> v, int lo, int hi) {
         return v && *v >= lo && *v <= hi;
     };
-    const std::optional<int> width = read("Width");
-    const std::optional<int> height = read("Height");
-    if (inRange(width, minimumSizeHint().width(), LargestSide) &&
-        inRange(height, minimumSizeHint().height(), LargestSide))
-        resize(*width, *height);
-    const std::optional<int> left = read("Left");
-    const std::optional<int> top = read("Top");
-    if (left && top) {
-        if (const auto place = ui::PlaceOnScreen(*left, *top, frameGeometry().size())) {
-            move(*place);
-            positionKnown_ = true;
-        }
-    }
+    if (ui::RestoreGeometry(this, {read("Left"), read("Top"), read("Width"), read("Height")}))
+        positionKnown_ = true;
     const std::optional<int> aspect = read("AspectLimitTenths");
     if (inRange(aspect, AspectTenthsMin, AspectTenthsMax))
         aspectLimit_->setValue(*aspect / 10.0);
