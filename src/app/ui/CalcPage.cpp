@@ -385,8 +385,13 @@ void CalcPage::record(const Calculation &calculation, const Run &run, const Endi
         for (const QWidget *control : *list) {
             if (const Described *d = describedFor(control)) {
                 FieldValue v = valueOf(*d);
+                // What the run wrote is its result; a field it read is its
+                // input, also one that shows a result otherwise (the
+                // equivalent diameter that Enter computes a round duct of).
                 if (list == &written)
                     v.role = FieldRole::Result;
+                else if (v.role == FieldRole::Result)
+                    v.role = FieldRole::Input;
                 if (d->number)
                     v.value = d->number();
                 record.fields.append(v);
