@@ -10,7 +10,6 @@
 #include "flow/DuctLoss.h"
 #include "flow/DuctMaterials.h"
 #include "flow/DuctSizing.h"
-#include "numeric/Failure.h"
 #include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"

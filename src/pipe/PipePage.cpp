@@ -6,7 +6,6 @@
 #include "app/ui/Guard.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
-#include "numeric/Failure.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 #include "pipe/PipeSizing.h"

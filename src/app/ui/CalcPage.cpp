@@ -78,6 +78,26 @@ protected:
     }
 };
 
+// The controls of the uses that belong to `run`, in their declared order;
+// with no run, every one.
+QList<QWidget *> ControlsOf(const QList<FieldUse> &uses, const Run *run = nullptr)
+{
+    QList<QWidget *> controls;
+    for (const FieldUse &use : uses) {
+        if (!run || use.belongsTo(*run))
+            controls.append(use.control);
+    }
+    return controls;
+}
+
+QStringList NamesOf(const QList<QWidget *> &controls)
+{
+    QStringList names;
+    for (const QWidget *control : controls)
+        names.append(control->objectName());
+    return names;
+}
+
 } // namespace
 
 UnitFactors UnitFactors::towards(bool conventional)
@@ -275,37 +295,6 @@ void CalcPage::describeNumber(QLineEdit *field, Number number)
     }
 }
 
-namespace {
-
-QList<QWidget *> ControlsOf(const QList<FieldUse> &uses)
-{
-    QList<QWidget *> controls;
-    for (const FieldUse &use : uses)
-        controls.append(use.control);
-    return controls;
-}
-
-QStringList NamesOf(const QList<QWidget *> &controls)
-{
-    QStringList names;
-    for (const QWidget *control : controls)
-        names.append(control->objectName());
-    return names;
-}
-
-// The controls that belong to a run, in their declared order.
-QList<QWidget *> ControlsIn(const QList<FieldUse> &uses, const Run &run)
-{
-    QList<QWidget *> controls;
-    for (const FieldUse &use : uses) {
-        if (use.belongsTo(run))
-            controls.append(use.control);
-    }
-    return controls;
-}
-
-} // namespace
-
 void CalcPage::declare(Calculation calculation)
 {
     freshness_->addCalculation(ControlsOf(calculation.reads), ControlsOf(calculation.writes));
@@ -371,8 +360,8 @@ QList<FieldValue> CalcPage::fields() const
 
 void CalcPage::record(const Calculation &calculation, const Run &run, const Ending &end)
 {
-    const QList<QWidget *> read = ControlsIn(calculation.reads, run);
-    const QList<QWidget *> written = ControlsIn(calculation.writes, run);
+    const QList<QWidget *> read = ControlsOf(calculation.reads, &run);
+    const QList<QWidget *> written = ControlsOf(calculation.writes, &run);
     freshness_->calculated(written);
     CalculationRecord record;
     record.time = QDateTime::currentDateTime();
