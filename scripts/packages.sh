@@ -2,9 +2,11 @@
 # from Debian's packages, and how the missing ones are installed.
 
 # The compiler and build tools, Qt 6 with Qt SVG (Print Support is part of
-# qt6-base-dev), and the Japanese font the window uses.
+# qt6-base-dev), the JSON parser of the work document (header-only, so the
+# installed program needs nothing of it), and the Japanese font the window
+# uses.
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-                fonts-ipafont-gothic)
+                nlohmann-json3-dev fonts-ipafont-gothic)
 
 # Installs those of the given packages that are not installed yet, with sudo
 # unless run as root; does nothing when all are there.
