@@ -14,7 +14,7 @@ inline constexpr char Name[] = "zefra-document";
 inline constexpr int Version = 1;
 inline constexpr char Extension[] = ".zefra";
 
-// A chart of 30 points and 10 processes takes about 9 kB, so a document of a
+// A chart of 30 points and 10 processes takes about 6 kB, so a document of a
 // whole building's charts and sheets stays under a megabyte or two. 32 MiB is
 // far above any real one and still opens in well under a second; a larger
 // file is refused by its size alone.

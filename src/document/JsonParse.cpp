@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <unordered_set>
@@ -90,7 +92,7 @@ public:
     bool key(std::string &name)
     {
         const std::size_t at = tokenStart();
-        if (!names_.back().insert(name).second) {
+        if (!newName(name)) {
             stop_ = Stop::DuplicateMember;
             stopOffset_ = at;
             stopName_ = name;
@@ -160,6 +162,27 @@ private:
         return true;
     }
 
+    // A small object is searched member by member; a large one (which no
+    // document has, but a damaged file may) by a set of its names.
+    bool newName(const std::string &name)
+    {
+        static constexpr std::size_t Small = 32;
+        const std::vector<Member> &members = open_.back()->members;
+        std::unordered_set<std::string> &names = names_.back();
+        if (members.size() < Small) {
+            for (const Member &m : members) {
+                if (m.name == name)
+                    return false;
+            }
+            return true;
+        }
+        if (names.empty()) {
+            for (const Member &m : members)
+                names.insert(m.name);
+        }
+        return names.insert(name).second;
+    }
+
     bool open(Value v)
     {
         if (open_.size() >= MaxDepth) {
@@ -215,7 +238,15 @@ std::optional<std::size_t> FirstInvalidUtf8(std::string_view text)
     while (i < text.size()) {
         const unsigned char b = byte(i);
         if (b < 0x80) {
+            // Runs of ASCII, most of a document, eight bytes at a time.
             ++i;
+            while (i + 8 <= text.size()) {
+                std::uint64_t word;
+                std::memcpy(&word, text.data() + i, 8);
+                if (word & 0x8080808080808080ull)
+                    break;
+                i += 8;
+            }
             continue;
         }
         // The second byte's range rules out overlong forms, surrogates

@@ -60,6 +60,15 @@ template <typename T> std::optional<T> ValueOf(std::string_view text)
 
 std::string NumberText(long double value)
 {
+    // A typed value (26, 0.0105) is found in the double's shortest digits,
+    // which take a twentieth of the time of a long double's: used whenever
+    // they read back as the same long double.
+    const double d = static_cast<double>(value);
+    if (std::isfinite(d)) {
+        std::string text = Shortest(d);
+        if (LongDoubleOf(text) == value)
+            return text;
+    }
     return Shortest(value);
 }
 

@@ -64,6 +64,25 @@ TEST(JsonParse, RefusesWithTheProblemAndItsPlace)
     }
 }
 
+TEST(JsonParse, ANameTwiceInALargeObjectIsFound)
+{
+    // Large objects are checked by a set of their names, small ones by a walk.
+    for (const int size : {5, 31, 32, 33, 200}) {
+        SCOPED_TRACE(size);
+        std::string text = "{";
+        for (int i = 0; i < size; ++i)
+            text += "\"k" + std::to_string(i) + "\": " + std::to_string(i) + ",\n";
+        const auto good = Parse(text + "\"last\": 0}");
+        ASSERT_TRUE(good.value);
+        EXPECT_EQ(good.value->members.size(), static_cast<std::size_t>(size) + 1);
+        const auto twice = Parse(text + "\"k3\": 0}");
+        EXPECT_FALSE(twice.value);
+        EXPECT_EQ(twice.problem.message, texts::Fill(texts::DuplicateMember, {"k3"}));
+        ASSERT_TRUE(twice.problem.position);
+        EXPECT_EQ(twice.problem.position->line, size + 1);
+    }
+}
+
 TEST(JsonParse, TenMegabytesOfOpeningBracketsStopAtTheDepthLimit)
 {
     const std::string text(10 * 1024 * 1024, '[');
