@@ -1,5 +1,6 @@
 #include "document/DiagramConversion.h"
 #include "document/DocumentFile.h"
+#include "document/DocumentFormat.h"
 #include "document/DocumentWrite.h"
 #include "document/JsonParse.h"
 #include "document/JsonWrite.h"
@@ -114,6 +115,23 @@ void Open(benchmark::State &state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 BENCHMARK(Open)->Unit(benchmark::kMillisecond);
+
+// The largest file that is opened: the document's charts repeated up to the
+// size limit (about 2,800 charts).
+void OpenLargestFile(benchmark::State &state)
+{
+    document::Document d = Large();
+    const std::size_t copies = document::format::MaxFileSize / LargeFile().size();
+    for (std::size_t i = 1; i < copies; ++i)
+        d.charts.insert(d.charts.end(), Large().charts.begin(), Large().charts.end());
+    const std::string bytes = document::Write(d).bytes;
+    if (!document::Read(bytes).document)
+        state.SkipWithError("not opened");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::Read(bytes));
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(OpenLargestFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void ParseOnly(benchmark::State &state)
 {

@@ -16,7 +16,7 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Megabytes(std::uint64_t bytes)
 {
-    // Rounded up, so that a file just over the limit never reads as "32 MB".
+    // Rounded up, so that a file just over the limit never reads as "16 MB".
     return std::to_string((bytes + 1024 * 1024 - 1) / (1024 * 1024));
 }
 

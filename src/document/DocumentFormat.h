@@ -15,10 +15,10 @@ inline constexpr int Version = 1;
 inline constexpr char Extension[] = ".zefra";
 
 // A chart of 30 points and 10 processes takes about 6 kB, so a document of a
-// whole building's charts and sheets stays under a megabyte or two. 32 MiB is
-// far above any real one and still opens in well under a second; a larger
-// file is refused by its size alone.
-inline constexpr std::size_t MaxFileSize = 32u * 1024u * 1024u;
+// whole building's charts and sheets stays under a megabyte or two. 16 MiB is
+// far above any real one and opens in about half a second; a larger
+// file is refused by its size alone, before it is read.
+inline constexpr std::size_t MaxFileSize = 16u * 1024u * 1024u;
 
 // The members of each object, in the order they are written.
 inline constexpr std::string_view DocumentMembers[] = {"format", "version", "title", "charts",

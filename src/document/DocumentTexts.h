@@ -18,6 +18,7 @@ inline constexpr char Syntax[] = "JSON の書き方に誤りがあります。";
 inline constexpr char Truncated[] = "ファイルが途中で終わっています。";
 inline constexpr char NumberTooLarge[] = "大きすぎて読めない数値があります。";
 inline constexpr char TooDeep[] = "入れ子が深すぎます（%1 段まで）。";
+inline constexpr char TooManyValues[] = "値が多すぎます（%1 個まで）。";
 inline constexpr char DuplicateMember[] = "メンバー「%1」が同じところに 2 回あります。";
 
 inline constexpr char NotADocument[] =

@@ -45,7 +45,7 @@ struct TrackedIterator
     bool operator==(const TrackedIterator &other) const { return at == other.at; }
 };
 
-enum class Stop { None, TooDeep, DuplicateMember };
+enum class Stop { None, TooDeep, TooManyValues, DuplicateMember };
 
 // Builds the values from the parser's events.
 class Builder
@@ -158,8 +158,17 @@ private:
 
     bool add(Value v)
     {
+        if (++count_ > MaxValues)
+            return tooMany();
         place(std::move(v));
         return true;
+    }
+
+    bool tooMany()
+    {
+        stop_ = Stop::TooManyValues;
+        stopOffset_ = tokenStart();
+        return false;
     }
 
     // A small object is searched member by member; a large one (which no
@@ -185,6 +194,8 @@ private:
 
     bool open(Value v)
     {
+        if (++count_ > MaxValues)
+            return tooMany();
         if (open_.size() >= MaxDepth) {
             stop_ = Stop::TooDeep;
             stopOffset_ = tokenStart();
@@ -205,6 +216,7 @@ private:
     std::string_view text_;
     const char **reached_;
     std::size_t lastEnd_ = 0;
+    std::size_t count_ = 0;
     std::optional<Value> root_;
     // The arrays and objects being read; a parent grows only once its last
     // child is closed, so these stay valid.
@@ -298,6 +310,9 @@ ParseResult Parse(std::string_view text)
     switch (builder.stop()) {
     case Stop::TooDeep:
         return Failure(text, texts::Fill(texts::TooDeep, {std::to_string(MaxDepth)}),
+                       builder.stopOffset());
+    case Stop::TooManyValues:
+        return Failure(text, texts::Fill(texts::TooManyValues, {std::to_string(MaxValues)}),
                        builder.stopOffset());
     case Stop::DuplicateMember:
         return Failure(text, texts::Fill(texts::DuplicateMember, {builder.stopName()}),

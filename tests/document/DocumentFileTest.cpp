@@ -344,7 +344,7 @@ TEST(DocumentFile, AFileTooLargeIsRefusedByItsSizeAlone)
     const auto problem = document::SizeProblem(100ull * 1024 * 1024);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->message,
-              "ファイルが大きすぎます（100 MB）。作業文書として開けるのは 32 MB までです。");
+              "ファイルが大きすぎます（100 MB）。作業文書として開けるのは 16 MB までです。");
     EXPECT_FALSE(document::SizeProblem(document::format::MaxFileSize));
 
     // Were it parsed, it would be refused for its depth instead.
@@ -353,7 +353,7 @@ TEST(DocumentFile, AFileTooLargeIsRefusedByItsSizeAlone)
     const document::ReadResult r = Read(huge);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
     EXPECT_FALSE(r.document);
-    EXPECT_EQ(r.problem.message, texts::Fill(texts::TooLarge, {"33", "32"}));
+    EXPECT_EQ(r.problem.message, texts::Fill(texts::TooLarge, {"17", "16"}));
 }
 
 TEST(DocumentFile, WriteRefusesADocumentThatWouldNotOpen)

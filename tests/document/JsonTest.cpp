@@ -94,6 +94,28 @@ TEST(JsonParse, TenMegabytesOfOpeningBracketsStopAtTheDepthLimit)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
+TEST(JsonParse, AMillionValuesAreTheMost)
+{
+    // Each value takes about a hundred bytes in memory: a file of small
+    // numbers is stopped at the limit instead of filling the memory.
+    const std::size_t most = document::json::MaxValues;
+    std::string text = "[";
+    for (std::size_t i = 2; i < most; ++i)
+        text += "0,";
+    text += "0]";
+    const auto r = Parse(text);
+    ASSERT_TRUE(r.value) << r.problem.text();
+    EXPECT_EQ(r.value->items.size(), most - 1);
+
+    text.back() = ',';
+    text += "1]";
+    const auto over = Parse(text);
+    EXPECT_FALSE(over.value);
+    EXPECT_EQ(over.problem.message, texts::Fill(texts::TooManyValues, {"1000000"}));
+    ASSERT_TRUE(over.problem.position);
+    EXPECT_EQ(over.problem.position->column, static_cast<int>(text.size() - 1));
+}
+
 TEST(JsonParse, NestingUpToTheLimitIsRead)
 {
     const int depth = document::json::MaxDepth;
