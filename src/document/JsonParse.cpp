@@ -1,7 +1,6 @@
 #include "document/JsonParse.h"
 
 #include "document/DocumentTexts.h"
-#include "document/NumberText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -55,25 +54,11 @@ public:
 
     bool null() { return add(Value{}); }
     bool boolean(bool b) { return add(Value::Boolean(b)); }
-    bool number_integer(nlohmann::json::number_integer_t n)
-    {
-        return add(Value::Number(NumberText(static_cast<long long>(n))));
-    }
-    bool number_unsigned(nlohmann::json::number_unsigned_t n)
-    {
-        return add(Value::Number(std::to_string(n)));
-    }
-    bool number_float(nlohmann::json::number_float_t, const std::string &token)
-    {
-        // The parser writes the locale's decimal point into its token; the
-        // text keeps the file's.
-        std::string jsonText = token;
-        for (char &c : jsonText) {
-            if (!(c >= '0' && c <= '9') && c != '-' && c != '+' && c != 'e' && c != 'E')
-                c = '.';
-        }
-        return add(Value::Number(std::move(jsonText)));
-    }
+    // A number keeps the text it has in the file (the parser's own token
+    // would have the locale's decimal point, and an integer none at all).
+    bool number_integer(nlohmann::json::number_integer_t) { return addNumber(); }
+    bool number_unsigned(nlohmann::json::number_unsigned_t) { return addNumber(); }
+    bool number_float(nlohmann::json::number_float_t, const std::string &) { return addNumber(); }
     bool string(std::string &s) { return add(Value::String(std::move(s))); }
     bool binary(nlohmann::json::binary_t &) { return false; } // not in JSON text
 
@@ -143,6 +128,11 @@ private:
     Value *place(Value v)
     {
         v.offset = tokenStart();
+        return put(std::move(v));
+    }
+
+    Value *put(Value v)
+    {
         if (open_.empty()) {
             root_ = std::move(v);
             return &*root_;
@@ -161,6 +151,22 @@ private:
         if (++count_ > MaxValues)
             return tooMany();
         place(std::move(v));
+        return true;
+    }
+
+    bool addNumber()
+    {
+        if (++count_ > MaxValues)
+            return tooMany();
+        const std::size_t start = tokenStart();
+        std::size_t end = start;
+        while (end < text_.size() &&
+               ((text_[end] >= '0' && text_[end] <= '9') || text_[end] == '-' ||
+                text_[end] == '+' || text_[end] == '.' || text_[end] == 'e' || text_[end] == 'E'))
+            ++end;
+        Value v = Value::Number(std::string(text_.substr(start, end - start)));
+        v.offset = start;
+        put(std::move(v));
         return true;
     }
 
