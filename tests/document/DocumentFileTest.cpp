@@ -375,6 +375,22 @@ TEST(DocumentFile, WriteRefusesADocumentThatWouldNotOpen)
               texts::Fill(texts::Unreadable, {"線図 3", "dryBulbRange", "inf"}));
 }
 
+TEST(DocumentFile, ANewDocumentStartsFromTheLastTitle)
+{
+    const Document last = *Read(DataFile("document-v1-unknown-members.zefra")).document;
+    const Document d = document::NewDocument(last.title, "線図 1");
+    EXPECT_EQ(d.title.project, "倉庫");
+    EXPECT_TRUE(d.title.kept.empty()); // a newer version's members belong to its file
+    ASSERT_EQ(d.charts.size(), 1u);
+    EXPECT_EQ(d.charts[0].name, "線図 1");
+    EXPECT_EQ(d.charts[0].atmosphere.basis, document::PressureBasis::Standard);
+    EXPECT_EQ(d.charts[0].view, chart::Ranges{});
+    EXPECT_TRUE(d.systems.isArray());
+    const document::ReadResult back = Read(Saved(d));
+    ASSERT_TRUE(back.document);
+    EXPECT_EQ(*back.document, d);
+}
+
 TEST(DocumentFile, AProblemReadsWithItsPlace)
 {
     EXPECT_EQ((document::Problem{"誤りです。", TextPosition{3, 15}}).text(),
