@@ -28,6 +28,16 @@ Value Value::String(std::string utf8)
     return v;
 }
 
+Value Value::Array()
+{
+    return Array(std::vector<Value>{});
+}
+
+Value Value::Object()
+{
+    return Object(std::vector<Member>{});
+}
+
 Value Value::Array(std::vector<Value> items)
 {
     Value v;

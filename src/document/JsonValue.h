@@ -32,8 +32,10 @@ struct Value
     static Value Boolean(bool b);
     static Value Number(std::string jsonText);
     static Value String(std::string utf8);
-    static Value Array(std::vector<Value> items = {});
-    static Value Object(std::vector<Member> members = {});
+    static Value Array();
+    static Value Array(std::vector<Value> items);
+    static Value Object();
+    static Value Object(std::vector<Member> members);
 
     bool isNumber() const { return kind == Kind::Number; }
     bool isString() const { return kind == Kind::String; }

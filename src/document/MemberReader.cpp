@@ -176,6 +176,16 @@ KeptMembers MemberReader::kept(std::string_view start) const
         else
             out.push_back({after, m.name, m.value});
     }
+    // In the order they are written back: by the place of their known
+    // member, then as they came. A document read from its own file is then
+    // the same document.
+    const auto place = [&](const KeptMember &k) {
+        return k.after.empty() ? -1
+                               : static_cast<int>(std::find(known_.begin(), known_.end(), k.after) -
+                                                  known_.begin());
+    };
+    std::stable_sort(out.begin(), out.end(),
+                     [&](const KeptMember &a, const KeptMember &b) { return place(a) < place(b); });
     return out;
 }
 

@@ -55,8 +55,9 @@ public:
     // The one member of `names` present; throws when none or more than one.
     std::size_t oneOf(std::span<const std::string_view> names) const;
 
-    // The members not in `known`, each after the known member it followed.
-    // `start` is the anchor of the members before any known one.
+    // The members not in `known`, each after the known member it followed,
+    // in the order they are written. `start` is the anchor of the members
+    // before any known one.
     KeptMembers kept(std::string_view start = {}) const;
 
     [[noreturn]] void fail(std::string message, const json::Value *at) const;

@@ -142,6 +142,36 @@ TEST(DocumentFile, MembersOfANewerVersionStayInTheirPlace)
     EXPECT_EQ(Saved(d), expected);
 }
 
+TEST(DocumentFile, AFileWithItsMembersInAnotherOrderReadsAsItsOwnSave)
+{
+    // Written by hand, or by another program: the known members come back in
+    // their order, each unknown one after the member it followed.
+    const std::string bytes = "{\"charts\": [], \"title\": {\"notes\": \"n\", \"b\": 2, "
+                              "\"project\": \"p\", \"a\": 1}, \"x\": 0, \"version\": 1, "
+                              "\"format\": \"zefra-document\"}";
+    const document::ReadResult r = Read(bytes);
+    ASSERT_TRUE(r.document) << r.problem.text();
+    const std::string saved = Saved(*r.document);
+    EXPECT_EQ(saved, "{\n"
+                     "  \"format\": \"zefra-document\",\n"
+                     "  \"version\": 1,\n"
+                     "  \"title\": {\n"
+                     "    \"project\": \"p\",\n"
+                     "    \"a\": 1,\n"
+                     "    \"designer\": \"\",\n"
+                     "    \"date\": \"\",\n"
+                     "    \"notes\": \"n\",\n"
+                     "    \"b\": 2\n"
+                     "  },\n"
+                     "  \"x\": 0,\n"
+                     "  \"charts\": [],\n"
+                     "  \"systems\": []\n"
+                     "}\n");
+    const document::ReadResult again = Read(saved);
+    ASSERT_TRUE(again.document);
+    EXPECT_EQ(*again.document, *r.document);
+}
+
 TEST(DocumentFile, AByteOrderMarkIsSkipped)
 {
     const std::string bytes = DataFile("document-v1-small.zefra");
