@@ -1,9 +1,9 @@
 // No temporary file outlives a crash for long: a writer killed in the middle
-// of a save leaves the old or the new file, and whatever temporary it left is
-// gone after the next save, while nothing else beside the file is touched.
-#include "app/settings/TemporaryFile.h"
-#include "app/settings/IniFile.h"
-#include "app/settings/IniFileIo.h"
+// of a replacement leaves the old or the new file, and whatever temporary it
+// left is gone after the next one, while nothing else beside the file is
+// touched.
+#include "fileio/PendingFile.h"
+#include "fileio/Replace.h"
 
 #include "support/TempDir.h"
 
@@ -22,15 +22,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace ini = app::settings;
-
-namespace app::settings {
+namespace fileio {
 // Readable parameter names in test listings.
 inline void PrintTo(TemporaryKind kind, std::ostream *os)
 {
     *os << (kind == TemporaryKind::Unnamed ? "Unnamed" : "Named");
 }
-} // namespace app::settings
+} // namespace fileio
 
 namespace {
 
@@ -45,19 +43,20 @@ std::string bigSettings(const char *left)
 }
 
 // Replaces the file as a save does; used by the parent and the killed child.
-bool save(const std::string &path, const std::string &contents, ini::TemporaryKind kind)
+bool save(const std::string &path, const std::string &contents, fileio::TemporaryKind kind)
 {
-    const std::optional<ini::ExistingFile> old = ini::ReadExistingFile(path);
-    return old && ini::ReplaceFile(path, contents, *old, kind);
+    fileio::FileAttributes old;
+    return fileio::ReadAttributes(path, old).ok() &&
+           fileio::ReplaceFile(path, contents, old, kind).ok();
 }
 
-class IniKill : public ::testing::TestWithParam<ini::TemporaryKind>
+class KilledReplace : public ::testing::TestWithParam<fileio::TemporaryKind>
 {
 };
 
-TEST_P(IniKill, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
+TEST_P(KilledReplace, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
 {
-    const ini::TemporaryKind kind = GetParam();
+    const fileio::TemporaryKind kind = GetParam();
     TempDir dir;
     const std::string path = dir.file("Zefra.ini");
     const std::string original = bigSettings("0");
@@ -106,16 +105,18 @@ TEST_P(IniKill, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
     }
     // A named temporary lives for the whole save, so kills must have hit it:
     // proof that the check above saw temporaries removed.
-    if (kind == ini::TemporaryKind::Named) {
+    if (kind == fileio::TemporaryKind::Named) {
         EXPECT_GT(leftBehind, 0);
     }
     RecordProperty("temporaries_left_by_kills", leftBehind);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, IniKill,
-                         ::testing::Values(ini::TemporaryKind::Unnamed, ini::TemporaryKind::Named),
+INSTANTIATE_TEST_SUITE_P(BothKinds, KilledReplace,
+                         ::testing::Values(fileio::TemporaryKind::Unnamed,
+                                           fileio::TemporaryKind::Named),
                          [](const auto &test) {
-                             return test.param == ini::TemporaryKind::Unnamed ? "Unnamed" : "Named";
+                             return test.param == fileio::TemporaryKind::Unnamed ? "Unnamed"
+                                                                                 : "Named";
                          });
 
 void setAge(const std::string &path, std::chrono::seconds age)
@@ -127,7 +128,7 @@ void setAge(const std::string &path, std::chrono::seconds age)
 
 enum class Entry { File, OldFile, Directory, Link, Fifo };
 
-TEST(IniStaleTemporaries, OnlyTheProgramsOwnDeadOnesGo)
+TEST(StaleTemporaries, OnlyTheProgramsOwnDeadOnesGo)
 {
     using enum Entry;
     TempDir dir;
@@ -187,7 +188,7 @@ TEST(IniStaleTemporaries, OnlyTheProgramsOwnDeadOnesGo)
     ASSERT_GE(holder, 0);
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
 
-    ASSERT_TRUE(ini::WriteString(path, "Window", "Left", "2"));
+    ASSERT_TRUE(fileio::WriteFile(path, "[Window]\nLeft=2\n"));
     ::close(holder);
 
     std::set<std::string> expected = {"Zefra.ini", "unrelated", held};
@@ -199,17 +200,17 @@ TEST(IniStaleTemporaries, OnlyTheProgramsOwnDeadOnesGo)
     EXPECT_EQ(ReadBytes(dir.file("unrelated")), "keep");
 
     // Once its writer is gone, the held one goes at the next save.
-    ASSERT_TRUE(ini::WriteString(path, "Window", "Left", "3"));
+    ASSERT_TRUE(fileio::WriteFile(path, "[Window]\nLeft=3\n"));
     EXPECT_EQ(dir.entries().count(held), 0u);
 }
 
-TEST(IniStaleTemporaries, LongFileNamesUseTheCutName)
+TEST(StaleTemporaries, LongFileNamesUseTheCutName)
 {
     TempDir dir;
     const std::string name = std::string(240, 'z') + ".ini";
     const std::string stale = "." + name.substr(0, 200) + ".tmp-0123456789abcdef";
     WriteBytes(dir.file(stale), "partial");
-    ASSERT_TRUE(ini::WriteString(dir.file(name), "Window", "Left", "1"));
+    ASSERT_TRUE(fileio::WriteFile(dir.file(name), "[Window]\nLeft=1\n"));
     EXPECT_EQ(dir.entries(), std::set<std::string>{name});
 }
 
