@@ -22,14 +22,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace fileio {
-// Readable parameter names in test listings.
-inline void PrintTo(TemporaryKind kind, std::ostream *os)
-{
-    *os << (kind == TemporaryKind::Unnamed ? "Unnamed" : "Named");
-}
-} // namespace fileio
-
 namespace {
 
 // A settings file with enough bytes that a save takes a while to write and
@@ -42,29 +34,48 @@ std::string bigSettings(const char *left)
     return text + "[Window]\nLeft=" + left + "\n";
 }
 
-// Replaces the file as a save does; used by the parent and the killed child.
-bool save(const std::string &path, const std::string &contents, fileio::TemporaryKind kind)
+// How the killed writer replaces the file.
+struct KillCase
 {
+    const char *name;
+    fileio::TemporaryKind kind;
+    bool throughALink; // WriteFile to a link to the file, as an export may be
+};
+
+const char kFile[] = "Zefra.ini";
+const char kLink[] = "link.ini";
+
+// Replaces the file as a save does; used by the parent and the killed child.
+bool save(const TempDir &dir, const KillCase &how, const std::string &contents)
+{
+    if (how.throughALink)
+        return fileio::WriteFile(dir.file(kLink), contents).ok();
+    const std::string path = dir.file(kFile);
     fileio::FileAttributes old;
     return fileio::ReadAttributes(path, old).ok() &&
-           fileio::ReplaceFile(path, contents, old, kind).ok();
+           fileio::ReplaceFile(path, contents, old, how.kind).ok();
 }
 
-class KilledReplace : public ::testing::TestWithParam<fileio::TemporaryKind>
+class KilledReplace : public ::testing::TestWithParam<KillCase>
 {
 };
 
 TEST_P(KilledReplace, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
 {
-    const fileio::TemporaryKind kind = GetParam();
+    const KillCase &how = GetParam();
     TempDir dir;
-    const std::string path = dir.file("Zefra.ini");
+    const std::string path = dir.file(kFile);
     const std::string original = bigSettings("0");
     const std::string versions[] = {bigSettings("1"), bigSettings("2")};
     WriteBytes(path, original);
+    std::set<std::string> expected = {kFile};
+    if (how.throughALink) {
+        ASSERT_EQ(::symlink(kFile, dir.file(kLink).c_str()), 0);
+        expected.insert(kLink);
+    }
 
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(save(path, original, kind));
+    ASSERT_TRUE(save(dir, how, original));
     const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
 
@@ -82,7 +93,7 @@ TEST_P(KilledReplace, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
             ::close(ready[0]);
             (void)::write(ready[1], "x", 1);
             for (int i = 0;; ++i)
-                save(path, versions[i % 2], kind);
+                save(dir, how, versions[i % 2]);
         }
         ::close(ready[1]);
         char byte = 0;
@@ -96,28 +107,34 @@ TEST_P(KilledReplace, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
         const std::string now = ReadBytes(path);
         EXPECT_TRUE(now == original || now == versions[0] || now == versions[1])
             << "a mix of old and new, " << now.size() << " bytes";
-        if (dir.entries().size() > 1)
+        if (dir.entries().size() > expected.size())
             ++leftBehind;
 
-        ASSERT_TRUE(save(path, versions[round % 2], kind));
-        EXPECT_EQ(dir.entries(), std::set<std::string>{"Zefra.ini"});
+        ASSERT_TRUE(save(dir, how, versions[round % 2]));
+        EXPECT_EQ(dir.entries(), expected);
         EXPECT_EQ(ReadBytes(path), versions[round % 2]);
     }
     // A named temporary lives for the whole save, so kills must have hit it:
     // proof that the check above saw temporaries removed.
-    if (kind == fileio::TemporaryKind::Named) {
+    if (how.kind == fileio::TemporaryKind::Named) {
         EXPECT_GT(leftBehind, 0);
+    }
+    if (how.throughALink) {
+        struct stat link
+        {
+        };
+        ASSERT_EQ(::lstat(dir.file(kLink).c_str(), &link), 0);
+        EXPECT_TRUE(S_ISLNK(link.st_mode)) << "the link stays a link";
     }
     RecordProperty("temporaries_left_by_kills", leftBehind);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, KilledReplace,
-                         ::testing::Values(fileio::TemporaryKind::Unnamed,
-                                           fileio::TemporaryKind::Named),
-                         [](const auto &test) {
-                             return test.param == fileio::TemporaryKind::Unnamed ? "Unnamed"
-                                                                                 : "Named";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Writers, KilledReplace,
+    ::testing::Values(KillCase{"Unnamed", fileio::TemporaryKind::Unnamed, false},
+                      KillCase{"Named", fileio::TemporaryKind::Named, false},
+                      KillCase{"WriteFileThroughALink", fileio::TemporaryKind::Unnamed, true}),
+    [](const auto &test) { return std::string(test.param.name); });
 
 void setAge(const std::string &path, std::chrono::seconds age)
 {
