@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/ui/AppInfo.h"
+
 #include <QCommandLineParser>
 
 #include <cstdio>
@@ -9,8 +11,6 @@ namespace app {
 namespace {
 
 constexpr int UsageExitCode = 2; // as the shell's built-ins do on a usage error
-
-const QString ProgramVersion = QStringLiteral(ZEFRA_VERSION);
 
 // The options that QGuiApplication and QApplication take from the command
 // line (see their constructors' documentation), with a value or without.
@@ -39,7 +39,7 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList &arguments)
         QStringLiteral("Zefra %1: building-services engineering calculator (ducts, supply "
                        "outlets, water pipes, moist air, units). Without options it opens its "
                        "window.")
-            .arg(ProgramVersion));
+            .arg(ui::ProgramVersion));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Print the version and exit."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -73,7 +73,7 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList &arguments)
     if (parser.isSet(help))
         return CommandLineAnswer{0, usage(parser), {}};
     if (parser.isSet(version))
-        return CommandLineAnswer{0, QStringLiteral("Zefra %1\n").arg(ProgramVersion), {}};
+        return CommandLineAnswer{0, QStringLiteral("Zefra %1\n").arg(ui::ProgramVersion), {}};
     return std::nullopt;
 }
 

@@ -14,6 +14,35 @@ Real flowInCubicMetres(Real flow, Medium medium)
     return medium == Medium::Air ? flow : flow / 1000;
 }
 
+// t = 10⁶ / Re, with the kinematic viscosity of air 15·10⁻⁶ m²/s and of
+// water 10⁻⁶ m²/s.
+Real tenToTheSixthOverRe(Real v, Real d, Medium medium)
+{
+    if (medium == Medium::Air)
+        return Real(15) / (v * d);
+    const Real reynolds = v * d / 1e-6L;
+    return Real(1000000) / reynolds;
+}
+
+// The velocity (m/s), diameter (m) and Darcy friction factor of a flow in a
+// round duct or pipe.
+struct Friction
+{
+    Real v;
+    Real d;
+    Real lambda;
+};
+
+Friction moody(long double flow, long double diameter, long double roughness, Medium medium)
+{
+    const Real v = FlowVelocity(flow, SectionArea(diameter, 0), medium);
+    const Real d = Real(diameter) / 1000; // m
+    const Real t = tenToTheSixthOverRe(v, d, medium);
+    // Moody (1947): λ = 0.0055·(1 + (20000·ε/D + 10⁶/Re)^(1/3)).
+    const Real x = Real(20000) * roughness / diameter + t;
+    return {v, d, Real(0.0055L) * (1 + numeric::Exp(numeric::Ln(x) / 3))};
+}
+
 } // namespace
 
 long double RoundUpToStep(int step, long double value)
@@ -57,28 +86,25 @@ long double AreaForVelocity(long double flow, long double velocity, Medium mediu
     return (flowInCubicMetres(flow, medium) / (Real(FlowTimeDivisor(medium)) * velocity)).value();
 }
 
-long double FrictionLoss(long double flow, long double diameter, long double density,
-                         long double roughness, Medium medium)
+long double FrictionFactor(long double flow, long double diameter, long double roughness,
+                           Medium medium)
+{
+    return moody(flow, diameter, roughness, medium).lambda.value();
+}
+
+long double ReynoldsNumber(long double flow, long double diameter, Medium medium)
 {
     const Real v = FlowVelocity(flow, SectionArea(diameter, 0), medium);
     const Real d = Real(diameter) / 1000; // m
+    return (Real(1000000) / tenToTheSixthOverRe(v, d, medium)).value();
+}
 
-    // t = 10⁶ / Re, with the kinematic viscosity of air 15·10⁻⁶ m²/s and of
-    // water 10⁻⁶ m²/s.
-    Real t;
-    if (medium == Medium::Air) {
-        t = Real(15) / (v * d);
-    } else {
-        const Real reynolds = v * d / 1e-6L;
-        t = Real(1000000) / reynolds;
-    }
-
-    // Moody (1947): λ = 0.0055·(1 + (20000·ε/D + 10⁶/Re)^(1/3)).
-    const Real x = Real(20000) * roughness / diameter + t;
-    const Real lambda = Real(0.0055L) * (1 + numeric::Exp(numeric::Ln(x) / 3));
-
+long double FrictionLoss(long double flow, long double diameter, long double density,
+                         long double roughness, Medium medium)
+{
+    const Friction f = moody(flow, diameter, roughness, medium);
     // 19.6 = 2·9.8: the velocity head v²/2g with g taken as 9.8 m/s².
-    return (Real(density) * (v * v / 19.6L) * lambda * (Real(1) / d)).value();
+    return (Real(density) * (f.v * f.v / 19.6L) * f.lambda * (Real(1) / f.d)).value();
 }
 
 } // namespace flow

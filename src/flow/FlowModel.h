@@ -49,4 +49,13 @@ long double AreaForVelocity(long double flow, long double velocity, Medium mediu
 long double FrictionLoss(long double flow, long double diameter, long double density,
                          long double roughness, Medium medium);
 
+// The Darcy friction factor λ that FrictionLoss uses for the same flow,
+// diameter (mm) and roughness (mm).
+long double FrictionFactor(long double flow, long double diameter, long double roughness,
+                           Medium medium);
+
+// The Reynolds number v·D/ν of that flow, with the kinematic viscosities
+// FrictionLoss takes (air 15·10⁻⁶ m²/s, water 10⁻⁶ m²/s).
+long double ReynoldsNumber(long double flow, long double diameter, Medium medium);
+
 } // namespace flow

@@ -104,6 +104,33 @@ TEST(FlowModel, FaultsThatOrdinaryInputReaches)
     }
 }
 
+// The friction factor and Reynolds number the loss is made of: R·D·19.6 /
+// (ρ v²) gives λ back, and Re = v·D/ν with ν = 15·10⁻⁶ (air), 10⁻⁶ (water).
+// Worked by hand: 3600 m³/h in φ500 is v = 5.092958 m/s, Re = 169765.3;
+// 100 L/min in φ41.6 is 1.226231 m/s, Re = 51011.2.
+TEST(FlowModel, FrictionFactorAndReynoldsNumber)
+{
+    using namespace flow;
+    struct Case
+    {
+        long double flow, diameter, density, roughness;
+        Medium medium;
+        long double reynolds;
+    };
+    const Case cases[] = {{3600, 500, 1.2L, 0.18L, Medium::Air, 169765.27},
+                          {100, 41.6L, 1000, 0.05L, Medium::Water, 51011.20}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.diameter));
+        const long double v = FlowVelocity(c.flow, SectionArea(c.diameter, 0), c.medium);
+        const long double lambda = FrictionFactor(c.flow, c.diameter, c.roughness, c.medium);
+        const long double loss = FrictionLoss(c.flow, c.diameter, c.density, c.roughness, c.medium);
+        EXPECT_NEAR(static_cast<double>(loss * (c.diameter / 1000) * 19.6L / (c.density * v * v)),
+                    static_cast<double>(lambda), 1e-15);
+        EXPECT_NEAR(static_cast<double>(ReynoldsNumber(c.flow, c.diameter, c.medium)),
+                    static_cast<double>(c.reynolds), 0.01);
+    }
+}
+
 TEST(FlowModel, TimeBaseOfEachMedium)
 {
     // Air volumes are per hour, water flows per minute.

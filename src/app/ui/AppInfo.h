@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/Version.h"
+
 #include <QString>
 
 namespace app::ui {
@@ -8,6 +10,8 @@ namespace app::ui {
 inline const QString ApplicationTitle = QStringLiteral("Zefra");
 // Name of the help document opened from the Help menu.
 inline const QString HelpFileName = QStringLiteral("Zefra.hlp");
-inline const QString ApplicationVersion = QStringLiteral("Version 5.0");
+// The version as --version prints it ("5.0") and the About box's line.
+inline const QString ProgramVersion = QStringLiteral(ZEFRA_VERSION);
+inline const QString ApplicationVersion = QStringLiteral("Version " ZEFRA_VERSION);
 
 } // namespace app::ui

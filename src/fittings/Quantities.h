@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+// The names of a fitting's inputs, as its editor labels them and as a
+// warning about them quotes them.
+namespace fittings::quantity {
+
+inline constexpr std::string_view RadiusRatio = "R/D"; // bend radius / diameter
+inline constexpr std::string_view WidthRadiusRatio =
+    "R/W";                                        // bend radius / width in the plane of the turn
+inline constexpr std::string_view Angle = "角度"; // turn or total included angle, °
+inline constexpr std::string_view BranchAngle = "分岐角";           // tee branch angle α, °
+inline constexpr std::string_view AreaRatio = "面積比";             // smaller / larger section
+inline constexpr std::string_view BranchAreaRatio = "分岐管面積比"; // a = F_s / F_c
+inline constexpr std::string_view FlowRatio = "流量比";             // q = Q_s / Q_c
+inline constexpr std::string_view EdgeRadius = "r/d";    // inlet rounding radius / diameter
+inline constexpr std::string_view WallThickness = "t/d"; // duct wall thickness / diameter
+inline constexpr std::string_view Reynolds = "Re";
+inline constexpr std::string_view NominalInches = "呼び径（インチ）";
+inline constexpr std::string_view InnerInches = "内径（インチ）";
+inline constexpr std::string_view FrictionFactor = "λ";
+inline constexpr std::string_view Zeta = "ζ";
+inline constexpr std::string_view Row = "継手・弁";
+inline constexpr std::string_view RatedLoss = "定格圧力損失";
+inline constexpr std::string_view RatedFlow = "定格流量";
+inline constexpr std::string_view EquivalentLength = "相当管長";
+inline constexpr std::string_view Percent = "直管損失に対する割合";
+inline constexpr std::string_view Diameter = "内径";
+
+} // namespace fittings::quantity

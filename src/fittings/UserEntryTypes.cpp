@@ -1,0 +1,89 @@
+#include "fittings/CatalogueParts.h"
+#include "fittings/Quantities.h"
+
+namespace fittings::parts {
+
+namespace {
+
+constexpr ValidRange NotNegative{0};
+constexpr ValidRange Positive{0, Unbounded, true};
+constexpr std::string_view ByUser = "利用者の入力";
+constexpr std::string_view Typed = "入力値";
+
+} // namespace
+
+Method UserZeta()
+{
+    return {"user",
+            "ζを入力",
+            ByUser,
+            Reference::Own,
+            {{quantity::Zeta, Quantity::Zeta, std::nullopt, {}, false, {}}},
+            [](std::span<const long double> v, const Situation &) {
+                return Coefficient{v[0], Reference::Own, {}};
+            }};
+}
+
+void AddUserEntries(std::vector<FittingType> &types)
+{
+    types.push_back({"user.zeta",
+                     "局部抵抗係数 ζ",
+                     Applies::Both,
+                     Yields::Coefficient,
+                     Junction::None,
+                     {UserZeta()},
+                     0,
+                     0,
+                     {}});
+    types.push_back(
+        {"pipe.equivalent_length",
+         "局部抵抗の相当管長",
+         Applies::Pipes,
+         Yields::EquivalentLength,
+         Junction::None,
+         {{"user",
+           Typed,
+           "R × 相当管長",
+           Reference::Own,
+           {{quantity::EquivalentLength, Quantity::Length, std::nullopt, NotNegative, false, {}}},
+           nullptr}},
+         0,
+         0,
+         {}});
+    // The rated flow is in the system's flow unit; the rated loss in Pa.
+    types.push_back(
+        {"equipment.fixed_dp",
+         "機器",
+         Applies::Both,
+         Yields::Equipment,
+         Junction::None,
+         {{"rated",
+           "定格値から換算",
+           "Δp = Δp_rated·(Q/Q_rated)²",
+           Reference::Own,
+           {{quantity::RatedLoss, Quantity::Pressure, std::nullopt, NotNegative, false, {}},
+            {quantity::RatedFlow, Quantity::Flow, std::nullopt, Positive, false, {}}},
+           nullptr}},
+         0,
+         0,
+         "コイル・フィルタ・吹出口・消音器・熱交換器などの圧力損失を、定格流量での値で入力します。"
+         "フィルタは初期・最終・平均のどの値かを備考に記してください。"});
+    // kenchikusetubisekkei.com, 給水ポンプの揚程計算: the local loss taken as
+    // 1.0 × the straight loss when the fittings are not itemised.
+    types.push_back({"pipe.fittings_percent",
+                     "局部損失（直管損失の割合）",
+                     Applies::Pipes,
+                     Yields::PercentOfStraight,
+                     Junction::None,
+                     {{"percent",
+                       Typed,
+                       "局部損失 = 直管損失 × 割合（継手を個別に数えない簡略法）",
+                       Reference::Own,
+                       {{quantity::Percent, Quantity::Percent, 100, NotNegative, false, {}}},
+                       nullptr}},
+                     0,
+                     0,
+                     {}});
+}
+
+} // namespace fittings::parts
