@@ -27,10 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
 # A calculator for the 電卓 menu: the Debian packages of the programs it
-# starts, in the order it tries them (app::CalculatorCandidates; xcalc is
-# in x11-apps).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "gnome-calculator | kcalc | mate-calc | galculator | qalculate-gtk | x11-apps")
+# starts, in the order it tries them, from the one list of them.
+include(${CMAKE_SOURCE_DIR}/src/app/Calculators.cmake)
+list(JOIN ZEFRA_CALCULATOR_PACKAGES " | " calculator_packages)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${calculator_packages}")
 
 # What Debian asks of every package: the licences and the changelog; and
 # what lintian is told about this package's one departure from Debian's

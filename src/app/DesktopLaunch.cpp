@@ -9,9 +9,9 @@ QStringList CalculatorCandidates()
 #ifdef Q_OS_WIN
     return {QStringLiteral("calc.exe")};
 #else
-    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
-            QStringLiteral("mate-calc"),        QStringLiteral("galculator"),
-            QStringLiteral("qalculate-gtk"),    QStringLiteral("xcalc")};
+    // The list is kept in src/app/Calculators.cmake, beside the Debian
+    // packages that install them.
+    return QString::fromLatin1(ZEFRA_CALCULATORS).split(QLatin1Char(':'), Qt::SkipEmptyParts);
 #endif
 }
 

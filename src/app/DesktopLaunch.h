@@ -10,7 +10,8 @@
 // browser: what the program asks of the desktop.
 namespace app {
 
-// Calculator programs tried in order, the first one found on the PATH wins.
+// Calculator programs tried in order, the first one found on the PATH wins
+// (the list: src/app/Calculators.cmake).
 QStringList CalculatorCandidates();
 
 using ProgramStarter = std::function<bool(const QString &program)>;

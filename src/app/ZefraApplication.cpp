@@ -1,5 +1,6 @@
 #include "app/ZefraApplication.h"
 
+#include "app/QtTranslations.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/MessageBoxes.h"
 #include "numeric/Messages.h"
@@ -17,6 +18,7 @@ ZefraApplication::ZefraApplication(int &argc, char **argv) : QApplication(argc, 
     // and window reads exactly as it is named.
     setApplicationDisplayName(QString());
     setHelpFile(ui::HelpFileName);
+    LoadQtTranslations(*this);
 }
 
 bool ZefraApplication::notify(QObject *receiver, QEvent *event)

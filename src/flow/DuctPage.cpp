@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 namespace flow {
 
@@ -170,7 +171,7 @@ void DuctPage::connectHandlers()
 void DuctPage::describeFields()
 {
     const auto diameterCaption = [this] {
-        return MaruButton->isChecked() ? QStringLiteral("直径") : QStringLiteral("相当径");
+        return describesRound() ? QStringLiteral("直径") : QStringLiteral("相当径");
     };
     describeOption(shared_.TaniButton1, QStringLiteral("単位系"),
                    [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
@@ -179,7 +180,7 @@ void DuctPage::describeFields()
     describeOption(D_Syrui, QStringLiteral("管材の種類"),
                    [this] { return D_Syrui->currentText().trimmed(); });
     describeOption(KakuButton, QStringLiteral("形状"),
-                   [this] { return (MaruButton->isChecked() ? MaruButton : KakuButton)->text(); });
+                   [this] { return (describesRound() ? MaruButton : KakuButton)->text(); });
 
     describeSection(SizingTitle);
     describeOption(shared_.ssButton1, QStringLiteral("計算基準"), [this] {
@@ -335,6 +336,7 @@ QString DuctPage::materialName() const
 
 void DuctPage::computeLossOf(const QString &airVolume, const QString &sideA, const QString &sideB)
 {
+    chooseShape(KakuButton);
     ui::WriteResult(P_Fryo, airVolume);
     ui::WriteResult(P_Size1, sideA);
     ui::WriteResult(P_Size2, sideB);
@@ -343,9 +345,19 @@ void DuctPage::computeLossOf(const QString &airVolume, const QString &sideA, con
 
 void DuctPage::computeLossOfDiameter(const QString &airVolume, const QString &diameter)
 {
+    chooseShape(MaruButton);
     ui::WriteResult(P_Fryo, airVolume);
     ui::WriteResult(P_SizeD, diameter);
     ui::Guarded(window(), [this] { S_FryoKeyPress(P_SizeD); });
+}
+
+// A size brings its shape: the page switches as a click on the shape's button
+// switches it (the side fields, the stale marks and the size table follow),
+// so that the loss section computes and records the shape it shows.
+void DuctPage::chooseShape(QRadioButton *shape)
+{
+    if (!shape->isChecked())
+        shape->click();
 }
 
 DuctSizingInputs DuctPage::readSizingInputs(const QLineEdit *sender) const
@@ -440,7 +452,16 @@ void DuctPage::DuctLossFromSize(QLineEdit *sender)
         read.append({P_Size1, P_Size2});
         written.prepend(P_SizeD);
     }
+    // The record names the shape computed: on a rectangle, Enter in the
+    // equivalent diameter computes a round duct of that diameter.
+    recordedRound_ = in.fromDiameter;
+    const auto recorded = qScopeGuard([this] { recordedRound_.reset(); });
     reportCalculation(LossTitle, read, written);
+}
+
+bool DuctPage::describesRound() const
+{
+    return recordedRound_.value_or(MaruButton->isChecked());
 }
 
 void DuctPage::D_SyruiChange()

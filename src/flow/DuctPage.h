@@ -55,8 +55,9 @@ public:
     bool conventionalUnits() const;
     QString materialName() const;
     // A size chosen in the size table into the loss section, with the air
-    // volume it was chosen for, computed as Enter in P_Size2 (a rectangle)
-    // or in P_SizeD (a round duct) computes it.
+    // volume it was chosen for: the page first switches to the size's shape,
+    // then computes as Enter in P_Size2 (a rectangle) or in P_SizeD (a round
+    // duct) computes it.
     void computeLossOf(const QString &airVolume, const QString &sideA, const QString &sideB);
     void computeLossOfDiameter(const QString &airVolume, const QString &diameter);
 
@@ -76,6 +77,10 @@ private:
     void size(QLineEdit *sender, SizingRoutine routine);
     DuctSizingInputs readSizingInputs(const QLineEdit *sender) const;
     long double lossUnitFactor() const;
+    void chooseShape(QRadioButton *shape);
+    // The shape the page's fields describe: the one chosen, or while a loss
+    // calculation is recorded the one it computed.
+    bool describesRound() const;
     // The options every calculation of the page reads.
     QList<QWidget *> commonInputs() const;
 
@@ -108,6 +113,7 @@ private:
     Section sizing_;
     Section loss_;
     bool hasSized_ = false;
+    std::optional<bool> recordedRound_;
     std::optional<app::ui::ShapeOptions> shape_;
 };
 

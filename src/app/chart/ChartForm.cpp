@@ -1,4 +1,5 @@
 #include "app/chart/ChartForm.h"
+#include "app/ui/TableFace.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "air/AirStateRange.h"
@@ -68,7 +69,7 @@ QTableView *Table(QWidget *parent, const char *name, QAbstractItemModel *model)
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setAlternatingRowColors(true);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    app::ui::UseTableFace(view);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->setWordWrap(false);
     return view;
@@ -188,7 +189,7 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
                 chart_->update();
             });
 
-    resize(1280, 760);
+    resize(app::ui::FittedToScreen(this, QSize(1280, 760)));
     refresh();
 }
 
@@ -581,15 +582,7 @@ void ChartForm::hideEvent(QHideEvent *event)
 
 void ChartForm::restoreSettings(const std::function<std::optional<int>(const char *)> &read)
 {
-    const auto width = read("Width"), height = read("Height");
-    if (width && height && *width >= 320 && *height >= 240)
-        resize(*width, *height);
-    const auto left = read("Left"), top = read("Top");
-    if (left && top) {
-        // Only onto a screen that is there now.
-        if (const auto place = app::ui::PlaceOnScreen(*left, *top, frameGeometry().size()))
-            move(*place);
-    }
+    app::ui::RestoreGeometry(this, {read("Left"), read("Top"), read("Width"), read("Height")});
     ::chart::Ranges ranges;
     const auto tLow = read("DryBulbLow"), tHigh = read("DryBulbHigh");
     const auto xLow = read("HumidityLow"), xHigh = read("HumidityHigh");

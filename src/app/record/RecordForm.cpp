@@ -1,4 +1,5 @@
 #include "app/record/RecordForm.h"
+#include "app/ui/TableFace.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "app/files/SaveFile.h"
@@ -31,6 +32,7 @@
 #include <QTableView>
 
 #include <charconv>
+#include <limits>
 
 namespace app::record {
 
@@ -129,8 +131,9 @@ void RecordForm::buildControls()
     table_->setAlternatingRowColors(true);
     table_->setWordWrap(false);
     table_->setCornerButtonEnabled(false);
+    ui::UseTableFace(table_);
     // Fixed row heights: the view never measures ten thousand rows.
-    const int rowHeight = fontMetrics().height() + 8;
+    const int rowHeight = table_->fontMetrics().height() + 8;
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(rowHeight);
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -212,7 +215,7 @@ void RecordForm::attachModel()
     proxy_->setSourceModel(model_);
     table_->setModel(proxy_);
 
-    const QFontMetrics m = fontMetrics();
+    const QFontMetrics m = table_->fontMetrics();
     const auto width = [&](const QString &sample) { return m.horizontalAdvance(sample) + 16; };
     table_->setColumnWidth(RecordModel::TimeColumn, width(QStringLiteral("0000-00-00 00:00:00")));
     table_->setColumnWidth(RecordModel::PageColumn, width(QStringLiteral("ユニット変換")));
@@ -437,18 +440,13 @@ void RecordForm::showFailure(const QString &text)
 void RecordForm::restoreSettings(
     const std::function<std::optional<std::string>(const char *key)> &read)
 {
-    const auto width = storedInteger(read(WidthKey), minimumSizeHint().width(), 20000);
-    const auto height = storedInteger(read(HeightKey), minimumSizeHint().height(), 20000);
-    if (width || height)
-        resize(fittedSize(QSize(width.value_or(this->width()), height.value_or(this->height()))));
-    const auto left = storedInteger(read(LeftKey), -100000, 100000);
-    const auto top = storedInteger(read(TopKey), -100000, 100000);
-    if (left && top) {
-        if (const auto place = ui::PlaceOnScreen(*left, *top, frameGeometry().size())) {
-            move(*place);
-            placed_ = true;
-        }
-    }
+    const auto integer = [&](const char *key) {
+        return storedInteger(read(key), std::numeric_limits<int>::min(),
+                             std::numeric_limits<int>::max());
+    };
+    if (ui::RestoreGeometry(
+            this, {integer(LeftKey), integer(TopKey), integer(WidthKey), integer(HeightKey)}))
+        placed_ = true;
     const auto text = [&](const char *key, QLineEdit *edit) {
         if (const auto value = read(key))
             edit->setText(FromStoredLine(*value));

@@ -1,4 +1,5 @@
 #include "app/sizetable/SizeTableForm.h"
+#include "app/ui/TableFace.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "app/sizetable/SizeTableModel.h"
@@ -24,7 +25,6 @@ namespace app::sizetable {
 namespace {
 
 constexpr QSize DefaultSize(780, 520);
-constexpr int LargestSide = 20000; // a stored size beyond this is not a window
 
 // The limits as the spin boxes edit them, in tenths.
 constexpr int AspectTenthsMin = 10;
@@ -85,6 +85,7 @@ void SizeTableForm::buildLayout()
     inputs_->setObjectName(QStringLiteral("SizeTableInputs"));
     inputs_->setTextFormat(Qt::PlainText);
     inputs_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    inputs_->setFont(ui::TableFont()); // the numbers the table was computed from
     layout->addWidget(inputs_);
 
     message_ = new QLabel(this);
@@ -102,7 +103,7 @@ void SizeTableForm::buildLayout()
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setAlternatingRowColors(true);
     view_->verticalHeader()->hide();
-    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    ui::UseTableFace(view_);
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->horizontalHeader()->setSortIndicatorClearable(true);
     view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -226,7 +227,8 @@ void SizeTableForm::choose(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const SizeChoice &c = model_->rowAt(index.row()).choice;
+    // A copy: the page the choice goes to may recompute the table meanwhile.
+    const SizeChoice c = model_->rowAt(index.row()).choice;
     switch (c.kind) {
     case SizeChoice::Kind::Round:
         emit ductRoundChosen(c.sizeA);
@@ -263,19 +265,8 @@ void SizeTableForm::restoreSettings(const std::function<std::optional<int>(const
     const auto inRange = [](std::optional<int> v, int lo, int hi) {
         return v && *v >= lo && *v <= hi;
     };
-    const std::optional<int> width = read("Width");
-    const std::optional<int> height = read("Height");
-    if (inRange(width, minimumSizeHint().width(), LargestSide) &&
-        inRange(height, minimumSizeHint().height(), LargestSide))
-        resize(*width, *height);
-    const std::optional<int> left = read("Left");
-    const std::optional<int> top = read("Top");
-    if (left && top) {
-        if (const auto place = ui::PlaceOnScreen(*left, *top, frameGeometry().size())) {
-            move(*place);
-            positionKnown_ = true;
-        }
-    }
+    if (ui::RestoreGeometry(this, {read("Left"), read("Top"), read("Width"), read("Height")}))
+        positionKnown_ = true;
     const std::optional<int> aspect = read("AspectLimitTenths");
     if (inRange(aspect, AspectTenthsMin, AspectTenthsMax))
         aspectLimit_->setValue(*aspect / 10.0);

@@ -25,6 +25,23 @@ Cell number(const numeric::ShownValue &v)
     return {text(v), v.value};
 }
 
+// A length in mm as a printed sheet gives it, with one decimal: the pages
+// write a rectangle's equivalent diameter with fifteen digits.
+Cell length(const numeric::ShownValue &v)
+{
+    return {QString::fromStdString(numeric::FormatFixed(v.value, 1)), v.value};
+}
+
+// A side in mm: the table's sides are whole millimetres and stay so; a side
+// typed with more decimals shows one.
+Cell side(const numeric::ShownValue &v)
+{
+    QString shown = QString::fromStdString(numeric::FormatFixed(v.value, 1));
+    if (shown.endsWith(QLatin1String(".0")))
+        shown.chop(2);
+    return {shown, v.value};
+}
+
 // An input as the page read it, in full.
 QString input(long double value)
 {
@@ -112,14 +129,14 @@ TableRow ductRow(const flow::DuctTableRow &r)
         row.cells = {
             {},
             {QStringLiteral("矩形"), 1},
-            number(*r.sideA),
-            number(*r.sideB),
+            side(*r.sideA),
+            side(*r.sideB),
             {QString::fromStdString(r.aspectRatio), static_cast<long double>(r.aspectTenths)}};
         row.aspectTenths = r.aspectTenths;
         row.choice = {SizeChoice::Kind::Rectangle, sizeA,
                       QString::fromStdString(numeric::FormatGeneral15(r.sideB->value)), -1};
     }
-    row.cells.push_back(number(r.diameter));
+    row.cells.push_back(length(r.diameter));
     row.cells.push_back(number(r.velocity));
     row.cells.push_back(number(r.loss));
     row.cells.push_back({});
@@ -214,7 +231,7 @@ TableContent PipeContent(const PipeTableRequest &request)
         row.velocityThousandths = r.velocityThousandths;
         row.cells = {{},
                      {QString::number(r.nominalSize), static_cast<long double>(r.nominalSize)},
-                     number(r.innerDiameter),
+                     length(r.innerDiameter),
                      number(r.velocity),
                      number(r.loss),
                      {},

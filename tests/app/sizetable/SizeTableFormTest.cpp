@@ -8,6 +8,8 @@
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -87,7 +89,7 @@ protected:
         if (first.startsWith(QStringLiteral("呼び径")))
             return cell(row, 1);
         if (cell(row, 1) == QStringLiteral("円形"))
-            return QStringLiteral("φ") + cell(row, 5);
+            return QStringLiteral("φ") + QString::number(cell(row, 5).toDouble());
         return cell(row, 2) + QStringLiteral("×") + cell(row, 3);
     }
     int rowOf(const QString &sizeText) const
@@ -224,7 +226,7 @@ TEST_F(SizeTableFormTest, CopiesTabSeparatedRows)
     QStringList all = lines(QGuiApplication::clipboard()->text());
     ASSERT_EQ(all.size(), model()->rowCount() + 1);
     EXPECT_EQ(all.front(), header);
-    EXPECT_EQ(all[1].toStdString(), "\t円形\t\t\t\t400\t7.958\t1.774\t超過");
+    EXPECT_EQ(all[1].toStdString(), "\t円形\t\t\t\t400.0\t7.958\t1.774\t超過");
 
     const int row = rowOf(QStringLiteral("300×600"));
     view()->selectRow(row);
@@ -236,9 +238,47 @@ TEST_F(SizeTableFormTest, CopiesTabSeparatedRows)
     EXPECT_EQ(selected[0], header);
     EXPECT_EQ(selected[1], all[1]); // in the order shown
     // 0.0922 mmAq/m is 0.904 Pa/m.
-    EXPECT_EQ(selected[2].toStdString(),
-              "●\t矩形\t300\t600\t2.0\t457.012459777829\t5.556\t0.904\t");
+    EXPECT_EQ(selected[2].toStdString(), "●\t矩形\t300\t600\t2.0\t457.0\t5.556\t0.904\t");
     EXPECT_EQ(form_->copyText(), QGuiApplication::clipboard()->text());
+}
+
+// Lengths in mm show one decimal, as on a printed sheet (the page writes an
+// equivalent diameter with fifteen digits); the table's whole-millimetre
+// sides stay whole. Velocities and losses are the page's own texts. A chosen
+// row still carries its exact size.
+TEST_F(SizeTableFormTest, ShowsTheDigitsEachColumnMerits)
+{
+    const QRegularExpression oneDecimal(QStringLiteral("^\\d+\\.\\d$"));
+    const QRegularExpression side(QStringLiteral("^\\d+(\\.\\d)?$"));
+    const QRegularExpression pageText(QStringLiteral("^\\d+\\.\\d{3}$"));
+    const auto check = [&](int column, const QRegularExpression &pattern) {
+        SCOPED_TRACE(column);
+        for (int row = 0; row < model()->rowCount(); ++row) {
+            const QString shown = cell(row, column);
+            if (!shown.isEmpty() || column >= 4) {
+                EXPECT_TRUE(pattern.match(shown).hasMatch()) << shown.toStdString();
+            }
+        }
+    };
+    DuctTableRequest request = ductRequest();
+    request.inputs.fixedSide = 333.333L; // typed on the page
+    form_->showDuct(request);
+    check(2, side);
+    check(3, side);
+    check(5, oneDecimal);
+    check(6, pageText);
+    check(7, pageText);
+    const int typed = rowOf(QStringLiteral("333.3×550"));
+    EXPECT_TRUE(form_->copyText().contains(QStringLiteral("\t333.3\t550\t")));
+    QSignalSpy rectangles(form_.get(), &SizeTableForm::ductRectangleChosen);
+    doubleClick(typed);
+    ASSERT_EQ(rectangles.count(), 1);
+    EXPECT_EQ(rectangles[0][0].toString(), QStringLiteral("333.333"));
+
+    form_->showPipe(pipeRequest());
+    check(2, oneDecimal);
+    check(3, pageText);
+    check(4, pageText);
 }
 
 TEST_F(SizeTableFormTest, DoubleClickOrEnterChoosesASize)
@@ -384,14 +424,15 @@ TEST_F(SizeTableFormTest, SettingsRoundTrip)
         {"Width", 640}, {"Height", 480}, {"AspectLimitTenths", 35}, {"VelocityLimitTenths", 15}};
     EXPECT_EQ(restored.settingsToSave(), expected);
 
-    // Values out of range keep the defaults; a position off every screen is
-    // not applied.
+    // Values out of range keep the defaults, a size beyond the screen is
+    // bounded by it; a position off every screen is not applied.
     stored = {{"Width", 5},    {"Height", 100000},       {"Left", -30000},
               {"Top", -30000}, {"AspectLimitTenths", 0}, {"VelocityLimitTenths", 9999}};
     SizeTableForm defaults(nullptr);
     const QSize size = defaults.size();
     defaults.restoreSettings(read);
-    EXPECT_EQ(defaults.size(), size);
+    EXPECT_EQ(defaults.width(), size.width());
+    EXPECT_LT(defaults.height(), defaults.screen()->availableGeometry().height());
     const auto saved = defaults.settingsToSave();
     ASSERT_EQ(saved.size(), 4u);
     EXPECT_EQ(saved[2], (std::pair<std::string, int>{"AspectLimitTenths", 40}));
