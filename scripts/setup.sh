@@ -15,12 +15,13 @@ root=$(pwd)
 build=${ZEFRA_BUILD_DIR:-$root/build}
 
 . "$root/scripts/packages.sh"
-# The tests add GoogleTest, Google Benchmark and pdftotext (to read back a
-# printed calculation sheet). (The fuzz preset's clang is in
+# The tests add GoogleTest, Google Benchmark, pdftotext (to read back a
+# printed calculation sheet) and python3-jsonschema (to check the document
+# files against their schema). (The fuzz preset's clang is in
 # docs/DEVELOPMENT.md.)
 packages=("${build_packages[@]}")
 if [[ $mode == test ]]; then
-    packages+=(libgtest-dev libbenchmark-dev poppler-utils)
+    packages+=(libgtest-dev libbenchmark-dev poppler-utils python3-jsonschema)
 fi
 install_missing "${packages[@]}"
 

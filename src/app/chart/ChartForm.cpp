@@ -531,23 +531,23 @@ void ChartForm::copyChart()
     status_->showMessage(QStringLiteral("図をクリップボードにコピーしました。"), 3000);
 }
 
-bool ChartForm::exportPng(const QString &path)
+files::SaveResult ChartForm::exportPng(const QString &path)
 {
     return SavePng(path, exportRenderer_, chart_->scene());
 }
 
-bool ChartForm::exportSvg(const QString &path)
+files::SaveResult ChartForm::exportSvg(const QString &path)
 {
     return SaveSvg(path, exportRenderer_, chart_->scene());
 }
 
-bool ChartForm::exportPdf(const QString &path)
+files::SaveResult ChartForm::exportPdf(const QString &path)
 {
     return SavePdf(path, exportRenderer_, chart_->scene());
 }
 
 void ChartForm::saveWithDialog(const QString &filter, const QString &suffix,
-                               bool (ChartForm::*save)(const QString &))
+                               files::SaveResult (ChartForm::*save)(const QString &))
 {
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"),
                                                 QStringLiteral("空気線図.") + suffix, filter);
@@ -555,10 +555,11 @@ void ChartForm::saveWithDialog(const QString &filter, const QString &suffix,
         return;
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
         path += QLatin1Char('.') + suffix;
-    if ((this->*save)(path))
+    if (const files::SaveResult saved = (this->*save)(path))
         status_->showMessage(path + QStringLiteral(" に保存しました。"), 5000);
     else
-        note(path + QString::fromUtf8(numeric::messages::CannotWrite));
+        note(path + QString::fromUtf8(numeric::messages::CannotWrite) + QStringLiteral("（") +
+             saved.reason + QStringLiteral("）"));
 }
 
 void ChartForm::printWithDialog()

@@ -2,6 +2,7 @@
 
 #include "air/AirState.h"
 #include "app/chart/ChartRenderer.h"
+#include "app/files/SaveFile.h"
 #include "chart/Diagram.h"
 
 #include <QWidget>
@@ -56,9 +57,9 @@ public:
 
     // Output, also for the menu's file dialogs. Each returns false when the
     // file could not be written.
-    bool exportPng(const QString &path);
-    bool exportSvg(const QString &path);
-    bool exportPdf(const QString &path);
+    files::SaveResult exportPng(const QString &path);
+    files::SaveResult exportSvg(const QString &path);
+    files::SaveResult exportPdf(const QString &path);
     QImage chartImage();
     QString pointsTsv() const;
     QString processesTsv() const;
@@ -88,7 +89,7 @@ private:
     void copyChart();
     void note(const QString &text);
     void saveWithDialog(const QString &filter, const QString &suffix,
-                        bool (ChartForm::*save)(const QString &));
+                        files::SaveResult (ChartForm::*save)(const QString &));
     void printWithDialog();
 
     ::chart::Diagram diagram_;

@@ -3,11 +3,10 @@
 #include "app/ui/FormControls.h"
 #include "chart/TableTexts.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -144,40 +143,44 @@ QImage RenderImage(ChartRenderer &renderer, const ChartScene &scene, qreal scale
     return image;
 }
 
-bool SavePng(const QString &path, ChartRenderer &renderer, const ChartScene &scene)
+files::SaveResult SavePng(const QString &path, ChartRenderer &renderer, const ChartScene &scene)
 {
-    return RenderImage(renderer, scene).save(path, "PNG");
+    const QImage image = RenderImage(renderer, scene);
+    return files::SaveWith(path, [&](QIODevice &device) { return image.save(&device, "PNG"); });
 }
 
-bool SaveSvg(const QString &path, ChartRenderer &renderer, const ChartScene &scene)
+files::SaveResult SaveSvg(const QString &path, ChartRenderer &renderer, const ChartScene &scene)
 {
     const qreal legend = LegendHeight(renderer, scene, ExportWidth - 32);
     const QSize size(ExportWidth, qCeil(ExportChartHeight + legend));
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(96);
-    svg.setTitle(QStringLiteral("空気線図"));
-    svg.setDescription(QStringLiteral("Zefra"));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    PaintPicture(painter, renderer, scene, legend);
-    painter.end();
-    return QFileInfo(path).size() > 0;
+    return files::SaveWith(path, [&](QIODevice &device) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&device);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setResolution(96);
+        svg.setTitle(QStringLiteral("空気線図"));
+        svg.setDescription(QStringLiteral("Zefra"));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return false;
+        PaintPicture(painter, renderer, scene, legend);
+        return painter.end() && device.size() > 0;
+    });
 }
 
-void PrintDocument(QPrinter &printer, ChartRenderer &renderer, const ChartScene &scene)
+void PrintDocument(QPagedPaintDevice &device, ChartRenderer &renderer, const ChartScene &scene)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return;
-    // Logical pixels of 1/96 inch on the page.
-    const qreal scale = printer.resolution() / 96.0;
+    // Logical pixels of 1/96 inch on the page; a printer's and a PDF
+    // writer's logical resolution is the one they were given.
+    const int resolution = device.logicalDpiX();
+    const qreal scale = resolution / 96.0;
     painter.scale(scale, scale);
     const QRectF page(QPointF(0, 0),
-                      printer.pageLayout().paintRectPixels(printer.resolution()).size() / scale);
+                      device.pageLayout().paintRectPixels(resolution).size() / scale);
     const ChartColours colours = ChartColours::print();
 
     const qreal legend = LegendHeight(renderer, scene, page.width());
@@ -201,7 +204,7 @@ void PrintDocument(QPrinter &printer, ChartRenderer &renderer, const ChartScene 
         return;
     const bool conventional = scene.settings.conventionalUnits;
     const auto newPage = [&]() -> qreal {
-        printer.newPage();
+        device.newPage();
         return 0;
     };
     TablePainter tables(painter, 0, page.width(), page.height(), newPage);
@@ -217,17 +220,18 @@ void PrintDocument(QPrinter &printer, ChartRenderer &renderer, const ChartScene 
         tables.paint(y, QStringLiteral("工程"), ::chart::ProcessHeader(conventional), processes);
 }
 
-bool SavePdf(const QString &path, ChartRenderer &renderer, const ChartScene &scene)
+files::SaveResult SavePdf(const QString &path, ChartRenderer &renderer, const ChartScene &scene)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-    printer.setDocName(QStringLiteral("空気線図"));
-    PrintDocument(printer, renderer, scene);
-    return QFileInfo(path).size() > 0;
+    return files::SaveWith(path, [&](QIODevice &device) {
+        QPdfWriter writer(&device);
+        writer.setResolution(1200); // as a high-resolution printer
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+        writer.setTitle(QStringLiteral("空気線図"));
+        PrintDocument(writer, renderer, scene);
+        return device.size() > 0;
+    });
 }
 
 } // namespace app::chart

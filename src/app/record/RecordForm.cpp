@@ -2,6 +2,7 @@
 #include "app/ui/TableFace.h"
 #include "app/ui/WindowPlacement.h"
 
+#include "app/files/SaveFile.h"
 #include "app/record/Journal.h"
 #include "app/record/RecordModel.h"
 #include "app/record/RecordText.h"
@@ -25,7 +26,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
@@ -371,34 +371,28 @@ void RecordForm::clearAll()
 
 QString RecordForm::exportCsv(const QString &path) const
 {
-    const QByteArray bytes = ToCsv(RecordRows(chosenRecords()));
-    // QSaveFile writes beside the target and renames only when everything
-    // was written: a failure leaves nothing under the target's name.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const files::SaveResult saved = files::SaveBytes(path, ToCsv(RecordRows(chosenRecords())));
+    if (saved)
         return {};
     return tr("CSV ファイルを書き出せませんでした。\n%1\n%2")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
 QString RecordForm::savePdf(const QString &path) const
 {
     const CalculationSheet sheet(titleBlock(), chosenRecords());
-    QSaveFile file(path);
-    bool painted = false;
-    if (file.open(QIODevice::WriteOnly)) {
-        QPdfWriter writer(&file);
+    const files::SaveResult saved = files::SaveWith(path, [&](QIODevice &device) {
+        QPdfWriter writer(&device);
         SetSheetPageLayout(writer);
         writer.setResolution(600);
         writer.setTitle(tr("計算書"));
         writer.setCreator(QStringLiteral("Zefra"));
-        painted = sheet.paint(writer);
-    }
-    if (painted && file.error() == QFileDevice::NoError && file.commit())
+        return sheet.paint(writer);
+    });
+    if (saved)
         return {};
-    file.cancelWriting();
     return tr("PDF ファイルを保存できませんでした。\n%1\n%2")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
 void RecordForm::printPreview()

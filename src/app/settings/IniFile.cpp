@@ -1,11 +1,12 @@
 #include "app/settings/IniFile.h"
 
 #include "app/settings/IniEdit.h"
-#include "app/settings/IniFileIo.h"
 #include "app/settings/IniSyntax.h"
+#include "fileio/LineReader.h"
+#include "fileio/RegularFile.h"
+#include "fileio/Replace.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -54,11 +55,11 @@ std::vector<std::optional<std::string>> ReadStrings(const std::string &path,
     }
     if (open == 0)
         return values;
-    const UniqueFd fd = OpenRegularFileForReading(path);
+    const fileio::UniqueFd fd = fileio::OpenRegularFile(path, O_RDONLY);
     if (!fd.valid())
         return values;
 
-    LineReader reader(fd.get(), kUtf8Bom.size() + kLineLookLimit);
+    fileio::LineReader reader(fd.get(), kUtf8Bom.size() + kLineLookLimit);
     std::string text;
     bool firstLine = true;
     while (open > 0 && reader.Next(text)) {
@@ -110,24 +111,11 @@ BatchWrite WriteStrings(const std::string &path, std::span<const StringKey> keys
     }
     if (trimmed.empty())
         return {true, std::nullopt};
-    if (path.empty())
-        return {};
-
-    const std::optional<std::string> target = FollowSymlinks(path);
-    if (!target)
-        return {};
-    const std::optional<ExistingFile> old = ReadExistingFile(*target);
-    if (!old)
-        return {};
-    // The rename would replace a read-only file just as well; refuse as an
-    // in-place write would.
-    if (old->exists && ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)
-        return {};
-
-    std::string text = old->contents;
-    for (const StringKey &k : trimmed)
-        SetKey(text, k.section, k.key, k.value);
-    return {ReplaceFile(*target, text, *old), std::nullopt};
+    const fileio::Status written = fileio::EditFile(path, [&](std::string &text) {
+        for (const StringKey &k : trimmed)
+            SetKey(text, k.section, k.key, k.value);
+    });
+    return {written.ok(), std::nullopt};
 }
 
 BatchWrite WriteIntegers(const std::string &path, std::span<const IntegerKey> keys)

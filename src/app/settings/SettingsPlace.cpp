@@ -1,35 +1,14 @@
 #include "app/settings/SettingsPlace.h"
 
 #include "app/settings/IniFile.h"
-#include "app/settings/IniFileIo.h"
+#include "fileio/Paths.h"
+#include "fileio/Replace.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace app::settings {
-
-namespace {
-
-std::string folderOf(const std::string &path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool mayCreateFilesIn(const std::string &folder)
-{
-    struct stat info
-    {
-    };
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
-}
-
-} // namespace
 
 std::optional<std::string> ExecutablePath()
 {
@@ -54,33 +33,18 @@ std::optional<std::string> ExecutablePath()
 
 bool CanWriteSettings(const std::string &file)
 {
-    if (file.empty())
-        return false;
-    const std::optional<std::string> target = FollowSymlinks(file);
-    if (!target)
-        return false;
-    struct stat info
-    {
-    };
-    if (::stat(target->c_str(), &info) != 0) {
-        if (errno != ENOENT)
-            return false;
-    } else if (!S_ISREG(info.st_mode) ||
-               ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) {
-        return false;
-    }
-    return mayCreateFilesIn(folderOf(*target));
+    return fileio::CheckReplaceable(file).ok();
 }
 
 bool IsInstalledCopy(const std::string &executable)
 {
-    const std::string bin = folderOf(executable);
+    const std::string bin = fileio::DirectoryOf(executable);
     if (bin.size() < 4 || bin.compare(bin.size() - 4, 4, "/bin") != 0)
         return false;
     struct stat info
     {
     };
-    const std::string data = folderOf(bin) + "/share/zefra";
+    const std::string data = fileio::DirectoryOf(bin) + "/share/zefra";
     return ::stat(data.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
@@ -101,7 +65,7 @@ std::string ChooseSettingsFile(const std::optional<std::string> &executable,
 
 bool MakeFolderFor(const std::string &file)
 {
-    const std::string folder = folderOf(file);
+    const std::string folder = fileio::DirectoryOf(file);
     // Every prefix ending before a "/" is a folder to have, then the folder itself.
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const std::string part = folder.substr(0, slash);

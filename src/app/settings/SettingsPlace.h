@@ -12,10 +12,8 @@ namespace app::settings {
 // (/proc/self/exe); nothing when the system cannot tell.
 std::optional<std::string> ExecutablePath();
 
-// Whether a settings write to `file` can succeed for this user now: after
-// symbolic links, either no file is there and its folder lets files be
-// created, or a writable regular file is there and its folder lets it be
-// replaced (a write puts a new file in its place; see ReplaceFile).
+// Whether a settings write to `file` can succeed for this user now
+// (fileio::CheckReplaceable).
 bool CanWriteSettings(const std::string &file);
 
 // Whether the executable is an installed copy: it stands in a "bin" folder

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/IniFileIo.h"
+#include "fileio/UniqueFd.h"
 
 #include <cstddef>
 #include <functional>
@@ -40,10 +40,8 @@ public:
     bool update(const std::function<std::optional<std::string>(std::string_view)> &work);
 
 private:
-    bool openLocked(settings::UniqueFd &fd, int flags) const;
-
     std::string path_;
-    settings::UniqueFd appendFd_;
+    fileio::UniqueFd appendFd_;
 };
 
 // Appends whole lines to a file, creating it (a "\n" first when it ends in

@@ -1,4 +1,7 @@
-#include "app/settings/TemporaryFile.h"
+#include "fileio/PendingFile.h"
+
+#include "fileio/Lock.h"
+#include "fileio/Paths.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,12 +10,11 @@
 #include <fcntl.h>
 #include <random>
 #include <string_view>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
-namespace app::settings {
+namespace fileio {
 
 namespace {
 
@@ -55,8 +57,7 @@ bool isTemporaryName(const std::string &fileName, const std::string &entry, std:
 // none either and removes nothing, so a failure here is harmless.
 void lockOwnFile(int fd)
 {
-    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-    }
+    (void)LockExclusive(fd);
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)
@@ -74,7 +75,7 @@ void removeIfUnlocked(int dir, const char *entry)
     };
     if (!fd.valid() || ::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode))
         return;
-    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+    if (!TryLockExclusive(fd.get()))
         return; // a running writer holds it, or this file system has no locks
     struct stat named
     {
@@ -198,4 +199,4 @@ void RemoveStaleTemporaries(const std::string &path)
     ::closedir(listing);
 }
 
-} // namespace app::settings
+} // namespace fileio

@@ -1,9 +1,9 @@
 // No temporary file outlives a crash for long: a writer killed in the middle
-// of a save leaves the old or the new file, and whatever temporary it left is
-// gone after the next save, while nothing else beside the file is touched.
-#include "app/settings/TemporaryFile.h"
-#include "app/settings/IniFile.h"
-#include "app/settings/IniFileIo.h"
+// of a replacement leaves the old or the new file, and whatever temporary it
+// left is gone after the next one, while nothing else beside the file is
+// touched.
+#include "fileio/PendingFile.h"
+#include "fileio/Replace.h"
 
 #include "support/TempDir.h"
 
@@ -22,16 +22,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace ini = app::settings;
-
-namespace app::settings {
-// Readable parameter names in test listings.
-inline void PrintTo(TemporaryKind kind, std::ostream *os)
-{
-    *os << (kind == TemporaryKind::Unnamed ? "Unnamed" : "Named");
-}
-} // namespace app::settings
-
 namespace {
 
 // A settings file with enough bytes that a save takes a while to write and
@@ -44,28 +34,48 @@ std::string bigSettings(const char *left)
     return text + "[Window]\nLeft=" + left + "\n";
 }
 
-// Replaces the file as a save does; used by the parent and the killed child.
-bool save(const std::string &path, const std::string &contents, ini::TemporaryKind kind)
+// How the killed writer replaces the file.
+struct KillCase
 {
-    const std::optional<ini::ExistingFile> old = ini::ReadExistingFile(path);
-    return old && ini::ReplaceFile(path, contents, *old, kind);
+    const char *name;
+    fileio::TemporaryKind kind;
+    bool throughALink; // WriteFile to a link to the file, as an export may be
+};
+
+const char kFile[] = "Zefra.ini";
+const char kLink[] = "link.ini";
+
+// Replaces the file as a save does; used by the parent and the killed child.
+bool save(const TempDir &dir, const KillCase &how, const std::string &contents)
+{
+    if (how.throughALink)
+        return fileio::WriteFile(dir.file(kLink), contents).ok();
+    const std::string path = dir.file(kFile);
+    fileio::FileAttributes old;
+    return fileio::ReadAttributes(path, old).ok() &&
+           fileio::ReplaceFile(path, contents, old, how.kind).ok();
 }
 
-class IniKill : public ::testing::TestWithParam<ini::TemporaryKind>
+class KilledReplace : public ::testing::TestWithParam<KillCase>
 {
 };
 
-TEST_P(IniKill, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
+TEST_P(KilledReplace, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
 {
-    const ini::TemporaryKind kind = GetParam();
+    const KillCase &how = GetParam();
     TempDir dir;
-    const std::string path = dir.file("Zefra.ini");
+    const std::string path = dir.file(kFile);
     const std::string original = bigSettings("0");
     const std::string versions[] = {bigSettings("1"), bigSettings("2")};
     WriteBytes(path, original);
+    std::set<std::string> expected = {kFile};
+    if (how.throughALink) {
+        ASSERT_EQ(::symlink(kFile, dir.file(kLink).c_str()), 0);
+        expected.insert(kLink);
+    }
 
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(save(path, original, kind));
+    ASSERT_TRUE(save(dir, how, original));
     const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
 
@@ -83,7 +93,7 @@ TEST_P(IniKill, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
             ::close(ready[0]);
             (void)::write(ready[1], "x", 1);
             for (int i = 0;; ++i)
-                save(path, versions[i % 2], kind);
+                save(dir, how, versions[i % 2]);
         }
         ::close(ready[1]);
         char byte = 0;
@@ -97,26 +107,34 @@ TEST_P(IniKill, KilledSavesLeaveOldOrNewAndTheNextSaveLeavesNoTemporary)
         const std::string now = ReadBytes(path);
         EXPECT_TRUE(now == original || now == versions[0] || now == versions[1])
             << "a mix of old and new, " << now.size() << " bytes";
-        if (dir.entries().size() > 1)
+        if (dir.entries().size() > expected.size())
             ++leftBehind;
 
-        ASSERT_TRUE(save(path, versions[round % 2], kind));
-        EXPECT_EQ(dir.entries(), std::set<std::string>{"Zefra.ini"});
+        ASSERT_TRUE(save(dir, how, versions[round % 2]));
+        EXPECT_EQ(dir.entries(), expected);
         EXPECT_EQ(ReadBytes(path), versions[round % 2]);
     }
     // A named temporary lives for the whole save, so kills must have hit it:
     // proof that the check above saw temporaries removed.
-    if (kind == ini::TemporaryKind::Named) {
+    if (how.kind == fileio::TemporaryKind::Named) {
         EXPECT_GT(leftBehind, 0);
+    }
+    if (how.throughALink) {
+        struct stat link
+        {
+        };
+        ASSERT_EQ(::lstat(dir.file(kLink).c_str(), &link), 0);
+        EXPECT_TRUE(S_ISLNK(link.st_mode)) << "the link stays a link";
     }
     RecordProperty("temporaries_left_by_kills", leftBehind);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothKinds, IniKill,
-                         ::testing::Values(ini::TemporaryKind::Unnamed, ini::TemporaryKind::Named),
-                         [](const auto &test) {
-                             return test.param == ini::TemporaryKind::Unnamed ? "Unnamed" : "Named";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Writers, KilledReplace,
+    ::testing::Values(KillCase{"Unnamed", fileio::TemporaryKind::Unnamed, false},
+                      KillCase{"Named", fileio::TemporaryKind::Named, false},
+                      KillCase{"WriteFileThroughALink", fileio::TemporaryKind::Unnamed, true}),
+    [](const auto &test) { return std::string(test.param.name); });
 
 void setAge(const std::string &path, std::chrono::seconds age)
 {
@@ -127,7 +145,7 @@ void setAge(const std::string &path, std::chrono::seconds age)
 
 enum class Entry { File, OldFile, Directory, Link, Fifo };
 
-TEST(IniStaleTemporaries, OnlyTheProgramsOwnDeadOnesGo)
+TEST(StaleTemporaries, OnlyTheProgramsOwnDeadOnesGo)
 {
     using enum Entry;
     TempDir dir;
@@ -187,7 +205,7 @@ TEST(IniStaleTemporaries, OnlyTheProgramsOwnDeadOnesGo)
     ASSERT_GE(holder, 0);
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
 
-    ASSERT_TRUE(ini::WriteString(path, "Window", "Left", "2"));
+    ASSERT_TRUE(fileio::WriteFile(path, "[Window]\nLeft=2\n"));
     ::close(holder);
 
     std::set<std::string> expected = {"Zefra.ini", "unrelated", held};
@@ -199,17 +217,17 @@ TEST(IniStaleTemporaries, OnlyTheProgramsOwnDeadOnesGo)
     EXPECT_EQ(ReadBytes(dir.file("unrelated")), "keep");
 
     // Once its writer is gone, the held one goes at the next save.
-    ASSERT_TRUE(ini::WriteString(path, "Window", "Left", "3"));
+    ASSERT_TRUE(fileio::WriteFile(path, "[Window]\nLeft=3\n"));
     EXPECT_EQ(dir.entries().count(held), 0u);
 }
 
-TEST(IniStaleTemporaries, LongFileNamesUseTheCutName)
+TEST(StaleTemporaries, LongFileNamesUseTheCutName)
 {
     TempDir dir;
     const std::string name = std::string(240, 'z') + ".ini";
     const std::string stale = "." + name.substr(0, 200) + ".tmp-0123456789abcdef";
     WriteBytes(dir.file(stale), "partial");
-    ASSERT_TRUE(ini::WriteString(dir.file(name), "Window", "Left", "1"));
+    ASSERT_TRUE(fileio::WriteFile(dir.file(name), "[Window]\nLeft=1\n"));
     EXPECT_EQ(dir.entries(), std::set<std::string>{name});
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/settings/IniFileIo.h"
+#include "fileio/UniqueFd.h"
 
 #include <string>
 #include <sys/types.h>
 
-// The new file that replaces the settings file, and the clean-up of the ones
-// that a killed writer left behind.
+// The new file that replaces a file, and the clean-up of the ones that a
+// killed writer left behind.
 //
 // A replacement is written without a name where the file system allows it
 // (O_TMPFILE), so a crash or kill while it is written leaves nothing; it gets
@@ -19,13 +19,20 @@
 // Names: ".<file name>.tmp-<16 hex digits>" (this writer, always locked);
 // earlier versions of the program used ".<file name>.tmp-<8 hex digits>"
 // without a lock. The file name is cut to 200 bytes in both.
-namespace app::settings {
+namespace fileio {
+
+// How a replacement is written before it takes the file's place.
+enum class TemporaryKind {
+    Unnamed, // without a name (O_TMPFILE), or Named where the file system lacks it
+    Named,   // a named file from the start (the fallback; tests use it directly)
+};
 
 class PendingFile
 {
 public:
     // A new, empty, locked file in the directory of `path` with permission
-    // bits `mode` (less the umask); valid() tells whether it could be created.
+    // bits `mode` (less the umask); valid() tells whether it could be
+    // created, errno why not.
     PendingFile(const std::string &path, mode_t mode, TemporaryKind kind);
     // Removes the file if it has not replaced `path`.
     ~PendingFile();
@@ -59,4 +66,4 @@ private:
 // or a file a running writer still holds.
 void RemoveStaleTemporaries(const std::string &path);
 
-} // namespace app::settings
+} // namespace fileio

@@ -1,0 +1,198 @@
+#include "document/DiagramConversion.h"
+#include "document/DocumentFile.h"
+#include "document/DocumentFormat.h"
+#include "document/DocumentWrite.h"
+#include "document/JsonParse.h"
+#include "document/JsonWrite.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using chart::Given;
+using chart::ProcessKind;
+
+// A large real document: 20 charts (a summer and a winter chart for each of
+// ten air-handling units), each of 30 points, 7 of them produced by its 10
+// processes, every kind of point and process used.
+document::Document LargeDocument()
+{
+    document::Document d;
+    d.title = {"事務所ビル 新築工事", "設計 太郎", "2025年6月1日", "全空調機の夏期・冬期", {}};
+    for (int c = 0; c < 20; ++c) {
+        document::Chart chart;
+        chart.name = "AHU-" + std::to_string(c / 2 + 1) + (c % 2 ? " 冬期" : " 夏期");
+        chart.atmosphere.basis =
+            c % 3 == 0 ? document::PressureBasis::Altitude : document::PressureBasis::Standard;
+        chart.atmosphere.altitude = 50 * c;
+        int id = 0;
+        const auto user = [&](long double t, Given given, long double value) {
+            document::Point p;
+            p.id = ++id;
+            p.label = "P" + std::to_string(id);
+            p.definition = chart::PointDefinition{t, given, value, std::nullopt};
+            if (id % 2)
+                p.airflow = 1000.0L + 37.5L * id;
+            p.note = id % 3 ? "" : "室内の設計条件";
+            chart.points.push_back(p);
+            return p.id;
+        };
+        static constexpr Given Givens[] = {Given::WetBulb, Given::RelativeHumidity,
+                                           Given::HumidityRatio, Given::DewPoint, Given::Enthalpy};
+        static constexpr long double Values[] = {18.5L, 45.25L, 0.0098L, 11.75L, 11.2L};
+        for (int i = 0; i < 23; ++i)
+            user(20 + 0.5L * i + c * 0.1L, Givens[i % 5], Values[i % 5]);
+        const auto process = [&](ProcessKind kind, int from, int to, long double value,
+                                 long double second = 0) {
+            document::Process p;
+            p.definition.kind = kind;
+            p.definition.from = from;
+            p.definition.to = chart::TakesSecondPoint(kind) ? to : 0;
+            p.definition.value = value;
+            p.definition.second = second;
+            if (chart::Produces(kind)) {
+                document::Point out;
+                out.id = ++id;
+                out.label = "Q" + std::to_string(id);
+                chart.points.push_back(out);
+                p.output = out.id;
+            }
+            chart.processes.push_back(p);
+            return p.output;
+        };
+        const int mix = process(ProcessKind::Mixing, 1, 3, 0);
+        const int cooled = process(ProcessKind::Coil, mix, 0, 12, 0.1L);
+        process(ProcessKind::Heating, cooled, 0, 16);
+        process(ProcessKind::Change, 2, cooled, 0);
+        process(ProcessKind::ShfLine, 2, 0, 0.8L);
+        process(ProcessKind::SteamHumidifier, 5, 0, 50);
+        process(ProcessKind::SprayHumidifier, 7, 0, 60);
+        process(ProcessKind::Coil, 9, 0, 10, 15);
+        chart.processes.back().definition.coilByLeavingDryBulb = true;
+        process(ProcessKind::Mixing, 11, 13, 0);
+        process(ProcessKind::Change, 4, 6, 0);
+        d.charts.push_back(chart);
+    }
+    return d;
+}
+
+const document::Document &Large()
+{
+    static const document::Document d = LargeDocument();
+    return d;
+}
+
+const std::string &LargeFile()
+{
+    static const std::string bytes = document::Write(Large()).bytes;
+    return bytes;
+}
+
+// Saving: checking, composing and writing the bytes (what the window and the
+// autosave call).
+void Save(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::Write(Large()));
+    state.counters["bytes"] = static_cast<double>(LargeFile().size());
+}
+BENCHMARK(Save)->Unit(benchmark::kMillisecond);
+
+// The part of a save without its check that the file would open again.
+void SaveWithoutCheck(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::json::Serialise(document::ComposeDocument(Large())));
+}
+BENCHMARK(SaveWithoutCheck)->Unit(benchmark::kMillisecond);
+
+// Opening: parsing the bytes and reading every member into the model.
+void Open(benchmark::State &state)
+{
+    const std::string &bytes = LargeFile();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::Read(bytes));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(Open)->Unit(benchmark::kMillisecond);
+
+// The largest file that is opened: the document's charts repeated up to the
+// size limit (about 2,800 charts).
+void OpenLargestFile(benchmark::State &state)
+{
+    document::Document d = Large();
+    const std::size_t copies = document::format::MaxFileSize / LargeFile().size();
+    for (std::size_t i = 1; i < copies; ++i)
+        d.charts.insert(d.charts.end(), Large().charts.begin(), Large().charts.end());
+    const std::string bytes = document::Write(d).bytes;
+    if (!document::Read(bytes).document)
+        state.SkipWithError("not opened");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::Read(bytes));
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(OpenLargestFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void ParseOnly(benchmark::State &state)
+{
+    const std::string &bytes = LargeFile();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::json::Parse(bytes));
+}
+BENCHMARK(ParseOnly)->Unit(benchmark::kMillisecond);
+
+// Building one chart's Diagram computes every state of its points and
+// processes (each state a search of the moist-air model).
+void BuildOneDiagram(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::ToDiagram(Large().charts[1]));
+}
+BENCHMARK(BuildOneDiagram)->Unit(benchmark::kMillisecond);
+
+// Every state of a built chart computed once: the least a build can cost.
+// The build costs more because the Diagram computes its processes again at
+// each one added.
+void RecomputeOneDiagram(benchmark::State &state)
+{
+    document::BuiltDiagram built = document::ToDiagram(Large().charts[1]);
+    for (auto _ : state)
+        built.diagram.recompute();
+}
+BENCHMARK(RecomputeOneDiagram)->Unit(benchmark::kMillisecond);
+
+// A copy of the document, for a save on another thread.
+void CopyDocument(benchmark::State &state)
+{
+    for (auto _ : state) {
+        document::Document copy = Large();
+        benchmark::DoNotOptimize(copy);
+    }
+}
+BENCHMARK(CopyDocument)->Unit(benchmark::kMillisecond);
+
+void BuildAllDiagrams(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (const document::Chart &c : Large().charts)
+            benchmark::DoNotOptimize(document::ToDiagram(c));
+    }
+}
+BENCHMARK(BuildAllDiagrams)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Taking the definitions back out of the 20 Diagrams before a save.
+void StoreAllDiagrams(benchmark::State &state)
+{
+    std::vector<document::BuiltDiagram> built;
+    for (const document::Chart &c : Large().charts)
+        built.push_back(document::ToDiagram(c));
+    document::Document d = Large();
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < built.size(); ++i)
+            document::StoreDiagram(built[i].diagram, built[i].kept, d.charts[i]);
+        benchmark::DoNotOptimize(d);
+    }
+}
+BENCHMARK(StoreAllDiagrams)->Unit(benchmark::kMillisecond);
+
+} // namespace

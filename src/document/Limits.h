@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string_view>
+
+namespace document {
+
+// The values a document may hold for a quantity. Far wider than any design
+// (the moist-air model itself covers about −60 to 90 °C), so that whatever a
+// designer types is kept even where the chart can compute no state for it;
+// narrow enough that a damaged file's absurd number (1e300 °C) is refused
+// and no calculation on a stored value can overflow.
+struct Limits
+{
+    long double low;
+    long double high;
+    std::string_view unit; // as shown after the range, with its space
+};
+
+namespace limits {
+
+inline constexpr Limits Temperature{-273.15L, 10000.0L, " ℃"}; // above absolute zero
+inline constexpr Limits RelativeHumidity{0.0L, 1000.0L, " %"}; // 100 % is saturation
+inline constexpr Limits HumidityRatio{0.0L, 100.0L, " kg/kg"}; // 0.2 at 60 °C saturation
+inline constexpr Limits Enthalpy{-100000.0L, 100000.0L, " kcal/kg"};
+inline constexpr Limits Airflow{0.0L, 1.0e9L, " m³/h"};      // a large unit: 1e6
+inline constexpr Limits Factor{-1000.0L, 1000.0L, ""};       // bypass factor, SHF: 0 to 1
+inline constexpr Limits Pressure{1.0L, 100000.0L, " mmHg"};  // 760 at sea level
+inline constexpr Limits Altitude{-10000.0L, 44000.0L, " m"}; // the law holds to 44,331 m
+inline constexpr Limits ViewHumidityRatio{-100.0L, 100.0L, " kg/kg"};
+inline constexpr Limits PointId{1.0L, 2147483647.0L, ""};
+
+} // namespace limits
+
+inline bool Within(long double value, const Limits &limits)
+{
+    return value >= limits.low && value <= limits.high;
+}
+
+} // namespace document

@@ -1,0 +1,127 @@
+#include "SampleDocuments.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace samples {
+
+using chart::Given;
+using chart::ProcessKind;
+using document::Point;
+using document::Process;
+
+namespace {
+
+Point UserPoint(int id, const std::string &label, chart::PointDefinition d,
+                std::optional<long double> airflow = {}, const std::string &note = {})
+{
+    Point p;
+    p.id = id;
+    p.label = label;
+    p.definition = d;
+    p.airflow = airflow;
+    p.note = note;
+    return p;
+}
+
+Point Produced(int id, const std::string &label, const std::string &note = {})
+{
+    Point p;
+    p.id = id;
+    p.label = label;
+    p.note = note;
+    return p;
+}
+
+Process Made(ProcessKind kind, int from, int to, long double value, long double second, int output)
+{
+    Process p;
+    p.definition.kind = kind;
+    p.definition.from = from;
+    p.definition.to = to;
+    p.definition.value = value;
+    p.definition.second = second;
+    p.output = output;
+    return p;
+}
+
+} // namespace
+
+chart::PointDefinition Typed(long double t, Given given, long double value)
+{
+    chart::PointDefinition d;
+    d.dryBulb = t;
+    d.given = given;
+    d.value = value;
+    return d;
+}
+
+document::Document FullDocument()
+{
+    document::Document d;
+    d.title = {"事務所ビル 新築工事",
+               "設計 太郎",
+               "2025年6月1日",
+               "AHU-1 の夏期と冬期。\n\"外気量\" は\t2000 m³/h。",
+               {}};
+
+    document::Chart summer;
+    summer.name = "AHU-1 夏期";
+    summer.points = {
+        UserPoint(1, "OA", Typed(34, Given::WetBulb, 27), 2000, "外気"),
+        UserPoint(2, "RA", Typed(26, Given::RelativeHumidity, 50), 8000, "還気"),
+        Produced(3, "MA", "混合"),
+        Produced(4, "CA", "コイル出口"),
+        Produced(5, "SA"),
+        UserPoint(6, "D", Typed(20, Given::HumidityRatio, 0.0105L)),
+        UserPoint(7, "E", Typed(15.25L, Given::DewPoint, -5)),
+        UserPoint(8, "F", Typed(25, Given::Enthalpy, 12.5L), 1500.5L),
+        Produced(9, "G", "出口温度で"),
+    };
+    Process byLeaving = Made(ProcessKind::Coil, 8, 0, 10, 14, 9);
+    byLeaving.definition.coilByLeavingDryBulb = true;
+    summer.processes = {
+        Made(ProcessKind::Mixing, 1, 2, 0, 0, 3),     Made(ProcessKind::Coil, 3, 0, 12, 0.1L, 4),
+        Made(ProcessKind::Heating, 4, 0, 16, 0, 5),   Made(ProcessKind::Change, 2, 5, 0, 0, 0),
+        Made(ProcessKind::ShfLine, 2, 0, 0.8L, 0, 0), byLeaving,
+    };
+    d.charts.push_back(summer);
+
+    document::Chart winter;
+    winter.name = "AHU-1 冬期";
+    winter.atmosphere = {document::PressureBasis::Given, 745.5L, 0};
+    winter.view = {{-5.5, 40}, {0.001, 0.0205}};
+    winter.points = {UserPoint(1, "A", Typed(0, Given::RelativeHumidity, 40), 3000),
+                     Produced(2, "B"), Produced(3, "C"), Produced(4, "H")};
+    Process spray = Made(ProcessKind::SprayHumidifier, 2, 0, 0.006L, 0, 4);
+    spray.definition.target = air::HumidifyTarget::HumidityRatio;
+    winter.processes = {Made(ProcessKind::Heating, 1, 0, 30, 0, 2),
+                        Made(ProcessKind::SteamHumidifier, 2, 0, 45, 0, 3), spray};
+    d.charts.push_back(winter);
+
+    document::Chart high;
+    high.name = "高地の工場";
+    high.atmosphere = {document::PressureBasis::Altitude, air::StandardPressure, 1000};
+    d.charts.push_back(high);
+    return d;
+}
+
+document::Document SmallDocument()
+{
+    document::Document d;
+    document::Chart c;
+    c.name = "線図 1";
+    c.points = {UserPoint(1, "A", Typed(26, Given::RelativeHumidity, 50))};
+    d.charts.push_back(c);
+    return d;
+}
+
+std::string DataFile(const std::string &name)
+{
+    std::ifstream in(std::string(ZEFRA_TEST_DATA) + "/" + name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+} // namespace samples
