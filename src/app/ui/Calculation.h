@@ -58,6 +58,7 @@ struct Ending
 
 // A calculation of a page, declared once. The page's Enter rules, its stale
 // marks, its records and CalcPage::calculations() are all made from this.
+// Every member has a default, so that a declaration names only what it has.
 struct Calculation
 {
     QString caption = {}; // what the page calls it ("ダクト寸法計算")
