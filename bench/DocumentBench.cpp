@@ -12,6 +12,8 @@ namespace {
 using chart::Given;
 using chart::ProcessKind;
 
+constexpr losssheet::UnitSystem Units = losssheet::UnitSystem::Conventional;
+
 // A large real document: 20 charts (a summer and a winter chart for each of
 // ten air-handling units), each of 30 points, 7 of them produced by its 10
 // processes, every kind of point and process used.
@@ -84,7 +86,7 @@ const document::Document &Large()
 
 const std::string &LargeFile()
 {
-    static const std::string bytes = document::Write(Large()).bytes;
+    static const std::string bytes = document::Write(Large(), Units).bytes;
     return bytes;
 }
 
@@ -93,7 +95,7 @@ const std::string &LargeFile()
 void Save(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(document::Write(Large()));
+        benchmark::DoNotOptimize(document::Write(Large(), Units));
     state.counters["bytes"] = static_cast<double>(LargeFile().size());
 }
 BENCHMARK(Save)->Unit(benchmark::kMillisecond);
@@ -102,7 +104,8 @@ BENCHMARK(Save)->Unit(benchmark::kMillisecond);
 void SaveWithoutCheck(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(document::json::Serialise(document::ComposeDocument(Large())));
+        benchmark::DoNotOptimize(
+            document::json::Serialise(document::ComposeDocument(Large(), Units)));
 }
 BENCHMARK(SaveWithoutCheck)->Unit(benchmark::kMillisecond);
 
@@ -111,7 +114,7 @@ void Open(benchmark::State &state)
 {
     const std::string &bytes = LargeFile();
     for (auto _ : state)
-        benchmark::DoNotOptimize(document::Read(bytes));
+        benchmark::DoNotOptimize(document::Read(bytes, Units));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 BENCHMARK(Open)->Unit(benchmark::kMillisecond);
@@ -124,11 +127,11 @@ void OpenLargestFile(benchmark::State &state)
     const std::size_t copies = document::format::MaxFileSize / LargeFile().size();
     for (std::size_t i = 1; i < copies; ++i)
         d.charts.insert(d.charts.end(), Large().charts.begin(), Large().charts.end());
-    const std::string bytes = document::Write(d).bytes;
-    if (!document::Read(bytes).document)
+    const std::string bytes = document::Write(d, Units).bytes;
+    if (!document::Read(bytes, Units).document)
         state.SkipWithError("not opened");
     for (auto _ : state)
-        benchmark::DoNotOptimize(document::Read(bytes));
+        benchmark::DoNotOptimize(document::Read(bytes, Units));
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }
 BENCHMARK(OpenLargestFile)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -125,3 +125,44 @@ std::string DataFile(const std::string &name)
 }
 
 } // namespace samples
+
+namespace samples {
+
+std::string UnknownMembersAsSaved()
+{
+    const std::string system = "    {\n"
+                               "      \"name\": \"SA-1\",\n"
+                               "      \"sections\": [\n"
+                               "        {\n"
+                               "          \"name\": \"1\",\n"
+                               "          \"flow\": 3600.0\n"
+                               "        }\n"
+                               "      ]\n"
+                               "    }\n";
+    // A duct system by default, its target per metre blank, the flow in the
+    // shortest text.
+    const std::string saved = "    {\n"
+                              "      \"kind\": \"duct\",\n"
+                              "      \"name\": \"SA-1\",\n"
+                              "      \"material\": 5,\n"
+                              "      \"roughness\": 0.18,\n"
+                              "      \"density\": 1.2,\n"
+                              "      \"sizing\": \"loss\",\n"
+                              "      \"shape\": \"square\",\n"
+                              "      \"margin\": 10,\n"
+                              "      \"severalRootsAllowed\": false,\n"
+                              "      \"sections\": [\n"
+                              "        {\n"
+                              "          \"name\": \"1\",\n"
+                              "          \"flow\": 3600,\n"
+                              "          \"length\": 0,\n"
+                              "          \"fittings\": []\n"
+                              "        }\n"
+                              "      ]\n"
+                              "    }\n";
+    std::string bytes = DataFile("document-v1-unknown-members.zefra");
+    const std::size_t at = bytes.find(system);
+    return at == std::string::npos ? std::string() : bytes.replace(at, system.size(), saved);
+}
+
+} // namespace samples

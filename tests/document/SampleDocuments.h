@@ -1,10 +1,15 @@
 #pragma once
 
 #include "document/Document.h"
+#include "losssheet/SheetUnits.h"
 
 #include <string>
 
 namespace samples {
+
+// The window's unit system the tests read and write in where it makes no
+// difference.
+inline constexpr losssheet::UnitSystem Units = losssheet::UnitSystem::Conventional;
 
 // What tests/data/document-v1-full.zefra holds: every kind of point
 // definition, process and pressure basis, and every title field.
@@ -15,6 +20,11 @@ document::Document SmallDocument();
 
 // The contents of a file under tests/data.
 std::string DataFile(const std::string &name);
+
+// tests/data/document-v1-unknown-members.zefra as this version saves it:
+// the same bytes but for its loss-sheet system, which was written before
+// the systems had members of their own and now has them all.
+std::string UnknownMembersAsSaved();
 
 chart::PointDefinition Typed(long double t, chart::Given given, long double value);
 
