@@ -10,7 +10,8 @@ namespace document::format {
 inline constexpr char Name[] = "zefra-document";
 // Raised only by an incompatible change (a member that changes meaning, a new
 // kind of process or point); new members keep it, since older versions keep
-// what they do not know.
+// what they do not know, and so do new kinds and methods of fittings, which
+// an older version keeps as read and shows as unknown.
 inline constexpr int Version = 1;
 inline constexpr char Extension[] = ".zefra";
 

@@ -82,7 +82,8 @@ struct Fitting
     long double count = 1;
     std::string note; // the user's label ("AHU-1 冷水コイル")
     // Of a kind or method this version does not know, every member but the
-    // type and method: the fitting is written back as it was read.
+    // type and method: the fitting is written back as it was read (its
+    // values, count and note here are not used).
     KeptMembers kept;
 };
 

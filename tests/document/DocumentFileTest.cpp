@@ -1,3 +1,4 @@
+#include "FileChecks.h"
 #include "SampleDocuments.h"
 
 #include "document/DocumentFile.h"
@@ -17,23 +18,8 @@ using document::Read;
 using document::TextPosition;
 using document::Write;
 using samples::DataFile;
+using namespace checks;
 namespace texts = document::texts;
-
-std::string Saved(const Document &d)
-{
-    const document::WriteResult r = Write(d, samples::Units);
-    EXPECT_FALSE(r.problem) << r.problem->text();
-    return r.bytes;
-}
-
-// `text` with its only `from` replaced.
-std::string Replaced(std::string text, const std::string &from, const std::string &to)
-{
-    const std::size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from << " is not unique";
-    return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
 
 TEST(DocumentFile, GoldenFilesOpenWithTheirContentsAndSaveAsTheyAre)
 {
@@ -183,36 +169,6 @@ TEST(DocumentFile, AByteOrderMarkIsSkipped)
     ASSERT_TRUE(r.document) << r.problem.text();
     EXPECT_EQ(*r.document, samples::SmallDocument());
     EXPECT_EQ(Saved(*r.document), bytes); // written without one
-}
-
-struct Damage
-{
-    const char *name;
-    std::string bytes;
-    std::string message;
-    std::optional<TextPosition> position;
-};
-
-std::string Place(const std::optional<TextPosition> &p)
-{
-    return p ? std::to_string(p->line) + ":" + std::to_string(p->column) : "none";
-}
-
-void ExpectRefused(const Damage &c)
-{
-    SCOPED_TRACE(c.name);
-    const document::ReadResult r = Read(c.bytes, samples::Units);
-    EXPECT_FALSE(r.document);
-    EXPECT_EQ(r.problem.message, c.message);
-    EXPECT_EQ(Place(r.problem.position), Place(c.position));
-    if (getenv("SHOW_PLACE") && r.problem.position) {
-        std::string line;
-        std::size_t start = 0;
-        for (int n = 1; n < r.problem.position->line; ++n)
-            start = c.bytes.find('\n', start) + 1;
-        line = c.bytes.substr(start, c.bytes.find('\n', start) - start);
-        std::printf("%-40s %s | %s\n", c.name, Place(r.problem.position).c_str(), line.c_str());
-    }
 }
 
 TEST(DocumentFile, DamagedFilesGiveTheirProblemAndNoDocument)

@@ -18,6 +18,12 @@ document::Document FullDocument();
 // What tests/data/document-v1-small.zefra holds: one chart with one point.
 document::Document SmallDocument();
 
+// What tests/data/document-v1-systems.zefra holds: the loss sheet's two
+// systems worked by hand (tests/losssheet/WorkedSystems.h), the duct's
+// third outlet an open end and the water's branch valve by the 2-K method,
+// and an exhaust system of sized sections from two starts.
+document::Document SystemsDocument();
+
 // The contents of a file under tests/data.
 std::string DataFile(const std::string &name);
 
