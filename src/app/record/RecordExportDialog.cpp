@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -38,12 +39,17 @@ RecordExportDialog::RecordExportDialog(QList<KindCount> shown, QList<KindCount> 
     auto *layout = new QVBoxLayout(this);
 
     auto *formatBox = new QGroupBox(tr("形式"), this);
-    auto *formatLayout = new QVBoxLayout(formatBox);
-    xlsx_ = radio(tr("Excel ブック (.xlsx)(&X) ― 種類ごとにシートを分け、数値は数値のまま"),
-                  "RecordExportXlsx", formatBox);
-    csv_ = radio(tr("CSV (.csv)(&V) ― 種類ごとに見出し行を付けた表"), "RecordExportCsv", formatBox);
-    formatLayout->addWidget(xlsx_);
-    formatLayout->addWidget(csv_);
+    auto *formatLayout = new QGridLayout(formatBox);
+    xlsx_ = radio(tr("Excel ブック (.xlsx)(&X)"), "RecordExportXlsx", formatBox);
+    csv_ = radio(tr("CSV (.csv)(&V)"), "RecordExportCsv", formatBox);
+    formatLayout->addWidget(xlsx_, 0, 0);
+    formatLayout->addWidget(
+        new QLabel(tr("計算の種類ごとにシートを分け、数値は数値のまま入れます。"), formatBox), 0,
+        1);
+    formatLayout->addWidget(csv_, 1, 0);
+    formatLayout->addWidget(new QLabel(tr("計算の種類ごとに見出し行を付けた表です。"), formatBox),
+                            1, 1);
+    formatLayout->setColumnStretch(1, 1);
     (format == ExportFormat::Csv ? csv_ : xlsx_)->setChecked(true);
     layout->addWidget(formatBox);
 
