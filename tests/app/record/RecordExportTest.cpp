@@ -66,34 +66,79 @@ QList<CalculationRecord> journalRecords()
     return {first, samples::Pipe(1), round, air, formula, samples::Pipe(5), conventional};
 }
 
-// The field's value as it leaves the program, and whether it is a number.
-struct Expected
+// A cell as a reader got it back: a text, or a number (or date) with its
+// number format; CSV has texts only.
+struct Cell
 {
+    Cell() = default;
+    Cell(QString t, std::optional<double> n = {}, QString f = {})
+        : text(std::move(t)), number(n), format(std::move(f))
+    {
+    }
     QString text;
     std::optional<double> number;
-    int decimals = 0;
+    QString format;
 };
 
-Expected expectedValue(const app::ui::FieldValue &f)
+// One table of a file: a sheet, or a block of a CSV file.
+struct Table
 {
-    Expected e;
-    e.text = ShownText(f);
-    static const QRegularExpression plain(QStringLiteral("^-?(0|[1-9]\\d*)(?:\\.(\\d+))?$"));
-    if (const QRegularExpressionMatch m = plain.match(e.text); m.hasMatch()) {
-        e.number = e.text.toDouble();
-        e.decimals = static_cast<int>(m.capturedLength(2));
+    QStringList header;
+    QList<QList<Cell>> rows;
+};
+
+Cell cellOf(const json &c)
+{
+    if (c.is_null())
+        return {};
+    if (c.is_string())
+        return {QString::fromStdString(c.get<std::string>())};
+    const QString format = QString::fromStdString(c.at("f").get<std::string>());
+    if (c.at("t") == "n")
+        return {{}, c.at("v").get<double>(), format};
+    return {QString::fromStdString(c.at("v").get<std::string>()),
+            {},
+            c.at("t") == "d" ? format : QString()};
+}
+
+// The tables of a sheet, or of a CSV file: a header row, rows, and an empty
+// row before the next header.
+QList<Table> tablesOf(const json &rows)
+{
+    QList<Table> tables;
+    bool start = true;
+    for (const json &row : rows) {
+        if (row.empty()) {
+            start = true;
+            continue;
+        }
+        QList<Cell> cells;
+        for (const json &c : row)
+            cells.append(cellOf(c));
+        if (start) {
+            tables.append(Table());
+            for (const Cell &c : cells)
+                tables.back().header.append(c.text);
+        } else {
+            tables.back().rows.append(cells);
+        }
+        start = false;
     }
-    return e;
+    return tables;
 }
 
-QString numberFormat(int decimals)
+// The field's value as it leaves the program: its shown text (RecordText.h),
+// in a workbook a number with the format of its decimals where the text is
+// a plain decimal number.
+Cell expectedCell(const app::ui::FieldValue &f, bool xlsx)
 {
-    return decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, u'0');
-}
-
-QString str(const json &value)
-{
-    return value.is_string() ? QString::fromStdString(value.get<std::string>()) : QString();
+    const QString text = ShownText(f);
+    static const QRegularExpression plain(QStringLiteral("^-?(0|[1-9]\\d*)(?:\\.(\\d+))?$"));
+    const QRegularExpressionMatch m = plain.match(text);
+    if (!xlsx || !m.hasMatch())
+        return {text};
+    const auto decimals = m.capturedLength(2);
+    return {{}, text.toDouble(), decimals ? "0." + QString(decimals, u'0') : QStringLiteral("0")};
 }
 
 struct ExportCase
@@ -190,63 +235,44 @@ protected:
         driver.stop();
     }
 
-    // Checks one exported row against the journal's record it stands for.
-    void expectRecordRow(const QStringList &header, const std::function<json(int)> &cell, bool xlsx)
+    // Checks a table's rows against the journal's records they stand for,
+    // and gives those records.
+    QList<const CalculationRecord *> recordsIn(const Table &table, bool xlsx)
     {
-        const json time = cell(0);
-        const QString timeText = xlsx ? str(time.at("v")) : str(time);
-        const CalculationRecord *record = nullptr;
-        for (int i = 0; i < journal_->count(); ++i) {
-            if (TimeText(journal_->at(i).time) == timeText)
-                record = &journal_->at(i);
-        }
-        ASSERT_TRUE(record) << "no record at " << timeText.toStdString();
-        seen_.append(record);
-        const auto expectText = [&](int column, const QString &text) {
-            const json c = cell(column);
-            if (!xlsx) {
-                EXPECT_EQ(str(c), FormulaSafe(text)) << header[column].toStdString();
-            } else if (text.isEmpty()) {
-                EXPECT_TRUE(c.is_null()) << header[column].toStdString();
-            } else {
-                ASSERT_FALSE(c.is_null()) << header[column].toStdString();
-                EXPECT_EQ(c.at("t"), "s") << header[column].toStdString();
-                EXPECT_EQ(str(c.at("v")), text) << header[column].toStdString();
+        QList<const CalculationRecord *> found;
+        const auto text = [&](const QString &t) { return Cell{xlsx ? t : FormulaSafe(t)}; };
+        for (const QList<Cell> &row : table.rows) {
+            const CalculationRecord *record = nullptr;
+            for (int i = 0; i < journal_->count(); ++i) {
+                if (TimeText(journal_->at(i).time) == row.value(0).text)
+                    record = &journal_->at(i);
             }
-        };
-        if (xlsx) {
-            EXPECT_EQ(time.at("t"), "d");
-            EXPECT_EQ(time.at("f"), "yyyy-mm-dd hh:mm:ss");
-        }
-        expectText(1, record->page);
-        expectText(2, record->calculation);
-        expectText(3, record->note);
-        expectText(static_cast<int>(header.size()) - 1, record->warning);
-        QList<int> fieldColumns;
-        for (const app::ui::FieldValue &f : record->fields) {
-            const int column = static_cast<int>(header.indexOf(HeaderCell(f.caption, f.unit)));
-            ASSERT_GE(column, 4) << f.caption.toStdString();
-            fieldColumns.append(column);
-            SCOPED_TRACE(header[column].toStdString());
-            const Expected e = expectedValue(f);
-            const json c = cell(column);
-            if (!xlsx) {
-                EXPECT_EQ(str(c), e.text);
-            } else if (e.number) {
-                ASSERT_FALSE(c.is_null());
-                EXPECT_EQ(c.at("t"), "n") << "a number is stored as a number";
-                EXPECT_EQ(c.at("v").get<double>(), *e.number);
-                EXPECT_EQ(str(c.at("f")), numberFormat(e.decimals));
-            } else {
-                expectText(column, e.text);
-            }
-        }
-        for (int column = 4; column + 1 < header.size(); ++column) {
-            if (fieldColumns.contains(column))
+            if (!record) {
+                ADD_FAILURE() << "no record at " << row.value(0).text.toStdString();
                 continue;
-            EXPECT_TRUE(xlsx ? cell(column).is_null() : str(cell(column)).isEmpty())
-                << "a field the record did not show: " << header[column].toStdString();
+            }
+            found.append(record);
+            QList<Cell> expected(table.header.size());
+            expected[0] = {TimeText(record->time), {}, xlsx ? "yyyy-mm-dd hh:mm:ss" : ""};
+            expected[1] = text(record->page);
+            expected[2] = text(record->calculation);
+            expected[3] = text(record->note);
+            expected.back() = text(record->warning);
+            for (const app::ui::FieldValue &f : record->fields) {
+                const qsizetype column = table.header.indexOf(HeaderCell(f.caption, f.unit));
+                EXPECT_GE(column, 4) << f.caption.toStdString();
+                if (column >= 4)
+                    expected[column] = expectedCell(f, xlsx);
+            }
+            for (qsizetype c = 0; c < expected.size(); ++c) {
+                SCOPED_TRACE(table.header[c].toStdString());
+                const Cell got = row.value(c);
+                EXPECT_EQ(got.text, expected[c].text);
+                EXPECT_EQ(got.number, expected[c].number) << "a number is stored as a number";
+                EXPECT_EQ(got.format, expected[c].format);
+            }
         }
+        return found;
     }
 
     QTemporaryDir dir_, scratch_;
@@ -255,7 +281,6 @@ protected:
     QString summary_, fileFilter_;
     QStringList failures_;
     bool selectedEnabled_ = false;
-    QList<const CalculationRecord *> seen_;
 };
 
 TEST_P(RecordExportTest, WritesWhatWasChosenAndReadsBackAsRecorded)
@@ -280,7 +305,7 @@ TEST_P(RecordExportTest, WritesWhatWasChosenAndReadsBackAsRecorded)
     EXPECT_TRUE(summary_.startsWith(QStringLiteral("%1 件の記録を").arg(records)))
         << summary_.toStdString();
 
-    QList<const CalculationRecord *> expected;
+    QList<Table> tables;
     if (xlsx) {
         const ReadBack back = ReadWorkbook(path);
         if (back.missing)
@@ -288,69 +313,42 @@ TEST_P(RecordExportTest, WritesWhatWasChosenAndReadsBackAsRecorded)
         ASSERT_TRUE(back.read) << back.why;
         const json &sheets = back.data.at("sheets");
         ASSERT_EQ(sheets.size(), static_cast<std::size_t>(c.tables.size()) + 1);
+        // The cover: the title block, the sheets with their counts, the total.
         const json &cover = sheets[0];
         EXPECT_EQ(cover.at("name"), "表紙");
-        EXPECT_EQ(CellAt(cover, 0, 0).at("v"), "計算記録");
-        EXPECT_EQ(CellAt(cover, 1, 0).at("v"), "件名");
-        EXPECT_EQ(CellAt(cover, 3, 0).at("v"), "日付");
-        EXPECT_EQ(CellAt(cover, 5, 0).at("v"), "シート");
+        const std::size_t end = 7 + c.tables.size();
+        for (const auto &[row, column, text] : {std::tuple{0, 0, "計算記録"},
+                                                {1, 0, "件名"},
+                                                {3, 0, "日付"},
+                                                {5, 0, "シート"},
+                                                {int(end), 0, "合計"}})
+            EXPECT_EQ(CellAt(cover, row, column).at("v"), text);
+        EXPECT_EQ(CellAt(cover, end, 3).at("v").get<double>(), records);
         for (qsizetype t = 0; t < c.tables.size(); ++t) {
-            SCOPED_TRACE(c.tables[t].first.toStdString());
             const json &sheet = sheets[static_cast<std::size_t>(t) + 1];
-            EXPECT_EQ(str(sheet.at("name")), c.tables[t].first);
-            EXPECT_EQ(str(CellAt(cover, 6 + t, 0).at("v")), c.tables[t].first);
+            EXPECT_EQ(QString::fromStdString(sheet.at("name")), c.tables[t].first);
+            EXPECT_EQ(QString::fromStdString(CellAt(cover, 6 + t, 0).at("v")), c.tables[t].first);
             EXPECT_EQ(CellAt(cover, 6 + t, 3).at("v").get<double>(), c.tables[t].second.size());
-            EXPECT_EQ(sheet.at("freeze"), "A2");
-            const json &rows = sheet.at("rows");
-            ASSERT_EQ(rows.size(), static_cast<std::size_t>(c.tables[t].second.size()) + 1);
-            QStringList header;
-            for (const json &h : rows[0]) {
-                header.append(str(h.at("v")));
-                EXPECT_TRUE(h.at("b").get<bool>());
-            }
-            EXPECT_EQ(header.mid(0, 4), (QStringList{"日時", "ページ", "計算", "メモ"}));
-            EXPECT_EQ(header.back(), QStringLiteral("警告"));
-            for (std::size_t r = 1; r < rows.size(); ++r) {
-                SCOPED_TRACE(r);
-                expectRecordRow(
-                    header, [&](int col) { return CellAt(sheet, r, col); }, true);
-            }
-            for (int row : c.tables[t].second)
-                expected.append(&journal_->at(row));
+            EXPECT_EQ(sheet.at("freeze"), "A2") << "the header stays in view";
+            EXPECT_TRUE(CellAt(sheet, 0, 0).at("b").get<bool>()) << "the header is bold";
+            tables.append(tablesOf(sheet.at("rows")));
         }
-        const std::size_t total = c.tables.size() + 7;
-        EXPECT_EQ(CellAt(cover, total, 0).at("v"), "合計");
-        EXPECT_EQ(CellAt(cover, total, 3).at("v").get<double>(), records);
     } else {
         const ReadBack back = ReadCsv(path);
         ASSERT_TRUE(back.read) << back.why;
         EXPECT_TRUE(back.data.at("bom").get<bool>());
-        const json &rows = back.data.at("rows");
-        std::size_t at = 0;
-        for (qsizetype t = 0; t < c.tables.size(); ++t) {
-            SCOPED_TRACE(c.tables[t].first.toStdString());
-            if (t > 0) {
-                ASSERT_LT(at, rows.size());
-                EXPECT_TRUE(rows[at++].empty()) << "an empty row between the tables";
-            }
-            ASSERT_LT(at, rows.size());
-            QStringList header;
-            for (const json &h : rows[at])
-                header.append(str(h));
-            ++at;
-            EXPECT_EQ(header.mid(0, 4), (QStringList{"日時", "ページ", "計算", "メモ"}));
-            for (int row : c.tables[t].second) {
-                ASSERT_LT(at, rows.size());
-                const json &line = rows[at++];
-                EXPECT_EQ(str(line.at(2)), c.tables[t].first);
-                expectRecordRow(
-                    header, [&](int col) { return line.at(col); }, false);
-                expected.append(&journal_->at(row));
-            }
-        }
-        EXPECT_EQ(at, rows.size()) << "nothing more";
+        tables = tablesOf(back.data.at("rows"));
     }
-    EXPECT_EQ(seen_, expected) << "the records chosen, oldest first within each kind";
+    ASSERT_EQ(tables.size(), c.tables.size());
+    for (qsizetype t = 0; t < c.tables.size(); ++t) {
+        SCOPED_TRACE(c.tables[t].first.toStdString());
+        EXPECT_EQ(tables[t].header.mid(0, 4), (QStringList{"日時", "ページ", "計算", "メモ"}));
+        EXPECT_EQ(tables[t].header.back(), QStringLiteral("警告"));
+        QList<const CalculationRecord *> expected;
+        for (int row : c.tables[t].second)
+            expected.append(&journal_->at(row));
+        EXPECT_EQ(recordsIn(tables[t], xlsx), expected) << "the records chosen, oldest first";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
