@@ -12,9 +12,60 @@ namespace {
 using chart::Given;
 using chart::ProcessKind;
 
+constexpr losssheet::UnitSystem Units = losssheet::UnitSystem::Conventional;
+
+// A loss-sheet system of 100 sections: a main of 20 sections from the fan or
+// pump, each with four branch sections to terminals; every section with a
+// few fittings, the terminals with their equipment, a size typed on most.
+losssheet::System LargeSystem(int n)
+{
+    using losssheet::Fitting;
+    const bool duct = n % 2 == 0;
+    losssheet::System s;
+    s.kind = duct ? losssheet::SystemKind::Duct : losssheet::SystemKind::Pipe;
+    s.name = (duct ? "SA-" : "CHW-") + std::to_string(n + 1);
+    if (!duct)
+        s.pipe.sizing = {losssheet::SizingBasis::Loss, 35};
+    const auto fitting = [](const char *type, std::vector<std::optional<long double>> values,
+                            long double count = 1) {
+        Fitting f;
+        f.type = type;
+        f.values = std::move(values);
+        f.count = count;
+        return f;
+    };
+    for (int m = 0; m < 20; ++m) {
+        losssheet::Section main;
+        main.name = "M" + std::to_string(m + 1);
+        main.upstream = m ? "M" + std::to_string(m) : "";
+        main.size = duct ? std::to_string(900 - 20 * m) + "×500" : std::to_string(150 - 5 * m);
+        main.length = 6.5L + m % 3;
+        main.fittings = {fitting("tee.diverging.straight", {}),
+                         duct ? fitting("duct.elbow.round.smooth", {1.5L, 90})
+                              : fitting("pipe.darby3k", {0}, 2)};
+        s.sections.push_back(main);
+        for (int b = 0; b < 4; ++b) {
+            losssheet::Section branch;
+            branch.name = main.name + "-" + std::to_string(b + 1);
+            branch.upstream = main.name;
+            branch.flow = duct ? 450.0L + 25 * b : 35.5L + b;
+            branch.size = b == 3 ? "" : (duct ? "φ250" : "32");
+            branch.length = 3.25L + b;
+            branch.fittings = {fitting("tee.diverging.branch", {}),
+                               duct ? fitting("duct.elbow.round.smooth", {1, 90}, 2)
+                                    : fitting("pipe.hooper2k", {22}),
+                               fitting("equipment.fixed_dp", {duct ? 30 : 25000, 500})};
+            branch.fittings.back().note = duct ? "吹出口" : "FCU";
+            s.sections.push_back(branch);
+        }
+    }
+    return s;
+}
+
 // A large real document: 20 charts (a summer and a winter chart for each of
 // ten air-handling units), each of 30 points, 7 of them produced by its 10
-// processes, every kind of point and process used.
+// processes, every kind of point and process used; and 5 systems of 100
+// sections.
 document::Document LargeDocument()
 {
     document::Document d;
@@ -73,6 +124,8 @@ document::Document LargeDocument()
         process(ProcessKind::Change, 4, 6, 0);
         d.charts.push_back(chart);
     }
+    for (int n = 0; n < 5; ++n)
+        d.systems.push_back(LargeSystem(n));
     return d;
 }
 
@@ -84,7 +137,7 @@ const document::Document &Large()
 
 const std::string &LargeFile()
 {
-    static const std::string bytes = document::Write(Large()).bytes;
+    static const std::string bytes = document::Write(Large(), Units).bytes;
     return bytes;
 }
 
@@ -93,7 +146,7 @@ const std::string &LargeFile()
 void Save(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(document::Write(Large()));
+        benchmark::DoNotOptimize(document::Write(Large(), Units));
     state.counters["bytes"] = static_cast<double>(LargeFile().size());
 }
 BENCHMARK(Save)->Unit(benchmark::kMillisecond);
@@ -102,7 +155,8 @@ BENCHMARK(Save)->Unit(benchmark::kMillisecond);
 void SaveWithoutCheck(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(document::json::Serialise(document::ComposeDocument(Large())));
+        benchmark::DoNotOptimize(
+            document::json::Serialise(document::ComposeDocument(Large(), Units)));
 }
 BENCHMARK(SaveWithoutCheck)->Unit(benchmark::kMillisecond);
 
@@ -111,24 +165,47 @@ void Open(benchmark::State &state)
 {
     const std::string &bytes = LargeFile();
     for (auto _ : state)
-        benchmark::DoNotOptimize(document::Read(bytes));
+        benchmark::DoNotOptimize(document::Read(bytes, Units));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 BENCHMARK(Open)->Unit(benchmark::kMillisecond);
 
-// The largest file that is opened: the document's charts repeated up to the
-// size limit (about 2,800 charts).
+// The 5 systems alone, without the charts.
+void OpenSystems(benchmark::State &state)
+{
+    document::Document d;
+    d.systems = Large().systems;
+    const std::string bytes = document::Write(d, Units).bytes;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::Read(bytes, Units));
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(OpenSystems)->Unit(benchmark::kMillisecond);
+
+void SaveSystems(benchmark::State &state)
+{
+    document::Document d;
+    d.systems = Large().systems;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document::Write(d, Units));
+}
+BENCHMARK(SaveSystems)->Unit(benchmark::kMillisecond);
+
+// The largest file that is opened: the document's charts and systems
+// repeated up to the size limit.
 void OpenLargestFile(benchmark::State &state)
 {
     document::Document d = Large();
     const std::size_t copies = document::format::MaxFileSize / LargeFile().size();
-    for (std::size_t i = 1; i < copies; ++i)
+    for (std::size_t i = 1; i < copies; ++i) {
         d.charts.insert(d.charts.end(), Large().charts.begin(), Large().charts.end());
-    const std::string bytes = document::Write(d).bytes;
-    if (!document::Read(bytes).document)
+        d.systems.insert(d.systems.end(), Large().systems.begin(), Large().systems.end());
+    }
+    const std::string bytes = document::Write(d, Units).bytes;
+    if (!document::Read(bytes, Units).document)
         state.SkipWithError("not opened");
     for (auto _ : state)
-        benchmark::DoNotOptimize(document::Read(bytes));
+        benchmark::DoNotOptimize(document::Read(bytes, Units));
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }
 BENCHMARK(OpenLargestFile)->Unit(benchmark::kMillisecond)->Iterations(3);

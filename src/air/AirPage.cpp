@@ -60,8 +60,9 @@ StateProcedure ProcedureFor(int selection)
 
 } // namespace
 
-AirPage::AirPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
-    : CalcPage("TabSheet4", QStringLiteral("空気の状態値計算"), focus, shared, parent)
+AirPage::AirPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
+                 QWidget *parent)
+    : CalcPage("TabSheet4", QStringLiteral("空気の状態値計算"), focus, shared, changes, parent)
 {
     buildInputBand();
     buildResultBand();
@@ -69,6 +70,7 @@ AirPage::AirPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *par
     bindEnterRules();
     connectHandlers();
     describeFields();
+    declareCalculation();
 }
 
 void AirPage::buildInputBand()
@@ -169,7 +171,6 @@ void AirPage::bindEnterRules()
     onEnter(SelectBox, D_SyruiKeyPress);
     for (QWidget *w : {PrEdit, WhEdit})
         onEnter(w, [this](QWidget *sender) { PrEditKeyPress(sender); });
-    onEnter(entEdit, [this](QWidget *sender) { entEditKeyPress(sender); });
 }
 
 void AirPage::connectHandlers()
@@ -228,10 +229,25 @@ void AirPage::describeFields()
             return std::nullopt;
         }
     });
+}
 
-    describeCalculation(
-        caption(), {shared_.TaniButton1, D_TempEdit, SelectBox, entEdit, PrGroup, PrEdit, WhEdit},
-        {cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6});
+void AirPage::declareCalculation()
+{
+    // The given pressure or the altitude is read when its item is chosen.
+    const auto chosen = [this](int item) {
+        return [this, item](const ui::Run &) { return pressureChoice() == item; };
+    };
+    declare({.caption = caption(),
+             .reads = {shared_.TaniButton1,
+                       D_TempEdit,
+                       SelectBox,
+                       entEdit,
+                       PrGroup,
+                       {PrEdit, chosen(1)},
+                       {WhEdit, chosen(2)}},
+             .writes = {cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6},
+             .enter = {entEdit},
+             .routine = [this](const ui::Run &) { return ComputeAirState(); }});
 }
 
 void AirPage::windowShown()
@@ -296,12 +312,7 @@ void AirPage::PrEditKeyPress(QWidget *)
     entEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void AirPage::entEditKeyPress(QWidget *)
-{
-    ComputeAirState();
-}
-
-void AirPage::ComputeAirState()
+ui::Ending AirPage::ComputeAirState()
 {
     warnings_.clear();
     long double dryBulb = 0.0L;
@@ -311,7 +322,7 @@ void AirPage::ComputeAirState()
         given = ui::ReadPlainNumber(entEdit);
     } catch (const numeric::ConversionError &) {
         warn(numeric::messages::EnterNumber);
-        return;
+        return ui::Ending::failed();
     }
     const int selection = SelectBox->currentIndex();
     if (IsEnthalpy(selection) && !shared_.conventionalUnits())
@@ -331,7 +342,7 @@ void AirPage::ComputeAirState()
     } catch (const SearchLimitExceeded &) {
         showSearchWarnings();
         warn(numeric::messages::OutOfRange);
-        return;
+        return ui::Ending::failed();
     } catch (...) {
         showSearchWarnings();
         throw;
@@ -343,17 +354,11 @@ void AirPage::ComputeAirState()
     lastState_ = state;
     emit chartInputsChanged();
 
-    QList<QWidget *> read{shared_.TaniButton1, D_TempEdit, SelectBox, entEdit, PrGroup};
-    if (pressureChoice() == 1)
-        read.append(PrEdit);
-    else if (pressureChoice() == 2)
-        read.append(WhEdit);
-    const QList<QWidget *> results{cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6};
-    reportCalculation(caption(), read, results, warnings_.join(QLatin1Char('\n')));
+    ui::Ending end = ui::Ending::completed(warnings_.join(QLatin1Char('\n')));
     // An unreadable pressure field: the state is that of the previous
     // pressure, not of the one the page shows.
-    if (!chosenPressure())
-        markStale(results);
+    end.resultsCurrent = chosenPressure().has_value();
+    return end;
 }
 
 void AirPage::ReadPressure()

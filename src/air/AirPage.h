@@ -21,7 +21,8 @@ class AirPage : public app::ui::CalcPage
     Q_OBJECT
 
 public:
-    AirPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared, QWidget *parent = nullptr);
+    AirPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
+            app::ui::ProgramChanges &changes, QWidget *parent = nullptr);
 
     void windowShown() override;
     void pageShown() override;
@@ -40,12 +41,11 @@ public:
 
     // Enter in PrEdit or WhEdit: on to the second property, nothing computed.
     void PrEditKeyPress(QWidget *sender);
-    // Enter in entEdit: computes the state.
-    void entEditKeyPress(QWidget *sender);
-    // Reads the inputs, completes the state, checks it against the ranges of
-    // the model and writes the eight results. A floating-point fault passes
-    // to the caller and leaves every result field as it was.
-    void ComputeAirState();
+    // The routine of the page's calculation, run by Enter in entEdit: reads
+    // the inputs, completes the state, checks it against the ranges of the
+    // model and writes the eight results. A floating-point fault passes to
+    // the caller and leaves every result field as it was.
+    app::ui::Ending ComputeAirState();
     // Sets the pressure of the next calculation from the pressure choice;
     // keeps the previous one, with a warning, when the field is unreadable.
     void ReadPressure();
@@ -72,6 +72,7 @@ private:
     void bindEnterRules();
     void connectHandlers();
     void describeFields();
+    void declareCalculation();
 
     // Index of the chosen pressure item of PrGroup (0 standard, 1 given
     // pressure, 2 altitude), or -1 when none is chosen.

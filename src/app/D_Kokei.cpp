@@ -46,6 +46,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <utility>
 
 namespace app {
 
@@ -107,9 +108,12 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
 
     // The pages in tab order; the duct page is the design home of the shared
     // controls and comes first.
-    pages_ = {new flow::DuctPage(focus_, shared_), new outlet::OutletPage(focus_, shared_),
-              new pipes::PipePage(focus_, shared_), new air::AirPage(focus_, shared_),
-              new units::UnitsPage(focus_, shared_)};
+    duct_ = new flow::DuctPage(focus_, shared_, changes_);
+    outlet_ = new outlet::OutletPage(focus_, shared_, changes_);
+    pipe_ = new pipes::PipePage(focus_, shared_, changes_);
+    air_ = new air::AirPage(focus_, shared_, changes_);
+    units_ = new units::UnitsPage(focus_, shared_, changes_);
+    pages_ = {duct_, outlet_, pipe_, air_, units_};
     for (ui::CalcPage *page : pages_)
         PageControl->addTab(page, page->caption());
 
@@ -148,7 +152,13 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
     setFixedSize(sizeHint());
 }
 
-TDuctForm::~TDuctForm() = default;
+TDuctForm::~TDuctForm()
+{
+    // The pages go before the focus order, the shared controls and the
+    // program changes that they were handed; the tabs say nothing meanwhile.
+    const QSignalBlocker quiet(PageControl);
+    qDeleteAll(std::exchange(pages_, {}));
+}
 
 ui::CalcPage *TDuctForm::currentPage() const
 {
@@ -238,7 +248,7 @@ void TDuctForm::FormShow()
 {
     // What the settings restore and the pages' first handlers write is the
     // program's own: it makes no result stale.
-    const ui::ProgramChange restore;
+    const ui::ProgramChange restore(changes_);
     LoadSettings();
     for (ui::CalcPage *page : pages_)
         page->windowShown();
@@ -345,17 +355,12 @@ void TDuctForm::showFeature(QWidget *window)
     window->activateWindow();
 }
 
-template <typename Page> Page *TDuctForm::page(int index) const
-{
-    return static_cast<Page *>(pages_.at(index));
-}
-
 void TDuctForm::Chart1Click()
 {
     if (!chart_) {
         chart_ = new chart::ChartForm(this);
         chart_->restoreSettings(settingsSection("Chart"));
-        chart::LinkChartToAirPage(chart_, page<air::AirPage>(AirPageIndex));
+        chart::LinkChartToAirPage(chart_, air_);
     }
     showFeature(chart_);
 }
@@ -381,8 +386,9 @@ void TDuctForm::SizeTable1Click()
     if (!sizeTable_) {
         sizeTable_ = new sizetable::SizeTableForm(this);
         sizeTable_->restoreSettings(settingsSection("SizeTable"));
-        new sizetable::SizeTableLink(sizeTable_, PageControl, page<flow::DuctPage>(DuctPageIndex),
-                                     page<pipes::PipePage>(PipePageIndex));
+        auto *link = new sizetable::SizeTableLink(sizeTable_, PageControl);
+        link->follow(duct_, *duct_);
+        link->follow(pipe_, *pipe_);
     }
     showFeature(sizeTable_);
 }
@@ -447,7 +453,7 @@ void TDuctForm::TaniButton1Click()
 {
     // The conversion keeps every result in line with its new unit; the unit
     // buttons' toggle that started it is part of it.
-    const ui::ProgramChange conversion({shared_.TaniButton1, shared_.TaniButton2});
+    const ui::ProgramChange conversion(changes_, {shared_.TaniButton1, shared_.TaniButton2});
     const auto factors = ui::UnitFactors::towards(shared_.conventionalUnits());
     for (ui::CalcPage *page : pages_)
         page->relabelUnits();

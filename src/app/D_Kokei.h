@@ -3,6 +3,7 @@
 #include "app/DesktopLaunch.h"
 #include "app/help/HelpLocation.h"
 #include "app/ui/FocusOrder.h"
+#include "app/ui/ProgramChange.h"
 #include "app/ui/SharedControls.h"
 #include "numeric/Medium.h"
 
@@ -15,6 +16,22 @@
 #include <vector>
 
 class QTabWidget;
+
+namespace air {
+class AirPage;
+}
+namespace flow {
+class DuctPage;
+}
+namespace outlet {
+class OutletPage;
+}
+namespace pipes {
+class PipePage;
+}
+namespace units {
+class UnitsPage;
+}
 
 namespace app {
 
@@ -40,7 +57,8 @@ class RecordForm;
 // The main window: five calculator pages in one fixed-size window, the
 // controls they share, the menu, and what happens when the window is shown,
 // when the page changes and when it closes. The window talks to its pages
-// only through their common interface (ui::CalcPage).
+// through their common interface (ui::CalcPage); a feature window that
+// follows one page gets it by its own type, kept where the page is made.
 class TDuctForm : public QMainWindow
 {
     Q_OBJECT
@@ -65,6 +83,8 @@ public:
     const std::string &settingsPath() const { return settingsPath_; }
     // The medium of the last calculation page visited.
     numeric::Medium flowMedium() const { return flowMedium_; }
+    // The program's own changes of this window's pages (ui::ProgramChange).
+    ui::ProgramChanges &programChanges() { return changes_; }
 
     // Run at the first showing: settings, then the handlers of the pages.
     void FormShow();
@@ -141,11 +161,17 @@ private:
     // feature window that restores itself.
     std::function<std::optional<int>(const char *key)> settingsSection(const char *section) const;
     void showFeature(QWidget *window);
-    template <typename Page> Page *page(int index) const;
 
     ui::FocusOrder focus_;
     ui::SharedControls shared_;
+    ui::ProgramChanges changes_;
     QTabWidget *PageControl = nullptr;
+    // The pages by their own types, and in tab order for what all share.
+    flow::DuctPage *duct_ = nullptr;
+    outlet::OutletPage *outlet_ = nullptr;
+    pipes::PipePage *pipe_ = nullptr;
+    air::AirPage *air_ = nullptr;
+    units::UnitsPage *units_ = nullptr;
     QList<ui::CalcPage *> pages_;
     std::string settingsPath_;
     numeric::Medium flowMedium_ = numeric::Medium::Air;

@@ -1,5 +1,9 @@
 #include "document/Document.h"
 
+#include "document/FittingInputs.h"
+
+#include <algorithm>
+
 namespace document {
 
 bool Atmosphere::operator==(const Atmosphere &other) const
@@ -50,6 +54,82 @@ bool Process::operator==(const Process &other) const
 {
     return output == other.output && kept == other.kept &&
            SameProcess(definition, other.definition);
+}
+
+namespace {
+
+using losssheet::Fitting;
+using losssheet::Section;
+using losssheet::System;
+
+bool SameValues(const Fitting &a, const Fitting &b)
+{
+    const std::size_t n = std::max(a.values.size(), b.values.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto at = [i](const Fitting &f) {
+            return i < f.values.size() ? f.values[i] : std::nullopt;
+        };
+        if (at(a) != at(b))
+            return false;
+    }
+    return true;
+}
+
+bool SameFitting(const Fitting &a, const Fitting &b, losssheet::SystemKind kind)
+{
+    if (a.type != b.type || a.method != b.method || a.kept != b.kept)
+        return false;
+    if (!MethodOf(a, kind))
+        return true;
+    return SameValues(a, b) && a.count == b.count && a.note == b.note;
+}
+
+bool SameSection(const Section &a, const Section &b, losssheet::SystemKind kind)
+{
+    return a.name == b.name && a.upstream == b.upstream && a.flow == b.flow && a.size == b.size &&
+           a.length == b.length && a.kept == b.kept &&
+           std::equal(
+               a.fittings.begin(), a.fittings.end(), b.fittings.begin(), b.fittings.end(),
+               [kind](const Fitting &x, const Fitting &y) { return SameFitting(x, y, kind); });
+}
+
+bool SameDuctConditions(const losssheet::DuctConditions &a, const losssheet::DuctConditions &b)
+{
+    using losssheet::DuctShape;
+    return a.material == b.material && a.roughness == b.roughness && a.density == b.density &&
+           a.sizing == b.sizing && a.shape == b.shape &&
+           (a.shape != DuctShape::FixedSide || a.fixedSide == b.fixedSide) &&
+           (a.shape != DuctShape::AspectRatio || a.aspectRatio == b.aspectRatio);
+}
+
+bool SamePipeConditions(const losssheet::PipeConditions &a, const losssheet::PipeConditions &b)
+{
+    return a.material == b.material && a.temperature == b.temperature &&
+           a.roughness == b.roughness && a.density == b.density && a.sizing == b.sizing &&
+           a.staticHead == b.staticHead && a.terminalPressure == b.terminalPressure;
+}
+
+} // namespace
+
+bool SameSystem(const System &a, const System &b)
+{
+    if (a.kind != b.kind || a.name != b.name || a.marginPercent != b.marginPercent ||
+        a.severalRootsAllowed != b.severalRootsAllowed || a.kept != b.kept)
+        return false;
+    const bool conditions = a.kind == losssheet::SystemKind::Duct
+                                ? SameDuctConditions(a.duct, b.duct)
+                                : SamePipeConditions(a.pipe, b.pipe);
+    return conditions && std::equal(a.sections.begin(), a.sections.end(), b.sections.begin(),
+                                    b.sections.end(), [&a](const Section &x, const Section &y) {
+                                        return SameSection(x, y, a.kind);
+                                    });
+}
+
+bool Document::operator==(const Document &other) const
+{
+    return title == other.title && charts == other.charts && kept == other.kept &&
+           std::equal(systems.begin(), systems.end(), other.systems.begin(), other.systems.end(),
+                      SameSystem);
 }
 
 Document NewDocument(const TitleBlock &lastTitle, const std::string &chartName)

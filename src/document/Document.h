@@ -4,6 +4,7 @@
 #include "chart/Diagram.h"
 #include "chart/Ranges.h"
 #include "document/JsonValue.h"
+#include "losssheet/System.h"
 
 #include <optional>
 #include <string>
@@ -103,12 +104,14 @@ struct Document
 {
     TitleBlock title;
     std::vector<Chart> charts;
-    // The system loss sheets: an array, kept as it was read until this
-    // version knows them.
-    json::Value systems = json::Value::Array();
+    // The system loss sheets, as typed. Each system, section and fitting
+    // carries the members of its file that this version does not know
+    // (losssheet::KeptMember).
+    std::vector<losssheet::System> systems;
     KeptMembers kept;
 
-    bool operator==(const Document &) const = default;
+    // Systems compare by SameSystem.
+    bool operator==(const Document &other) const;
 };
 
 // A new document with the title block of the last one and one empty chart.
@@ -117,5 +120,12 @@ Document NewDocument(const TitleBlock &lastTitle, const std::string &chartName);
 // Whether two process definitions mean the same, over the members their
 // kind uses.
 bool SameProcess(const chart::ProcessDefinition &a, const chart::ProcessDefinition &b);
+
+// Whether two systems hold the same as the file stores it: the conditions
+// of their kind (a duct system's pipe conditions are not saved), a fixed
+// side or aspect ratio only with its shape, values missing at the end of a
+// fitting's as blanks, and of a fitting of a kind or method this version
+// does not know only what is written back (its type, method and members).
+bool SameSystem(const losssheet::System &a, const losssheet::System &b);
 
 } // namespace document

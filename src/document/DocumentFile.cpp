@@ -31,7 +31,7 @@ std::optional<Problem> SizeProblem(std::uint64_t size)
         std::nullopt};
 }
 
-ReadResult Read(std::string_view bytes)
+ReadResult Read(std::string_view bytes, losssheet::UnitSystem units)
 {
     ReadResult result;
     if (auto tooLarge = SizeProblem(bytes.size())) {
@@ -50,7 +50,7 @@ ReadResult Read(std::string_view bytes)
         return result;
     }
     try {
-        result.document = ReadDocument(*parsed.value);
+        result.document = ReadDocument(*parsed.value, units);
     } catch (const ReadError &error) {
         result.problem.message = error.message;
         if (error.offset != json::NoOffset)
@@ -59,12 +59,13 @@ ReadResult Read(std::string_view bytes)
     return result;
 }
 
-WriteResult Write(const Document &document)
+WriteResult Write(const Document &document, losssheet::UnitSystem units)
 {
     WriteResult result;
-    const json::Value value = ComposeDocument(document);
+    json::Value value;
     try {
-        ReadDocument(value);
+        value = ComposeDocument(document, units);
+        ReadDocument(value, units);
     } catch (const ReadError &error) {
         result.problem = Problem{error.message, std::nullopt};
         return result;

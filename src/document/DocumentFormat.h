@@ -10,7 +10,8 @@ namespace document::format {
 inline constexpr char Name[] = "zefra-document";
 // Raised only by an incompatible change (a member that changes meaning, a new
 // kind of process or point); new members keep it, since older versions keep
-// what they do not know.
+// what they do not know, and so do new kinds and methods of fittings, which
+// an older version keeps as read and shows as unknown.
 inline constexpr int Version = 1;
 inline constexpr char Extension[] = ".zefra";
 
@@ -41,6 +42,34 @@ inline constexpr std::string_view ProcessMembers[] = {"kind",
                                                       "humidityRatio",
                                                       "sensibleHeatFactor",
                                                       "output"};
+
+// A loss-sheet system: the members of both kinds, each kind writing its own
+// (docs/document-format.md).
+inline constexpr std::string_view SystemMembers[] = {"kind",       "name",
+                                                     "material",   "temperature",
+                                                     "roughness",  "density",
+                                                     "sizing",     "sizingTarget",
+                                                     "sizingUnit", "shape",
+                                                     "fixedSide",  "aspectRatio",
+                                                     "staticHead", "terminalPressure",
+                                                     "margin",     "severalRootsAllowed",
+                                                     "sections"};
+inline constexpr std::string_view SectionMembers[] = {"name", "upstream", "flow",
+                                                      "size", "length",   "fittings"};
+// A fitting's members around the values of its method's inputs, which stand
+// between "method" and "count", each named by its fittings::Parameter::id.
+inline constexpr std::string_view FittingKindMembers[] = {"type", "method"};
+inline constexpr std::string_view FittingEndMembers[] = {"count", "note"};
+
+// Values of a system's "kind", by losssheet::SystemKind.
+inline constexpr std::string_view SystemKindNames[] = {"duct", "pipe"};
+// Values of "sizing", by losssheet::SizingBasis.
+inline constexpr std::string_view SizingBasisNames[] = {"loss", "velocity"};
+// Values of "shape", by losssheet::DuctShape.
+inline constexpr std::string_view DuctShapeNames[] = {"round", "square", "fixedSide",
+                                                      "aspectRatio"};
+// Values of "sizingUnit", the unit of a loss per metre, by losssheet::UnitSystem.
+inline constexpr std::string_view LossUnitNames[] = {"mmAq/m", "Pa/m"};
 
 // Values of "atmosphere", by document::PressureBasis.
 inline constexpr std::string_view PressureBasisNames[] = {"standard", "given", "altitude"};

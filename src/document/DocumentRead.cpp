@@ -5,6 +5,7 @@
 #include "document/DocumentTexts.h"
 #include "document/MemberReader.h"
 #include "document/NumberText.h"
+#include "document/SystemRead.h"
 
 #include <set>
 
@@ -217,7 +218,7 @@ Chart ReadChart(const json::Value &value, std::size_t c)
 
 } // namespace
 
-Document ReadDocument(const json::Value &root)
+Document ReadDocument(const json::Value &root, losssheet::UnitSystem units)
 {
     CheckFormat(root);
     const MemberReader r(root, texts::InDocument, format::DocumentMembers);
@@ -228,7 +229,9 @@ Document ReadDocument(const json::Value &root)
         r.wrongType("charts", texts::Array);
     for (std::size_t c = 0; c < charts.items.size(); ++c)
         d.charts.push_back(ReadChart(charts.items[c], c));
-    d.systems = r.array("systems");
+    const json::Value &systems = r.array("systems");
+    for (std::size_t s = 0; s < systems.items.size(); ++s)
+        d.systems.push_back(ReadSystem(systems.items[s], s, units));
     // Members before "version" go after it: the format and version come first.
     d.kept = r.kept("version");
     return d;

@@ -46,6 +46,10 @@ inline constexpr char OutputWithDefinition[] =
 inline constexpr char NoOutputForKind[] =
     "%1: この種類の工程は点を作らないため、「output」は書けません。";
 inline constexpr char OutputOrder[] = "%1: 工程が作る点の並びが、工程の並びと合いません。";
+// %2 the number of values, %3 the method's name, %4 its number of inputs.
+inline constexpr char TooManyInputs[] =
+    "%1: 値が %2 個ありますが、計算方法「%3」の入力は %4 個です。";
+inline constexpr char KeptUnwritable[] = "%1: 「%2」の値を書き出せません。";
 
 // The kinds of value, for WrongType's %3.
 inline constexpr char Number[] = "数値";
@@ -54,6 +58,7 @@ inline constexpr char String[] = "文字列";
 inline constexpr char Array[] = "配列";
 inline constexpr char Object[] = "オブジェクト";
 inline constexpr char RangePair[] = "2 つの数値（下限と上限）の配列";
+inline constexpr char Boolean[] = "真偽値（true か false）";
 
 // Places, for %1.
 inline constexpr char InDocument[] = "文書";
@@ -61,6 +66,9 @@ inline constexpr char InTitle[] = "表題";
 inline constexpr char InChart[] = "線図 %1";
 inline constexpr char InPoint[] = "線図 %1 の点 %2";
 inline constexpr char InProcess[] = "線図 %1 の工程 %2";
+inline constexpr char InSystem[] = "系統 %1";
+inline constexpr char InSection[] = "系統 %1 の区間 %2";
+inline constexpr char InFitting[] = "系統 %1 の区間 %2 の継手 %3";
 
 // The pattern with %1, %2 … replaced by the arguments in turn.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> arguments);

@@ -1,10 +1,8 @@
 #include "document/DocumentWrite.h"
 
+#include "document/Compose.h"
 #include "document/DocumentFormat.h"
-#include "document/NumberText.h"
-
-#include <algorithm>
-#include <span>
+#include "document/SystemWrite.h"
 
 namespace document {
 
@@ -14,56 +12,9 @@ using chart::ProcessKind;
 using json::Member;
 using json::Value;
 
-Value Number(long double x)
-{
-    return Value::Number(NumberText(x));
-}
-
-Value Number(double x)
-{
-    return Value::Number(NumberText(x));
-}
-
-Value Number(int n)
-{
-    return Value::Number(NumberText(static_cast<long long>(n)));
-}
-
-// The known members in their order with the kept ones between them. A kept
-// member never takes the name of a known one (reading keeps only unknown
-// names), nor is one lost whose anchor this version does not know.
-Value Compose(std::span<const std::string_view> order, std::vector<Member> known,
-              const KeptMembers &kept)
-{
-    const auto isKnown = [&](const std::string &name) {
-        return std::find(order.begin(), order.end(), name) != order.end();
-    };
-    std::vector<Member> out;
-    out.reserve(known.size() + kept.size());
-    const auto keptAfter = [&](std::string_view anchor) {
-        for (const KeptMember &k : kept) {
-            if (k.after == anchor && !isKnown(k.name))
-                out.push_back({k.name, k.value});
-        }
-    };
-    keptAfter("");
-    for (const std::string_view name : order) {
-        for (Member &m : known) {
-            if (m.name == name)
-                out.push_back(std::move(m));
-        }
-        keptAfter(name);
-    }
-    for (const KeptMember &k : kept) {
-        if (!k.after.empty() && !isKnown(k.after) && !isKnown(k.name))
-            out.push_back({k.name, k.value});
-    }
-    return Value::Object(std::move(out));
-}
-
 Value RangeValue(const chart::Range &r)
 {
-    return Value::Array({Number(r.low), Number(r.high)});
+    return Value::Array({NumberValue(r.low), NumberValue(r.high)});
 }
 
 Value ComposeTitle(const TitleBlock &t)
@@ -78,13 +29,14 @@ Value ComposeTitle(const TitleBlock &t)
 
 Value ComposePoint(const Point &p)
 {
-    std::vector<Member> m{{"id", Number(p.id)}, {"label", Value::String(p.label)}};
+    std::vector<Member> m{{"id", NumberValue(p.id)}, {"label", Value::String(p.label)}};
     if (p.definition) {
         const chart::PointDefinition &d = *p.definition;
-        m.push_back({"dryBulb", Number(d.dryBulb)});
-        m.push_back({std::string(format::GivenNames[static_cast<int>(d.given)]), Number(d.value)});
+        m.push_back({"dryBulb", NumberValue(d.dryBulb)});
+        m.push_back(
+            {std::string(format::GivenNames[static_cast<int>(d.given)]), NumberValue(d.value)});
         if (p.airflow)
-            m.push_back({"airflow", Number(*p.airflow)});
+            m.push_back({"airflow", NumberValue(*p.airflow)});
     }
     m.push_back({"note", Value::String(p.note)});
     return Compose(format::PointMembers, std::move(m), p.kept);
@@ -95,32 +47,33 @@ Value ComposeProcess(const Process &p)
     const chart::ProcessDefinition &d = p.definition;
     std::vector<Member> m{
         {"kind", Value::String(std::string(format::ProcessKindNames[static_cast<int>(d.kind)]))},
-        {"from", Number(d.from)}};
+        {"from", NumberValue(d.from)}};
     if (chart::TakesSecondPoint(d.kind))
-        m.push_back({"to", Number(d.to)});
+        m.push_back({"to", NumberValue(d.to)});
     switch (d.kind) {
     case ProcessKind::Coil:
-        m.push_back({"apparatusDewPoint", Number(d.value)});
-        m.push_back({d.coilByLeavingDryBulb ? "leavingDryBulb" : "bypassFactor", Number(d.second)});
+        m.push_back({"apparatusDewPoint", NumberValue(d.value)});
+        m.push_back(
+            {d.coilByLeavingDryBulb ? "leavingDryBulb" : "bypassFactor", NumberValue(d.second)});
         break;
     case ProcessKind::Heating:
-        m.push_back({"dryBulb", Number(d.value)});
+        m.push_back({"dryBulb", NumberValue(d.value)});
         break;
     case ProcessKind::SteamHumidifier:
     case ProcessKind::SprayHumidifier:
         m.push_back(
             {d.target == air::HumidifyTarget::HumidityRatio ? "humidityRatio" : "relativeHumidity",
-             Number(d.value)});
+             NumberValue(d.value)});
         break;
     case ProcessKind::ShfLine:
-        m.push_back({"sensibleHeatFactor", Number(d.value)});
+        m.push_back({"sensibleHeatFactor", NumberValue(d.value)});
         break;
     case ProcessKind::Change:
     case ProcessKind::Mixing:
         break;
     }
     if (chart::Produces(d.kind))
-        m.push_back({"output", Number(p.output)});
+        m.push_back({"output", NumberValue(p.output)});
     return Compose(format::ProcessMembers, std::move(m), p.kept);
 }
 
@@ -132,9 +85,9 @@ Value ComposeChart(const Chart &c)
         {"atmosphere",
          Value::String(std::string(format::PressureBasisNames[static_cast<int>(a.basis)]))}};
     if (a.basis == PressureBasis::Given)
-        m.push_back({"pressure", Number(a.pressure)});
+        m.push_back({"pressure", NumberValue(a.pressure)});
     else if (a.basis == PressureBasis::Altitude)
-        m.push_back({"altitude", Number(a.altitude)});
+        m.push_back({"altitude", NumberValue(a.altitude)});
     m.push_back({"dryBulbRange", RangeValue(c.view.dryBulb)});
     m.push_back({"humidityRatioRange", RangeValue(c.view.humidityRatio)});
     Value points = Value::Array();
@@ -150,17 +103,20 @@ Value ComposeChart(const Chart &c)
 
 } // namespace
 
-Value ComposeDocument(const Document &d)
+Value ComposeDocument(const Document &d, losssheet::UnitSystem units)
 {
     Value charts = Value::Array();
     for (const Chart &c : d.charts)
         charts.items.push_back(ComposeChart(c));
+    Value systems = Value::Array();
+    for (std::size_t i = 0; i < d.systems.size(); ++i)
+        systems.items.push_back(ComposeSystem(d.systems[i], i, units));
     return Compose(format::DocumentMembers,
                    {{"format", Value::String(format::Name)},
-                    {"version", Number(format::Version)},
+                    {"version", NumberValue(format::Version)},
                     {"title", ComposeTitle(d.title)},
                     {"charts", std::move(charts)},
-                    {"systems", d.systems}},
+                    {"systems", std::move(systems)}},
                    d.kept);
 }
 

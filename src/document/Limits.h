@@ -29,6 +29,26 @@ inline constexpr Limits Altitude{-10000.0L, 44000.0L, " m"}; // the law holds to
 inline constexpr Limits ViewHumidityRatio{-100.0L, 100.0L, " kg/kg"};
 inline constexpr Limits PointId{1.0L, 2147483647.0L, ""};
 
+// The loss sheets. A sign the sheet cannot use (a negative length or count)
+// is kept, as the designer typed it, and shown by the sheet with its reason;
+// only magnitudes no design comes near are refused.
+inline constexpr Limits DuctFlow{-1.0e9L, 1.0e9L, " m³/h"};
+inline constexpr Limits WaterFlow{-1.0e9L, 1.0e9L, " L/min"};
+inline constexpr Limits Length{-1.0e6L, 1.0e6L, " m"};
+inline constexpr Limits Size{-1.0e6L, 1.0e6L, " mm"}; // a fixed side
+inline constexpr Limits Roughness{-1.0e4L, 1.0e4L, " mm"};
+inline constexpr Limits Density{-1.0e5L, 1.0e5L, " kg/m³"}; // water 998, air 1.2
+inline constexpr Limits Velocity{-1.0e5L, 1.0e5L, " m/s"};
+// A sizing target per metre, in either unit (the same span: 1 mmAq = 9.80665 Pa).
+inline constexpr Limits LossPerMetre[] = {{-1.0e6L, 1.0e6L, " mmAq/m"},
+                                          {-9.80665e6L, 9.80665e6L, " Pa/m"}};
+inline constexpr Limits Head{-1.0e6L, 1.0e6L, " m"};
+inline constexpr Limits Kilopascals{-1.0e9L, 1.0e9L, " kPa"};
+inline constexpr Limits Pascals{-1.0e12L, 1.0e12L, " Pa"}; // the same span as the kPa
+inline constexpr Limits Percent{-1.0e6L, 1.0e6L, " %"};
+inline constexpr Limits Ratio{-1.0e6L, 1.0e6L, ""}; // ζ, R/D, area and flow ratios, counts
+inline constexpr Limits Angle{-1.0e5L, 1.0e5L, " °"};
+
 } // namespace limits
 
 inline bool Within(long double value, const Limits &limits)

@@ -96,6 +96,31 @@ int MemberReader::id(std::string_view name) const
     return static_cast<int>(*n);
 }
 
+int MemberReader::index(std::string_view name, int count, int fallback) const
+{
+    const json::Value *v = find(name);
+    if (!v)
+        return fallback;
+    const std::optional<long long> n = v->isNumber() ? IntegerOf(v->text) : std::nullopt;
+    if (!n)
+        wrongType(name, texts::Integer);
+    if (*n < 0 || *n >= count)
+        fail(texts::Fill(texts::OutOfRange,
+                         {where_, name, v->text, "0", std::to_string(count - 1), ""}),
+             v);
+    return static_cast<int>(*n);
+}
+
+bool MemberReader::flag(std::string_view name, bool fallback) const
+{
+    const json::Value *v = find(name);
+    if (!v)
+        return fallback;
+    if (v->kind != json::Value::Kind::Boolean)
+        wrongType(name, texts::Boolean);
+    return v->boolean;
+}
+
 std::pair<double, double> MemberReader::range(std::string_view name, const Limits &limits,
                                               std::pair<double, double> fallback) const
 {

@@ -44,6 +44,9 @@ public:
     long double quantity(std::string_view name, const Limits &limits) const;
     std::optional<long double> optionalQuantity(std::string_view name, const Limits &limits) const;
     int id(std::string_view name) const;
+    // An integer from 0 to count − 1 (a place in a list); `fallback` when absent.
+    int index(std::string_view name, int count, int fallback) const;
+    bool flag(std::string_view name, bool fallback) const;
     // [low, high], in doubles as the chart keeps them; `fallback` when absent.
     std::pair<double, double> range(std::string_view name, const Limits &limits,
                                     std::pair<double, double> fallback) const;

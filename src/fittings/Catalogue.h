@@ -34,6 +34,10 @@ enum class Quantity {
 
 struct Parameter
 {
+    // Stored with a fitting's value in a work document: never changes, and
+    // unique within its method and apart from a fitting's own members
+    // ("type", "method", "count", "note").
+    std::string_view id;
     std::string_view name;
     Quantity quantity = Quantity::Ratio;
     std::optional<long double> defaultValue; // none: the user must give it
@@ -42,7 +46,9 @@ struct Parameter
     // fitting (an area ratio from the neighbouring section, a tee's flow
     // ratio from the branch flows).
     bool fromTree = false;
-    std::vector<std::string_view> choices; // for Quantity::Choice
+    // For Quantity::Choice. A document stores the index, so a table keeps its
+    // rows in their order; a changed table is a new method.
+    std::vector<std::string_view> choices;
 };
 
 // The flow in one section, as a coefficient may depend on it.

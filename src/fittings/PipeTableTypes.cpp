@@ -15,7 +15,8 @@ constexpr long double MillimetresPerInch = 25.4L;
 
 template <typename Rows> Parameter rowChoice(const Rows &rows)
 {
-    Parameter p{quantity::Row,
+    Parameter p{"row",
+                quantity::Row,
                 Quantity::Choice,
                 0,
                 {0, static_cast<long double>(rows.size() - 1)},

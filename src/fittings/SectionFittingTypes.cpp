@@ -18,33 +18,35 @@ constexpr std::string_view Rennels = "Rennels & Hudson, Pipe Flow (2012)";
 constexpr std::string_view Crane = "Crane TP-410";
 constexpr std::string_view Hooper1988 = "Hooper, Chem. Eng. 95(16):89 (1988)";
 
-Parameter number(std::string_view name, Quantity q, std::optional<long double> value,
-                 ValidRange range, bool fromTree = false)
+Parameter number(std::string_view id, std::string_view name, Quantity q,
+                 std::optional<long double> value, ValidRange range, bool fromTree = false)
 {
-    return {name, q, value, range, fromTree, {}};
+    return {id, name, q, value, range, fromTree, {}};
 }
 
-Parameter radiusRatio(std::string_view name, ValidRange range)
+Parameter radiusRatio(std::string_view id, std::string_view name, ValidRange range)
 {
-    return number(name, Quantity::Ratio, 1, range);
+    return number(id, name, Quantity::Ratio, 1, range);
 }
 
 Parameter angle(ValidRange range, std::optional<long double> value)
 {
-    return number(quantity::Angle, Quantity::Angle, value, range);
+    return number("angle", quantity::Angle, Quantity::Angle, value, range);
 }
 
 Parameter areaRatio()
 {
-    return number(quantity::AreaRatio, Quantity::Ratio, std::nullopt, AreaRatioRange, true);
+    return number("areaRatio", quantity::AreaRatio, Quantity::Ratio, std::nullopt, AreaRatioRange,
+                  true);
 }
 
 std::vector<Parameter> teeParameters()
 {
-    return {
-        number(quantity::BranchAngle, Quantity::Angle, 90, TeeAngleRange),
-        number(quantity::BranchAreaRatio, Quantity::Ratio, std::nullopt, TeeAreaRatioRange, true),
-        number(quantity::FlowRatio, Quantity::Ratio, std::nullopt, TeeFlowRatioRange, true)};
+    return {number("branchAngle", quantity::BranchAngle, Quantity::Angle, 90, TeeAngleRange),
+            number("branchAreaRatio", quantity::BranchAreaRatio, Quantity::Ratio, std::nullopt,
+                   TeeAreaRatioRange, true),
+            number("flowRatio", quantity::FlowRatio, Quantity::Ratio, std::nullopt,
+                   TeeFlowRatioRange, true)};
 }
 
 Tee tee(V v)
@@ -72,9 +74,11 @@ FittingType local(std::string_view id, std::string_view name, Applies applies,
 void addElbows(std::vector<FittingType> &types)
 {
     const std::vector<Parameter> idelchik{
-        radiusRatio(quantity::RadiusRatio, SmoothElbowRadiusRange), angle(ElbowAngleRange, 90)};
-    const std::vector<Parameter> rennels{radiusRatio(quantity::RadiusRatio, RennelsBendRadiusRange),
-                                         angle(ElbowAngleRange, 90)};
+        radiusRatio("radiusRatio", quantity::RadiusRatio, SmoothElbowRadiusRange),
+        angle(ElbowAngleRange, 90)};
+    const std::vector<Parameter> rennels{
+        radiusRatio("radiusRatio", quantity::RadiusRatio, RennelsBendRadiusRange),
+        angle(ElbowAngleRange, 90)};
     types.push_back(
         local("duct.elbow.round.smooth", "円形エルボ", Applies::Ducts,
               {own("idelchik_6_1", "Idelchik 図6-1",
@@ -105,7 +109,7 @@ void addElbows(std::vector<FittingType> &types)
          own("approx_idelchik_6_1", "近似：円形エルボの式（R/W、C₁=1）",
              "Idelchik, Handbook of Hydraulic Resistance, 3rd ed., Diagram 6-1 with D = W and "
              "C₁ = 1 (approximation)",
-             {radiusRatio(quantity::WidthRadiusRatio, SmoothElbowRadiusRange),
+             {radiusRatio("radiusWidthRatio", quantity::WidthRadiusRatio, SmoothElbowRadiusRange),
               angle(ElbowAngleRange, 90)},
              [](V v, S s) { return SmoothElbowIdelchik(v[0], v[1], s.own.reynolds); })},
         "縦横比による係数には出典がありません。ζを入力してください（近似式は正方形断面でのみ正確"
@@ -124,19 +128,19 @@ void addEndsAndDampers(std::vector<FittingType> &types)
                                [](V, S) { return SharpEntranceIdelchik(); }),
                            own("rennels", "Rennels（ζ=0.57）", Rennels, {},
                                [](V, S) { return SharpEntranceRennels(); })}));
-    const std::vector<Parameter> edge{
-        number(quantity::EdgeRadius, Quantity::Ratio, std::nullopt, EdgeRatioRange)};
+    const std::vector<Parameter> edge{number("edgeRadiusRatio", quantity::EdgeRadius,
+                                             Quantity::Ratio, std::nullopt, EdgeRatioRange)};
     types.push_back(local("duct.entrance.rounded", "入口（ベルマウス）", Applies::Both,
                           {own("rennels", "Rennels", Rennels, edge,
                                [](V v, S) { return RoundedEntranceRennels(v[0]); }),
                            own("swamee", "Swamee & Sharma",
                                "Swamee & Sharma, Design of Water Supply Pipe Networks (2008)", edge,
                                [](V v, S) { return RoundedEntranceSwamee(v[0]); })}));
-    types.push_back(
-        local("duct.entrance.reentrant", "入口（突出し）", Applies::Both,
-              {own("rennels", "Rennels", Rennels,
-                   {number(quantity::WallThickness, Quantity::Ratio, std::nullopt, EdgeRatioRange)},
-                   [](V v, S) { return ReentrantEntranceRennels(v[0]); })}));
+    types.push_back(local("duct.entrance.reentrant", "入口（突出し）", Applies::Both,
+                          {own("rennels", "Rennels", Rennels,
+                               {number("wallThicknessRatio", quantity::WallThickness,
+                                       Quantity::Ratio, std::nullopt, EdgeRatioRange)},
+                               [](V v, S) { return ReentrantEntranceRennels(v[0]); })}));
     types.push_back(local("duct.damper.open", "ダンパ（全開）", Applies::Ducts, {UserZeta()},
                           "ダンパ全開時の係数には出典がありません。製造者の資料のζを入力するか、"
                           "圧力損失を機器として入力してください。"));

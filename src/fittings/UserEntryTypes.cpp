@@ -10,6 +10,12 @@ constexpr ValidRange Positive{0, Unbounded, true};
 constexpr std::string_view ByUser = "利用者の入力";
 constexpr std::string_view Typed = "入力値";
 
+Parameter input(std::string_view id, std::string_view name, Quantity q, ValidRange range,
+                std::optional<long double> value = std::nullopt)
+{
+    return {id, name, q, value, range, false, {}};
+}
+
 } // namespace
 
 Method UserZeta()
@@ -18,7 +24,7 @@ Method UserZeta()
             "ζを入力",
             ByUser,
             Reference::Own,
-            {{quantity::Zeta, Quantity::Zeta, std::nullopt, {}, false, {}}},
+            {input("zeta", quantity::Zeta, Quantity::Zeta, {})},
             [](std::span<const long double> v, const Situation &) {
                 return Coefficient{v[0], Reference::Own, {}};
             }};
@@ -45,7 +51,7 @@ void AddUserEntries(std::vector<FittingType> &types)
            Typed,
            "R × 相当管長",
            Reference::Own,
-           {{quantity::EquivalentLength, Quantity::Length, std::nullopt, NotNegative, false, {}}},
+           {input("equivalentLength", quantity::EquivalentLength, Quantity::Length, NotNegative)},
            nullptr}},
          0,
          0,
@@ -61,8 +67,8 @@ void AddUserEntries(std::vector<FittingType> &types)
            "定格値から換算",
            "Δp = Δp_rated·(Q/Q_rated)²",
            Reference::Own,
-           {{quantity::RatedLoss, Quantity::Pressure, std::nullopt, NotNegative, false, {}},
-            {quantity::RatedFlow, Quantity::Flow, std::nullopt, Positive, false, {}}},
+           {input("ratedLoss", quantity::RatedLoss, Quantity::Pressure, NotNegative),
+            input("ratedFlow", quantity::RatedFlow, Quantity::Flow, Positive)},
            nullptr}},
          0,
          0,
@@ -79,7 +85,7 @@ void AddUserEntries(std::vector<FittingType> &types)
                        Typed,
                        "局部損失 = 直管損失 × 割合（継手を個別に数えない簡略法）",
                        Reference::Own,
-                       {{quantity::Percent, Quantity::Percent, 100, NotNegative, false, {}}},
+                       {input("percent", quantity::Percent, Quantity::Percent, NotNegative, 100)},
                        nullptr}},
                      0,
                      0,

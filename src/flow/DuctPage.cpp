@@ -10,7 +10,6 @@
 #include "flow/DuctLoss.h"
 #include "flow/DuctMaterials.h"
 #include "flow/DuctSizing.h"
-#include "numeric/Failure.h"
 #include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
@@ -21,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScopeGuard>
 
 namespace flow {
 
@@ -39,8 +37,9 @@ constexpr ui::SizeBlockGeometry SizeColumn{6, 5, 25, 55, 6, 81, 56, 65, 140, 52}
 
 } // namespace
 
-DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
-    : CalcPage("TabSheet1", QStringLiteral("ダクト計算"), focus, shared, parent)
+DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
+                   QWidget *parent)
+    : CalcPage("TabSheet1", QStringLiteral("ダクト計算"), focus, shared, changes, parent)
 {
     Panel16 = addBand("Panel16", 30);
     Ztai_Edit = ui::Edit(Panel16, "Ztai_Edit", 65, 3, 50, QStringLiteral("標準ダクト"),
@@ -76,6 +75,7 @@ DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *p
     bindEnterRules();
     connectHandlers();
     describeFields();
+    declareCalculations();
 }
 
 void DuctPage::buildSizingSection()
@@ -144,8 +144,6 @@ void DuctPage::bindEnterRules()
     };
     for (QWidget *w : {Ztai_Edit, Hijy_Edit, M_Ason, P_Fryo, P_Size1})
         onEnter(w, evaluate);
-    for (QWidget *w : {S_Fryo, S_Size1, P_Size2, P_SizeD})
-        onEnter(w, [this](QWidget *sender) { S_FryoKeyPress(sender); });
     // The shared buttons keep this rule on whichever page they stand.
     for (QWidget *w : std::initializer_list<QWidget *>{
              shared_.TaniButton1, shared_.TaniButton2, D_Syrui, KakuButton, MaruButton,
@@ -204,19 +202,45 @@ void DuctPage::describeFields()
     describeField(P_SizeD, diameterCaption, Fixed(QStringLiteral("mm")));
     describeField(P_Fusok, Fixed(QStringLiteral("風速")), Fixed(QStringLiteral("m/s")));
     describeField(P_Ason, Fixed(QStringLiteral("圧力損失")), TextOf(Label29));
-
-    const QList<QWidget *> common = commonInputs();
-    describeCalculation(SizingTitle,
-                        common +
-                            QList<QWidget *>{shared_.ssButton1, CheckBox1, M_Ason, S_Fryo, S_Size1},
-                        {S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason});
-    describeCalculation(LossTitle, common + QList<QWidget *>{P_Fryo, P_Size1, P_Size2, P_SizeD},
-                        {P_SizeD, P_Fusok, P_Ason});
 }
 
-QList<QWidget *> DuctPage::commonInputs() const
+void DuctPage::declareCalculations()
 {
-    return {shared_.TaniButton1, Ztai_Edit, Hijy_Edit, D_Syrui, KakuButton};
+    const auto rectangle = [this](const ui::Run &) { return !MaruButton->isChecked(); };
+    const auto fixedSide = [this](const ui::Run &run) { return readsFixedSide(run.sender); };
+    const auto sizedSide = [=](const ui::Run &run) { return rectangle(run) && !fixedSide(run); };
+    // The loss follows the field, not the shape (DuctLossFromSize).
+    const auto fromDiameter = [this](const ui::Run &run) { return run.sender == P_SizeD; };
+    const auto fromSides = [this](const ui::Run &run) { return run.sender != P_SizeD; };
+    const QList<ui::FieldUse> common{shared_.TaniButton1, Ztai_Edit, Hijy_Edit, D_Syrui,
+                                     KakuButton};
+
+    declare({.caption = SizingTitle,
+             .title =
+                 [this](const ui::Run &) {
+                     return SizingTitle + (shared_.lossBasis() ? QStringLiteral("（圧損基準）")
+                                                               : QStringLiteral("（風速基準）"));
+                 },
+             .reads = common + QList<ui::FieldUse>{shared_.ssButton1,
+                                                   {CheckBox1, rectangle},
+                                                   M_Ason,
+                                                   S_Fryo,
+                                                   {S_Size1, fixedSide}},
+             .writes = {{S_Size1, sizedSide}, {S_Size2, rectangle}, S_SizeD, S_Fusok, S_Ason},
+             .enter = {S_Fryo, S_Size1},
+             .routine = [this](const ui::Run &run) { return sizeDuct(run); }});
+    declare({.caption = LossTitle,
+             .reads = common + QList<ui::FieldUse>{P_Fryo,
+                                                   {P_Size1, fromSides},
+                                                   {P_Size2, fromSides},
+                                                   {P_SizeD, fromDiameter}},
+             .writes = {{P_SizeD, fromSides}, P_Fusok, P_Ason},
+             .enter = {P_Size2, P_SizeD},
+             .routine = [this](const ui::Run &run) {
+                 return EvaluateAndCalculate(run.sender, [&] {
+                     return DuctLossFromSize(static_cast<QLineEdit *>(run.sender));
+                 });
+             }});
 }
 
 void DuctPage::windowShown()
@@ -292,63 +316,42 @@ long double DuctPage::lossUnitFactor() const
     return numeric::LossUnitFactor(shared_.conventionalUnits());
 }
 
-void DuctPage::S_FryoKeyPress(QWidget *sender)
+ui::Ending DuctPage::sizeDuct(const ui::Run &run)
 {
-    auto *field = static_cast<QLineEdit *>(sender);
+    auto *field = static_cast<QLineEdit *>(run.sender);
     const bool lossBasis = shared_.lossBasis();
-    const bool sizing = sender == S_Fryo || sender == S_Size1;
-    const bool waits = sizing && shape_->waitsForFixedSide(sender);
-    EvaluateAndCalculate(sender, [&] {
-        if (sizing)
-            lossBasis ? DuctSizingByLoss(field) : DuctSizingByVelocity(field);
-        else
-            DuctLossFromSize(field);
-    });
-    if (sizing && !waits) {
+    const bool waits = shape_->waitsForFixedSide(field);
+    const ui::Ending end = EvaluateAndCalculate(
+        field, [&] { return lossBasis ? DuctSizingByLoss(field) : DuctSizingByVelocity(field); });
+    if (!waits) {
         hasSized_ = true;
         emit sizingChanged();
     }
+    return end;
 }
 
-std::optional<DuctSizingInputs> DuctPage::sizingInputsNow() const
+DuctPage::Sizing DuctPage::lastSizing() const
 {
-    try {
-        return readSizingInputs(S_Size1);
-    } catch (const numeric::Failure &) {
-        return std::nullopt;
+    return {hasSized_,
+            ui::ReadOrNothing([this] { return readSizingInputs(S_Size1); }),
+            shared_.velocityBasis(),
+            shared_.conventionalUnits(),
+            D_Syrui->currentText().trimmed(),
+            {}};
+}
+
+void DuctPage::computeLossOf(const ui::SizeChoice &size, const QString &airVolume)
+{
+    const bool round = size.kind == ui::SizeChoice::Kind::Round;
+    chooseShape(round ? MaruButton : KakuButton);
+    ui::WriteResult(P_Fryo, airVolume);
+    if (round) {
+        ui::WriteResult(P_SizeD, size.sizeA);
+    } else {
+        ui::WriteResult(P_Size1, size.sizeA);
+        ui::WriteResult(P_Size2, size.sizeB);
     }
-}
-
-bool DuctPage::velocityBasis() const
-{
-    return shared_.velocityBasis();
-}
-
-bool DuctPage::conventionalUnits() const
-{
-    return shared_.conventionalUnits();
-}
-
-QString DuctPage::materialName() const
-{
-    return D_Syrui->currentText().trimmed();
-}
-
-void DuctPage::computeLossOf(const QString &airVolume, const QString &sideA, const QString &sideB)
-{
-    chooseShape(KakuButton);
-    ui::WriteResult(P_Fryo, airVolume);
-    ui::WriteResult(P_Size1, sideA);
-    ui::WriteResult(P_Size2, sideB);
-    ui::Guarded(window(), [this] { S_FryoKeyPress(P_Size2); });
-}
-
-void DuctPage::computeLossOfDiameter(const QString &airVolume, const QString &diameter)
-{
-    chooseShape(MaruButton);
-    ui::WriteResult(P_Fryo, airVolume);
-    ui::WriteResult(P_SizeD, diameter);
-    ui::Guarded(window(), [this] { S_FryoKeyPress(P_SizeD); });
+    enterIn(round ? P_SizeD : P_Size2);
 }
 
 // A size brings its shape: the page switches as a click on the shape's button
@@ -369,26 +372,31 @@ DuctSizingInputs DuctPage::readSizingInputs(const QLineEdit *sender) const
     in.density = ui::ReadPlainNumber(Hijy_Edit);
     in.target = ui::ReadPlainNumber(M_Ason);
     in.round = MaruButton->isChecked();
-    if (shape_->fixedSide() && sender == S_Size1)
+    if (readsFixedSide(sender))
         in.fixedSide = ui::ReadPlainNumber(S_Size1);
     return in;
 }
 
-void DuctPage::DuctSizingByLoss(QLineEdit *sender)
+bool DuctPage::readsFixedSide(const QWidget *sender) const
 {
-    size(sender, flow::DuctSizingByLoss);
+    return shape_->fixedSide() && sender == S_Size1;
 }
 
-void DuctPage::DuctSizingByVelocity(QLineEdit *sender)
+ui::Ending DuctPage::DuctSizingByLoss(QLineEdit *sender)
 {
-    size(sender, flow::DuctSizingByVelocity);
+    return size(sender, flow::DuctSizingByLoss);
 }
 
-void DuctPage::size(QLineEdit *sender, SizingRoutine routine)
+ui::Ending DuctPage::DuctSizingByVelocity(QLineEdit *sender)
+{
+    return size(sender, flow::DuctSizingByVelocity);
+}
+
+ui::Ending DuctPage::size(QLineEdit *sender, SizingRoutine routine)
 {
     if (shape_->waitsForFixedSide(sender)) {
         FocusNextField();
-        return;
+        return ui::Ending::notRun();
     }
     const DuctSizingInputs in = readSizingInputs(sender);
     bool warned = false;
@@ -404,24 +412,11 @@ void DuctPage::size(QLineEdit *sender, SizingRoutine routine)
                                          ui::WriteResult(S_Ason, r.loss);
                                          ui::WriteResult(S_Fusok, r.velocity);
                                      });
-
-    QList<QWidget *> read = commonInputs() + QList<QWidget *>{shared_.ssButton1};
-    QList<QWidget *> written{S_SizeD, S_Fusok, S_Ason};
-    if (!in.round) {
-        read.append(CheckBox1);
-        written.prepend(S_Size2);
-        (in.fixedSide ? read : written).prepend(S_Size1);
-    }
-    read.append({M_Ason, S_Fryo});
-    if (in.fixedSide)
-        read.append(S_Size1);
-    const QString basis = routine == flow::DuctSizingByLoss ? QStringLiteral("（圧損基準）")
-                                                            : QStringLiteral("（風速基準）");
-    reportCalculation(SizingTitle + basis, read, written,
-                      warned ? QString::fromUtf8(numeric::messages::CheckValues) : QString());
+    return ui::Ending::completed(warned ? QString::fromUtf8(numeric::messages::CheckValues)
+                                        : QString());
 }
 
-void DuctPage::DuctLossFromSize(QLineEdit *sender)
+ui::Ending DuctPage::DuctLossFromSize(QLineEdit *sender)
 {
     DuctLossInputs in;
     in.lossUnitFactor = lossUnitFactor();
@@ -443,25 +438,17 @@ void DuctPage::DuctLossFromSize(QLineEdit *sender)
                                        ui::WriteResult(P_Ason, r.loss);
                                        ui::WriteResult(P_Fusok, r.velocity);
                                    });
-
-    QList<QWidget *> read = commonInputs() + QList<QWidget *>{P_Fryo};
-    QList<QWidget *> written{P_Fusok, P_Ason};
-    if (in.fromDiameter) {
-        read.append(P_SizeD);
-    } else {
-        read.append({P_Size1, P_Size2});
-        written.prepend(P_SizeD);
-    }
-    // The record names the shape computed: on a rectangle, Enter in the
-    // equivalent diameter computes a round duct of that diameter.
-    recordedRound_ = in.fromDiameter;
-    const auto recorded = qScopeGuard([this] { recordedRound_.reset(); });
-    reportCalculation(LossTitle, read, written);
+    return ui::Ending::completed();
 }
 
 bool DuctPage::describesRound() const
 {
-    return recordedRound_.value_or(MaruButton->isChecked());
+    // The record of a loss calculation names the shape computed: on a
+    // rectangle, Enter in the equivalent diameter computes a round duct of
+    // that diameter.
+    if (const ui::Run *run = recording(); run && (run->sender == P_Size2 || run->sender == P_SizeD))
+        return run->sender == P_SizeD;
+    return MaruButton->isChecked();
 }
 
 void DuctPage::D_SyruiChange()

@@ -2,6 +2,7 @@
 
 #include "app/ui/CalcPage.h"
 #include "app/ui/ShapeOptions.h"
+#include "app/ui/SizingSource.h"
 #include "flow/DuctSizing.h"
 
 class QCheckBox;
@@ -15,14 +16,15 @@ namespace flow {
 // The duct page (tab "ダクト計算"): sizing a duct for an air volume, and the
 // velocity and friction loss of a given duct. It is the design home of the
 // shared controls, which other pages bring to themselves and this page takes
-// back when it is shown again.
-class DuctPage : public app::ui::CalcPage
+// back when it is shown again. The size table lists the alternatives of its
+// last sizing.
+class DuctPage : public app::ui::CalcPage, public app::ui::SizingSource<DuctSizingInputs>
 {
     Q_OBJECT
 
 public:
     DuctPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
-             QWidget *parent = nullptr);
+             app::ui::ProgramChanges &changes, QWidget *parent = nullptr);
 
     void windowShown() override;
     void pageShown() override;
@@ -33,13 +35,13 @@ public:
     void convertUnits(const app::ui::UnitFactors &factor) override;
     QList<app::ui::SettingsKey> settingsKeys() override;
 
-    // Enter in the sizing fields (S_Fryo, S_Size1) and the loss fields
-    // (P_Size2, P_SizeD).
-    void S_FryoKeyPress(QWidget *sender);
-    // Each writes its results as soon as they are known.
-    void DuctSizingByLoss(QLineEdit *sender);
-    void DuctSizingByVelocity(QLineEdit *sender);
-    void DuctLossFromSize(QLineEdit *sender);
+    // The routines of the two calculations, run by Enter in the sizing
+    // fields (S_Fryo, S_Size1) and in the loss fields (P_Size2, P_SizeD)
+    // after the field is evaluated. Each writes its results as soon as they
+    // are known.
+    app::ui::Ending DuctSizingByLoss(QLineEdit *sender);
+    app::ui::Ending DuctSizingByVelocity(QLineEdit *sender);
+    app::ui::Ending DuctLossFromSize(QLineEdit *sender);
 
     // Option handlers: a material picked in D_Syrui writes its roughness; a
     // shape or a fixed-side change switches which size fields take input.
@@ -47,23 +49,12 @@ public:
     void MaruButtonClick();
     void CheckBox1Click();
 
-    // For the size table: whether the sizing section has sized yet, and the
-    // inputs it would read now (nothing when a field holds no plain number).
-    bool hasSized() const { return hasSized_; }
-    std::optional<DuctSizingInputs> sizingInputsNow() const;
-    bool velocityBasis() const;
-    bool conventionalUnits() const;
-    QString materialName() const;
-    // A size chosen in the size table into the loss section, with the air
-    // volume it was chosen for: the page first switches to the size's shape,
-    // then computes as Enter in P_Size2 (a rectangle) or in P_SizeD (a round
-    // duct) computes it.
-    void computeLossOf(const QString &airVolume, const QString &sideA, const QString &sideB);
-    void computeLossOfDiameter(const QString &airVolume, const QString &diameter);
-
-signals:
-    // The sizing section sized, or something it reads changed.
-    void sizingChanged();
+    // For the size table. A size chosen there goes into the loss section
+    // with the air volume it was chosen for: the page first switches to the
+    // size's shape, then computes as Enter in P_Size2 (a rectangle) or in
+    // P_SizeD (a round duct) computes it.
+    Sizing lastSizing() const override;
+    void computeLossOf(const app::ui::SizeChoice &size, const QString &airVolume) override;
 
 private:
     void buildSizingSection();
@@ -71,18 +62,21 @@ private:
     void bindEnterRules();
     void connectHandlers();
     void describeFields();
+    void declareCalculations();
 
+    // Enter in a sizing field: the basis's routine, then the size table.
+    app::ui::Ending sizeDuct(const app::ui::Run &run);
     using SizingRoutine = void (*)(const DuctSizingInputs &, DuctSizingResult &);
     // Both bases: the fixed-side rule, then the routine with the page's inputs.
-    void size(QLineEdit *sender, SizingRoutine routine);
+    app::ui::Ending size(QLineEdit *sender, SizingRoutine routine);
     DuctSizingInputs readSizingInputs(const QLineEdit *sender) const;
+    // Whether a sizing run from this field reads the fixed side.
+    bool readsFixedSide(const QWidget *sender) const;
     long double lossUnitFactor() const;
     void chooseShape(QRadioButton *shape);
     // The shape the page's fields describe: the one chosen, or while a loss
     // calculation is recorded the one it computed.
     bool describesRound() const;
-    // The options every calculation of the page reads.
-    QList<QWidget *> commonInputs() const;
 
     QFrame *Panel16 = nullptr;
     QFrame *Panel19 = nullptr;
@@ -113,7 +107,6 @@ private:
     Section sizing_;
     Section loss_;
     bool hasSized_ = false;
-    std::optional<bool> recordedRound_;
     std::optional<app::ui::ShapeOptions> shape_;
 };
 

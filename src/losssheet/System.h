@@ -55,6 +55,21 @@ struct PipeConditions
     long double terminalPressure = 0; // 末端必要圧, kPa
 };
 
+// A member of a system, a section or a fitting in a work document's file that
+// this version does not know (a newer one wrote it): the document keeps it,
+// as its JSON text, after the known member it followed (`after`, empty for
+// the start of its object), and writes it back there. The sheet never reads
+// it; a copied section or fitting carries its own.
+struct KeptMember
+{
+    std::string after;
+    std::string name;
+    std::string json;
+
+    bool operator==(const KeptMember &) const = default;
+};
+using KeptMembers = std::vector<KeptMember>;
+
 // A fitting, a user's ζ or equivalent length, equipment, or a share of the
 // straight loss: a kind of fittings::Catalogue() by id, with its method's
 // inputs in the method's order.
@@ -66,6 +81,10 @@ struct Fitting
     std::vector<std::optional<long double>> values;
     long double count = 1;
     std::string note; // the user's label ("AHU-1 冷水コイル")
+    // Of a kind or method this version does not know, every member but the
+    // type and method: the fitting is written back as it was read (its
+    // values, count and note here are not used).
+    KeptMembers kept;
 };
 
 struct Section
@@ -76,6 +95,7 @@ struct Section
     std::string size;                // as typed; blank: sized by the system's rule
     long double length = 0;          // straight length, m
     std::vector<Fitting> fittings;
+    KeptMembers kept;
 };
 
 struct System
@@ -89,6 +109,7 @@ struct System
     // start at it, and the critical path is the worst over all of them.
     bool severalRootsAllowed = false;
     std::vector<Section> sections;
+    KeptMembers kept;
 };
 
 } // namespace losssheet

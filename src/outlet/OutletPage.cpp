@@ -38,8 +38,9 @@ constexpr ui::SizeBlockGeometry SizeColumn{10, 8, 30, 65, 10, 95, 65, 79, 164, 7
 
 } // namespace
 
-OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
-    : CalcPage("TabSheet5", QStringLiteral("吹出口・吸込口"), focus, shared, parent)
+OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared,
+                       ui::ProgramChanges &changes, QWidget *parent)
+    : CalcPage("TabSheet5", QStringLiteral("吹出口・吸込口"), focus, shared, changes, parent)
 {
     QFrame *top = addBand("Panel6", 30);
     ui::Label(top, QStringLiteral("吹出・吸込口の種類"), 25, 5, "Label50");
@@ -66,6 +67,7 @@ OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidge
     bindEnterRules();
     connectHandlers();
     describeFields();
+    declareCalculations();
 }
 
 void OutletPage::buildSizingSection()
@@ -128,8 +130,6 @@ void OutletPage::bindEnterRules()
 {
     for (QWidget *w : {Edit19, Edit20, Edit17, Edit18, Edit28})
         onEnter(w, [this](QWidget *sender) { Ztai_EditKeyPress(sender); });
-    for (QWidget *w : {Edit26, Edit23, Edit29, Edit30})
-        onEnter(w, [this](QWidget *sender) { Edit26KeyPress(sender); });
     for (QWidget *w :
          std::initializer_list<QWidget *>{ComboBox1, RadioButton1, RadioButton2, CheckBox2})
         onEnter(w, D_SyruiKeyPress);
@@ -181,18 +181,42 @@ void OutletPage::describeFields()
     describeField(Edit29, Fixed(QStringLiteral("他辺")), mm);
     describeField(Edit30, diameterCaption, mm);
     describeField(Edit32, Fixed(QStringLiteral("面風速")), Fixed(QStringLiteral("m/s")));
-
-    describeCalculation(
-        SizingTitle, commonInputs() + QList<QWidget *>{CheckBox2, Edit19, Edit20, Edit26, Edit23},
-        {Edit23, Edit24, Edit25, Edit21});
-    describeCalculation(CheckTitle,
-                        commonInputs() + QList<QWidget *>{Edit17, Edit18, Edit28, Edit29, Edit30},
-                        {Edit30, Edit32});
 }
 
-QList<QWidget *> OutletPage::commonInputs() const
+void OutletPage::declareCalculations()
 {
-    return {ComboBox1, RadioButton1};
+    const auto rectangle = [this](const ui::Run &) { return shape_->rectangular(); };
+    const auto fixedSide = [this](const ui::Run &) { return shape_->fixedSide(); };
+    const auto sizedSide = [this](const ui::Run &) {
+        return shape_->rectangular() && !shape_->fixedSide();
+    };
+    // The check follows the field, not the shape (CheckOutlet).
+    const auto fromDiameter = [this](const ui::Run &run) { return run.sender == Edit30; };
+    const auto fromSides = [this](const ui::Run &run) { return run.sender != Edit30; };
+    const auto evaluateAnd = [this](ui::Ending (OutletPage::*routine)(QLineEdit *)) {
+        return [this, routine](const ui::Run &run) {
+            auto *field = static_cast<QLineEdit *>(run.sender);
+            return EvaluateAndCalculate(field, [&] { return (this->*routine)(field); });
+        };
+    };
+    const QList<ui::FieldUse> common{ComboBox1, RadioButton1};
+
+    declare({.caption = SizingTitle,
+             .reads = common +
+                      QList<ui::FieldUse>{
+                          {CheckBox2, rectangle}, Edit19, Edit20, Edit26, {Edit23, fixedSide}},
+             .writes = {{Edit23, sizedSide}, {Edit24, rectangle}, Edit25, Edit21},
+             .enter = {Edit26, Edit23},
+             .routine = evaluateAnd(&OutletPage::SizeOutlet)});
+    declare({.caption = CheckTitle,
+             .reads = common + QList<ui::FieldUse>{Edit17,
+                                                   Edit18,
+                                                   {Edit28, fromSides},
+                                                   {Edit29, fromSides},
+                                                   {Edit30, fromDiameter}},
+             .writes = {{Edit30, fromSides}, Edit32},
+             .enter = {Edit29, Edit30},
+             .routine = evaluateAnd(&OutletPage::CheckOutlet)});
 }
 
 void OutletPage::windowShown()
@@ -261,24 +285,13 @@ void OutletPage::Ztai_EditKeyPress(QWidget *sender)
     EvaluateAndAdvance(sender);
 }
 
-void OutletPage::Edit26KeyPress(QWidget *sender)
-{
-    auto *field = static_cast<QLineEdit *>(sender);
-    EvaluateAndCalculate(sender, [&] {
-        if (sender == Edit23 || sender == Edit26)
-            SizeOutlet(field);
-        else
-            CheckOutlet(field);
-    });
-}
-
-void OutletPage::SizeOutlet(QLineEdit *field)
+ui::Ending OutletPage::SizeOutlet(QLineEdit *field)
 {
     if (shape_->waitsForFixedSide(field)) {
         // The key rule has evaluated the field; the user types the fixed
         // side next, and Enter there sizes the outlet.
         FocusNextField();
-        return;
+        return ui::Ending::notRun();
     }
     OutletSizingInputs in;
     in.flow = ui::ReadPlainNumber(Edit19);
@@ -295,22 +308,10 @@ void OutletPage::SizeOutlet(QLineEdit *field)
             ui::WriteResult(Edit25, r.diameter);
             ui::WriteResult(Edit21, r.velocity);
         });
-
-    QList<QWidget *> read = commonInputs();
-    QList<QWidget *> written{Edit25, Edit21};
-    if (!in.round) {
-        read.append(CheckBox2);
-        written.prepend(Edit24);
-        if (!in.fixedSide)
-            written.prepend(Edit23);
-    }
-    read.append({Edit19, Edit20, Edit26});
-    if (in.fixedSide)
-        read.append(Edit23);
-    reportCalculation(SizingTitle, read, written);
+    return ui::Ending::completed();
 }
 
-void OutletPage::CheckOutlet(QLineEdit *field)
+ui::Ending OutletPage::CheckOutlet(QLineEdit *field)
 {
     OutletCheckInputs in;
     in.flow = ui::ReadPlainNumber(Edit17);
@@ -331,16 +332,7 @@ void OutletPage::CheckOutlet(QLineEdit *field)
                                           ui::WriteResult(Edit30, r.equivalentDiameter);
                                           ui::WriteResult(Edit32, r.velocity);
                                       });
-
-    QList<QWidget *> read = commonInputs() + QList<QWidget *>{Edit17, Edit18};
-    QList<QWidget *> written{Edit32};
-    if (in.fromDiameter) {
-        read.append(Edit30);
-    } else {
-        read.append({Edit28, Edit29});
-        written.prepend(Edit30);
-    }
-    reportCalculation(CheckTitle, read, written);
+    return ui::Ending::completed();
 }
 
 } // namespace outlet

@@ -27,7 +27,7 @@ public:
                                                                      60, 35, 60, 90};
 
     OutletPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
-               QWidget *parent = nullptr);
+               app::ui::ProgramChanges &changes, QWidget *parent = nullptr);
 
     void windowShown() override;
     std::optional<numeric::Medium> flowMedium() const override { return numeric::Medium::Air; }
@@ -47,11 +47,11 @@ public:
     // Enter in the fields that prepare a value: the opening-ratio fields
     // first store the ratio as typed, for the outlet type selected.
     void Ztai_EditKeyPress(QWidget *sender);
-    // Enter in Edit26/Edit23 (sizing) or Edit29/Edit30 (check).
-    void Edit26KeyPress(QWidget *sender);
-    // After the field was evaluated. Failures are thrown to the key rule.
-    void SizeOutlet(QLineEdit *field);
-    void CheckOutlet(QLineEdit *field);
+    // The routines of the two calculations, run by Enter in Edit26/Edit23
+    // (sizing) or Edit29/Edit30 (check) after the field was evaluated.
+    // Failures are thrown to the Enter rule.
+    app::ui::Ending SizeOutlet(QLineEdit *field);
+    app::ui::Ending CheckOutlet(QLineEdit *field);
 
 private:
     void buildSizingSection();
@@ -59,8 +59,7 @@ private:
     void bindEnterRules();
     void connectHandlers();
     void describeFields();
-    // The options both calculations read.
-    QList<QWidget *> commonInputs() const;
+    void declareCalculations();
 
     QComboBox *ComboBox1 = nullptr;
     QRadioButton *RadioButton1 = nullptr;

@@ -6,7 +6,6 @@
 #include "app/ui/Guard.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
-#include "numeric/Failure.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 #include "pipe/PipeSizing.h"
@@ -40,8 +39,9 @@ QString tableText(long double value)
 
 } // namespace
 
-PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
-    : CalcPage("TabSheet2", QStringLiteral("配管計算"), focus, shared, parent)
+PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
+                   QWidget *parent)
+    : CalcPage("TabSheet2", QStringLiteral("配管計算"), focus, shared, changes, parent)
 {
     Panel5 = addBand("Panel5", 30);
     Z_Edit = ui::Edit(Panel5, "Z_Edit", 65, 3, 50);
@@ -70,6 +70,7 @@ PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *p
     bindEnterRules();
     connectHandlers();
     describeFields();
+    declareCalculations();
 }
 
 void PipePage::buildSizingSection()
@@ -130,8 +131,6 @@ void PipePage::bindEnterRules()
             emit sizingChanged();
         });
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{S_Ryo, P_Size})
-        onEnter(w, [this](QWidget *sender) { S_FryoKeyPress(sender); });
     for (QWidget *w : {Syrui, Ond})
         onEnter(w, D_SyruiKeyPress);
 }
@@ -170,17 +169,28 @@ void PipePage::describeFields()
     describeOption(P_Size, QStringLiteral("配管サイズ"), [this] { return P_Size->currentText(); });
     describeField(P_Speed, Fixed(QStringLiteral("流速")), Fixed(QStringLiteral("m/s")));
     describeField(P_AsonP, Fixed(QStringLiteral("摩擦抵抗損失")), TextOf(Label49));
-
-    describeCalculation(SizingTitle,
-                        commonInputs() + QList<QWidget *>{shared_.ssButton1, M_AsonP, S_Ryo},
-                        {S_Size, S_Speed, S_AsonP});
-    describeCalculation(LossTitle, commonInputs() + QList<QWidget *>{P_Ryo, P_Size},
-                        {P_Speed, P_AsonP});
 }
 
-QList<QWidget *> PipePage::commonInputs() const
+void PipePage::declareCalculations()
 {
-    return {shared_.TaniButton1, Z_Edit, H_Edit, Syrui, Ond};
+    const QList<ui::FieldUse> common{shared_.TaniButton1, Z_Edit, H_Edit, Syrui, Ond};
+    declare({.caption = SizingTitle,
+             .title =
+                 [this](const ui::Run &) {
+                     return SizingTitle + (shared_.lossBasis() ? QStringLiteral("（圧損基準）")
+                                                               : QStringLiteral("（流速基準）"));
+                 },
+             .reads = common + QList<ui::FieldUse>{shared_.ssButton1, M_AsonP, S_Ryo},
+             .writes = {S_Size, S_Speed, S_AsonP},
+             .enter = {S_Ryo},
+             .routine = [this](const ui::Run &run) { return sizePipe(run.sender); }});
+    declare({.caption = LossTitle,
+             .reads = common + QList<ui::FieldUse>{P_Ryo, P_Size},
+             .writes = {P_Speed, P_AsonP},
+             .enter = {P_Size},
+             .routine = [this](const ui::Run &run) {
+                 return EvaluateAndCalculate(run.sender, [this] { return PipeLossFromSize(); });
+             }});
 }
 
 void PipePage::windowShown()
@@ -268,55 +278,31 @@ long double PipePage::lossUnitFactor() const
     return numeric::LossUnitFactor(shared_.conventionalUnits());
 }
 
-void PipePage::S_FryoKeyPress(QWidget *sender)
+ui::Ending PipePage::sizePipe(QWidget *sender)
 {
     const bool lossBasis = shared_.lossBasis();
-    EvaluateAndCalculate(sender, [&] {
-        if (sender == S_Ryo)
-            lossBasis ? PipeSizingByLoss() : PipeSizingByVelocity();
-        else
-            PipeLossFromSize();
-    });
-    if (sender == S_Ryo) {
-        hasSized_ = true;
-        emit sizingChanged();
-    }
+    const ui::Ending end = EvaluateAndCalculate(
+        sender, [&] { return lossBasis ? PipeSizingByLoss() : PipeSizingByVelocity(); });
+    hasSized_ = true;
+    emit sizingChanged();
+    return end;
 }
 
-std::optional<PipeSizingInputs> PipePage::sizingInputsNow() const
+PipePage::Sizing PipePage::lastSizing() const
 {
-    try {
-        return sizingInputs();
-    } catch (const numeric::Failure &) {
-        return std::nullopt;
-    }
+    return {hasSized_,
+            ui::ReadOrNothing([this] { return sizingInputs(); }),
+            shared_.velocityBasis(),
+            shared_.conventionalUnits(),
+            Syrui->currentText().trimmed(),
+            Ond->currentText()};
 }
 
-bool PipePage::velocityBasis() const
-{
-    return shared_.velocityBasis();
-}
-
-bool PipePage::conventionalUnits() const
-{
-    return shared_.conventionalUnits();
-}
-
-QString PipePage::materialName() const
-{
-    return Syrui->currentText().trimmed();
-}
-
-QString PipePage::temperatureName() const
-{
-    return Ond->currentText();
-}
-
-void PipePage::computeLossOfSize(const QString &flow, int sizeIndex)
+void PipePage::computeLossOf(const ui::SizeChoice &size, const QString &flow)
 {
     ui::WriteResult(P_Ryo, flow);
-    P_Size->setCurrentIndex(sizeIndex);
-    ui::Guarded(window(), [this] { S_FryoKeyPress(P_Size); });
+    P_Size->setCurrentIndex(size.sizeIndex);
+    enterIn(P_Size);
 }
 
 PipeSizingInputs PipePage::sizingInputs() const
@@ -328,17 +314,17 @@ PipeSizingInputs PipePage::sizingInputs() const
             ui::ReadPlainNumber(M_AsonP), factor};
 }
 
-void PipePage::PipeSizingByLoss()
+ui::Ending PipePage::PipeSizingByLoss()
 {
-    size(pipes::PipeSizingByLoss, QStringLiteral("（圧損基準）"));
+    return size(pipes::PipeSizingByLoss);
 }
 
-void PipePage::PipeSizingByVelocity()
+ui::Ending PipePage::PipeSizingByVelocity()
 {
-    size(pipes::PipeSizingByVelocity, QStringLiteral("（流速基準）"));
+    return size(pipes::PipeSizingByVelocity);
 }
 
-void PipePage::size(SizingRoutine routine, const QString &basis)
+ui::Ending PipePage::size(SizingRoutine routine)
 {
     const PipeSizingInputs in = sizingInputs();
     ui::RunAndShow<PipeSizingResult>([&](PipeSizingResult &out) { routine(in, out); },
@@ -349,12 +335,10 @@ void PipePage::size(SizingRoutine routine, const QString &basis)
                                          ui::WriteResult(S_Speed, r.velocity);
                                          ui::WriteResult(S_AsonP, r.loss);
                                      });
-    reportCalculation(SizingTitle + basis,
-                      commonInputs() + QList<QWidget *>{shared_.ssButton1, M_AsonP, S_Ryo},
-                      {S_Size, S_Speed, S_AsonP});
+    return ui::Ending::completed();
 }
 
-void PipePage::PipeLossFromSize()
+ui::Ending PipePage::PipeLossFromSize()
 {
     const long double factor = lossUnitFactor();
     const PipeLossInputs in{P_Size->currentIndex(), ui::ReadPlainNumber(P_Ryo),
@@ -364,8 +348,7 @@ void PipePage::PipeLossFromSize()
                                        ui::WriteResult(P_Speed, r.velocity);
                                        ui::WriteResult(P_AsonP, r.loss);
                                    });
-    reportCalculation(LossTitle, commonInputs() + QList<QWidget *>{P_Ryo, P_Size},
-                      {P_Speed, P_AsonP});
+    return ui::Ending::completed();
 }
 
 } // namespace pipes

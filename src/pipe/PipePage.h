@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/CalcPage.h"
+#include "app/ui/SizingSource.h"
 #include "pipe/PipeSizing.h"
 
 class QComboBox;
@@ -12,14 +13,15 @@ namespace pipes {
 // The pipe page (tab "配管計算"): choosing the nominal size of a water pipe
 // for a flow, and the velocity and friction loss of a chosen size. The unit
 // buttons, the roughness and density captions and the basis buttons come
-// here while this page is shown.
-class PipePage : public app::ui::CalcPage
+// here while this page is shown. The size table lists the alternatives of
+// its last sizing.
+class PipePage : public app::ui::CalcPage, public app::ui::SizingSource<PipeSizingInputs>
 {
     Q_OBJECT
 
 public:
     PipePage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
-             QWidget *parent = nullptr);
+             app::ui::ProgramChanges &changes, QWidget *parent = nullptr);
 
     void windowShown() override;
     void pageShown() override;
@@ -32,29 +34,19 @@ public:
 
     // Writes the table roughness and water density of the two lists' choices.
     void SyruiChange();
-    // Enter in S_Ryo (sizing, by basis) and in the size list P_Size (loss).
-    void S_FryoKeyPress(QWidget *sender);
-    // Each reads its fields as plain numbers and writes its results only at
-    // its end, so a failure changes no result field.
-    void PipeSizingByLoss();
-    void PipeSizingByVelocity();
-    void PipeLossFromSize();
+    // The routines of the two calculations, run by Enter in S_Ryo (sizing,
+    // by basis) and in the size list P_Size (loss). Each reads its fields as
+    // plain numbers and writes its results only at its end, so a failure
+    // changes no result field.
+    app::ui::Ending PipeSizingByLoss();
+    app::ui::Ending PipeSizingByVelocity();
+    app::ui::Ending PipeLossFromSize();
 
-    // For the size table: whether the sizing section has sized yet, and the
-    // inputs it would read now (nothing when a field holds no plain number).
-    bool hasSized() const { return hasSized_; }
-    std::optional<PipeSizingInputs> sizingInputsNow() const;
-    bool velocityBasis() const;
-    bool conventionalUnits() const;
-    QString materialName() const;
-    QString temperatureName() const;
-    // A size chosen in the size table into the loss section, with the flow
-    // it was chosen for, computed as Enter in the size list computes it.
-    void computeLossOfSize(const QString &flow, int sizeIndex);
-
-signals:
-    // The sizing section sized, or something it reads changed.
-    void sizingChanged();
+    // For the size table. A size chosen there goes into the loss section
+    // with the flow it was chosen for, computed as Enter in the size list
+    // computes it.
+    Sizing lastSizing() const override;
+    void computeLossOf(const app::ui::SizeChoice &size, const QString &flow) override;
 
 private:
     void buildSizingSection();
@@ -62,14 +54,16 @@ private:
     void bindEnterRules();
     void connectHandlers();
     void describeFields();
+    void declareCalculations();
 
     // 1 in conventional units (mmAq/m), PaPerMmAq in SI units (Pa/m).
     long double lossUnitFactor() const;
     // The sizing fields read as plain numbers; M_AsonP as typed.
     PipeSizingInputs sizingInputs() const;
+    // Enter in S_Ryo: the basis's routine, then the size table.
+    app::ui::Ending sizePipe(QWidget *sender);
     using SizingRoutine = void (*)(const PipeSizingInputs &, PipeSizingResult &);
-    void size(SizingRoutine routine, const QString &basis);
-    QList<QWidget *> commonInputs() const;
+    app::ui::Ending size(SizingRoutine routine);
 
     QFrame *Panel5 = nullptr;
     QLineEdit *Z_Edit = nullptr;

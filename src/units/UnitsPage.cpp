@@ -14,6 +14,7 @@
 #include <QLineEdit>
 
 #include <exception>
+#include <utility>
 
 namespace units {
 
@@ -50,8 +51,9 @@ constexpr RowDesign Rows[] = {
 
 } // namespace
 
-UnitsPage::UnitsPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget *parent)
-    : CalcPage("TabSheet3", QStringLiteral("単位変換"), focus, shared, parent)
+UnitsPage::UnitsPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
+                     QWidget *parent)
+    : CalcPage("TabSheet3", QStringLiteral("単位変換"), focus, shared, changes, parent)
 {
     QFrame *header = addBand("Panel30", HeaderHeight);
     ui::BoldLabel(header, QStringLiteral("在来単位"), LeftFieldX + 18, 4, 15);
@@ -76,11 +78,17 @@ UnitsPage::UnitsPage(ui::FocusOrder &focus, ui::SharedControls &shared, QWidget 
         const QString caption = QString::fromUtf8(row.caption).remove(QLatin1Char(' '));
         describeField(left, Fixed(caption), Fixed(QString::fromUtf8(row.leftUnit)));
         describeField(right, Fixed(caption), Fixed(QString::fromUtf8(row.rightUnit)));
-        describeCalculation(caption, {left}, {right});
-        describeCalculation(caption, {right}, {left});
-        rowCaption_[row.leftTag] = rowCaption_[row.leftTag + 1] = caption;
-        onEnter(left, [this](QWidget *sender) { Edit1KeyPress(sender); });
-        onEnter(right, [this](QWidget *sender) { Edit1KeyPress(sender); });
+        for (auto [from, to] : {std::pair{left, right}, std::pair{right, left}}) {
+            declare({.caption = caption,
+                     .title =
+                         [caption](const ui::Run &) {
+                             return QStringLiteral("単位変換（") + caption + QStringLiteral("）");
+                         },
+                     .reads = {from},
+                     .writes = {to},
+                     .enter = {from},
+                     .routine = [this, from](const ui::Run &) { return ConvertUnitField(from); }});
+        }
     }
     finishBands();
     connectHandlers();
@@ -107,12 +115,7 @@ int UnitsPage::tagOf(const QLineEdit *field) const
     throw numeric::RangeError();
 }
 
-void UnitsPage::Edit1KeyPress(QWidget *sender)
-{
-    ConvertUnitField(static_cast<QLineEdit *>(sender));
-}
-
-void UnitsPage::ConvertUnitField(QLineEdit *field)
+ui::Ending UnitsPage::ConvertUnitField(QLineEdit *field)
 {
     const int tag = tagOf(field);
     QLineEdit *partner = fields_[PartnerTag(tag)];
@@ -130,10 +133,9 @@ void UnitsPage::ConvertUnitField(QLineEdit *field)
         if (partner->text() != partnerShown)
             partner->setText(partnerShown);
         showWarning(numeric::messages::EnterDigits);
-        return;
+        return ui::Ending::failed();
     }
-    reportCalculation(QStringLiteral("単位変換（") + rowCaption_[tag] + QStringLiteral("）"),
-                      {field}, {partner});
+    return ui::Ending::completed();
 }
 
 void UnitsPage::Edit1Change(QLineEdit *field)

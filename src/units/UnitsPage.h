@@ -15,12 +15,12 @@ class UnitsPage : public app::ui::CalcPage
 
 public:
     UnitsPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
-              QWidget *parent = nullptr);
+              app::ui::ProgramChanges &changes, QWidget *parent = nullptr);
 
-    // Enter in any of the sixteen fields: evaluates the field and writes the
-    // converted value into its partner; a failure shows the warning box.
-    void Edit1KeyPress(QWidget *sender);
-    void ConvertUnitField(QLineEdit *field);
+    // The routine of each row's two conversions, run by Enter in any of the
+    // sixteen fields: evaluates the field and writes the converted value
+    // into its partner; a failure shows the warning box.
+    app::ui::Ending ConvertUnitField(QLineEdit *field);
     // The text of a field (all but Edit2) changed: while the user works in
     // it, its partner is emptied.
     void Edit1Change(QLineEdit *field);
@@ -30,7 +30,6 @@ private:
     int tagOf(const QLineEdit *field) const;
 
     QLineEdit *fields_[FieldCount + 1] = {};
-    QString rowCaption_[FieldCount + 1];
 };
 
 } // namespace units

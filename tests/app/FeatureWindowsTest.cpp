@@ -130,7 +130,9 @@ TEST_F(FeatureWindowsTest, SizeTableMarksTheChoiceAndPutsAChosenRowIntoTheLossSe
 
     // Choosing a row computes its loss in the page's loss section, at the
     // sizing's air volume.
-    emit table->ductRectangleChosen(QStringLiteral("250"), QStringLiteral("750"));
+    using app::ui::SizeChoice;
+    emit table->sizeChosen(
+        {SizeChoice::Kind::Rectangle, QStringLiteral("250"), QStringLiteral("750"), -1});
     EXPECT_EQ(text("P_Fryo"), QStringLiteral("3600"));
     EXPECT_EQ(text("P_Size1"), QStringLiteral("250"));
     EXPECT_EQ(text("P_Size2"), QStringLiteral("750"));
@@ -149,7 +151,7 @@ TEST_F(FeatureWindowsTest, SizeTableMarksTheChoiceAndPutsAChosenRowIntoTheLossSe
     type("M_AsonP", QStringLiteral("300"));
     type("S_Ryo", QStringLiteral("100"));
     pressEnter("S_Ryo");
-    emit table->pipeSizeChosen(5); // nominal 40
+    emit table->sizeChosen({SizeChoice::Kind::Pipe, {}, {}, 5}); // nominal 40
     EXPECT_EQ(text("P_Ryo"), QStringLiteral("100"));
     EXPECT_EQ(find<QComboBox>("P_Size")->currentText(), QStringLiteral("40"));
     EXPECT_EQ(text("P_Speed"), QStringLiteral("1.226"));

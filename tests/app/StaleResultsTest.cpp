@@ -3,6 +3,7 @@
 #include "support/FormFixture.h"
 
 #include "app/ui/CalcPage.h"
+#include "app/ui/ProgramChange.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +15,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -38,15 +41,17 @@ class StaleResultsTest : public FormTest
 protected:
     // Every field of the window shown as stale, by name. Checks on the way
     // that the pages' descriptions say the same of each result.
-    QStringList staleFields() const
+    QStringList staleFields(const TDuctForm *window = nullptr) const
     {
+        if (!window)
+            window = form_.get();
         QStringList names;
-        for (QLineEdit *e : form_->findChildren<QLineEdit *>()) {
+        for (QLineEdit *e : window->findChildren<QLineEdit *>()) {
             if (e->property("stale").toBool())
                 names.append(e->objectName());
         }
         QStringList described;
-        for (app::ui::CalcPage *page : form_->pages()) {
+        for (app::ui::CalcPage *page : window->pages()) {
             for (const app::ui::FieldValue &v : page->fields()) {
                 if (v.stale)
                     described.append(v.name);
@@ -59,10 +64,10 @@ protected:
             << "fields() and the property disagree";
         return names;
     }
-    void expectStale(QStringList expected) const
+    void expectStale(QStringList expected, const TDuctForm *window = nullptr) const
     {
         expected.sort();
-        EXPECT_EQ(staleFields().join(QLatin1Char(' ')).toStdString(),
+        EXPECT_EQ(staleFields(window).join(QLatin1Char(' ')).toStdString(),
                   expected.join(QLatin1Char(' ')).toStdString());
     }
 
@@ -267,6 +272,56 @@ TEST_F(StaleResultsTest, AUnitSwitchThatStopsHalfWayLeavesWhatDependsOnTheUnitsS
     EXPECT_EQ(boxes_.take().size(), 1);
     // Every result that reads the unit system, converted or not.
     expectStale(DuctSizing + DuctLoss + PipeSizing + PipeLoss + Air);
+}
+
+// Two windows in one process: nothing done in one, not even inside one of
+// its program changes, marks or clears a stale result of the other.
+TEST_F(StaleResultsTest, TwoWindowsKeepTheirOwnStaleMarks)
+{
+    const auto sizeDuct = [this] {
+        showPage(TDuctForm::DuctPageIndex);
+        typeAndEnter("S_Fryo", "3600");
+    };
+    sizeDuct();
+    const std::unique_ptr<TDuctForm> first = std::move(form_);
+    openForm();
+    sizeDuct();
+    const auto firstField = [&first](const char *name) {
+        return first->findChild<QLineEdit *>(QString::fromLatin1(name));
+    };
+
+    {
+        // The first window's program change: the user's change in the second
+        // still makes its results stale.
+        const app::ui::ProgramChange change(first->programChanges());
+        type("S_Fryo", QStringLiteral("7200"));
+    }
+    expectStale(DuctSizing);
+    expectStale({}, first.get());
+    pressEnter("S_Fryo");
+    expectStale({});
+
+    {
+        const app::ui::ProgramChange change(form_->programChanges());
+        firstField("S_Fryo")->setText(QStringLiteral("7200"));
+    }
+    expectStale(DuctSizing, first.get());
+    expectStale({});
+    QTest::keyClick(firstField("S_Fryo"), Qt::Key_Return);
+    expectStale({}, first.get());
+
+    // A change of the first window that stops half way leaves what it wrote
+    // stale there; what the second wrote meanwhile is its own.
+    try {
+        const app::ui::ProgramChange change(first->programChanges(), {firstField("M_Ason")});
+        edit("S_Fusok")->setText(QStringLiteral("1.000"));
+        firstField("S_Fusok")->setText(QStringLiteral("1.000"));
+        throw std::runtime_error("stopped");
+    } catch (const std::runtime_error &) {
+    }
+    expectStale(DuctSizing, first.get());
+    expectStale({});
+    EXPECT_TRUE(boxes_.empty()) << describe(boxes_.take());
 }
 
 TEST_F(StaleResultsTest, EmptyResultsAndInputsAreNeverStale)

@@ -73,9 +73,9 @@ Diagram ThroughTheFile(const Diagram &diagram, Chart chart = {})
     document::StoreDiagram(diagram, {}, chart);
     document::Document d;
     d.charts.push_back(chart);
-    const document::WriteResult written = document::Write(d);
+    const document::WriteResult written = document::Write(d, samples::Units);
     EXPECT_FALSE(written.problem) << written.problem->text();
-    const document::ReadResult read = document::Read(written.bytes);
+    const document::ReadResult read = document::Read(written.bytes, samples::Units);
     EXPECT_TRUE(read.document) << read.problem.text();
     return document::ToDiagram(read.document->charts.at(0)).diagram;
 }
@@ -203,24 +203,24 @@ TEST(DiagramConversion, TheFullGoldenChartsComputeEveryPoint)
 TEST(DiagramConversion, OpeningAndSavingThroughDiagramsGivesTheSameBytes)
 {
     const std::string bytes = samples::DataFile("document-v1-full.zefra");
-    document::Document d = *document::Read(bytes).document;
+    document::Document d = *document::Read(bytes, samples::Units).document;
     for (Chart &chart : d.charts) {
         const document::BuiltDiagram built = document::ToDiagram(chart);
         document::StoreDiagram(built.diagram, built.kept, chart);
     }
-    EXPECT_EQ(document::Write(d).bytes, bytes);
+    EXPECT_EQ(document::Write(d, samples::Units).bytes, bytes);
 }
 
 TEST(DiagramConversion, KeptMembersFollowTheirPointsAndProcesses)
 {
     const std::string bytes = samples::DataFile("document-v1-unknown-members.zefra");
-    const document::Document read = *document::Read(bytes).document;
+    const document::Document read = *document::Read(bytes, samples::Units).document;
 
     // Unchanged through the Diagram: the same file.
     document::Document same = read;
     document::BuiltDiagram built = document::ToDiagram(same.charts[0]);
     document::StoreDiagram(built.diagram, built.kept, same.charts[0]);
-    EXPECT_EQ(document::Write(same).bytes, bytes);
+    EXPECT_EQ(document::Write(same, samples::Units).bytes, samples::UnknownMembersAsSaved());
 
     // A point added before them: they stay with their items.
     document::Document added = read;
@@ -244,7 +244,7 @@ TEST(DiagramConversion, KeptMembersFollowTheirPointsAndProcesses)
     EXPECT_TRUE(removed.charts[0].points.empty());
     EXPECT_TRUE(removed.charts[0].processes.empty());
     EXPECT_EQ(removed.charts[0].kept, read.charts[0].kept);
-    EXPECT_FALSE(document::Write(removed).problem);
+    EXPECT_FALSE(document::Write(removed, samples::Units).problem);
 }
 
 TEST(DiagramConversion, IdsAreNumberedInTheOrderOfThePoints)

@@ -1,5 +1,7 @@
 #include "SampleDocuments.h"
 
+#include "../losssheet/WorkedSystems.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -116,12 +118,98 @@ document::Document SmallDocument()
     return d;
 }
 
+document::Document SystemsDocument()
+{
+    using namespace losssheet_test;
+    document::Document d;
+    d.title = {
+        "事務所ビル 新築工事", "設計 太郎", "2025年6月2日", "3 階の給気・冷水・排気系統", {}};
+
+    System supply = FanToFourOutlets();
+    supply.name = "SA-1 給気";
+    supply.sections[0].fittings[1].note = "AHU-1 冷温水コイル";
+    // Outlet a is an open end into the ceiling chamber: an exit, not an
+    // outlet's rated loss.
+    supply.sections[2].fittings[1] = fitting("duct.exit");
+    supply.sections[2].fittings[1].note = "天井チャンバへ開放";
+    supply.sections[3].fittings[1].note = "吹出口 b";
+    supply.sections[5].fittings[1].note = "吹出口 c";
+    supply.sections[6].fittings[1].note = "吹出口 d";
+    d.systems.push_back(supply);
+
+    System water = ChilledWater();
+    water.name = "CHW-1 冷水";
+    water.pipe.sizing = {SizingBasis::Velocity, 1.5L};
+    // AHU-1's gate valve by Hooper's 2-K table (row 23), not Darby's 3-K.
+    water.sections[1].fittings[2] = fitting("pipe.hooper2k", {22});
+    d.systems.push_back(water);
+
+    System exhaust = ductSystem({
+        section("E1", "", std::nullopt, "", 12,
+                {fitting("duct.elbow.rectangular", {0.35L}, 2, "user"),
+                 fitting("duct.damper.open", {0.52L})}),
+        section("E2", "", 900, "400×250", 8.5L,
+                {fitting("duct.entrance.rounded", {0.1L}),
+                 fitting("duct.sudden_expansion", {0.5L}, 1, "hooper")}),
+        section("E3", "E1", 1500, "", 6, {fitting("duct.exit")}),
+    });
+    exhaust.name = "EA-1 排気";
+    exhaust.duct.sizing = {SizingBasis::Velocity, 6};
+    exhaust.duct.shape = DuctShape::FixedSide;
+    exhaust.duct.fixedSide = 250;
+    exhaust.marginPercent = 15;
+    exhaust.severalRootsAllowed = true;
+    d.systems.push_back(exhaust);
+    return d;
+}
+
 std::string DataFile(const std::string &name)
 {
     std::ifstream in(std::string(ZEFRA_TEST_DATA) + "/" + name, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+} // namespace samples
+
+namespace samples {
+
+std::string UnknownMembersAsSaved()
+{
+    const std::string system = "    {\n"
+                               "      \"name\": \"SA-1\",\n"
+                               "      \"sections\": [\n"
+                               "        {\n"
+                               "          \"name\": \"1\",\n"
+                               "          \"flow\": 3600.0\n"
+                               "        }\n"
+                               "      ]\n"
+                               "    }\n";
+    // A duct system by default, its target per metre blank, the flow in the
+    // shortest text.
+    const std::string saved = "    {\n"
+                              "      \"kind\": \"duct\",\n"
+                              "      \"name\": \"SA-1\",\n"
+                              "      \"material\": 5,\n"
+                              "      \"roughness\": 0.18,\n"
+                              "      \"density\": 1.2,\n"
+                              "      \"sizing\": \"loss\",\n"
+                              "      \"shape\": \"square\",\n"
+                              "      \"margin\": 10,\n"
+                              "      \"severalRootsAllowed\": false,\n"
+                              "      \"sections\": [\n"
+                              "        {\n"
+                              "          \"name\": \"1\",\n"
+                              "          \"flow\": 3600,\n"
+                              "          \"length\": 0,\n"
+                              "          \"fittings\": []\n"
+                              "        }\n"
+                              "      ]\n"
+                              "    }\n";
+    std::string bytes = DataFile("document-v1-unknown-members.zefra");
+    const std::size_t at = bytes.find(system);
+    return at == std::string::npos ? std::string() : bytes.replace(at, system.size(), saved);
 }
 
 } // namespace samples

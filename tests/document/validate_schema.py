@@ -60,4 +60,43 @@ for name, change in refused.items():
         print(f"the schema takes {name}")
         failures += 1
 
+systems = json.loads((pathlib.Path(sys.argv[2]) / "document-v1-systems.zefra").read_text(encoding="utf-8"))
+
+
+def damaged_systems(change):
+    d = copy.deepcopy(systems)
+    change(d)
+    return d
+
+
+duct = lambda d: d["systems"][0]
+water = lambda d: d["systems"][1]
+elbow = lambda d: duct(d)["sections"][0]["fittings"][0]
+valve = lambda d: water(d)["sections"][0]["fittings"][1]
+refused_systems = {
+    "an unknown kind of system": lambda d: duct(d).update(kind="air"),
+    "a material beyond the pipe list": lambda d: water(d).update(material=5),
+    "a target beyond its unit's range": lambda d: duct(d).update(sizingTarget=2e6),
+    "a velocity beyond its range": lambda d: water(d).update(sizingTarget=2e5),
+    "several starts as text": lambda d: duct(d).update(severalRootsAllowed="yes"),
+    "a flow as text": lambda d: duct(d)["sections"][2].update(flow="800"),
+    "a fitting without its type": lambda d: elbow(d).pop("type"),
+    "two values for one input": lambda d: elbow(d).update(angle=[90, 45]),
+    "a row beyond Darby's table": lambda d: valve(d).update(row=34),
+    "a row between two": lambda d: valve(d).update(row=2.5),
+}
+for name, change in refused_systems.items():
+    if validator.is_valid(damaged_systems(change)):
+        print(f"the schema takes {name}")
+        failures += 1
+# A later version's kind or method is kept as it is, whatever its members.
+kept_systems = {
+    "a kind this version does not know": lambda d: elbow(d).update(type="duct.silencer", angle="x"),
+    "a method this version does not know": lambda d: valve(d).update(method="darby_2030", row=40),
+}
+for name, change in kept_systems.items():
+    if not validator.is_valid(damaged_systems(change)):
+        print(f"the schema refuses {name}")
+        failures += 1
+
 sys.exit(1 if failures else 0)

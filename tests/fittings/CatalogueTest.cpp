@@ -46,6 +46,13 @@ TEST(Catalogue, IdsAreUniqueAndEveryKindHasADefaultMethod)
             EXPECT_FALSE(m.source.empty());
             EXPECT_EQ(m.evaluate != nullptr, t.yields == Yields::Coefficient);
             EXPECT_EQ(FindMethod(t, m.id), &m - t.methods.data());
+            // A document names each value by its parameter's id beside the
+            // fitting's own members.
+            std::set<std::string_view> parameterIds{"type", "method", "count", "note"};
+            for (const Parameter &p : m.parameters) {
+                EXPECT_FALSE(p.id.empty()) << p.name;
+                EXPECT_TRUE(parameterIds.insert(p.id).second) << p.id;
+            }
         }
         EXPECT_EQ(FindType(t.id), &t);
     }

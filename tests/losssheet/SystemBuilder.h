@@ -40,7 +40,7 @@ inline Section section(std::string name, std::string upstream, std::optional<lon
                        std::string size, long double length,
                        std::initializer_list<Fitting> fittings = {})
 {
-    return {std::move(name), std::move(upstream), flow, std::move(size), length, fittings};
+    return {std::move(name), std::move(upstream), flow, std::move(size), length, fittings, {}};
 }
 
 inline System ductSystem(std::initializer_list<Section> sections)

@@ -64,10 +64,10 @@ QString Journal::damagedFilePath() const
     return QDir(folder_).filePath(DamagedFileName);
 }
 
-void Journal::load() const
+void Journal::load()
 {
     if (!loaded_)
-        const_cast<Journal *>(this)->readFile(); // reading once is not a visible change
+        readFile();
 }
 
 void Journal::readFile()
@@ -165,7 +165,8 @@ QString Journal::damagedNotice(std::size_t damaged, std::size_t future, bool set
         text += tr("。これらの行を別のファイルに移せなかったため、記録のファイルに残してあります:"
                    "\n%1\n")
                     .arg(QDir::toNativeSeparators(filePath()));
-    return text + tr("読めた %n 件の記録はそのまま使えます。", nullptr, count());
+    return text +
+           tr("読めた %n 件の記録はそのまま使えます。", nullptr, static_cast<int>(items_.size()));
 }
 
 // Writes the journal anew with only the records it still holds: run when
@@ -236,26 +237,26 @@ void Journal::setProblem(const QString &text)
     emit problemChanged();
 }
 
-QString Journal::problem() const
+QString Journal::problem()
 {
     load();
     return problem_;
 }
 
-QString Journal::startNotice() const
+QString Journal::startNotice()
 {
     load();
-    const_cast<Journal *>(this)->maintain(); // the notice tells what it did
+    maintain(); // the notice tells what it did
     return startNotice_;
 }
 
-int Journal::count() const
+int Journal::count()
 {
     load();
     return static_cast<int>(items_.size());
 }
 
-const ui::CalculationRecord &Journal::at(int row) const
+const ui::CalculationRecord &Journal::at(int row)
 {
     load();
     return items_.at(row).record;

@@ -48,8 +48,9 @@ public:
     // oldest record goes when the cap is reached.
     void append(const ui::CalculationRecord &record);
 
-    int count() const;
-    const ui::CalculationRecord &at(int row) const;
+    // The first use of any of the queries below reads the file (load()).
+    int count();
+    const ui::CalculationRecord &at(int row);
     void setNote(int row, const QString &note);
     void remove(QList<int> rows);
     void clear();
@@ -57,18 +58,19 @@ public:
 
     // Empty while every record is saved; otherwise one sentence for the
     // window: why the record is not being saved.
-    QString problem() const;
+    QString problem();
     // What reading the file at the start found (damaged lines set aside, or a
     // file that could not be read); empty when all was well. Setting lines
     // aside and dropping records beyond the cap from the file wait until the
-    // event loop runs after the start, or until this is asked.
-    QString startNotice() const;
+    // event loop runs after the start, or until this is asked: asking does
+    // them now and rewrites the file.
+    QString startNotice();
 
     QString filePath() const;
     QString damagedFilePath() const;
 
     // Reads the file now unless it has been read already.
-    void load() const;
+    void load();
     bool isLoaded() const { return loaded_; }
 
 signals:

@@ -150,15 +150,7 @@ void SizeTableForm::buildLayout()
             [this] { model_->setVelocityLimitTenths(tenths(velocityLimit_)); });
 }
 
-void SizeTableForm::showDuct(const DuctTableRequest &request)
-{
-    request_ = request;
-    stale_ = true;
-    if (isVisible())
-        refresh();
-}
-
-void SizeTableForm::showPipe(const PipeTableRequest &request)
+void SizeTableForm::showSizing(const Request &request)
 {
     request_ = request;
     stale_ = true;
@@ -228,18 +220,8 @@ void SizeTableForm::choose(const QModelIndex &index)
     if (!index.isValid())
         return;
     // A copy: the page the choice goes to may recompute the table meanwhile.
-    const SizeChoice c = model_->rowAt(index.row()).choice;
-    switch (c.kind) {
-    case SizeChoice::Kind::Round:
-        emit ductRoundChosen(c.sizeA);
-        break;
-    case SizeChoice::Kind::Rectangle:
-        emit ductRectangleChosen(c.sizeA, c.sizeB);
-        break;
-    case SizeChoice::Kind::Pipe:
-        emit pipeSizeChosen(c.sizeIndex);
-        break;
-    }
+    const SizeChoice chosen = model_->rowAt(index.row()).choice;
+    emit sizeChosen(chosen);
 }
 
 QString SizeTableForm::copyText() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/sizetable/SizeTableRequest.h"
+#include "app/ui/SizingSource.h"
 
 #include <QWidget>
 
@@ -32,10 +33,10 @@ public:
     explicit SizeTableForm(QWidget *parent = nullptr);
 
     // The table of the duct or pipe page, whichever was visited last, for
-    // that page's last sizing. Computed at once while the window is shown,
-    // else when it is shown next.
-    void showDuct(const DuctTableRequest &request);
-    void showPipe(const PipeTableRequest &request);
+    // that page's last sizing (none: the duct page's, not sized yet).
+    // Computed at once while the window is shown, else when it is shown next.
+    using Request = std::variant<std::monostate, DuctTableRequest, PipeTableRequest>;
+    void showSizing(const Request &request);
 
     // The keys of the settings section [SizeTable]: position and size, and
     // the two limits in tenths (AspectLimitTenths 40 is an aspect ratio of
@@ -49,11 +50,9 @@ public:
     QString copyText() const;
 
 signals:
-    // A double click or Enter on a row: the size for the page's loss
-    // section, as the field texts the user would type.
-    void ductRoundChosen(const QString &diameter);
-    void ductRectangleChosen(const QString &sideA, const QString &sideB);
-    void pipeSizeChosen(int sizeIndex);
+    // A double click or Enter on a row: the size and shape for the page's
+    // loss section, as the field texts the user would type.
+    void sizeChosen(const app::ui::SizeChoice &size);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -65,7 +64,7 @@ private:
     void choose(const QModelIndex &index);
     void copyRows();
 
-    std::variant<std::monostate, DuctTableRequest, PipeTableRequest> request_;
+    Request request_;
     bool stale_ = true;
     bool showsPipe_ = false;
     bool positionKnown_ = false;

@@ -18,28 +18,22 @@ enum class SizingState {
     Done,
 };
 
-// The duct page's sizing section as the table needs it.
-struct DuctTableRequest
+// A page's sizing section as the table needs it: the duct page's or the
+// pipe page's, by the inputs its sizing routine takes.
+template <typename Inputs> struct TableRequest
 {
     SizingState state = SizingState::None;
-    // The page's inputs as it passed them to its sizing routine: `round` and
-    // `fixedSide` tell which size it chose; lossUnitFactor is
+    // The page's inputs as it passed them to its sizing routine: a duct's
+    // `round` and `fixedSide` tell which size it chose; lossUnitFactor is
     // numeric::LossUnitFactor(conventionalUnits).
-    flow::DuctSizingInputs inputs;
+    Inputs inputs;
     flow::SizingBasis basis = flow::SizingBasis::Loss;
     bool conventionalUnits = true; // loss captions in mmAq/m, else Pa/m
-    QString material;              // the duct material's list item; may be empty
+    QString material;              // the material's list item; may be empty
+    QString temperature;           // the water temperature's list item, ℃; may be empty
 };
 
-// The pipe page's sizing section as the table needs it.
-struct PipeTableRequest
-{
-    SizingState state = SizingState::None;
-    pipes::PipeSizingInputs inputs; // as passed to the page's sizing routine
-    flow::SizingBasis basis = flow::SizingBasis::Loss;
-    bool conventionalUnits = true;
-    QString material;    // the pipe material's list item; may be empty
-    QString temperature; // the water temperature's list item, ℃; may be empty
-};
+using DuctTableRequest = TableRequest<flow::DuctSizingInputs>;
+using PipeTableRequest = TableRequest<pipes::PipeSizingInputs>;
 
 } // namespace app::sizetable

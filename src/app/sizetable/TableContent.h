@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/sizetable/SizeTableRequest.h"
+#include "app/ui/SizingSource.h"
 
 #include <QString>
 
@@ -34,14 +35,7 @@ struct Cell
 };
 
 // What a double click or Enter on a row puts into the page's loss section.
-struct SizeChoice
-{
-    enum class Kind { Round, Rectangle, Pipe };
-    Kind kind = Kind::Pipe;
-    QString sizeA; // the diameter of a round duct, or the first side, mm
-    QString sizeB; // the second side, mm
-    int sizeIndex = -1;
-};
+using ui::SizeChoice;
 
 struct TableRow
 {

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -77,6 +78,26 @@ protected:
     }
 };
 
+// The controls of the uses that belong to `run`, in their declared order;
+// with no run, every one.
+QList<QWidget *> ControlsOf(const QList<FieldUse> &uses, const Run *run = nullptr)
+{
+    QList<QWidget *> controls;
+    for (const FieldUse &use : uses) {
+        if (!run || use.belongsTo(*run))
+            controls.append(use.control);
+    }
+    return controls;
+}
+
+QStringList NamesOf(const QList<QWidget *> &controls)
+{
+    QStringList names;
+    for (const QWidget *control : controls)
+        names.append(control->objectName());
+    return names;
+}
+
 } // namespace
 
 UnitFactors UnitFactors::towards(bool conventional)
@@ -88,9 +109,10 @@ UnitFactors UnitFactors::towards(bool conventional)
 }
 
 CalcPage::CalcPage(const char *name, const QString &caption, FocusOrder &focus,
-                   SharedControls &shared, QWidget *parent)
+                   SharedControls &shared, ProgramChanges &changes, QWidget *parent)
     : QWidget(parent), focus_(focus), shared_(shared), caption_(caption),
-      layout_(new QVBoxLayout(this)), freshness_(new ResultFreshness(this))
+      layout_(new QVBoxLayout(this)), changes_(changes),
+      freshness_(new ResultFreshness(changes, this))
 {
     setObjectName(QString::fromLatin1(name));
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -190,13 +212,19 @@ bool CalcPage::eventFilter(QObject *watched, QEvent *event)
     const int key = static_cast<QKeyEvent *>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return QWidget::eventFilter(watched, event);
-    const auto rule = enterRules_.constFind(watched);
-    if (rule == enterRules_.constEnd())
+    if (!enterRules_.contains(watched))
         return QWidget::eventFilter(watched, event);
-    QWidget *sender = static_cast<QWidget *>(watched);
-    const auto handler = *rule; // the rule may rebind controls while it runs
-    Guarded(window(), [&] { handler(sender); });
+    enterIn(static_cast<QWidget *>(watched));
     return true;
+}
+
+void CalcPage::enterIn(QWidget *control)
+{
+    const auto rule = enterRules_.constFind(control);
+    if (rule == enterRules_.constEnd())
+        return;
+    const auto handler = *rule; // the rule may rebind controls while it runs
+    Guarded(window(), [&] { handler(control); });
 }
 
 void CalcPage::Ztai_EditKeyPress(QWidget *sender)
@@ -208,7 +236,7 @@ void CalcPage::EvaluateAndAdvance(QWidget *field)
 {
     try {
         // The number written back is the value typed: no change of the user's.
-        const ProgramChange writeBack;
+        const ProgramChange writeBack(changes_);
         EvaluateField(static_cast<QLineEdit *>(field));
     } catch (const std::exception &) {
         showWarning(numeric::messages::CheckValue);
@@ -223,20 +251,19 @@ void CalcPage::D_SyruiKeyPress(QWidget *sender)
         page->FocusNextField();
 }
 
-bool CalcPage::EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate)
+Ending CalcPage::EvaluateAndCalculate(QWidget *sender, const std::function<Ending()> &calculate)
 {
     try {
         // What the calculation writes, the evaluated sender included, is the
         // program's own; a failure leaves what it wrote stale.
-        const ProgramChange calculation;
+        const ProgramChange calculation(changes_);
         if (auto *field = qobject_cast<QLineEdit *>(sender))
             EvaluateField(field);
-        calculate();
+        return calculate();
     } catch (const std::exception &) {
         showWarning(numeric::messages::CheckValues);
-        return false;
+        return Ending::failed();
     }
-    return true;
 }
 
 CalcPage::Text CalcPage::Fixed(const QString &text)
@@ -268,16 +295,31 @@ void CalcPage::describeNumber(QLineEdit *field, Number number)
     }
 }
 
-void CalcPage::describeCalculation(const QString &title, const QList<QWidget *> &reads,
-                                   const QList<QWidget *> &writes)
+void CalcPage::declare(Calculation calculation)
 {
-    CalculationInfo info{title, {}, {}};
-    for (const QWidget *w : reads)
-        info.reads.append(w->objectName());
-    for (const QWidget *w : writes)
-        info.writes.append(w->objectName());
-    calculations_.append(info);
-    freshness_->addCalculation(reads, writes);
+    freshness_->addCalculation(ControlsOf(calculation.reads), ControlsOf(calculation.writes));
+    const qsizetype index = declared_.size();
+    for (QWidget *field : calculation.enter)
+        onEnter(field, [this, index](QWidget *sender) { calculate(declared_.at(index), sender); });
+    declared_.append(std::move(calculation));
+}
+
+QList<CalculationInfo> CalcPage::calculations() const
+{
+    QList<CalculationInfo> infos;
+    for (const Calculation &c : declared_) {
+        infos.append({c.caption, NamesOf(ControlsOf(c.reads)), NamesOf(ControlsOf(c.writes)),
+                      NamesOf(c.enter)});
+    }
+    return infos;
+}
+
+void CalcPage::calculate(const Calculation &calculation, QWidget *sender)
+{
+    const Run run{sender};
+    const Ending end = calculation.routine(run);
+    if (end.kind == Ending::Kind::Completed)
+        record(calculation, run, end);
 }
 
 FieldValue CalcPage::valueOf(const Described &d) const
@@ -316,21 +358,29 @@ QList<FieldValue> CalcPage::fields() const
     return values;
 }
 
-void CalcPage::reportCalculation(const QString &title, const QList<QWidget *> &read,
-                                 const QList<QWidget *> &written, const QString &warning)
+void CalcPage::record(const Calculation &calculation, const Run &run, const Ending &end)
 {
+    const QList<QWidget *> read = ControlsOf(calculation.reads, &run);
+    const QList<QWidget *> written = ControlsOf(calculation.writes, &run);
     freshness_->calculated(written);
     CalculationRecord record;
     record.time = QDateTime::currentDateTime();
     record.page = caption_;
-    record.calculation = title;
-    record.warning = warning;
+    record.calculation = calculation.title ? calculation.title(run) : calculation.caption;
+    record.warning = end.warning;
+    recording_ = &run;
+    const auto recorded = qScopeGuard([this] { recording_ = nullptr; });
     for (const auto *list : {&read, &written}) {
         for (const QWidget *control : *list) {
             if (const Described *d = describedFor(control)) {
                 FieldValue v = valueOf(*d);
+                // What the run wrote is its result; a field it read is its
+                // input, also one that shows a result otherwise (the
+                // equivalent diameter that Enter computes a round duct of).
                 if (list == &written)
                     v.role = FieldRole::Result;
+                else if (v.role == FieldRole::Result)
+                    v.role = FieldRole::Input;
                 if (d->number)
                     v.value = d->number();
                 record.fields.append(v);
@@ -338,11 +388,8 @@ void CalcPage::reportCalculation(const QString &title, const QList<QWidget *> &r
         }
     }
     emit calculated(record);
-}
-
-void CalcPage::markStale(const QList<QWidget *> &results)
-{
-    freshness_->markStale(results);
+    if (!end.resultsCurrent)
+        freshness_->markStale(written);
 }
 
 void CalcPage::showWarning(const char *utf8Text)

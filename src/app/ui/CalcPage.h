@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/Calculation.h"
 #include "app/ui/CalculationRecord.h"
 #include "numeric/Medium.h"
 #include "numeric/Real.h"
@@ -23,6 +24,7 @@ class QVBoxLayout;
 namespace app::ui {
 
 class FocusOrder;
+class ProgramChanges;
 class ResultFreshness;
 struct SharedControls;
 
@@ -51,13 +53,15 @@ struct SettingsKey
     std::function<int()> value; // what is written at close
 };
 
-// Which fields one calculation of a page reads (inputs and options) and which
-// it writes, by objectName.
+// Which fields one calculation of a page reads (inputs and options), which
+// it may write and which run it on Enter, by objectName: every field that
+// belongs to any of its runs.
 struct CalculationInfo
 {
     QString title;
     QStringList reads;
     QStringList writes;
+    QStringList enter;
 };
 
 // One tab page: a stack of horizontal bands, top to bottom. A calculation
@@ -74,8 +78,10 @@ class CalcPage : public QWidget
     Q_OBJECT
 
 public:
+    // A page of the window that orders the focus by `focus`, shares `shared`
+    // and keeps its program's changes in `changes`.
     CalcPage(const char *name, const QString &caption, FocusOrder &focus, SharedControls &shared,
-             QWidget *parent = nullptr);
+             ProgramChanges &changes, QWidget *parent = nullptr);
 
     // The page's tab caption.
     QString caption() const { return caption_; }
@@ -102,8 +108,9 @@ public:
     // page's order; a result that no longer matches the inputs beside it is
     // marked stale.
     QList<FieldValue> fields() const;
-    // Which fields each calculation of the page reads and writes.
-    QList<CalculationInfo> calculations() const { return calculations_; }
+    // Which fields each calculation of the page reads and writes, in the
+    // order of their declarations.
+    QList<CalculationInfo> calculations() const;
 
     // Moves the focus on to the next control of this page, as Enter does.
     void FocusNextField();
@@ -113,6 +120,9 @@ public:
 signals:
     // A calculation completed and wrote its results.
     void calculated(const app::ui::CalculationRecord &record);
+    // A page with a sizing section (a SizingSource) sized, or something its
+    // sizing reads changed.
+    void sizingChanged();
 
 protected:
     struct Section
@@ -139,6 +149,8 @@ protected:
     // What Enter does in a control (Return or the keypad's Enter; every
     // other key is left to the control). The rule runs inside the guard.
     void onEnter(QWidget *control, std::function<void(QWidget *sender)> rule);
+    // Runs the Enter rule of a control as the key runs it.
+    void enterIn(QWidget *control);
     // Evaluates the field and moves on; on failure the warning
     // "数値を確認してください。" and the focus stays.
     void Ztai_EditKeyPress(QWidget *sender);
@@ -146,9 +158,9 @@ protected:
     // Lists, radio buttons and check boxes: move on to the next control.
     static void D_SyruiKeyPress(QWidget *sender);
     // Evaluates the sender when it is a text field, then runs the
-    // calculation; any failure on the way shows "数値を確認して下さい。".
-    // True when the calculation ran to its end.
-    bool EvaluateAndCalculate(QWidget *sender, const std::function<void()> &calculate);
+    // calculation, all as the program's own change; any failure on the way
+    // shows "数値を確認して下さい。" and ends the run as failed.
+    Ending EvaluateAndCalculate(QWidget *sender, const std::function<Ending()> &calculate);
 
     // The description of the page's fields: an entry field (its role follows
     // its read-only state: a result, or an input), or an option (a list, a
@@ -165,18 +177,15 @@ protected:
     // the text (CalculationRecord.h, FieldValue::value), or nothing.
     using Number = std::function<std::optional<double>()>;
     void describeNumber(QLineEdit *field, Number number);
-    // Which fields a calculation reads and writes. Every read it names
-    // (inputs, options and shared controls that decide its result) makes its
-    // results stale when it changes.
-    void describeCalculation(const QString &title, const QList<QWidget *> &reads,
-                             const QList<QWidget *> &writes);
-    // A calculation completed: records what it read and wrote, as shown now;
-    // what it wrote is current.
-    void reportCalculation(const QString &title, const QList<QWidget *> &read,
-                           const QList<QWidget *> &written, const QString &warning = {});
-    // Results of a completed calculation that are not based on what the page
-    // shows: stale until a calculation writes them again.
-    void markStale(const QList<QWidget *> &results);
+    // Declares a calculation of the page (Calculation.h). Enter in its
+    // `enter` fields runs its routine; a change of anything it may read makes
+    // what it may write stale; a run that completes makes what it wrote
+    // current and goes out through `calculated`, with the fields that belong
+    // to the run as shown then.
+    void declare(Calculation calculation);
+    // While the record of a run is made, that run: for descriptions that
+    // follow what it computed rather than the options shown. Else none.
+    const Run *recording() const { return recording_; }
 
     void showWarning(const char *utf8Text);
 
@@ -194,17 +203,21 @@ private:
         Text unit;
         bool option = false;
         QString section;
-        Number number;
+        Number number = {};
     };
     FieldValue valueOf(const Described &d) const;
     const Described *describedFor(const QWidget *control) const;
+    void calculate(const Calculation &calculation, QWidget *sender);
+    void record(const Calculation &calculation, const Run &run, const Ending &end);
 
     QString caption_;
     QString section_;
     QVBoxLayout *layout_;
     QHash<QObject *, std::function<void(QWidget *)>> enterRules_;
     QList<Described> described_;
-    QList<CalculationInfo> calculations_;
+    QList<Calculation> declared_;
+    const Run *recording_ = nullptr;
+    ProgramChanges &changes_;
     ResultFreshness *freshness_;
 };
 

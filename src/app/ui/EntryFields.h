@@ -1,5 +1,8 @@
 #pragma once
 
+#include "numeric/Failure.h"
+
+#include <optional>
 #include <string>
 
 class QLineEdit;
@@ -17,5 +20,16 @@ void EvaluateField(QLineEdit *field);
 // Reads a field as a plain decimal number (no expression); throws
 // numeric::ConversionError otherwise.
 long double ReadPlainNumber(const QLineEdit *field);
+
+// What `read` reads from the fields, or nothing when it fails, as on a field
+// that holds no plain number.
+template <typename Read> auto ReadOrNothing(Read read) -> std::optional<decltype(read())>
+{
+    try {
+        return read();
+    } catch (const numeric::Failure &) {
+        return std::nullopt;
+    }
+}
 
 } // namespace app::ui

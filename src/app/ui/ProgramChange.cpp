@@ -6,39 +6,37 @@
 
 namespace app::ui {
 
-namespace {
-
-// The innermost open scope; the window has one thread.
-ProgramChange *innermost = nullptr;
-
-} // namespace
-
-ProgramChange::ProgramChange(const QList<QObject *> &causes)
-    : causes_(causes), outer_(innermost), uncaught_(std::uncaught_exceptions())
+void ProgramChanges::noteWritten(QLineEdit *field)
 {
-    innermost = this;
+    if (innermost_ && !innermost_->written_.contains(field))
+        innermost_->written_.append(field);
+}
+
+void ProgramChanges::ended(const QList<QObject *> &causes, const QList<QLineEdit *> &written,
+                           bool failed)
+{
+    if (causes.isEmpty() && !failed)
+        return; // an Enter or a calculation that completed: nothing to undo
+    for (ResultFreshness *page : pages_)
+        page->programChangeEnded(causes, written, failed);
+}
+
+ProgramChange::ProgramChange(ProgramChanges &changes, const QList<QObject *> &causes)
+    : changes_(changes), causes_(causes), outer_(changes.innermost_),
+      uncaught_(std::uncaught_exceptions())
+{
+    changes_.innermost_ = this;
 }
 
 ProgramChange::~ProgramChange()
 {
-    innermost = outer_;
+    changes_.innermost_ = outer_;
     // Unwinding past the scope: the change stopped half way.
     const bool failed = std::uncaught_exceptions() > uncaught_;
-    ResultFreshness::programChangeEnded(causes_, written_, failed);
+    changes_.ended(causes_, written_, failed);
     // An outer scope that fails later leaves these writes unfinished too.
     if (outer_ && !failed)
         outer_->written_.append(written_);
-}
-
-bool ProgramChange::active()
-{
-    return innermost != nullptr;
-}
-
-void ProgramChange::noteWritten(QLineEdit *field)
-{
-    if (innermost && !innermost->written_.contains(field))
-        innermost->written_.append(field);
 }
 
 } // namespace app::ui

@@ -18,14 +18,6 @@ namespace app::ui {
 
 namespace {
 
-// Every page's record, for the end of a program change, which may concern
-// the results of any page.
-QList<ResultFreshness *> &everyPage()
-{
-    static QList<ResultFreshness *> pages;
-    return pages;
-}
-
 // The reason of a result that is stale without a read that changed: a
 // program change that stopped half way, or a calculation that could not
 // read what the page shows.
@@ -56,14 +48,15 @@ QList<QAbstractButton *> buttonsOf(QWidget *control)
 
 } // namespace
 
-ResultFreshness::ResultFreshness(QObject *parent) : QObject(parent)
+ResultFreshness::ResultFreshness(ProgramChanges &changes, QObject *parent)
+    : QObject(parent), changes_(changes)
 {
-    everyPage().append(this);
+    changes_.pages_.append(this);
 }
 
 ResultFreshness::~ResultFreshness()
 {
-    everyPage().removeOne(this);
+    changes_.pages_.removeOne(this);
 }
 
 void ResultFreshness::addCalculation(const QList<QWidget *> &reads, const QList<QWidget *> &writes)
@@ -108,7 +101,7 @@ void ResultFreshness::watch(QWidget *control)
 
 void ResultFreshness::readChanged(QObject *control)
 {
-    if (ProgramChange::active())
+    if (changes_.active())
         return;
     for (const Calculation &calculation : calculations_) {
         if (!calculation.reads.contains(control))
@@ -120,8 +113,8 @@ void ResultFreshness::readChanged(QObject *control)
 
 void ResultFreshness::resultWritten(QLineEdit *field)
 {
-    if (ProgramChange::active())
-        ProgramChange::noteWritten(field);
+    if (changes_.active())
+        changes_.noteWritten(field);
     refresh(field); // it may have become empty, or no longer be
 }
 
@@ -165,25 +158,21 @@ void ResultFreshness::dropReasons(const QList<QObject *> &reasons)
 void ResultFreshness::programChangeEnded(const QList<QObject *> &causes,
                                          const QList<QLineEdit *> &written, bool failed)
 {
-    if (causes.isEmpty() && !failed)
-        return; // an Enter or a calculation that completed: nothing to undo
-    for (ResultFreshness *page : everyPage()) {
-        page->dropReasons(causes);
-        if (!failed)
+    dropReasons(causes);
+    if (!failed)
+        return;
+    for (QLineEdit *field : written) {
+        if (reasons_.contains(field))
+            addReason(field, &Unfinished);
+    }
+    for (const Calculation &calculation : calculations_) {
+        const bool readsCause = std::any_of(causes.begin(), causes.end(), [&](QObject *cause) {
+            return calculation.reads.contains(cause);
+        });
+        if (!readsCause)
             continue;
-        for (QLineEdit *field : written) {
-            if (page->reasons_.contains(field))
-                page->addReason(field, &Unfinished);
-        }
-        for (const Calculation &calculation : page->calculations_) {
-            const bool readsCause = std::any_of(causes.begin(), causes.end(), [&](QObject *cause) {
-                return calculation.reads.contains(cause);
-            });
-            if (!readsCause)
-                continue;
-            for (QLineEdit *field : calculation.writes)
-                page->addReason(field, &Unfinished);
-        }
+        for (QLineEdit *field : calculation.writes)
+            addReason(field, &Unfinished);
     }
 }
 

@@ -10,13 +10,15 @@ class QWidget;
 
 namespace app::ui {
 
+class ProgramChanges;
+
 // Which result fields of a page still match what the page shows. Each
 // result belongs to the calculations that write it. When anything such a
 // calculation reads changes afterwards (a field's text, typed, pasted or
 // written by another handler; a list selection; a radio button, check box
 // or group of them, shared ones included), its results are stale until a
 // completed calculation writes them again. The program's own changes
-// (ProgramChange) make nothing stale.
+// (ProgramChange, on the window's ProgramChanges) make nothing stale.
 //
 // A stale result is shown as such (StaleLook), and its tooltip says why,
 // while its field is read-only and not empty: a field that a calculation both reads and writes is a
@@ -27,7 +29,8 @@ class ResultFreshness : public QObject
     Q_OBJECT
 
 public:
-    explicit ResultFreshness(QObject *parent = nullptr);
+    // One page's record, among the window's `changes`.
+    ResultFreshness(ProgramChanges &changes, QObject *parent = nullptr);
     ~ResultFreshness() override;
 
     // A calculation that reads `reads` (fields, lists, buttons, or widgets
@@ -42,10 +45,11 @@ public:
     // Whether a field shows a stale result now.
     bool isStale(const QLineEdit *field) const;
 
-    // A ProgramChange ended: the causes it names are no reasons any more;
-    // after a failure what it wrote and what depends on its causes are stale.
-    static void programChangeEnded(const QList<QObject *> &causes,
-                                   const QList<QLineEdit *> &written, bool failed);
+    // A ProgramChange of the window ended: the causes it names are no
+    // reasons any more; after a failure what it wrote and what depends on its
+    // causes are stale.
+    void programChangeEnded(const QList<QObject *> &causes, const QList<QLineEdit *> &written,
+                            bool failed);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,6 +70,7 @@ private:
     // Brings the field's look in line with its state.
     void refresh(QLineEdit *field);
 
+    ProgramChanges &changes_;
     QList<Calculation> calculations_;
     QSet<QObject *> watched_;
     // Why each result is not current: the read controls that changed since
