@@ -9,11 +9,13 @@
 #include "app/chart/ChartWidget.h"
 #include "app/chart/PointEntry.h"
 #include "app/chart/ProcessEntry.h"
+#include "app/files/SaveWorkbook.h"
 #include "chart/TableTexts.h"
 #include "numeric/Failure.h"
 #include "numeric/Messages.h"
 #include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
+#include "spreadsheet/Sheet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -259,6 +261,10 @@ void ChartForm::buildMenu(QMenuBar *bar)
         saveWithDialog(QStringLiteral("PDF 文書 (*.pdf)"), QStringLiteral("pdf"),
                        &ChartForm::exportPdf);
     });
+    addFileAction(QStringLiteral("Excel 形式で書き出し(&X)..."), "ChartSaveXlsx", [this] {
+        saveWithDialog(QStringLiteral("Excel ブック (*.xlsx)"), QStringLiteral("xlsx"),
+                       &ChartForm::exportXlsx);
+    });
     addFileAction(QStringLiteral("印刷(&R)..."), "ChartPrint", [this] {
         printWithDialog();
     })->setShortcut(QKeySequence::Print);
@@ -479,20 +485,42 @@ void ChartForm::deleteSelectedRows(QTableView *view)
     refresh();
 }
 
-QString ChartForm::pointsTsv() const
+std::vector<::chart::Row> ChartForm::pointRows() const
 {
     std::vector<::chart::Row> rows;
     for (const auto &p : diagram_.points())
         rows.push_back(::chart::PointRow(p, conventional_));
-    return Utf8(::chart::Tsv(::chart::PointHeader(conventional_), rows));
+    return rows;
 }
 
-QString ChartForm::processesTsv() const
+std::vector<::chart::Row> ChartForm::processRows() const
 {
     std::vector<::chart::Row> rows;
     for (const auto &p : diagram_.processes())
         rows.push_back(::chart::ProcessRow(diagram_, p, conventional_));
-    return Utf8(::chart::Tsv(::chart::ProcessHeader(conventional_), rows));
+    return rows;
+}
+
+QString ChartForm::pointsTsv() const
+{
+    return Utf8(::chart::Tsv(::chart::PointHeader(conventional_), pointRows()));
+}
+
+QString ChartForm::processesTsv() const
+{
+    return Utf8(::chart::Tsv(::chart::ProcessHeader(conventional_), processRows()));
+}
+
+files::SaveResult ChartForm::exportXlsx(const QString &path)
+{
+    // A point's label and note are names, whatever they look like; a
+    // process's kind, points and condition are texts anyway.
+    using spreadsheet::TableSheet;
+    return files::SaveWorkbook(
+        path, {"空気線図",
+               {TableSheet("状態点", ::chart::PointHeader(conventional_), pointRows(),
+                           {::chart::LabelColumn, ::chart::NoteColumn}),
+                TableSheet("工程", ::chart::ProcessHeader(conventional_), processRows())}});
 }
 
 void ChartForm::copyTable(QTableView *view)

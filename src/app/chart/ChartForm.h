@@ -60,6 +60,9 @@ public:
     files::SaveResult exportPng(const QString &path);
     files::SaveResult exportSvg(const QString &path);
     files::SaveResult exportPdf(const QString &path);
+    // The point and process lists as an Excel workbook, a sheet each, from
+    // the texts their copy uses.
+    files::SaveResult exportXlsx(const QString &path);
     QImage chartImage();
     QString pointsTsv() const;
     QString processesTsv() const;
@@ -87,6 +90,8 @@ private:
     void deleteSelectedRows(QTableView *view);
     void copyTable(QTableView *view);
     void copyChart();
+    std::vector<std::vector<std::string>> pointRows() const;
+    std::vector<std::vector<std::string>> processRows() const;
     void note(const QString &text);
     void saveWithDialog(const QString &filter, const QString &suffix,
                         files::SaveResult (ChartForm::*save)(const QString &));
