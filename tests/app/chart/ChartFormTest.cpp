@@ -31,18 +31,20 @@ namespace {
 using app::chart::ChartForm;
 
 // The page writes each result as FormatFixed(value, 3), enthalpy × 4.186
-// and pressure × 0.1333224 in SI units (AirPage::writeResults).
+// and pressure × 0.1333224 in SI units (AirPage::writeResults); the chart
+// writes the same, but a humidity ratio with four decimals.
 std::vector<QString> PageTexts(const air::AirState &s, bool conventional)
 {
-    const auto fixed = [](long double v) {
-        return QString::fromStdString(numeric::FormatFixed(v, numeric::ResultDecimals));
+    const auto fixed = [](long double v, int decimals = numeric::ResultDecimals) {
+        return QString::fromStdString(numeric::FormatFixed(v, decimals));
     };
     const long double h =
         conventional ? s.enthalpy : (numeric::Real(s.enthalpy) * numeric::KJPerKcal).value();
     const long double P =
         conventional ? s.pressure : (numeric::Real(s.pressure) * numeric::KPaPerMmHg).value();
-    return {fixed(s.dryBulb),  fixed(s.wetBulb), fixed(s.relativeHumidity), fixed(s.humidityRatio),
-            fixed(s.dewPoint), fixed(h),         fixed(s.specificVolume),   fixed(P)};
+    return {fixed(s.dryBulb),          fixed(s.wetBulb),  fixed(s.relativeHumidity),
+            fixed(s.humidityRatio, 4), fixed(s.dewPoint), fixed(h),
+            fixed(s.specificVolume),   fixed(P)};
 }
 
 class ChartFormTest : public ::testing::Test
