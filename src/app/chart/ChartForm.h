@@ -67,8 +67,9 @@ public:
     ::chart::Diagram &diagram() { return diagram_; }
     ChartWidget *chartWidget() const { return chart_; }
     const ChartScene &scene() const;
-    // After a change made to diagram() from outside the window.
-    void refresh();
+    // After a change made to diagram() from outside the window; `lists`
+    // false when the lists have followed already.
+    void refresh(bool lists = true);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -87,6 +88,9 @@ private:
     void copyTable(QTableView *view);
     void copyChart();
     void note(const QString &text);
+    // Why the definition is no state of moist air, in the window's units;
+    // empty when it is one.
+    QString impossible(const ::chart::PointDefinition &definition) const;
     void saveWithDialog(const QString &filter, const QString &suffix,
                         bool (ChartForm::*save)(const QString &));
     void printWithDialog();

@@ -1,4 +1,4 @@
-#include "app/chart/ChartForm.h"
+#include "ChartFormFixture.h"
 #include "air/Psychrometrics.h"
 #include "app/chart/ChartOutput.h"
 #include "app/chart/ChartWidget.h"
@@ -46,39 +46,6 @@ std::vector<QString> PageTexts(const air::AirState &s, bool conventional)
             fixed(s.humidityRatio, 4), fixed(s.dewPoint), fixed(h),
             fixed(s.specificVolume),   fixed(P)};
 }
-
-class ChartFormTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        form_ = std::make_unique<ChartForm>();
-        form_->show();
-        QApplication::setActiveWindow(form_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-    }
-
-    template <typename W = QWidget> W *find(const char *name) const
-    {
-        W *w = form_->findChild<W *>(QString::fromLatin1(name));
-        EXPECT_TRUE(w) << "no control " << name;
-        return w;
-    }
-    QTableView *points() const { return find<QTableView>("ChartPoints"); }
-    QString cell(QTableView *view, int row, int column) const
-    {
-        return view->model()->index(row, column).data().toString();
-    }
-    std::vector<QString> eightTexts(int row) const
-    {
-        std::vector<QString> texts;
-        for (int c = chart::DryBulbColumn; c <= chart::PressureColumn; ++c)
-            texts.push_back(cell(points(), row, c));
-        return texts;
-    }
-
-    std::unique_ptr<ChartForm> form_;
-};
 
 TEST_F(ChartFormTest, WindowAndControls)
 {
