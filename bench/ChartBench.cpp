@@ -1,12 +1,16 @@
 #include "air/Psychrometrics.h"
 #include "app/chart/ChartForm.h"
 #include "app/chart/ChartRenderer.h"
+#include "app/chart/ChartWidget.h"
 #include "chart/Diagram.h"
 #include "chart/LineFamilies.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -112,6 +116,146 @@ void MovePoint(benchmark::State &state)
         s.diagram.movePoint(id, 33 + (++i % 2) * 0.1L, 0.019L);
 }
 BENCHMARK(MovePoint)->Unit(benchmark::kMillisecond);
+
+// A chart with many processes, as a designer's long study leaves it: two
+// user points with airflows and, in turn, a coil, heating, steam and spray
+// humidifiers, an SHF line and a change between them, each kind with values
+// that vary a little.
+void AddProcesses(chart::Diagram &diagram, int count)
+{
+    const chart::PointDefinition outdoor{33, chart::Given::RelativeHumidity, 60, std::nullopt};
+    const chart::PointDefinition room{26, chart::Given::RelativeHumidity, 50, std::nullopt};
+    const int a = diagram.addPoint(outdoor, 1000);
+    const int b = diagram.addPoint(room, 3000);
+    for (int i = 0; i < count; ++i) {
+        chart::ProcessDefinition d{chart::ProcessKind::Coil, a};
+        const long double step = (i / 6) % 10;
+        switch (i % 6) {
+        case 0:
+            d.value = 10 + step / 5;
+            d.second = 0.1L;
+            break;
+        case 1:
+            d.kind = chart::ProcessKind::Heating;
+            d.value = 36 + step;
+            break;
+        case 2:
+            d.kind = chart::ProcessKind::SteamHumidifier;
+            d.from = b;
+            d.value = 60 + step;
+            break;
+        case 3:
+            d.kind = chart::ProcessKind::SprayHumidifier;
+            d.from = b;
+            d.value = 60 + step;
+            break;
+        case 4:
+            d.kind = chart::ProcessKind::ShfLine;
+            d.from = b;
+            d.value = 0.6L + step / 50;
+            break;
+        default:
+            d.kind = chart::ProcessKind::Change;
+            d.to = b;
+            break;
+        }
+        diagram.addProcess(d);
+    }
+}
+
+// Zoomed to 10–11 °C × 0.010–0.011 kg/kg: the processes run far outside the
+// plot, which must cost nothing.
+constexpr chart::Ranges Zoomed{{10.0, 11.0}, {0.010, 0.011}};
+
+// The overlay of N processes at 1920 × 1080, zoomed and unzoomed: what a
+// repaint of the chart on screen costs beyond its cached lines.
+void OverlayWithProcesses(benchmark::State &state)
+{
+    chart::Diagram diagram;
+    AddProcesses(diagram, static_cast<int>(state.range(0)));
+    app::chart::ChartScene scene;
+    scene.diagram = &diagram;
+    if (state.range(1))
+        scene.settings.ranges = Zoomed;
+    app::chart::ChartRenderer renderer;
+    QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    const auto colours = app::chart::ChartColours::print();
+    for (auto _ : state) {
+        QPainter painter(&image);
+        renderer.paintOverlay(painter, QRectF(0, 0, 1920, 1080), scene, colours);
+    }
+}
+BENCHMARK(OverlayWithProcesses)
+    ->ArgNames({"processes", "zoomed"})
+    ->ArgsProduct({{1, 100, 1000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// One more process into a diagram of N (and of the ones added before it):
+// the diagram's work alone.
+void AddProcessToDiagram(benchmark::State &state)
+{
+    chart::Diagram diagram;
+    AddProcesses(diagram, static_cast<int>(state.range(0)));
+    const int a = diagram.points().front().id;
+    chart::ProcessDefinition heat{chart::ProcessKind::Heating, a};
+    heat.value = 40;
+    for (auto _ : state)
+        diagram.addProcess(heat);
+}
+BENCHMARK(AddProcessToDiagram)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The window with N processes at 1500 × 900, zoomed or not: a repaint of the
+// chart with nothing changed (cursor, selection, a zoom band), and a process
+// added from the process row, with the diagram and the lists' models alone
+// or until the window has painted the new rows and the chart.
+struct ChartWindow
+{
+    app::chart::ChartForm form;
+
+    ChartWindow(int processes, bool zoomed)
+    {
+        AddProcesses(form.diagram(), processes);
+        form.refresh();
+        form.resize(1500, 900);
+        form.show();
+        if (zoomed)
+            form.chartWidget()->scene().settings.ranges = Zoomed;
+        QCoreApplication::processEvents();
+    }
+};
+
+void RepaintWindow(benchmark::State &state)
+{
+    ChartWindow w(static_cast<int>(state.range(0)), state.range(1) != 0);
+    w.form.chartWidget()->repaint();
+    for (auto _ : state)
+        w.form.chartWidget()->repaint();
+}
+BENCHMARK(RepaintWindow)
+    ->ArgNames({"processes", "zoomed"})
+    ->ArgsProduct({{1000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+void AddProcessInWindow(benchmark::State &state)
+{
+    ChartWindow w(static_cast<int>(state.range(0)), state.range(1) != 0);
+    auto *kind = w.form.findChild<QComboBox *>(QStringLiteral("ProcessKind"));
+    auto *value = w.form.findChild<QLineEdit *>(QStringLiteral("ProcessValue"));
+    auto *add = w.form.findChild<QPushButton *>(QStringLiteral("AddProcessButton"));
+    kind->setCurrentIndex(static_cast<int>(chart::ProcessKind::Heating));
+    value->setText(QStringLiteral("40"));
+    const bool painted = state.range(2) != 0;
+    for (auto _ : state) {
+        add->click();
+        if (painted)
+            QCoreApplication::processEvents();
+    }
+    state.counters["processes"] = static_cast<double>(w.form.diagram().processes().size());
+}
+BENCHMARK(AddProcessInWindow)
+    ->ArgNames({"processes", "zoomed", "painted"})
+    ->ArgsProduct({{1000}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 // Opening the window: created, shown and painted once.
 void OpenWindow(benchmark::State &state)
