@@ -1,13 +1,16 @@
 #include "app/chart/ChartOutput.h"
 
+#include "app/chart/SvgFonts.h"
 #include "app/ui/FormControls.h"
 #include "chart/TableTexts.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -153,8 +156,12 @@ bool SaveSvg(const QString &path, ChartRenderer &renderer, const ChartScene &sce
 {
     const qreal legend = LegendHeight(renderer, scene, ExportWidth - 32);
     const QSize size(ExportWidth, qCeil(ExportChartHeight + legend));
+    // Into memory first: the font families are written over Qt's one before
+    // the file is replaced, whole or not at all.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(96);
@@ -165,7 +172,11 @@ bool SaveSvg(const QString &path, ChartRenderer &renderer, const ChartScene &sce
         return false;
     PaintPicture(painter, renderer, scene, legend);
     painter.end();
-    return QFileInfo(path).size() > 0;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray text = WithSvgFontFamilies(buffer.data());
+    return file.write(text) == text.size() && file.commit();
 }
 
 void PrintDocument(QPrinter &printer, ChartRenderer &renderer, const ChartScene &scene)

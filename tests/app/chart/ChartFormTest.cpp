@@ -2,6 +2,7 @@
 #include "air/Psychrometrics.h"
 #include "app/chart/ChartOutput.h"
 #include "app/chart/ChartWidget.h"
+#include "app/ui/FormControls.h"
 #include "chart/TableTexts.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
@@ -13,10 +14,12 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -239,6 +242,19 @@ TEST_F(ChartFormTest, ExportsAreProduced)
     EXPECT_TRUE(svgText.contains(QStringLiteral("絶対湿度")));
     // Qt writes a run of each script as a text item of its own.
     EXPECT_TRUE(svgText.contains(QStringLiteral("エンタルピ")));
+    // Every text names a family list that starts with the face Qt laid it
+    // out with (so other renderers place each run where Qt measured it) and
+    // ends in a generic family.
+    const QString laidOut = QFontInfo(app::ui::GothicFont(13)).family();
+    const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+    int families = 0;
+    for (auto it = family.globalMatch(svgText); it.hasNext(); ++families) {
+        const QString list = it.next().captured(1);
+        EXPECT_TRUE(list.startsWith(laidOut) || list.startsWith(QLatin1Char('\'') + laidOut))
+            << list.toStdString();
+        EXPECT_TRUE(list.endsWith(QStringLiteral(", sans-serif"))) << list.toStdString();
+    }
+    EXPECT_GT(families, 10);
 
     QFile pdfFile(pdf);
     ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
