@@ -395,7 +395,9 @@ void ChartRenderer::paintProcesses(QPainter &painter, const QRectF &area, const 
             painter.drawPolyline(polygon);
         }
     };
-    const auto markAdp = [&](const air::AirState &adp) {
+    // A coil's ADP is labelled to its lower left, an SHF line's to its lower
+    // right: the two often lie close together when a coil serves the room.
+    const auto markAdp = [&](const air::AirState &adp, bool right) {
         const ::chart::ChartPoint at{static_cast<double>(adp.dryBulb),
                                      static_cast<double>(adp.humidityRatio)};
         if (!Inside(near, at))
@@ -403,8 +405,10 @@ void ChartRenderer::paintProcesses(QPainter &painter, const QRectF &area, const 
         const QPointF p = ToQt(m.toPixel(at));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(p, 3.5, 3.5);
-        painter.drawText(QRectF(p.x() - 40, p.y() + 2, 38, fm.height()),
-                         Qt::AlignRight | Qt::AlignTop, QStringLiteral("ADP"));
+        const QString label = QStringLiteral("ADP");
+        const qreal w = fm.horizontalAdvance(label) + 2;
+        painter.drawText(QRectF(right ? p.x() + 3 : p.x() - 3 - w, p.y() + 2, w, fm.height()),
+                         (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, label);
     };
 
     const auto &processes = scene.diagram->processes();
@@ -415,7 +419,7 @@ void ChartRenderer::paintProcesses(QPainter &painter, const QRectF &area, const 
             painter.setPen(QPen(colours.process, 1.4, Qt::DashDotLine));
             drawClipped(scene.diagram->path(process, scene.settings.ranges));
             if (process.apparatusDewPoint && process.problem.empty())
-                markAdp(*process.apparatusDewPoint);
+                markAdp(*process.apparatusDewPoint, true);
             continue;
         }
         const std::vector<::chart::ChartPoint> &path = process.airPath;
@@ -428,7 +432,7 @@ void ChartRenderer::paintProcesses(QPainter &painter, const QRectF &area, const 
             air.resize(2);
             painter.setPen(QPen(colours.process, 1.2, Qt::DashLine));
             drawClipped({path[1], path[2]});
-            markAdp(*process.apparatusDewPoint);
+            markAdp(*process.apparatusDewPoint, false);
         }
         painter.setPen(QPen(colours.process, 2.0, Qt::SolidLine, Qt::RoundCap));
         drawClipped(air);

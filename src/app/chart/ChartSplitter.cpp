@@ -25,13 +25,13 @@ protected:
         const QPalette &p = palette();
         const bool dark = p.color(QPalette::Window).lightness() < 128;
         // The band: the window colour moved a step towards the frame's.
-        painter.fillRect(rect(), dark ? p.color(QPalette::Window).lighter(135)
-                                      : p.color(QPalette::Window).darker(112));
+        painter.fillRect(rect(), dark ? p.color(QPalette::Window).lighter(150)
+                                      : p.color(QPalette::Window).darker(118));
         // The grip: five dots across the middle.
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(Qt::NoPen);
         QColor dot = p.color(QPalette::WindowText);
-        dot.setAlphaF(0.55f);
+        dot.setAlphaF(0.6f);
         painter.setBrush(dot);
         const QPointF centre = QRectF(rect()).center();
         const bool vertical = orientation() == Qt::Horizontal; // a vertical band
