@@ -163,20 +163,32 @@ void AddProcesses(chart::Diagram &diagram, int count)
     }
 }
 
-// Zoomed to 10–11 °C × 0.010–0.011 kg/kg: the processes run far outside the
-// plot, which must cost nothing.
-constexpr chart::Ranges Zoomed{{10.0, 11.0}, {0.010, 0.011}};
+// The views: 0 the whole chart; 1 zoomed to 10–11 °C × 0.010–0.011 kg/kg,
+// where the processes run far outside the plot; 2 zoomed to 28–29 °C ×
+// 0.013–0.014 kg/kg, which the changes and mixings between the two user
+// points cross, thousands of pixels long.
+chart::Ranges View(std::int64_t zoom)
+{
+    switch (zoom) {
+    case 1:
+        return {{10.0, 11.0}, {0.010, 0.011}};
+    case 2:
+        return {{28.0, 29.0}, {0.013, 0.014}};
+    default:
+        return {};
+    }
+}
 
-// The overlay of N processes at 1920 × 1080, zoomed and unzoomed: what a
-// repaint of the chart on screen costs beyond its cached lines.
+// The overlay of N processes at 1920 × 1080 in each view: what a repaint of
+// the chart costs beyond its cached lines when the processes changed (and
+// what every export draws).
 void OverlayWithProcesses(benchmark::State &state)
 {
     chart::Diagram diagram;
     AddProcesses(diagram, static_cast<int>(state.range(0)));
     app::chart::ChartScene scene;
     scene.diagram = &diagram;
-    if (state.range(1))
-        scene.settings.ranges = Zoomed;
+    scene.settings.ranges = View(state.range(1));
     app::chart::ChartRenderer renderer;
     QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     const auto colours = app::chart::ChartColours::print();
@@ -186,8 +198,8 @@ void OverlayWithProcesses(benchmark::State &state)
     }
 }
 BENCHMARK(OverlayWithProcesses)
-    ->ArgNames({"processes", "zoomed"})
-    ->ArgsProduct({{1, 100, 1000}, {0, 1}})
+    ->ArgNames({"processes", "view"})
+    ->ArgsProduct({{1, 100, 1000}, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 // One more process into a diagram of N (and of the ones added before it):
@@ -204,7 +216,7 @@ void AddProcessToDiagram(benchmark::State &state)
 }
 BENCHMARK(AddProcessToDiagram)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-// The window with N processes at 1500 × 900, zoomed or not: a repaint of the
+// The window with N processes at 1500 × 900 in each view: a repaint of the
 // chart with nothing changed (cursor, selection, a zoom band), and a process
 // added from the process row, with the diagram and the lists' models alone
 // or until the window has painted the new rows and the chart.
@@ -212,33 +224,32 @@ struct ChartWindow
 {
     app::chart::ChartForm form;
 
-    ChartWindow(int processes, bool zoomed)
+    ChartWindow(int processes, std::int64_t zoom)
     {
         AddProcesses(form.diagram(), processes);
         form.refresh();
         form.resize(1500, 900);
         form.show();
-        if (zoomed)
-            form.chartWidget()->scene().settings.ranges = Zoomed;
+        form.chartWidget()->scene().settings.ranges = View(zoom);
         QCoreApplication::processEvents();
     }
 };
 
 void RepaintWindow(benchmark::State &state)
 {
-    ChartWindow w(static_cast<int>(state.range(0)), state.range(1) != 0);
+    ChartWindow w(static_cast<int>(state.range(0)), state.range(1));
     w.form.chartWidget()->repaint();
     for (auto _ : state)
         w.form.chartWidget()->repaint();
 }
 BENCHMARK(RepaintWindow)
-    ->ArgNames({"processes", "zoomed"})
-    ->ArgsProduct({{1000}, {0, 1}})
+    ->ArgNames({"processes", "view"})
+    ->ArgsProduct({{1000}, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 void AddProcessInWindow(benchmark::State &state)
 {
-    ChartWindow w(static_cast<int>(state.range(0)), state.range(1) != 0);
+    ChartWindow w(static_cast<int>(state.range(0)), state.range(1));
     auto *kind = w.form.findChild<QComboBox *>(QStringLiteral("ProcessKind"));
     auto *value = w.form.findChild<QLineEdit *>(QStringLiteral("ProcessValue"));
     auto *add = w.form.findChild<QPushButton *>(QStringLiteral("AddProcessButton"));
@@ -253,8 +264,8 @@ void AddProcessInWindow(benchmark::State &state)
     state.counters["processes"] = static_cast<double>(w.form.diagram().processes().size());
 }
 BENCHMARK(AddProcessInWindow)
-    ->ArgNames({"processes", "zoomed", "painted"})
-    ->ArgsProduct({{1000}, {0, 1}, {0, 1}})
+    ->ArgNames({"processes", "view", "painted"})
+    ->ArgsProduct({{1000}, {0, 1, 2}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 // Opening the window: created, shown and painted once.
