@@ -71,8 +71,9 @@ public:
     ::chart::Diagram &diagram() { return diagram_; }
     ChartWidget *chartWidget() const { return chart_; }
     const ChartScene &scene() const;
-    // After a change made to diagram() from outside the window.
-    void refresh();
+    // After a change made to diagram() from outside the window; `lists`
+    // false when the lists have followed already.
+    void refresh(bool lists = true);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,6 +94,9 @@ private:
     std::vector<std::vector<std::string>> pointRows() const;
     std::vector<std::vector<std::string>> processRows() const;
     void note(const QString &text);
+    // Why the definition is no state of moist air, in the window's units;
+    // empty when it is one.
+    QString impossible(const ::chart::PointDefinition &definition) const;
     void saveWithDialog(const QString &filter, const QString &suffix,
                         files::SaveResult (ChartForm::*save)(const QString &));
     void printWithDialog();

@@ -1,7 +1,8 @@
-#include "app/chart/ChartForm.h"
+#include "ChartFormFixture.h"
 #include "air/Psychrometrics.h"
 #include "app/chart/ChartOutput.h"
 #include "app/chart/ChartWidget.h"
+#include "app/ui/FormControls.h"
 #include "chart/TableTexts.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
@@ -16,10 +17,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -36,52 +39,21 @@ namespace {
 using app::chart::ChartForm;
 
 // The page writes each result as FormatFixed(value, 3), enthalpy × 4.186
-// and pressure × 0.1333224 in SI units (AirPage::writeResults).
+// and pressure × 0.1333224 in SI units (AirPage::writeResults); the chart
+// writes the same, but a humidity ratio with four decimals.
 std::vector<QString> PageTexts(const air::AirState &s, bool conventional)
 {
-    const auto fixed = [](long double v) {
-        return QString::fromStdString(numeric::FormatFixed(v, numeric::ResultDecimals));
+    const auto fixed = [](long double v, int decimals = numeric::ResultDecimals) {
+        return QString::fromStdString(numeric::FormatFixed(v, decimals));
     };
     const long double h =
         conventional ? s.enthalpy : (numeric::Real(s.enthalpy) * numeric::KJPerKcal).value();
     const long double P =
         conventional ? s.pressure : (numeric::Real(s.pressure) * numeric::KPaPerMmHg).value();
-    return {fixed(s.dryBulb),  fixed(s.wetBulb), fixed(s.relativeHumidity), fixed(s.humidityRatio),
-            fixed(s.dewPoint), fixed(h),         fixed(s.specificVolume),   fixed(P)};
+    return {fixed(s.dryBulb),          fixed(s.wetBulb),  fixed(s.relativeHumidity),
+            fixed(s.humidityRatio, 4), fixed(s.dewPoint), fixed(h),
+            fixed(s.specificVolume),   fixed(P)};
 }
-
-class ChartFormTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        form_ = std::make_unique<ChartForm>();
-        form_->show();
-        QApplication::setActiveWindow(form_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-    }
-
-    template <typename W = QWidget> W *find(const char *name) const
-    {
-        W *w = form_->findChild<W *>(QString::fromLatin1(name));
-        EXPECT_TRUE(w) << "no control " << name;
-        return w;
-    }
-    QTableView *points() const { return find<QTableView>("ChartPoints"); }
-    QString cell(QTableView *view, int row, int column) const
-    {
-        return view->model()->index(row, column).data().toString();
-    }
-    std::vector<QString> eightTexts(int row) const
-    {
-        std::vector<QString> texts;
-        for (int c = chart::DryBulbColumn; c <= chart::PressureColumn; ++c)
-            texts.push_back(cell(points(), row, c));
-        return texts;
-    }
-
-    std::unique_ptr<ChartForm> form_;
-};
 
 TEST_F(ChartFormTest, WindowAndControls)
 {
@@ -275,6 +247,19 @@ TEST_F(ChartFormTest, ExportsAreProduced)
     EXPECT_TRUE(svgText.contains(QStringLiteral("絶対湿度")));
     // Qt writes a run of each script as a text item of its own.
     EXPECT_TRUE(svgText.contains(QStringLiteral("エンタルピ")));
+    // Every text names a family list that starts with the face Qt laid it
+    // out with (so other renderers place each run where Qt measured it) and
+    // ends in a generic family.
+    const QString laidOut = QFontInfo(app::ui::GothicFont(13)).family();
+    const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+    int families = 0;
+    for (auto it = family.globalMatch(svgText); it.hasNext(); ++families) {
+        const QString list = it.next().captured(1);
+        EXPECT_TRUE(list.startsWith(laidOut) || list.startsWith(QLatin1Char('\'') + laidOut))
+            << list.toStdString();
+        EXPECT_TRUE(list.endsWith(QStringLiteral(", sans-serif"))) << list.toStdString();
+    }
+    EXPECT_GT(families, 10);
 
     QFile pdfFile(pdf);
     ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
