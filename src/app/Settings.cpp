@@ -10,11 +10,7 @@
 
 namespace app {
 
-namespace {
-
-// Every key of the window and its pages; the order of the file comes from
-// their ranks.
-settings::Schema WindowSchema(TDuctForm &form)
+settings::Schema WindowSettings(TDuctForm &form)
 {
     settings::Schema schema(form.settingsKeys());
     for (ui::CalcPage *page : form.pages())
@@ -22,11 +18,9 @@ settings::Schema WindowSchema(TDuctForm &form)
     return schema;
 }
 
-} // namespace
-
 void LoadSettings(TDuctForm &form, const std::string &file)
 {
-    settings::Load(WindowSchema(form), file, form.settingsReader());
+    settings::Load(WindowSettings(form), file, form.settingsReader());
 }
 
 bool SaveSettings(TDuctForm &form, const std::string &file)
@@ -34,7 +28,7 @@ bool SaveSettings(TDuctForm &form, const std::string &file)
     // All keys in one replace of the file: its bytes are those of the keys
     // written one by one, and a crash leaves the old file or the new one.
     // The feature windows' sections rank after the window's keys.
-    settings::Schema schema = WindowSchema(form);
+    settings::Schema schema = WindowSettings(form);
     schema.add(form.featureSettingsKeys());
     if (!settings::Save(schema, file).written) {
         ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +

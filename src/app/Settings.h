@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/settings/SettingsSchema.h"
+
 #include <string>
 
 namespace app {
@@ -12,6 +14,10 @@ class TDuctForm;
 // Typed values and results are never stored. The window, its pages and the
 // feature windows declare their keys (app/settings/SettingKey.h) with their
 // ranks, which give the order of the file.
+
+// Every key of the window and its pages, each declared once: a key declared
+// twice throws settings::DuplicateKey.
+settings::Schema WindowSettings(TDuctForm &form);
 
 // Reads the window's and its pages' keys, all from one reading of the file,
 // and applies them in read order. A radio button that becomes checked runs
