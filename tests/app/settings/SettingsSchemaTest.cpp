@@ -116,68 +116,34 @@ TEST(SettingsSchema, StoredTextsAreReadByKindWithinRangeOrFallBack)
     }
 }
 
-TEST(SettingsSchema, TheOrdersOfTheFileComeFromTheRanks)
-{
-    int held = 0;
-    settings::Schema schema;
-    // Declared in neither order, as owners hand their keys over.
-    schema.add(Integer({"Button", "K1", {40, 30}}, held));
-    schema.add(Integer({"Window", "Left", {10, 10}}, held));
-    schema.add(Integer({"Page", "ActPage", {30, 40}}, held));
-    schema.add(Integer({"AG", "VHS", {20, 20}}, held));
-    EXPECT_EQ(Names(schema.readOrder()),
-              (std::vector<std::string>{"Window/Left", "AG/VHS", "Page/ActPage", "Button/K1"}));
-    EXPECT_EQ(Names(schema.writeOrder()),
-              (std::vector<std::string>{"Window/Left", "AG/VHS", "Button/K1", "Page/ActPage"}));
-}
-
+// One reading for all keys, applied by read rank whatever the order of the
+// declarations or of the file.
 TEST(SettingsSchema, ALoadReadsTheFileOnceAndRestoresInReadOrder)
 {
     TempDir dir;
     const std::string file = dir.file("zefra.ini");
-    WriteBytes(file, "[Duct]\nDStyle=3\n[Button]\nK1=0\n[Window]\nLeft=40\n");
-    std::vector<std::string> restored; // what was restored, in order
-    bool k1 = true;
-    std::optional<int> left;
-    int style = 0;
+    WriteBytes(file, "[Button]\nK1=0\n[Duct]\nDStyle=3\n");
+    std::vector<std::string> restored;
+    const auto logged = [&restored](const char *name, int rank) {
+        return settings::IntegerSetting(
+            {name[0] == 'K' ? "Button" : "Duct", name, {rank, 100 - rank}}, settings::AnyInteger,
+            -1, [&restored, name](int v) { restored.push_back(name + ("=" + std::to_string(v))); },
+            [] { return 0; });
+    };
     settings::Schema schema;
-    schema.add(settings::TruthSetting(
-        {"Button", "K1", {30, 30}}, true,
-        [&](bool on) {
-            k1 = on;
-            restored.push_back("K1");
-        },
-        [&] { return k1; }));
-    schema.add(settings::OptionalIntegerSetting(
-        {"Window", "Left", {10, 10}},
-        [&](std::optional<int> v) {
-            left = v;
-            restored.push_back("Left");
-        },
-        [&] { return left; }));
-    schema.add(settings::IntegerSetting(
-        {"Duct", "DStyle", {20, 20}}, {0, 7}, 5,
-        [&](int v) {
-            style = v;
-            restored.push_back("DStyle");
-        },
-        [&] { return style; }));
-
+    schema.add(logged("K1", 30));
+    schema.add(logged("DStyle", 20));
+    schema.add(logged("Missing", 10));
     int readings = 0;
-    std::vector<std::string> asked;
     settings::Load(schema, file,
                    [&](const std::string &path, std::span<const settings::KeyName> keys) {
                        ++readings;
-                       for (const settings::KeyName &k : keys)
-                           asked.push_back(std::string(k.key));
                        return settings::ReadStrings(path, keys);
                    });
     EXPECT_EQ(readings, 1);
-    EXPECT_EQ(asked, (std::vector<std::string>{"Left", "DStyle", "K1"}));
-    EXPECT_EQ(restored, (std::vector<std::string>{"Left", "DStyle", "K1"}));
-    EXPECT_EQ(left, 40);
-    EXPECT_EQ(style, 3);
-    EXPECT_FALSE(k1);
+    EXPECT_EQ(restored, (std::vector<std::string>{"Missing=-1", "DStyle=3", "K1=0"}));
+    EXPECT_EQ(Names(schema.writeOrder()),
+              (std::vector<std::string>{"Button/K1", "Duct/DStyle", "Duct/Missing"}));
 }
 
 TEST(SettingsSchema, AValueTheFileCannotHoldKeepsNoOtherKeyFromBeingSaved)
