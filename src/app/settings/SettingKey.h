@@ -24,9 +24,9 @@ using Value = std::variant<std::int32_t, bool, std::string>;
 // A key's place in the file: its rank among the keys one load reads (a key
 // is applied after every key of a lower rank, so a radio button whose
 // handler needs the lists restored ranks after them) and among those one
-// save writes (a key the file lacks is added after the keys of lower rank
-// in its section, and a new section after the sections written before it:
-// the ranks lay out a new file). Both must be given.
+// save writes (a key the file lacks is added at the end of its section, a
+// section it lacks at the end of the file: the ranks lay out a new file).
+// Both must be given; no two keys of one load or save share either.
 struct Rank
 {
     constexpr Rank(int readRank, int writeRank) : read(readRank), write(writeRank) {}
