@@ -7,6 +7,7 @@
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
+#include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "numeric/Failure.h"
@@ -28,6 +29,7 @@
 
 namespace air {
 
+namespace settings = app::settings;
 namespace ui = app::ui;
 
 namespace {
@@ -284,13 +286,9 @@ void AirPage::convertUnits(const ui::UnitFactors &factor)
     emit chartInputsChanged();
 }
 
-QList<ui::SettingsKey> AirPage::settingsKeys()
+std::vector<settings::Setting> AirPage::settingsKeys()
 {
-    return {{"Air", "SelBox",
-             [this](std::optional<int> stored) {
-                 ui::SelectQuietly(SelectBox, stored, DefaultSecondProperty);
-             },
-             [this] { return SelectBox->currentIndex(); }}};
+    return {ui::ListSetting({"Air", "SelBox", {130, 40}}, SelectBox, DefaultSecondProperty)};
 }
 
 int AirPage::pressureChoice() const
