@@ -11,6 +11,7 @@
 #include "app/losssheet/SheetLook.h"
 #include "app/losssheet/SummaryTexts.h"
 #include "app/losssheet/SystemRecord.h"
+#include "app/losssheet/TerminalTableModel.h"
 #include "app/losssheet/Utf8.h"
 #include "app/record/RecordText.h"
 #include "app/ui/TableFace.h"
@@ -43,7 +44,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -381,11 +381,8 @@ QWidget *LossSheetForm::buildSummary()
     summaryProblem_->setWordWrap(true);
     column->addWidget(summaryProblem_);
     column->addWidget(Title(pane, QStringLiteral("末端の余剰圧")));
-    terminals_ = new QTableWidget(0, 3, pane);
-    terminals_->setObjectName(QStringLiteral("TerminalTable"));
-    ui::UseTableFace(terminals_);
-    terminals_->verticalHeader()->hide();
-    terminals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    terminalModel_ = new TerminalTableModel(this);
+    terminals_ = Table(pane, "TerminalTable", terminalModel_);
     terminals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     column->addWidget(terminals_, 1);
     return pane;
@@ -559,59 +556,65 @@ void LossSheetForm::fillFittingKinds()
 
 void LossSheetForm::showSummary()
 {
-    auto *grid = static_cast<QGridLayout *>(summary_->layout());
-    while (QLayoutItem *item = grid->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    terminals_->setRowCount(0);
-    summaryProblem_->clear();
-    if (current_ < 0 || !result_)
+    if (current_ < 0 || !result_) {
+        showSummaryLines({});
+        terminalModel_->show(nullptr, nullptr, units_);
+        summaryProblem_->clear();
         return;
-    const System &s = sheet_->system(current_);
-    const QList<SummaryLine> lines = SummaryLines(s, *result_, units_);
-    for (int i = 0; i < lines.size(); ++i) {
-        const SummaryLine &line = lines[i];
-        auto *caption = new QLabel(line.caption, summary_);
-        auto *value = new QLabel(line.text, summary_);
-        value->setObjectName(line.name);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setAlignment(line.name == QStringLiteral("SummaryCriticalPath")
-                                ? Qt::AlignLeft | Qt::AlignVCenter
-                                : Qt::AlignRight | Qt::AlignVCenter);
-        auto *unit = new QLabel(line.unit, summary_);
-        if (line.result) {
-            QFont bold = value->font();
-            bold.setBold(true);
-            bold.setPointSizeF(bold.pointSizeF() * 1.25);
-            for (QLabel *l : {caption, value, unit})
-                l->setFont(bold);
-        }
-        grid->addWidget(caption, i, 0);
-        grid->addWidget(value, i, 1);
-        grid->addWidget(unit, i, 2);
     }
-    grid->setColumnStretch(1, 1);
+    const System &s = sheet_->system(current_);
+    showSummaryLines(SummaryLines(s, *result_, units_));
     const QString problem = SummaryProblem(*result_);
     summaryProblem_->setText(problem);
     QPalette palette = summaryProblem_->palette();
     palette.setColor(QPalette::WindowText, ProblemText(palette));
     summaryProblem_->setPalette(palette);
+    terminalModel_->show(&s, result_, units_);
+}
 
-    const QList<QStringList> rows = TerminalRows(s, *result_, units_);
-    terminals_->setHorizontalHeaderLabels(rows.first());
-    terminals_->setRowCount(static_cast<int>(rows.size() - 1));
-    for (qsizetype r = 1; r < rows.size(); ++r) {
-        const auto &terminal = result_->summary.terminals[static_cast<std::size_t>(r - 1)];
-        const bool critical =
-            terminal.section >= 0 &&
-            result_->sections[static_cast<std::size_t>(terminal.section)].onCriticalPath;
+void LossSheetForm::showSummaryLines(const QList<SummaryLine> &lines)
+{
+    // The labels stay while the lines are the same (an edit changes only
+    // their texts): no new layout for every edit.
+    QStringList names;
+    for (const SummaryLine &line : lines)
+        names << line.name;
+    auto *grid = static_cast<QGridLayout *>(summary_->layout());
+    if (names != summaryNames_) {
+        summaryNames_ = names;
+        while (QLayoutItem *item = grid->takeAt(0)) {
+            delete item->widget();
+            delete item;
+        }
+        for (int i = 0; i < lines.size(); ++i) {
+            const SummaryLine &line = lines[i];
+            auto *caption = new QLabel(summary_);
+            auto *value = new QLabel(summary_);
+            value->setObjectName(line.name);
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            value->setAlignment(line.name == QStringLiteral("SummaryCriticalPath")
+                                    ? Qt::AlignLeft | Qt::AlignVCenter
+                                    : Qt::AlignRight | Qt::AlignVCenter);
+            auto *unit = new QLabel(summary_);
+            if (line.result) {
+                QFont bold = value->font();
+                bold.setBold(true);
+                bold.setPointSizeF(bold.pointSizeF() * 1.25);
+                for (QLabel *l : {caption, value, unit})
+                    l->setFont(bold);
+            }
+            grid->addWidget(caption, i, 0);
+            grid->addWidget(value, i, 1);
+            grid->addWidget(unit, i, 2);
+        }
+        grid->setColumnStretch(1, 1);
+    }
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString texts[3] = {lines[i].caption, lines[i].text, lines[i].unit};
         for (int c = 0; c < 3; ++c) {
-            auto *item = new QTableWidgetItem(rows[r][c]);
-            item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
-            if (critical)
-                item->setBackground(CriticalBackground(QApplication::palette(), c > 0));
-            terminals_->setItem(static_cast<int>(r - 1), c, item);
+            auto *label = static_cast<QLabel *>(grid->itemAtPosition(i, c)->widget());
+            if (label->text() != texts[c])
+                label->setText(texts[c]);
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/files/SaveFile.h"
 #include "app/losssheet/SheetPrint.h"
+#include "app/losssheet/SummaryTexts.h"
 #include "app/ui/CalculationRecord.h"
 #include "losssheet/Calculator.h"
 #include "losssheet/Results.h"
@@ -20,7 +21,6 @@ class QMenuBar;
 class QPushButton;
 class QStatusBar;
 class QTableView;
-class QTableWidget;
 
 namespace app::losssheet {
 
@@ -29,6 +29,7 @@ class FittingEditor;
 class FittingTableModel;
 class LossSheetModel;
 class SectionTableModel;
+class TerminalTableModel;
 
 // The system loss sheet window "系統圧損計算": the document's duct and pipe
 // systems, the chosen system's conditions, its sections (typed in place), the
@@ -106,6 +107,7 @@ private:
     void recompute();
     void showResult();
     void showSummary();
+    void showSummaryLines(const QList<SummaryLine> &lines);
     void sectionChosen(int row);
     void sectionChosenTitle();
     void fillFittingKinds();
@@ -135,8 +137,10 @@ private:
     QTableView *fittingView_ = nullptr;
     FittingEditor *fittingEditor_ = nullptr;
     QWidget *summary_ = nullptr;
+    QStringList summaryNames_; // the summary's lines shown, by name
     QLabel *summaryProblem_ = nullptr;
-    QTableWidget *terminals_ = nullptr;
+    TerminalTableModel *terminalModel_ = nullptr;
+    QTableView *terminals_ = nullptr;
     QStatusBar *status_ = nullptr;
 };
 

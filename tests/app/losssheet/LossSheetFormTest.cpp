@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QTimer>
 
 namespace {
@@ -74,12 +73,12 @@ TEST_F(LossSheetTest, ThreeSectionsTypedInCellsGiveTheEnginesSheet)
     EXPECT_FALSE(background(1).isValid());
     EXPECT_TRUE(background(2).isValid());
     // Both branches are terminals, with the other's surplus.
-    auto *terminals = find<QTableWidget>("TerminalTable");
+    const QAbstractItemModel *terminals = find<QTableView>("TerminalTable")->model();
     ASSERT_EQ(terminals->rowCount(), 2);
-    EXPECT_EQ(terminals->item(0, 0)->text(), QStringLiteral("2"));
-    EXPECT_EQ(terminals->item(0, 2)->text(),
+    EXPECT_EQ(terminals->index(0, 0).data().toString(), QStringLiteral("2"));
+    EXPECT_EQ(terminals->index(0, 2).data().toString(),
               QString::fromStdString(summaryTexts.terminals[0].surplus));
-    EXPECT_EQ(terminals->item(1, 2)->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(terminals->index(1, 2).data().toString(), QStringLiteral("0.00"));
 }
 
 // What a cell takes: expressions and the window's variables; a flow left
