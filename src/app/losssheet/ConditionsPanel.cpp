@@ -78,12 +78,14 @@ ConditionsPanel::ConditionsPanel(LossSheetModel &sheet, QWidget *parent)
     rows->setSpacing(4);
     auto *first = new QHBoxLayout;
     auto *second = new QHBoxLayout;
+    auto *third = new QHBoxLayout;
     rows->addLayout(first);
     rows->addLayout(second);
+    rows->addLayout(third);
 
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("SystemName"));
-    name_->setMinimumWidth(140);
+    name_->setMinimumWidth(120);
     connect(name_, &QLineEdit::editingFinished, this, [this] {
         if (showing_ || system_ < 0)
             return;
@@ -175,43 +177,49 @@ ConditionsPanel::ConditionsPanel(LossSheetModel &sheet, QWidget *parent)
          {roughness_, density_, target_, shapeValue_, staticHead_, terminalPressure_, margin_})
         e->setMaximumWidth(72);
 
+    // Three short rows, so that the window fits a small screen at 200 %.
     first->addWidget(Caption(this, QStringLiteral("系統名")));
     first->addWidget(name_, 2);
     first->addSpacing(12);
     first->addWidget(materialLabel_);
     first->addWidget(ductMaterial_, 3);
     first->addWidget(pipeMaterial_, 3);
-    first->addWidget(Caption(this, QStringLiteral("粗度")));
-    first->addWidget(roughness_);
-    first->addWidget(Caption(this, QStringLiteral("mm")));
-    first->addSpacing(12);
+    for (QComboBox *list : {ductMaterial_, pipeMaterial_}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(12);
+    }
+
+    second->addWidget(Caption(this, QStringLiteral("粗度")));
+    second->addWidget(roughness_);
+    second->addWidget(Caption(this, QStringLiteral("mm")));
+    second->addSpacing(12);
     temperatureBox_ = Group(this, {Caption(nullptr, QStringLiteral("水温")), temperature_,
                                    Caption(nullptr, QStringLiteral("℃"))});
-    first->addWidget(temperatureBox_);
-    first->addWidget(densityLabel_);
-    first->addWidget(density_);
-    first->addWidget(Caption(this, QStringLiteral("kg/m3")));
-    first->addStretch(1);
-
-    second->addWidget(Caption(this, QStringLiteral("寸法の決め方")));
-    second->addWidget(basis_);
-    second->addWidget(targetLabel_);
-    second->addWidget(target_);
-    second->addWidget(targetUnit_);
-    second->addSpacing(12);
-    shapeBox_ =
-        Group(this, {Caption(nullptr, QStringLiteral("形状")), shape_, shapeValue_, shapeUnit_});
-    second->addWidget(shapeBox_);
-    pumpBox_ = Group(this, {Caption(nullptr, QStringLiteral("実揚程")), staticHead_,
-                            Caption(nullptr, QStringLiteral("m")),
-                            Caption(nullptr, QStringLiteral("末端必要圧")), terminalPressure_,
-                            Caption(nullptr, QStringLiteral("kPa"))});
-    second->addWidget(pumpBox_);
+    second->addWidget(temperatureBox_);
+    second->addWidget(densityLabel_);
+    second->addWidget(density_);
+    second->addWidget(Caption(this, QStringLiteral("kg/m3")));
     second->addSpacing(12);
     second->addWidget(Caption(this, QStringLiteral("余裕率")));
     second->addWidget(margin_);
     second->addWidget(Caption(this, QStringLiteral("%")));
     second->addStretch(1);
+
+    third->addWidget(Caption(this, QStringLiteral("寸法の決め方")));
+    third->addWidget(basis_);
+    third->addWidget(targetLabel_);
+    third->addWidget(target_);
+    third->addWidget(targetUnit_);
+    third->addSpacing(12);
+    shapeBox_ =
+        Group(this, {Caption(nullptr, QStringLiteral("形状")), shape_, shapeValue_, shapeUnit_});
+    third->addWidget(shapeBox_);
+    pumpBox_ = Group(this, {Caption(nullptr, QStringLiteral("実揚程")), staticHead_,
+                            Caption(nullptr, QStringLiteral("m")),
+                            Caption(nullptr, QStringLiteral("末端必要圧")), terminalPressure_,
+                            Caption(nullptr, QStringLiteral("kPa"))});
+    third->addWidget(pumpBox_);
+    third->addStretch(1);
 
     showSystem(-1);
 }

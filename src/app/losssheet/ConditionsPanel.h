@@ -15,7 +15,7 @@ namespace app::losssheet {
 
 class LossSheetModel;
 
-// The conditions of the system shown, above its sections, in two rows:
+// The conditions of the system shown, above its sections, in three rows:
 // name, material with its roughness, density (a duct's air, a pipe's water
 // at the temperature chosen), sizing rule and target in the window's unit,
 // the shape of a sized duct (round, square, one side fixed, an aspect

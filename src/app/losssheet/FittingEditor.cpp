@@ -9,9 +9,11 @@
 #include "numeric/NumberText.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 #include <cmath>
 #include <map>
@@ -24,8 +26,12 @@ FittingEditor::FittingEditor(FittingTableModel &model, QWidget *parent)
     : QWidget(parent), model_(model)
 {
     setObjectName(QStringLiteral("FittingEditor"));
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    // The kind and method on one line, the inputs below.
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto *row = new QHBoxLayout;
+    rows->addLayout(row);
     kind_ = new QLabel(this);
     kind_->setObjectName(QStringLiteral("FittingEditorKind"));
     row->addWidget(kind_);
@@ -35,11 +41,14 @@ FittingEditor::FittingEditor(FittingTableModel &model, QWidget *parent)
     method_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(method_, &QComboBox::activated, this, &FittingEditor::chooseMethod);
     row->addWidget(method_);
-    fieldsBox_ = new QWidget(this);
-    fieldsRow_ = new QHBoxLayout(fieldsBox_);
-    fieldsRow_->setContentsMargins(8, 0, 0, 0);
-    row->addWidget(fieldsBox_);
     row->addStretch(1);
+    fieldsBox_ = new QWidget(this);
+    fieldsGrid_ = new QGridLayout(fieldsBox_);
+    fieldsGrid_->setContentsMargins(0, 0, 0, 0);
+    auto *fields = new QHBoxLayout;
+    fields->addWidget(fieldsBox_);
+    fields->addStretch(1);
+    rows->addLayout(fields);
     showFitting(-1);
 }
 
@@ -54,7 +63,7 @@ void FittingEditor::rebuild()
     // The old fields go later: this may run from one of their own signals.
     // Until then they are nameless, silent and hidden.
     fields_.clear();
-    while (QLayoutItem *item = fieldsRow_->takeAt(0)) {
+    while (QLayoutItem *item = fieldsGrid_->takeAt(0)) {
         if (QWidget *w = item->widget()) {
             w->blockSignals(true);
             w->setObjectName(QString());
@@ -74,8 +83,11 @@ void FittingEditor::rebuild()
         const fittings::Parameter &p = method->parameters[i];
         Field field;
         field.parameter = i;
+        // Two inputs to a row: caption, field, unit, and a gap.
+        const int row = static_cast<int>(i / 2);
+        const int column = static_cast<int>(i % 2) * 4;
         auto *caption = new QLabel(Utf8(p.name), fieldsBox_);
-        fieldsRow_->addWidget(caption);
+        fieldsGrid_->addWidget(caption, row, column);
         const QString name = QString::number(i + 1);
         if (p.quantity == fittings::Quantity::Choice) {
             field.choice = new QComboBox(fieldsBox_);
@@ -84,20 +96,21 @@ void FittingEditor::rebuild()
                 field.choice->addItem(Utf8(choice));
             field.choice->setMaxVisibleItems(20);
             connect(field.choice, &QComboBox::activated, this, [this, field] { commit(field); });
-            fieldsRow_->addWidget(field.choice);
+            fieldsGrid_->addWidget(field.choice, row, column + 1, 1, 3);
         } else {
             field.edit = new QLineEdit(fieldsBox_);
             field.edit->setObjectName(QStringLiteral("FittingValue") + name);
-            field.edit->setMaximumWidth(90);
+            field.edit->setMinimumWidth(90);
+            field.edit->setMaximumWidth(150);
             connect(field.edit, &QLineEdit::editingFinished, this, [this, field] {
                 if (!showing_)
                     commit(field);
             });
-            fieldsRow_->addWidget(field.edit);
+            fieldsGrid_->addWidget(field.edit, row, column + 1);
             field.unit = new QLabel(fieldsBox_);
-            fieldsRow_->addWidget(field.unit);
-            fieldsRow_->addSpacing(6);
+            fieldsGrid_->addWidget(field.unit, row, column + 2);
         }
+        fieldsGrid_->setColumnMinimumWidth(3, 12);
         const QString range = Utf8(p.range.text(p.name));
         const QString tip = range == Utf8(p.name) ? QString()
                                                   : QStringLiteral("式の適用範囲：") + range +

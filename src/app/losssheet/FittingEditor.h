@@ -6,7 +6,7 @@
 #include <vector>
 
 class QComboBox;
-class QHBoxLayout;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -55,7 +55,7 @@ private:
     QLabel *kind_ = nullptr;
     QComboBox *method_ = nullptr;
     QWidget *fieldsBox_ = nullptr;
-    QHBoxLayout *fieldsRow_ = nullptr;
+    QGridLayout *fieldsGrid_ = nullptr;
     std::vector<Field> fields_;
     bool showing_ = false;
 };

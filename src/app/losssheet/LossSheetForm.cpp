@@ -40,6 +40,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -76,6 +77,16 @@ QTableView *Table(QWidget *parent, const char *name, QAbstractItemModel *model)
     view->horizontalHeader()->setResizeContentsPrecision(200);
     view->verticalHeader()->hide();
     return view;
+}
+
+// Columns as wide as their contents (the first 200 rows), and a little
+// more, so that numbers do not touch the grid.
+void FitColumns(QTableView *view)
+{
+    view->resizeColumnsToContents();
+    QHeaderView *header = view->horizontalHeader();
+    for (int c = 0; c < header->count(); ++c)
+        header->resizeSection(c, header->sectionSize(c) + 10);
 }
 
 QLabel *Title(QWidget *parent, const QString &text)
@@ -137,6 +148,7 @@ LossSheetForm::LossSheetForm(QWidget *parent) : QWidget(parent, Qt::Window)
     split->setStretchFactor(0, 0);
     split->setStretchFactor(1, 1);
     split->setCollapsible(1, false);
+    split->setSizes({190, 1250}); // the list narrow, whatever the window's width
     layout->addWidget(split, 1);
 
     status_ = new QStatusBar(this);
@@ -248,7 +260,7 @@ QWidget *LossSheetForm::buildSystemList()
     column->addWidget(Title(pane, QStringLiteral("系統")));
     systemList_ = new QListWidget(pane);
     systemList_->setObjectName(QStringLiteral("SystemList"));
-    systemList_->setMinimumWidth(170);
+    systemList_->setMinimumWidth(140);
     column->addWidget(systemList_, 1);
     const auto add = [&](const char *name, const QString &text, auto slot) {
         QPushButton *b = Button(pane, name, text);
@@ -287,11 +299,13 @@ QWidget *LossSheetForm::buildSections()
     bar->addWidget(add);
     bar->addWidget(remove);
     auto *hint = new QLabel(
-        QStringLiteral(
-            "セルは F2 かダブルクリックで入力し Enter で確定します。風量・寸法を空けると、"
-            "下流の合計・寸法の決め方で求めます（灰色の欄）。網掛けは最遠経路です。"),
+        QStringLiteral("F2・ダブルクリックで入力、Enter で確定。灰色は計算値、網掛けは最遠経路。"),
         pane);
+    hint->setToolTip(QStringLiteral(
+        "セルは F2 かダブルクリックで入力し Enter で確定します。風量・寸法を空けると、"
+        "下流の合計・寸法の決め方で求めます（灰色の欄）。網掛けは最遠経路です。"));
     hint->setObjectName(QStringLiteral("SectionHint"));
+    hint->setWordWrap(true);
     bar->addWidget(hint, 1);
     column->addLayout(bar);
 
@@ -343,6 +357,7 @@ QWidget *LossSheetForm::buildFittings()
 
     fittingView_ = Table(pane, "FittingTable", fittings_);
     fittingView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    fittingView_->setMinimumHeight(60);
     fittingView_->setEditTriggers(QAbstractItemView::DoubleClicked |
                                   QAbstractItemView::EditKeyPressed);
     auto *delegate = new CheckedCellDelegate(
@@ -384,8 +399,15 @@ QWidget *LossSheetForm::buildSummary()
     terminalModel_ = new TerminalTableModel(this);
     terminals_ = Table(pane, "TerminalTable", terminalModel_);
     terminals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    terminals_->setMinimumHeight(80);
     column->addWidget(terminals_, 1);
-    return pane;
+    // On a small screen the pane scrolls rather than squeezing the sections.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("SummaryPane"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(pane);
+    return scroll;
 }
 
 void LossSheetForm::note(const QString &text, bool problem)
@@ -442,7 +464,7 @@ void LossSheetForm::setConventionalUnits(bool conventional)
     editedSinceRecord_ = edited;
     recompute();
     conditions_->showSystem(current_);
-    sectionView_->resizeColumnsToContents();
+    FitColumns(sectionView_);
 }
 
 void LossSheetForm::refreshSystemList()
@@ -484,7 +506,7 @@ void LossSheetForm::showSystem(int index)
     fittingView_->setColumnHidden(FittingTableModel::EquivalentLengthColumn, !pipe);
     fillFittingKinds();
     refreshSystemList();
-    sectionView_->resizeColumnsToContents();
+    FitColumns(sectionView_);
     if (sections_->rowCount() > 0)
         sectionView_->setCurrentIndex(sections_->index(0, NameColumn));
     sectionChosen(sectionView_->currentIndex().row());
@@ -535,7 +557,7 @@ void LossSheetForm::sectionChosen(int row)
     fittingEditor_->showFitting(fittings_->rowCount() > 0 ? 0 : -1);
     if (fittings_->rowCount() > 0)
         fittingView_->setCurrentIndex(fittings_->index(0, 0));
-    fittingView_->resizeColumnsToContents();
+    FitColumns(fittingView_);
     sectionChosenTitle();
 }
 
@@ -586,33 +608,57 @@ void LossSheetForm::showSummaryLines(const QList<SummaryLine> &lines)
             delete item->widget();
             delete item;
         }
+        // The critical path on a line of its own, the rest two to a line,
+        // the result on a new line.
+        int row = 0;
+        int half = 0;
+        bool resultLine = false;
         for (int i = 0; i < lines.size(); ++i) {
             const SummaryLine &line = lines[i];
             auto *caption = new QLabel(summary_);
             auto *value = new QLabel(summary_);
             value->setObjectName(line.name);
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            value->setAlignment(line.name == QStringLiteral("SummaryCriticalPath")
-                                    ? Qt::AlignLeft | Qt::AlignVCenter
-                                    : Qt::AlignRight | Qt::AlignVCenter);
+            if (i == 0) {
+                value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                grid->addWidget(caption, 0, 0);
+                grid->addWidget(value, 0, 1, 1, 5);
+                row = 1;
+                continue;
+            }
             auto *unit = new QLabel(summary_);
+            if (line.result && !resultLine) {
+                resultLine = true;
+                row += half;
+                half = 0;
+            }
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (line.result) {
                 QFont bold = value->font();
                 bold.setBold(true);
-                bold.setPointSizeF(bold.pointSizeF() * 1.25);
+                bold.setPointSizeF(bold.pointSizeF() * 1.2);
                 for (QLabel *l : {caption, value, unit})
                     l->setFont(bold);
             }
-            grid->addWidget(caption, i, 0);
-            grid->addWidget(value, i, 1);
-            grid->addWidget(unit, i, 2);
+            grid->addWidget(caption, row, half * 3);
+            grid->addWidget(value, row, half * 3 + 1);
+            grid->addWidget(unit, row, half * 3 + 2);
+            half = 1 - half;
+            if (half == 0)
+                ++row;
         }
+        grid->setColumnStretch(4, 1);
         grid->setColumnStretch(1, 1);
     }
+    // The labels in the order they were made: caption, value (and unit).
+    QList<QLabel *> labels;
+    for (int i = 0; i < grid->count(); ++i)
+        labels << static_cast<QLabel *>(grid->itemAt(i)->widget());
+    int next = 0;
     for (int i = 0; i < lines.size(); ++i) {
         const QString texts[3] = {lines[i].caption, lines[i].text, lines[i].unit};
-        for (int c = 0; c < 3; ++c) {
-            auto *label = static_cast<QLabel *>(grid->itemAtPosition(i, c)->widget());
+        for (int c = 0; c < (i == 0 ? 2 : 3); ++c) {
+            QLabel *label = labels[next++];
             if (label->text() != texts[c])
                 label->setText(texts[c]);
         }
@@ -682,7 +728,7 @@ void LossSheetForm::addSection()
         return;
     }
     const int row = sections_->insertSection(sectionView_->currentIndex().row());
-    sectionView_->resizeColumnsToContents();
+    FitColumns(sectionView_);
     sectionView_->setCurrentIndex(sections_->index(row, FlowColumn));
     sectionView_->scrollTo(sections_->index(row, FlowColumn));
     sectionView_->setFocus(Qt::OtherFocusReason);
@@ -735,7 +781,7 @@ void LossSheetForm::addFitting()
     const int row = fittings_->addFitting(std::move(f));
     fittingView_->setCurrentIndex(fittings_->index(row, 0));
     fittingEditor_->showFitting(row);
-    fittingView_->resizeColumnsToContents();
+    FitColumns(fittingView_);
     if (auto *first = fittingEditor_->findChild<QLineEdit *>(QStringLiteral("FittingValue1")))
         first->setFocus(Qt::OtherFocusReason);
 }

@@ -37,7 +37,7 @@ QColor ResultBackground(const QPalette &palette)
 QColor CriticalBackground(const QPalette &palette, bool result)
 {
     const QColor under = result ? ResultBackground(palette) : palette.color(QPalette::Base);
-    return Mixed(under, palette.color(QPalette::Highlight), Dark(palette) ? 0.45 : 0.28);
+    return Mixed(under, palette.color(QPalette::Highlight), Dark(palette) ? 0.3 : 0.28);
 }
 
 QColor ProblemText(const QPalette &palette)

@@ -31,8 +31,8 @@ using ::losssheet::SystemKind;
 using ::losssheet::SystemResult;
 using ::losssheet::UnitSystem;
 
-const QColor HeaderShade(0xe4, 0xe4, 0xe4);
-const QColor PathShade(0xf0, 0xf0, 0xf0);
+const QColor HeaderShade(0xdc, 0xdc, 0xdc);
+const QColor PathShade(0xeb, 0xeb, 0xeb);
 
 // Japanese gothic faces in order of preference; the first installed one wins.
 QFont PrintFont(qreal points, bool bold = false)
@@ -394,7 +394,7 @@ void FittingsTable(Pages &pages, const System &s, const SystemResult &result, Un
                     QStringLiteral("計算方法"),   QStringLiteral("入力値"),
                     QStringLiteral("個数"),       pipe ? QStringLiteral("K") : QStringLiteral("ζ"),
                     QStringLiteral("基準の速度"), QStringLiteral("ζ×個数\n区間の速度")};
-    t.weights = {0.7, 2.0, 2.0, 4.0, 0.6, 0.8, 1.6, 1.0};
+    t.weights = {0.6, 1.6, 1.8, 4.2, 0.6, 0.8, 1.9, 1.0};
     t.rightAlign = {false, false, false, false, true, true, false, true};
     if (pipe) {
         t.header << QStringLiteral("相当管長\nm");
@@ -403,7 +403,7 @@ void FittingsTable(Pages &pages, const System &s, const SystemResult &result, Un
     }
     t.header << QStringLiteral("損失\n") + Utf8(::losssheet::PressureScale(s.kind, units).unit)
              << QStringLiteral("備考") << QStringLiteral("出典");
-    t.weights.insert(t.weights.end(), {1.0, 2.0, 0.6});
+    t.weights.insert(t.weights.end(), {1.0, 3.2, 0.6});
     t.rightAlign.insert(t.rightAlign.end(), {true, false, false});
 
     QStringList sources;
