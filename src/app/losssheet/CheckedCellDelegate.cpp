@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <limits>
+
 namespace app::losssheet {
 
 namespace {
@@ -20,6 +22,10 @@ QWidget *CheckedCellDelegate::createEditor(QWidget *parent, const QStyleOptionVi
                                            const QModelIndex &index) const
 {
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    // Any length, as in the pages' fields: the default limit would cut a
+    // long text without a word.
+    if (auto *line = qobject_cast<QLineEdit *>(editor))
+        line->setMaxLength(std::numeric_limits<int>::max());
     if (editor)
         editor->setProperty(IndexProperty, QVariant::fromValue(QPersistentModelIndex(index)));
     return editor;

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace app::losssheet {
 
 namespace {
@@ -86,6 +88,7 @@ ConditionsPanel::ConditionsPanel(LossSheetModel &sheet, QWidget *parent)
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("SystemName"));
     name_->setMinimumWidth(120);
+    name_->setMaxLength(std::numeric_limits<int>::max());
     connect(name_, &QLineEdit::editingFinished, this, [this] {
         if (showing_ || system_ < 0)
             return;
@@ -230,6 +233,7 @@ QLineEdit *ConditionsPanel::numberField(const char *name, const QString &caption
 {
     auto *field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(name));
+    field->setMaxLength(std::numeric_limits<int>::max());
     field->setProperty(CaptionProperty, caption);
     field->setProperty(OptionalProperty, optional);
     field->setToolTip(QStringLiteral("数値または数式を入力して Enter を押します。"));

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace app::losssheet {
@@ -100,6 +101,7 @@ void FittingEditor::rebuild()
         } else {
             field.edit = new QLineEdit(fieldsBox_);
             field.edit->setObjectName(QStringLiteral("FittingValue") + name);
+            field.edit->setMaxLength(std::numeric_limits<int>::max());
             field.edit->setMinimumWidth(90);
             field.edit->setMaximumWidth(150);
             connect(field.edit, &QLineEdit::editingFinished, this, [this, field] {

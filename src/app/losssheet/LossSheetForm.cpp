@@ -500,6 +500,7 @@ void LossSheetForm::showSystem(int index)
         result_ = std::make_shared<const ::losssheet::SystemResult>(
             calculator_.compute(sheet_->system(current_), units_));
     sections_->showSystem(current_, result_);
+    fittings_->showSection(-1, -1, nullptr); // the section is chosen below
     conditions_->showSystem(current_);
     const bool pipe = current_ >= 0 && sheet_->system(current_).kind == SystemKind::Pipe;
     sectionView_->setColumnHidden(EquivalentLengthColumn, !pipe);

@@ -142,6 +142,25 @@ TEST_F(LossSheetTest, ATextThatIsNoNumberKeepsTheEditorOpen)
     EXPECT_EQ(cell(1, NameColumn), QStringLiteral("2"));
 }
 
+// Long and odd texts are names like any other: taken, shown, never a hang.
+TEST_F(LossSheetTest, LongAndOddNamesAreTaken)
+{
+    typeThreeSections();
+    const QString longName(100000, QChar(u'区'));
+    EXPECT_FALSE(typeCell(2, UpstreamColumn, longName));
+    EXPECT_TRUE(sections()
+                    ->model()
+                    ->index(2, NameColumn)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("区区区")));
+    EXPECT_FALSE(typeCell(2, NameColumn, longName));
+    EXPECT_EQ(system().sections[2].name.size(), longName.toStdString().size());
+    EXPECT_FALSE(typeCell(1, NameColumn, QStringLiteral("ＳＡ\u0001")));
+    EXPECT_FALSE(typeCell(2, UpstreamColumn, QStringLiteral("1")));
+    EXPECT_EQ(summary("SummaryCriticalPath"), QStringLiteral("1 → ") + longName);
+}
+
 // Bad trees: each row says why, and nothing hangs on a loop.
 TEST_F(LossSheetTest, LoopsAndUnknownNamesShowInTheirRows)
 {
