@@ -3,10 +3,12 @@
 
 # The compiler and build tools, Qt 6 with Qt SVG (Print Support is part of
 # qt6-base-dev), the JSON parser of the work document (header-only, so the
-# installed program needs nothing of it), the Japanese font the window uses,
+# installed program needs nothing of it), libxlsxwriter for the Excel
+# workbooks (the installed program links its shared library, which the
+# Debian package's dependencies name), the Japanese font the window uses,
 # and Qt's own Japanese texts for its file, print and preview dialogs.
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-                nlohmann-json3-dev fonts-ipafont-gothic qt6-translations-l10n)
+                nlohmann-json3-dev libxlsxwriter-dev fonts-ipafont-gothic qt6-translations-l10n)
 
 # Installs those of the given packages that are not installed yet, with sudo
 # unless run as root; does nothing when all are there.

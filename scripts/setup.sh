@@ -16,12 +16,12 @@ build=${ZEFRA_BUILD_DIR:-$root/build}
 
 . "$root/scripts/packages.sh"
 # The tests add GoogleTest, Google Benchmark, pdftotext (to read back a
-# printed calculation sheet) and python3-jsonschema (to check the document
-# files against their schema). (The fuzz preset's clang is in
-# docs/DEVELOPMENT.md.)
+# printed calculation sheet), python3-jsonschema (to check the document
+# files against their schema) and python3-openpyxl (to read back the Excel
+# workbooks). (The fuzz preset's clang is in docs/DEVELOPMENT.md.)
 packages=("${build_packages[@]}")
 if [[ $mode == test ]]; then
-    packages+=(libgtest-dev libbenchmark-dev poppler-utils python3-jsonschema)
+    packages+=(libgtest-dev libbenchmark-dev poppler-utils python3-jsonschema python3-openpyxl)
 fi
 install_missing "${packages[@]}"
 

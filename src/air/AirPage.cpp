@@ -247,6 +247,7 @@ void AirPage::declareCalculation()
                        {WhEdit, chosen(2)}},
              .writes = {cEdit7, cEdit8, cEdit1, cEdit2, cEdit3, cEdit4, cEdit5, cEdit6},
              .enter = {entEdit},
+             .keyPress = [this](QWidget *sender) { entEditKeyPress(sender); },
              .routine = [this](const ui::Run &) { return ComputeAirState(); }});
 }
 

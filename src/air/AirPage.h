@@ -41,6 +41,8 @@ public:
 
     // Enter in PrEdit or WhEdit: on to the second property, nothing computed.
     void PrEditKeyPress(QWidget *sender);
+    // Enter in entEdit: the state is computed; the focus stays.
+    void entEditKeyPress(QWidget *sender) { CalculateFrom(sender); }
     // The routine of the page's calculation, run by Enter in entEdit: reads
     // the inputs, completes the state, checks it against the ranges of the
     // model and writes the eight results. A floating-point fault passes to

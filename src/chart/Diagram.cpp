@@ -4,10 +4,12 @@
 #include "air/Psychrometrics.h"
 #include "chart/ChartTexts.h"
 #include "chart/Sampling.h"
+#include "chart/ShfLine.h"
 #include "numeric/Failure.h"
 #include "numeric/Messages.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace chart {
 
@@ -37,7 +39,42 @@ bool Positive(const std::optional<long double> &q)
     return q && *q > 0;
 }
 
+ChartPoint At(const air::AirState &s)
+{
+    return {static_cast<double>(s.dryBulb), static_cast<double>(s.humidityRatio)};
+}
+
 } // namespace
+
+PointDefinition SteamTarget(long double enteringDryBulb, const ProcessDefinition &d)
+{
+    PointDefinition target;
+    target.dryBulb = enteringDryBulb;
+    target.given = d.target == air::HumidifyTarget::RelativeHumidity ? Given::RelativeHumidity
+                                                                     : Given::HumidityRatio;
+    target.value = d.value;
+    return target;
+}
+
+std::optional<long double> WaterFlow(const Process &process)
+{
+    switch (process.definition.kind) {
+    case ProcessKind::Change:
+    case ProcessKind::Coil:
+    case ProcessKind::SteamHumidifier:
+    case ProcessKind::SprayHumidifier:
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (!process.change || !process.change->dryAirFlow)
+        return std::nullopt;
+    // A water balance on the dry air, which passes through unchanged:
+    // water in plus water added = water out, G·x_A + W = G·x_B, so W = G·Δx
+    // (ASHRAE Handbook—Fundamentals, Psychrometrics: humidification and
+    // cooling with dehumidification).
+    return *process.change->dryAirFlow * process.change->deltaHumidityRatio;
+}
 
 void Diagram::setPressure(long double mmHg)
 {
@@ -85,10 +122,12 @@ int Diagram::processIndex(int id) const
 
 std::string Diagram::nextFreeLabel() const
 {
+    std::unordered_set<std::string> used;
+    for (const StatePoint &p : points_)
+        used.insert(p.label);
     for (int n = 0;; ++n) {
-        const std::string label = LabelOf(n);
-        if (std::none_of(points_.begin(), points_.end(),
-                         [&](const StatePoint &p) { return p.label == label; }))
+        std::string label = LabelOf(n);
+        if (!used.count(label))
             return label;
     }
 }
@@ -155,6 +194,7 @@ bool Diagram::setAirflow(int id, std::optional<long double> airflow)
     if (!p || p->producedBy)
         return false;
     p->airflow = airflow;
+    updateDryAirFlow(*p);
     recomputeProcesses();
     return true;
 }
@@ -179,7 +219,7 @@ int Diagram::addProcess(const ProcessDefinition &definition)
         process.output = out.id;
     }
     processes_.push_back(process);
-    recomputeProcesses();
+    computeProcess(processes_.back());
     return process.id;
 }
 
@@ -211,10 +251,21 @@ void Diagram::computePoint(StatePoint &p) const
     PointResult r = ComputePoint(p.definition, pressure_);
     p.state = r.state;
     p.problem = r.problem;
+    updateDryAirFlow(p);
+}
+
+void Diagram::updateDryAirFlow(StatePoint &p)
+{
+    // The specific volume is per kg of dry air, so Q / v is the dry-air mass
+    // flow (ASHRAE Handbook—Fundamentals, Psychrometrics).
+    p.dryAirFlow.reset();
+    if (Positive(p.airflow) && p.state && p.state->specificVolume > 0)
+        p.dryAirFlow = *p.airflow / p.state->specificVolume;
 }
 
 void Diagram::recomputeProcesses()
 {
+    ++processRevision_;
     for (Process &process : processes_)
         computeProcess(process);
 }
@@ -226,11 +277,13 @@ void Diagram::computeProcess(Process &process)
     process.apparatusDewPoint.reset();
     process.bypassFactor.reset();
     process.problem.clear();
+    process.airPath.clear();
     StatePoint *out = mutablePoint(process.output);
     if (out) {
         out->state.reset();
         out->problem.clear();
         out->airflow.reset();
+        out->dryAirFlow.reset();
     }
     const auto fail = [&](const std::string &why) {
         process.problem = why;
@@ -256,9 +309,13 @@ void Diagram::computeProcess(Process &process)
                 fail(texts::NoAirflow);
                 return;
             }
+            // By the dry-air mass of each stream (air::Mix): G = G1 + G2, and
+            // the volume flow at the mixed state is G·v.
             const air::Mixture m = air::Mix(sa, *a->airflow, *b->state, *b->airflow);
             out->state = m.state;
             out->airflow = m.airflow;
+            if (a->dryAirFlow && b->dryAirFlow)
+                out->dryAirFlow = *a->dryAirFlow + *b->dryAirFlow;
             break;
         }
         case ProcessKind::Coil: {
@@ -273,9 +330,17 @@ void Diagram::computeProcess(Process &process)
         case ProcessKind::Heating:
             leaving = air::HeatTo(sa, d.value);
             break;
-        case ProcessKind::SteamHumidifier:
+        case ProcessKind::SteamHumidifier: {
+            // Steam at constant dry bulb: the target must be a state of moist
+            // air there, or the model would put it on the saturation curve.
+            const std::string impossible = ImpossibleReason(SteamTarget(sa.dryBulb, d), pressure_);
+            if (!impossible.empty()) {
+                fail(impossible);
+                return;
+            }
             leaving = air::SteamHumidify(sa, d.target, d.value);
             break;
+        }
         case ProcessKind::SprayHumidifier:
             leaving = air::SprayHumidify(sa, d.target, d.value);
             if (!leaving) {
@@ -284,18 +349,27 @@ void Diagram::computeProcess(Process &process)
             }
             break;
         case ProcessKind::ShfLine:
-            if (!(d.value > 0 && d.value <= 1))
+            if (!(d.value > 0 && d.value <= 1)) {
                 fail(texts::BadShf);
-            break;
+                return;
+            }
+            process.apparatusDewPoint = ShfLineApparatusDewPoint(sa, d.value);
+            return;
         }
         if (leaving) {
             out->state = leaving;
             process.change = air::ChangeOfState(sa, *leaving, a->airflow);
-            // The dry air passes through unchanged: G = q / v_A.
-            if (Positive(a->airflow))
-                out->airflow = *a->airflow / sa.specificVolume * leaving->specificVolume;
+            // The dry air passes through unchanged: the produced point
+            // carries A's dry-air flow G, and its volume flow follows its own
+            // specific volume, Q = G·v.
+            if (a->dryAirFlow) {
+                out->dryAirFlow = a->dryAirFlow;
+                out->airflow = *a->dryAirFlow * leaving->specificVolume;
+            }
         }
+        process.airPath = airPath(process);
     } catch (const numeric::Failure &failure) {
+        process.airPath.clear();
         fail(failure.what());
         return;
     }
@@ -303,64 +377,57 @@ void Diagram::computeProcess(Process &process)
         out->problem = numeric::messages::OutOfRange;
 }
 
-std::vector<ChartPoint> Diagram::path(const Process &process, const Ranges &view) const
+std::vector<ChartPoint> Diagram::airPath(const Process &process) const
 {
     const ProcessDefinition &d = process.definition;
     const StatePoint *a = point(d.from);
-    if (!a || !a->state || !process.problem.empty())
+    const StatePoint *other = TakesSecondPoint(d.kind) ? point(d.to) : point(process.output);
+    if (!a || !a->state || !other || !other->state)
         return {};
     const air::AirState &sa = *a->state;
-    const auto at = [](const air::AirState &s) {
-        return ChartPoint{static_cast<double>(s.dryBulb), static_cast<double>(s.humidityRatio)};
-    };
-    const StatePoint *other = nullptr;
-    if (TakesSecondPoint(d.kind))
-        other = point(d.to);
-    else if (process.output)
-        other = point(process.output);
+    std::vector<ChartPoint> path{At(sa)};
+    if (d.kind == ProcessKind::SprayHumidifier) {
+        // Along A's wet-bulb line.
+        const double ta = static_cast<double>(sa.dryBulb);
+        const double tb = static_cast<double>(other->state->dryBulb);
+        for (int i = 1; i < 16; ++i) {
+            const double t = ta + (tb - ta) * i / 16;
+            path.push_back(
+                {t, static_cast<double>(air::HumidityRatioFromWetBulb(t, sa.wetBulb, pressure_))});
+        }
+    }
+    path.push_back(At(*other->state));
+    if (process.apparatusDewPoint)
+        path.push_back(At(*process.apparatusDewPoint));
+    return path;
+}
 
-    std::vector<ChartPoint> path;
+std::vector<ChartPoint> Diagram::path(const Process &process, const Ranges &view) const
+{
+    const ProcessDefinition &d = process.definition;
+    if (!process.problem.empty())
+        return {};
+    if (d.kind != ProcessKind::ShfLine)
+        return process.airPath;
+    const StatePoint *a = point(d.from);
+    if (!a || !a->state)
+        return {};
+    const air::AirState &sa = *a->state;
     try {
-        switch (d.kind) {
-        case ProcessKind::ShfLine: {
-            // Across the whole view.
-            const double t0 = view.dryBulb.low, t1 = view.dryBulb.high;
-            std::vector<ChartPoint> line;
-            if (d.value == 1) {
-                line = {{t0, static_cast<double>(sa.humidityRatio)},
-                        {t1, static_cast<double>(sa.humidityRatio)}};
-            } else {
-                for (int i = 0; i <= 64; ++i) {
-                    const double t = t0 + (t1 - t0) * i / 64;
-                    line.push_back(
-                        {t, static_cast<double>(air::ShfLineHumidityRatio(sa, d.value, t))});
-                }
+        // Across the whole view.
+        const double t0 = view.dryBulb.low, t1 = view.dryBulb.high;
+        std::vector<ChartPoint> line;
+        if (d.value == 1) {
+            line = {{t0, static_cast<double>(sa.humidityRatio)},
+                    {t1, static_cast<double>(sa.humidityRatio)}};
+        } else {
+            for (int i = 0; i <= 64; ++i) {
+                const double t = t0 + (t1 - t0) * i / 64;
+                line.push_back({t, static_cast<double>(air::ShfLineHumidityRatio(sa, d.value, t))});
             }
-            auto pieces = ClipToView(line, view);
-            return pieces.empty() ? std::vector<ChartPoint>{} : pieces.front();
         }
-        case ProcessKind::SprayHumidifier: {
-            if (!other || !other->state)
-                return {};
-            const double ta = static_cast<double>(sa.dryBulb);
-            const double tb = static_cast<double>(other->state->dryBulb);
-            path.push_back(at(sa));
-            for (int i = 1; i < 16; ++i) {
-                const double t = ta + (tb - ta) * i / 16;
-                path.push_back({t, static_cast<double>(
-                                       air::HumidityRatioFromWetBulb(t, sa.wetBulb, pressure_))});
-            }
-            path.push_back(at(*other->state));
-            return path;
-        }
-        default:
-            if (!other || !other->state)
-                return {};
-            path = {at(sa), at(*other->state)};
-            if (process.apparatusDewPoint)
-                path.push_back(at(*process.apparatusDewPoint));
-            return path;
-        }
+        auto pieces = ClipToView(line, view);
+        return pieces.empty() ? std::vector<ChartPoint>{} : pieces.front();
     } catch (const numeric::Failure &) {
         return {};
     }

@@ -4,6 +4,7 @@
 #include "chart/PlotMapping.h"
 #include "chart/StatePoints.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ struct StatePoint
     int id = 0;
     std::string label;
     std::optional<long double> airflow; // m³/h
+    // G, kg/h of dry air: Q / v for a point of the user's, the source's for a
+    // produced point (the sum of both streams after a mixing).
+    std::optional<long double> dryAirFlow;
     std::string note;
     PointDefinition definition;
     int producedBy = 0; // the process that computes it, 0 for a point of the user's
@@ -53,10 +57,23 @@ struct Process
     int output = 0; // the point it produces, 0 for none
 
     std::optional<air::StateChange> change; // from → to, or from → output
+    // The coil's, or where an SHF line meets the saturation curve.
     std::optional<air::AirState> apparatusDewPoint;
     std::optional<long double> bypassFactor;
     std::string problem;
+    // The path of the air through it in chart coordinates, computed with the
+    // process (empty for an SHF line, which runs across the view).
+    std::vector<ChartPoint> airPath;
 };
+
+// A steam humidifier's target as a point at the entering dry bulb: it must be
+// a state of moist air there (ImpossibleReason).
+PointDefinition SteamTarget(long double enteringDryBulb, const ProcessDefinition &definition);
+
+// The water a process adds to the air (a humidifier, positive) or takes from
+// it (a coil's condensate, negative), kg/h: G·Δx with G the dry-air flow of the
+// entering air. Empty without an airflow, or for a kind that moves no water.
+std::optional<long double> WaterFlow(const Process &process);
 
 // The points and processes of one chart, recomputed together whenever the
 // pressure or any point changes. Processes run in the order they were added,
@@ -87,28 +104,38 @@ public:
     bool setAirflow(int id, std::optional<long double> airflow);
     void setNote(int id, const std::string &note);
 
+    // Computes only the new process: those before it cannot depend on it.
     int addProcess(const ProcessDefinition &definition);
     void removeProcess(int id);
 
     // What a change of this process draws, in chart coordinates: the path of
-    // the air through it (the SHF line across the view).
+    // the air through it (Process::airPath; for a coil on to its ADP), or the
+    // SHF line across the view.
     std::vector<ChartPoint> path(const Process &process, const Ranges &view) const;
 
     // Every point and process anew (after a change of pressure).
     void recompute();
 
+    // Changes whenever a process, or a point one uses, may have changed; not
+    // when a process was only added after the others, which leaves them as
+    // they were. A drawing of the processes can be kept while it stays.
+    std::uint64_t processRevision() const { return processRevision_; }
+
 private:
     void computePoint(StatePoint &point) const;
+    static void updateDryAirFlow(StatePoint &point);
     // A state procedure costs up to a few milliseconds, so a change of one
     // point computes that point and the processes only.
     void recomputeProcesses();
     StatePoint *mutablePoint(int id);
     void computeProcess(Process &process);
+    std::vector<ChartPoint> airPath(const Process &process) const;
 
     long double pressure_ = 760.0L;
     std::vector<StatePoint> points_;
     std::vector<Process> processes_;
     int nextId_ = 1;
+    std::uint64_t processRevision_ = 0;
 };
 
 } // namespace chart

@@ -21,6 +21,9 @@ std::string Fixed(const std::optional<long double> &value, int decimals = numeri
     return value ? Fixed(*value, decimals) : std::string();
 }
 
+// kg/h of water: a hundredth is about what a humidifier's rating shows.
+constexpr int WaterDecimals = 2;
+
 const char *EnthalpyUnit(bool conventional)
 {
     return conventional ? "kcal/kg" : "kJ/kg";
@@ -55,6 +58,7 @@ Row PointHeader(bool conventional)
             "比容積 m3/kg",
             conventional ? "大気圧 mmHg" : "大気圧 kPa",
             "風量 m3/h",
+            "乾き空気量 kg/h",
             "備考",
             "計算"};
 }
@@ -64,7 +68,7 @@ std::vector<std::string> StateTexts(const air::AirState &s, bool conventional)
     const numeric::Real pressure =
         conventional ? numeric::Real(s.pressure) : numeric::Real(s.pressure) * numeric::KPaPerMmHg;
     return {Fixed(s.dryBulb),          Fixed(s.wetBulb),
-            Fixed(s.relativeHumidity), Fixed(s.humidityRatio),
+            Fixed(s.relativeHumidity), Fixed(s.humidityRatio, HumidityRatioDecimals),
             Fixed(s.dewPoint),         Fixed(ShownEnthalpy(s.enthalpy, conventional)),
             Fixed(s.specificVolume),   Fixed(pressure.value())};
 }
@@ -79,6 +83,7 @@ Row PointRow(const StatePoint &p, bool conventional)
     }
     if (p.airflow)
         row[AirflowColumn] = numeric::FormatGeneral(*p.airflow, 6);
+    row[DryAirFlowColumn] = Fixed(p.dryAirFlow, 1);
     row[NoteColumn] = p.note;
     row[ProblemColumn] = p.problem;
     return row;
@@ -113,6 +118,9 @@ Row ProcessHeader(bool conventional)
         header.push_back("全熱 kcal/h");
     }
     header.push_back("SHF");
+    header.push_back("加湿量 kg/h");
+    header.push_back("除湿量 kg/h");
+    header.push_back("ADP ℃");
     header.push_back("計算");
     return header;
 }
@@ -154,7 +162,7 @@ Row ProcessRow(const Diagram &diagram, const Process &process, bool conventional
         points = Name(a) + "→" + Name(out);
         condition = d.target == air::HumidifyTarget::RelativeHumidity
                         ? Fixed(d.value) + " ％ まで"
-                        : Fixed(d.value) + " kg/kg まで";
+                        : Fixed(d.value, HumidityRatioDecimals) + " kg/kg まで";
         break;
     case ProcessKind::ShfLine:
         points = Name(a);
@@ -166,7 +174,7 @@ Row ProcessRow(const Diagram &diagram, const Process &process, bool conventional
 
     const auto &c = process.change;
     row.push_back(c ? Fixed(c->deltaDryBulb) : "");
-    row.push_back(c ? Fixed(c->deltaHumidityRatio, 5) : "");
+    row.push_back(c ? Fixed(c->deltaHumidityRatio, HumidityRatioDifferenceDecimals) : "");
     row.push_back(c ? Fixed(ShownEnthalpy(c->deltaEnthalpy, conventional)) : "");
     const auto kw = [&](const std::optional<long double> &kcal) {
         return kcal ? Fixed(KilowattsFromKcalPerHour(*kcal)) : std::string();
@@ -180,9 +188,22 @@ Row ProcessRow(const Diagram &diagram, const Process &process, bool conventional
         row.push_back(c ? Fixed(c->totalHeat) : "");
     }
     row.push_back(c ? Fixed(c->sensibleHeatFactor) : "");
+    // Water in kg/h: a humidifier's steam or sprayed water, a coil's
+    // condensate; a change of state shows it in the column of its sign.
+    const auto water = WaterFlow(process);
+    const bool adds = d.kind == ProcessKind::SteamHumidifier ||
+                      d.kind == ProcessKind::SprayHumidifier ||
+                      (d.kind == ProcessKind::Change && water && *water > 0);
+    const bool removes =
+        d.kind == ProcessKind::Coil || (d.kind == ProcessKind::Change && water && *water < 0);
+    row.push_back(water && adds ? Fixed(*water, WaterDecimals) : "");
+    row.push_back(water && removes ? Fixed(-*water + 0.0L, WaterDecimals) : "");
+    row.push_back(process.apparatusDewPoint ? Fixed(process.apparatusDewPoint->dryBulb) : "");
     std::string problem = process.problem;
     if (problem.empty() && c && !c->totalHeat && d.kind != ProcessKind::Mixing)
         problem = a && !a->airflow ? texts::NoAirflow : "";
+    if (problem.empty() && d.kind == ProcessKind::ShfLine && !process.apparatusDewPoint)
+        problem = texts::DoesNotReachSaturation;
     row.push_back(problem);
     return row;
 }

@@ -23,15 +23,17 @@ enum PointColumn {
     SpecificVolumeColumn,
     PressureColumn,
     AirflowColumn,
+    DryAirFlowColumn,
     NoteColumn,
     ProblemColumn,
     PointColumnCount
 };
 
 Row PointHeader(bool conventionalUnits);
-// The eight numbers exactly as the moist-air page writes them: fixed point
-// with 3 decimals, enthalpy × 4.186 (kJ/kg) and pressure × 0.1333224 (kPa)
-// in SI units.
+// The eight numbers as the moist-air page writes them (fixed point with 3
+// decimals, enthalpy × 4.186 (kJ/kg) and pressure × 0.1333224 (kPa) in SI
+// units), but the humidity ratio with HumidityRatioDecimals; the dry-air
+// flow G in kg/h.
 Row PointRow(const StatePoint &point, bool conventionalUnits);
 // The eight state texts of a state alone, in the list's column order.
 std::vector<std::string> StateTexts(const air::AirState &state, bool conventionalUnits);
@@ -41,6 +43,9 @@ std::vector<std::string> StateTexts(const air::AirState &state, bool conventiona
 std::optional<Given> GivenOfColumn(int column);
 
 Row ProcessHeader(bool conventionalUnits);
+// The conditions, Δt, Δx (HumidityRatioDifferenceDecimals), Δh, the heats,
+// the SHF, the water a humidifier adds or a coil condenses (kg/h), the
+// apparatus dew point of a coil or an SHF line, and why a result is missing.
 Row ProcessRow(const Diagram &diagram, const Process &process, bool conventionalUnits);
 
 // Tab-separated lines with a header row, each line ended by a newline; tabs

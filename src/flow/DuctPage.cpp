@@ -228,6 +228,7 @@ void DuctPage::declareCalculations()
                                                    {S_Size1, fixedSide}},
              .writes = {{S_Size1, sizedSide}, {S_Size2, rectangle}, S_SizeD, S_Fusok, S_Ason},
              .enter = {S_Fryo, S_Size1},
+             .keyPress = [this](QWidget *sender) { S_FryoKeyPress(sender); },
              .routine = [this](const ui::Run &run) { return sizeDuct(run); }});
     declare({.caption = LossTitle,
              .reads = common + QList<ui::FieldUse>{P_Fryo,
@@ -236,11 +237,13 @@ void DuctPage::declareCalculations()
                                                    {P_SizeD, fromDiameter}},
              .writes = {{P_SizeD, fromSides}, P_Fusok, P_Ason},
              .enter = {P_Size2, P_SizeD},
-             .routine = [this](const ui::Run &run) {
-                 return EvaluateAndCalculate(run.sender, [&] {
-                     return DuctLossFromSize(static_cast<QLineEdit *>(run.sender));
-                 });
-             }});
+             .keyPress = [this](QWidget *sender) { S_FryoKeyPress(sender); },
+             .routine =
+                 [this](const ui::Run &run) {
+                     return EvaluateAndCalculate(run.sender, [&] {
+                         return DuctLossFromSize(static_cast<QLineEdit *>(run.sender));
+                     });
+                 }});
 }
 
 void DuctPage::windowShown()

@@ -35,6 +35,9 @@ public:
     void convertUnits(const app::ui::UnitFactors &factor) override;
     QList<app::ui::SettingsKey> settingsKeys() override;
 
+    // Enter in the sizing fields (S_Fryo, S_Size1) and in the loss fields
+    // (P_Size2, P_SizeD): the field is evaluated and its calculation runs.
+    void S_FryoKeyPress(QWidget *sender) { CalculateFrom(sender); }
     // The routines of the two calculations, run by Enter in the sizing
     // fields (S_Fryo, S_Size1) and in the loss fields (P_Size2, P_SizeD)
     // after the field is evaluated. Each writes its results as soon as they

@@ -207,6 +207,7 @@ void OutletPage::declareCalculations()
                           {CheckBox2, rectangle}, Edit19, Edit20, Edit26, {Edit23, fixedSide}},
              .writes = {{Edit23, sizedSide}, {Edit24, rectangle}, Edit25, Edit21},
              .enter = {Edit26, Edit23},
+             .keyPress = [this](QWidget *sender) { Edit26KeyPress(sender); },
              .routine = evaluateAnd(&OutletPage::SizeOutlet)});
     declare({.caption = CheckTitle,
              .reads = common + QList<ui::FieldUse>{Edit17,
@@ -216,6 +217,7 @@ void OutletPage::declareCalculations()
                                                    {Edit30, fromDiameter}},
              .writes = {{Edit30, fromSides}, Edit32},
              .enter = {Edit29, Edit30},
+             .keyPress = [this](QWidget *sender) { Edit26KeyPress(sender); },
              .routine = evaluateAnd(&OutletPage::CheckOutlet)});
 }
 

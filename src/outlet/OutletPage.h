@@ -47,6 +47,9 @@ public:
     // Enter in the fields that prepare a value: the opening-ratio fields
     // first store the ratio as typed, for the outlet type selected.
     void Ztai_EditKeyPress(QWidget *sender);
+    // Enter in Edit26/Edit23 (sizing) or Edit29/Edit30 (check): the field is
+    // evaluated and its calculation runs.
+    void Edit26KeyPress(QWidget *sender) { CalculateFrom(sender); }
     // The routines of the two calculations, run by Enter in Edit26/Edit23
     // (sizing) or Edit29/Edit30 (check) after the field was evaluated.
     // Failures are thrown to the Enter rule.

@@ -183,14 +183,17 @@ void PipePage::declareCalculations()
              .reads = common + QList<ui::FieldUse>{shared_.ssButton1, M_AsonP, S_Ryo},
              .writes = {S_Size, S_Speed, S_AsonP},
              .enter = {S_Ryo},
+             .keyPress = [this](QWidget *sender) { S_FryoKeyPress(sender); },
              .routine = [this](const ui::Run &run) { return sizePipe(run.sender); }});
     declare({.caption = LossTitle,
              .reads = common + QList<ui::FieldUse>{P_Ryo, P_Size},
              .writes = {P_Speed, P_AsonP},
              .enter = {P_Size},
-             .routine = [this](const ui::Run &run) {
-                 return EvaluateAndCalculate(run.sender, [this] { return PipeLossFromSize(); });
-             }});
+             .keyPress = [this](QWidget *sender) { S_FryoKeyPress(sender); },
+             .routine =
+                 [this](const ui::Run &run) {
+                     return EvaluateAndCalculate(run.sender, [this] { return PipeLossFromSize(); });
+                 }});
 }
 
 void PipePage::windowShown()

@@ -34,6 +34,9 @@ public:
 
     // Writes the table roughness and water density of the two lists' choices.
     void SyruiChange();
+    // Enter in S_Ryo (sizing) and in the size list P_Size (loss): the
+    // field is evaluated and its calculation runs.
+    void S_FryoKeyPress(QWidget *sender) { CalculateFrom(sender); }
     // The routines of the two calculations, run by Enter in S_Ryo (sizing,
     // by basis) and in the size list P_Size (loss). Each reads its fields as
     // plain numbers and writes its results only at its end, so a failure

@@ -87,6 +87,7 @@ UnitsPage::UnitsPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Prog
                      .reads = {from},
                      .writes = {to},
                      .enter = {from},
+                     .keyPress = [this](QWidget *sender) { Edit1KeyPress(sender); },
                      .routine = [this, from](const ui::Run &) { return ConvertUnitField(from); }});
         }
     }

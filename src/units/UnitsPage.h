@@ -17,6 +17,8 @@ public:
     UnitsPage(app::ui::FocusOrder &focus, app::ui::SharedControls &shared,
               app::ui::ProgramChanges &changes, QWidget *parent = nullptr);
 
+    // Enter in any of the sixteen fields: its row converts it.
+    void Edit1KeyPress(QWidget *sender) { CalculateFrom(sender); }
     // The routine of each row's two conversions, run by Enter in any of the
     // sixteen fields: evaluates the field and writes the converted value
     // into its partner; a failure shows the warning box.

@@ -1,6 +1,8 @@
 #include "chart/Diagram.h"
+#include "air/Processes.h"
 #include "air/Psychrometrics.h"
 #include "chart/ChartTexts.h"
+#include "chart/ShfLine.h"
 #include "numeric/Messages.h"
 
 #include <gtest/gtest.h>
@@ -91,10 +93,12 @@ TEST(Diagram, TypedPointsUseTheProcedureOfTheirProperty)
 TEST(Diagram, PointsTheModelCannotComputeSayWhy)
 {
     Diagram d;
-    // Above the saturation curve: computed, but outside the page's ranges.
+    // Above the saturation curve: no state of moist air, and the reason
+    // names the saturation humidity ratio at 20 °C (0.01475 kg/kg).
     const int wet = d.addPoint(chart::FromDryBulbAndHumidityRatio(20, 0.025L));
-    EXPECT_TRUE(d.point(wet)->state);
-    EXPECT_EQ(d.point(wet)->problem, numeric::messages::OutOfRange);
+    EXPECT_FALSE(d.point(wet)->state);
+    EXPECT_EQ(d.point(wet)->problem,
+              "絶対湿度は飽和（乾球温度 20 ℃ で 0.0147 kg/kg）以下で入力して下さい。");
     // Far above the model: the wet-bulb search is refused, no state.
     const int hot = d.addPoint(Typed(1000, chart::Given::RelativeHumidity, 50));
     EXPECT_FALSE(d.point(hot)->state);
@@ -183,6 +187,92 @@ TEST(Diagram, ShfLineCrossesTheView)
     EXPECT_DOUBLE_EQ(path.front().t, -10);
     EXPECT_DOUBLE_EQ(path.back().t, 50);
     EXPECT_LT(path.front().x, path.back().x);
+}
+
+} // namespace
+
+namespace {
+
+// G = Q / v with v = 4.555E-3·(0.622 + x)·(t + 273.15) at 760 mmHg, m³/kg
+// of dry air: at 15 °C and 0.008 kg/kg v = 0.8268896475, so 1000 m³/h carry
+// 1209.3512 kg/h of dry air.
+constexpr long double DryAir15 = 1000 / (4.555e-3L * 0.630L * 288.15L);
+
+TEST(Diagram, ProducedPointsCarryTheDryAirOfTheirSource)
+{
+    Diagram d;
+    const int a = d.addPoint(chart::FromDryBulbAndHumidityRatio(15, 0.008L), 1000);
+    EXPECT_NEAR(static_cast<double>(*d.point(a)->dryAirFlow), static_cast<double>(DryAir15), 1e-9);
+
+    ProcessDefinition heat{ProcessKind::Heating, a};
+    heat.value = 25;
+    const int heated = d.process(d.addProcess(heat))->output;
+    const chart::StatePoint *b = d.point(heated);
+    // The same dry air; the volume follows v at 25 °C: 0.8555861475 m³/kg.
+    EXPECT_NEAR(static_cast<double>(*b->dryAirFlow), static_cast<double>(DryAir15), 1e-9);
+    EXPECT_NEAR(static_cast<double>(*b->airflow), static_cast<double>(DryAir15 * 0.8555861475L),
+                1e-6);
+
+    // Mixing adds the dry air of both streams (air::Mix balances by it).
+    const int c = d.addPoint(chart::FromDryBulbAndHumidityRatio(25, 0.008L), 500);
+    const chart::StatePoint *mixed =
+        d.point(d.process(d.addProcess({ProcessKind::Mixing, a, c}))->output);
+    const long double dryAir25 = 500 / (4.555e-3L * 0.630L * 298.15L);
+    EXPECT_NEAR(static_cast<double>(*mixed->dryAirFlow), static_cast<double>(DryAir15 + dryAir25),
+                1e-9);
+    EXPECT_NEAR(static_cast<double>(*mixed->airflow),
+                static_cast<double>((DryAir15 + dryAir25) * mixed->state->specificVolume), 1e-6);
+
+    // Without an airflow there is no dry-air flow either, here or after.
+    d.setAirflow(a, std::nullopt);
+    EXPECT_FALSE(d.point(a)->dryAirFlow);
+    EXPECT_FALSE(d.point(heated)->dryAirFlow);
+}
+
+TEST(Diagram, ShfLineMeetsTheSaturationCurveAtItsApparatusDewPoint)
+{
+    const air::AirState room = air::StateFromRelativeHumidity(26, 50, 760);
+    const struct
+    {
+        long double shf;
+    } cases[] = {{1.0L}, {0.9L}, {0.8L}, {0.7L}};
+    long double previous = 100;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.shf));
+        const auto adp = chart::ShfLineApparatusDewPoint(room, c.shf);
+        ASSERT_TRUE(adp);
+        // Saturated, on the line, and the SHF of the room's change to it is
+        // the line's.
+        EXPECT_NEAR(static_cast<double>(adp->relativeHumidity), 100.0, 1e-6);
+        EXPECT_NEAR(static_cast<double>(air::ShfLineHumidityRatio(room, c.shf, adp->dryBulb)),
+                    static_cast<double>(adp->humidityRatio), 1e-9);
+        if (c.shf < 1)
+            EXPECT_NEAR(
+                static_cast<double>(*air::ChangeOfState(room, *adp, 1000).sensibleHeatFactor),
+                static_cast<double>(c.shf), 1e-6);
+        else // a horizontal line meets the curve at the room's dew point
+            EXPECT_NEAR(static_cast<double>(adp->dryBulb), static_cast<double>(room.dewPoint),
+                        0.01);
+        // A steeper line meets the curve lower down.
+        EXPECT_LT(adp->dryBulb, previous);
+        previous = adp->dryBulb;
+    }
+    // Too steep: at SHF 0.6 the line from 26 °C/50 % falls about 0.00027
+    // kg/kg per °C, (1 − SHF)/SHF·0.2446/597.3, and reaches dry air at about
+    // −12 °C, always below the curve (at 0 °C 0.0034 against 0.0038 kg/kg):
+    // no coil reaches that room state without reheat.
+    EXPECT_FALSE(chart::ShfLineApparatusDewPoint(room, 0.6L));
+    EXPECT_FALSE(chart::ShfLineApparatusDewPoint(room, 0.1L));
+    EXPECT_FALSE(chart::ShfLineApparatusDewPoint(room, 0));
+
+    Diagram d;
+    const int r = d.addPoint(chart::FromState(room));
+    ProcessDefinition shf{ProcessKind::ShfLine, r};
+    shf.value = 0.8L;
+    const chart::Process *line = d.process(d.addProcess(shf));
+    ASSERT_TRUE(line->apparatusDewPoint);
+    EXPECT_EQ(line->apparatusDewPoint->dryBulb,
+              chart::ShfLineApparatusDewPoint(room, 0.8L)->dryBulb);
 }
 
 } // namespace

@@ -5,15 +5,21 @@
 #include "air/AirStateRange.h"
 #include "air/Psychrometrics.h"
 #include "app/chart/ChartOutput.h"
+#include "app/chart/ChartSplitter.h"
 #include "app/chart/ChartTableModels.h"
 #include "app/chart/ChartWidget.h"
+#include "app/chart/ColumnFitter.h"
+#include "app/chart/NumberField.h"
 #include "app/chart/PointEntry.h"
 #include "app/chart/ProcessEntry.h"
+#include "app/files/SaveWorkbook.h"
+#include "chart/StatePoints.h"
 #include "chart/TableTexts.h"
 #include "numeric/Failure.h"
 #include "numeric/Messages.h"
 #include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
+#include "spreadsheet/Sheet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,9 +59,16 @@ constexpr const char *FamilyMenuTexts[::chart::FamilyCount] = {
     "格子(&G)",     "相対湿度(&R)", "比容積(&V)",   "比エンタルピ(&E)",
     "湿球温度(&W)", "露点温度(&D)", "飽和曲線(&S)", "SHF 目盛(&F)"};
 
-// Ranges are kept as integers: 0.01 °C and 0.00001 kg/kg.
+// Ranges are kept as integers: 0.01 °C and 0.00001 kg/kg, and shown so.
 constexpr double DryBulbScale = 100;
 constexpr double HumidityRatioScale = 100000;
+
+// A range limit as kept: rounded to its step, trailing zeros dropped
+// ("7.65", "-10", "0.01235").
+QString RangeText(double value, double scale)
+{
+    return QString::fromStdString(numeric::FormatGeneral(std::round(value * scale) / scale, 15));
+}
 
 QString Utf8(const std::string &s)
 {
@@ -70,7 +83,7 @@ QTableView *Table(QWidget *parent, const char *name, QAbstractItemModel *model)
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setAlternatingRowColors(true);
     app::ui::UseTableFace(view);
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    new ColumnFitter(view);
     view->setWordWrap(false);
     return view;
 }
@@ -90,12 +103,13 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->setMenuBar(menu);
     layout->addWidget(buildRangeBar());
 
-    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_ = new ChartSplitter(Qt::Horizontal, this);
     splitter_->setObjectName(QStringLiteral("ChartSplitter"));
     chart_ = new ChartWidget(splitter_);
     chart_->scene().diagram = &diagram_;
 
-    auto *side = new QSplitter(Qt::Vertical, splitter_);
+    auto *side = new ChartSplitter(Qt::Vertical, splitter_);
+    side->setObjectName(QStringLiteral("ChartSideSplitter"));
     auto *pointsPane = new QWidget(side);
     auto *pointsLayout = new QVBoxLayout(pointsPane);
     pointsLayout->setContentsMargins(0, 0, 0, 0);
@@ -149,10 +163,21 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(chart_, &ChartWidget::rangesRequested, this, &ChartForm::setRanges);
     connect(chart_, &ChartWidget::homeRequested, this, [this] { setRanges({}); });
     connect(chart_, &ChartWidget::addPointRequested, this, [this](double t, double x) {
-        selectPoint(diagram_.addPoint(::chart::FromDryBulbAndHumidityRatio(t, x)));
+        const auto d = ::chart::FromDryBulbAndHumidityRatio(t, x);
+        if (const QString why = impossible(d); !why.isEmpty()) {
+            note(why);
+            return;
+        }
+        selectPoint(diagram_.addPoint(d));
         refresh();
     });
     connect(chart_, &ChartWidget::moveRequested, this, [this](int id, double t, double x) {
+        // A point dragged beyond saturation stays where it last was.
+        if (const QString why = impossible(::chart::FromDryBulbAndHumidityRatio(t, x));
+            !why.isEmpty()) {
+            status_->showMessage(why, 3000);
+            return;
+        }
         diagram_.movePoint(id, t, x);
         refresh();
         showCursorState(t, x);
@@ -170,18 +195,39 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(pointEntry_, &PointEntry::addCurrentRequested, this, &ChartForm::addCurrentPoint);
     connect(pointEntry_, &PointEntry::addTypedRequested, this,
             [this](const ::chart::PointDefinition &d) {
+                // Not a state of moist air: said at once, nothing added.
+                if (const QString why = impossible(d); !why.isEmpty()) {
+                    note(why);
+                    pointEntry_->selectValue();
+                    return;
+                }
                 selectPoint(diagram_.addPoint(d));
                 refresh();
             });
     connect(pointEntry_, &PointEntry::refused, this, &ChartForm::note);
     connect(processEntry_, &ProcessEntry::addRequested, this,
             [this](const ::chart::ProcessDefinition &d) {
+                // A steam humidifier's target is a state at the entering dry
+                // bulb, refused as a typed point would be.
+                const ::chart::StatePoint *from = diagram_.point(d.from);
+                if (d.kind == ::chart::ProcessKind::SteamHumidifier && from && from->state) {
+                    if (const QString why =
+                            impossible(::chart::SteamTarget(from->state->dryBulb, d));
+                        !why.isEmpty()) {
+                        note(why);
+                        return;
+                    }
+                }
+                // Those before it and their points stay as they were: only
+                // the new rows are added to the lists.
                 diagram_.addProcess(d);
-                refresh();
+                pointsModel_->appendRows();
+                processesModel_->appendRows();
+                refresh(false);
                 processesView_->selectRow(processesModel_->rowCount() - 1);
             });
     connect(processEntry_, &ProcessEntry::refused, this, &ChartForm::note);
-    connect(pointsModel_, &ChartPointsModel::pointsEdited, this, &ChartForm::refresh);
+    connect(pointsModel_, &ChartPointsModel::pointsEdited, this, [this] { refresh(); });
     connect(pointsModel_, &ChartPointsModel::editRefused, this, &ChartForm::note);
     connect(pointsView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -208,9 +254,7 @@ QWidget *ChartForm::buildRangeBar()
     const char *names[4] = {"RangeDryBulbLow", "RangeDryBulbHigh", "RangeHumidityLow",
                             "RangeHumidityHigh"};
     for (int i = 0; i < 4; ++i) {
-        rangeEdits_[i] = new QLineEdit(bar);
-        rangeEdits_[i]->setObjectName(QString::fromLatin1(names[i]));
-        rangeEdits_[i]->setMaximumWidth(70);
+        rangeEdits_[i] = new NumberField(names[i], bar);
         rangeEdits_[i]->setToolTip(
             QStringLiteral("数値を入力して、ENTERキーで表示範囲を変えます。"));
         connect(rangeEdits_[i], &QLineEdit::returnPressed, this, &ChartForm::applyTypedRanges);
@@ -259,6 +303,10 @@ void ChartForm::buildMenu(QMenuBar *bar)
         saveWithDialog(QStringLiteral("PDF 文書 (*.pdf)"), QStringLiteral("pdf"),
                        &ChartForm::exportPdf);
     });
+    addFileAction(QStringLiteral("Excel 形式で書き出し(&X)..."), "ChartSaveXlsx", [this] {
+        saveWithDialog(QStringLiteral("Excel ブック (*.xlsx)"), QStringLiteral("xlsx"),
+                       &ChartForm::exportXlsx);
+    });
     addFileAction(QStringLiteral("印刷(&R)..."), "ChartPrint", [this] {
         printWithDialog();
     })->setShortcut(QKeySequence::Print);
@@ -305,7 +353,7 @@ const ChartScene &ChartForm::scene() const
     return chart_->scene();
 }
 
-void ChartForm::refresh()
+void ChartForm::refresh(bool lists)
 {
     ChartScene &scene = chart_->scene();
     scene.settings.pressure = diagram_.pressure();
@@ -313,8 +361,10 @@ void ChartForm::refresh()
     scene.current = current_;
     if (!diagram_.point(scene.selectedPoint))
         scene.selectedPoint = 0;
-    pointsModel_->sync();
-    processesModel_->sync();
+    if (lists) {
+        pointsModel_->sync();
+        processesModel_->sync();
+    }
     std::vector<std::pair<int, QString>> labels;
     for (const auto &p : diagram_.points())
         labels.emplace_back(p.id, Utf8(p.label));
@@ -384,7 +434,7 @@ void ChartForm::showRanges()
     for (int i = 0; i < 4; ++i) {
         if (!rangeEdits_[i]->hasFocus())
             rangeEdits_[i]->setText(
-                Utf8(numeric::FormatGeneral(std::round(values[i] * 1e5) / 1e5, 6)));
+                RangeText(values[i], i < 2 ? DryBulbScale : HumidityRatioScale));
     }
 }
 
@@ -439,6 +489,11 @@ void ChartForm::showCursorState(double t, double x)
     cursorLabel_->setText(text);
 }
 
+QString ChartForm::impossible(const ::chart::PointDefinition &definition) const
+{
+    return Utf8(::chart::ImpossibleReason(definition, diagram_.pressure(), conventional_));
+}
+
 void ChartForm::note(const QString &text)
 {
     status_->showMessage(text, 5000);
@@ -479,20 +534,42 @@ void ChartForm::deleteSelectedRows(QTableView *view)
     refresh();
 }
 
-QString ChartForm::pointsTsv() const
+std::vector<::chart::Row> ChartForm::pointRows() const
 {
     std::vector<::chart::Row> rows;
     for (const auto &p : diagram_.points())
         rows.push_back(::chart::PointRow(p, conventional_));
-    return Utf8(::chart::Tsv(::chart::PointHeader(conventional_), rows));
+    return rows;
 }
 
-QString ChartForm::processesTsv() const
+std::vector<::chart::Row> ChartForm::processRows() const
 {
     std::vector<::chart::Row> rows;
     for (const auto &p : diagram_.processes())
         rows.push_back(::chart::ProcessRow(diagram_, p, conventional_));
-    return Utf8(::chart::Tsv(::chart::ProcessHeader(conventional_), rows));
+    return rows;
+}
+
+QString ChartForm::pointsTsv() const
+{
+    return Utf8(::chart::Tsv(::chart::PointHeader(conventional_), pointRows()));
+}
+
+QString ChartForm::processesTsv() const
+{
+    return Utf8(::chart::Tsv(::chart::ProcessHeader(conventional_), processRows()));
+}
+
+files::SaveResult ChartForm::exportXlsx(const QString &path)
+{
+    // A point's label and note are names, whatever they look like; a
+    // process's kind, points and condition are texts anyway.
+    using spreadsheet::TableSheet;
+    return files::SaveWorkbook(
+        path, {"空気線図",
+               {TableSheet("状態点", ::chart::PointHeader(conventional_), pointRows(),
+                           {::chart::LabelColumn, ::chart::NoteColumn}),
+                TableSheet("工程", ::chart::ProcessHeader(conventional_), processRows())}});
 }
 
 void ChartForm::copyTable(QTableView *view)

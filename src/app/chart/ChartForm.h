@@ -60,6 +60,9 @@ public:
     files::SaveResult exportPng(const QString &path);
     files::SaveResult exportSvg(const QString &path);
     files::SaveResult exportPdf(const QString &path);
+    // The point and process lists as an Excel workbook, a sheet each, from
+    // the texts their copy uses.
+    files::SaveResult exportXlsx(const QString &path);
     QImage chartImage();
     QString pointsTsv() const;
     QString processesTsv() const;
@@ -68,8 +71,9 @@ public:
     ::chart::Diagram &diagram() { return diagram_; }
     ChartWidget *chartWidget() const { return chart_; }
     const ChartScene &scene() const;
-    // After a change made to diagram() from outside the window.
-    void refresh();
+    // After a change made to diagram() from outside the window; `lists`
+    // false when the lists have followed already.
+    void refresh(bool lists = true);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -87,7 +91,12 @@ private:
     void deleteSelectedRows(QTableView *view);
     void copyTable(QTableView *view);
     void copyChart();
+    std::vector<std::vector<std::string>> pointRows() const;
+    std::vector<std::vector<std::string>> processRows() const;
     void note(const QString &text);
+    // Why the definition is no state of moist air, in the window's units;
+    // empty when it is one.
+    QString impossible(const ::chart::PointDefinition &definition) const;
     void saveWithDialog(const QString &filter, const QString &suffix,
                         files::SaveResult (ChartForm::*save)(const QString &));
     void printWithDialog();

@@ -1,8 +1,10 @@
 #include "app/chart/ChartOutput.h"
 
+#include "app/chart/SvgFonts.h"
 #include "app/ui/FormControls.h"
 #include "chart/TableTexts.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QIODevice>
 #include <QPainter>
@@ -154,8 +156,12 @@ files::SaveResult SaveSvg(const QString &path, ChartRenderer &renderer, const Ch
     const qreal legend = LegendHeight(renderer, scene, ExportWidth - 32);
     const QSize size(ExportWidth, qCeil(ExportChartHeight + legend));
     return files::SaveWith(path, [&](QIODevice &device) {
+        // Into memory first: the font families are written over Qt's one
+        // before the bytes go out.
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
         QSvgGenerator svg;
-        svg.setOutputDevice(&device);
+        svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setResolution(96);
@@ -165,7 +171,10 @@ files::SaveResult SaveSvg(const QString &path, ChartRenderer &renderer, const Ch
         if (!painter.begin(&svg))
             return false;
         PaintPicture(painter, renderer, scene, legend);
-        return painter.end() && device.size() > 0;
+        if (!painter.end() || buffer.size() == 0)
+            return false;
+        const QByteArray text = WithSvgFontFamilies(buffer.data());
+        return device.write(text) == text.size();
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ui/FormControls.h"
 #include "chart/LabelPlacer.h"
+#include "chart/Sampling.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 
@@ -46,6 +47,26 @@ constexpr qreal MajorWidth[::chart::FamilyCount] = {0.9, 1.2, 1.1, 1.1, 1.1, 1.0
 // The order the families are drawn in: grid first, saturation last.
 constexpr Family DrawOrder[] = {Family::Grid,     Family::RelativeHumidity, Family::SpecificVolume,
                                 Family::Enthalpy, Family::WetBulb,          Family::Saturation};
+
+// How far outside the plot, px, a process or point may still show: a line's
+// width, an arrowhead, a marker.
+constexpr double NearPixels = 16;
+
+// The view widened by `pixels` on every side.
+::chart::Ranges Widened(const ::chart::PlotMapping &m, double pixels)
+{
+    const ::chart::Ranges &r = m.ranges();
+    const double dt = m.dryBulbPerPixel() * pixels;
+    const double dx = m.humidityRatioPerPixel() * pixels;
+    return {{r.dryBulb.low - dt, r.dryBulb.high + dt},
+            {r.humidityRatio.low - dx, r.humidityRatio.high + dx}};
+}
+
+bool Inside(const ::chart::Ranges &r, const ::chart::ChartPoint &p)
+{
+    return p.t >= r.dryBulb.low && p.t <= r.dryBulb.high && p.x >= r.humidityRatio.low &&
+           p.x <= r.humidityRatio.high;
+}
 
 void Arrowhead(QPainter &painter, QPointF from, QPointF to, qreal size)
 {
@@ -333,9 +354,12 @@ void ChartRenderer::paintAxes(QPainter &painter, const ::chart::PlotMapping &m,
     painter.drawText(QRectF(plot.left(), m.plot().top - title.height() * 1.45,
                             title.horizontalAdvance(name) + 4, title.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, name);
+    // The pressure may run on over the axes at the right, up to the axis
+    // caption's edge: a narrow chart still shows it whole.
     painter.setFont(axisFont_);
-    painter.drawText(QRectF(plot.left() + title.horizontalAdvance(name) + 16,
-                            m.plot().top - title.height() * 1.45, plot.width() / 2, title.height()),
+    const qreal pressureLeft = plot.left() + title.horizontalAdvance(name) + 16;
+    painter.drawText(QRectF(pressureLeft, m.plot().top - title.height() * 1.45,
+                            captionX + caption.height() - pressureLeft, title.height()),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("大気圧 ") +
                          PressureText(scene.settings.pressure, scene.settings.conventionalUnits));
@@ -344,49 +368,102 @@ void ChartRenderer::paintAxes(QPainter &painter, const ::chart::PlotMapping &m,
 void ChartRenderer::paintOverlay(QPainter &painter, const QRectF &area, const ChartScene &scene,
                                  const ChartColours &colours) const
 {
+    paintProcesses(painter, area, scene, colours, 0);
+    paintPoints(painter, area, scene, colours);
+}
+
+void ChartRenderer::paintProcesses(QPainter &painter, const QRectF &area, const ChartScene &scene,
+                                   const ChartColours &colours, std::size_t first) const
+{
+    if (!scene.diagram)
+        return;
     const ::chart::PlotMapping m = mapping(area, scene.settings.ranges);
-    const QRectF plot = ToQt(m.plot());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
+    painter.setClipRect(ToQt(m.plot()).adjusted(-1, -1, 1, 1));
     const QFontMetricsF fm(pointFont_);
     painter.setFont(pointFont_);
 
-    if (scene.diagram) {
-        for (const ::chart::Process &process : scene.diagram->processes()) {
-            const auto path = scene.diagram->path(process, scene.settings.ranges);
-            if (path.size() < 2)
-                continue;
+    // What lies this far outside the plot may still show (a line's width, an
+    // arrowhead); everything beyond is left out before it reaches the
+    // painter, so a zoomed view costs what it shows, not the pixel length of
+    // the processes running far outside it.
+    const ::chart::Ranges near = Widened(m, NearPixels);
+    const auto drawClipped = [&](const std::vector<::chart::ChartPoint> &line) {
+        for (const auto &piece : ::chart::ClipToView(line, near)) {
             QPolygonF polygon;
-            for (const auto &p : path)
+            polygon.reserve(static_cast<int>(piece.size()));
+            for (const auto &p : piece)
                 polygon << ToQt(m.toPixel(p));
-            const auto kind = process.definition.kind;
-            if (kind == ::chart::ProcessKind::ShfLine) {
-                painter.setPen(QPen(colours.process, 1.4, Qt::DashDotLine));
-                painter.drawPolyline(polygon);
-                continue;
-            }
-            const bool coil = kind == ::chart::ProcessKind::Coil && process.apparatusDewPoint;
-            QPolygonF air = polygon;
-            if (coil) {
-                air.resize(2);
-                painter.setPen(QPen(colours.process, 1.2, Qt::DashLine));
-                painter.drawLine(polygon[1], polygon[2]);
-                painter.setBrush(Qt::NoBrush);
-                painter.drawEllipse(polygon[2], 3.5, 3.5);
-                painter.drawText(QRectF(polygon[2].x() - 40, polygon[2].y() + 2, 38, fm.height()),
-                                 Qt::AlignRight | Qt::AlignTop, QStringLiteral("ADP"));
-            }
-            painter.setPen(QPen(colours.process, 2.0, Qt::SolidLine, Qt::RoundCap));
-            painter.drawPolyline(air);
-            if (kind != ::chart::ProcessKind::Mixing) {
-                painter.setBrush(colours.process);
-                Arrowhead(painter, air[air.size() - 2], air.back(), 9);
-                painter.setBrush(Qt::NoBrush);
-            }
+            painter.drawPolyline(polygon);
         }
+    };
+    // A coil's ADP is labelled to its lower left, an SHF line's to its lower
+    // right: the two often lie close together when a coil serves the room.
+    const auto markAdp = [&](const air::AirState &adp, bool right) {
+        const ::chart::ChartPoint at{static_cast<double>(adp.dryBulb),
+                                     static_cast<double>(adp.humidityRatio)};
+        if (!Inside(near, at))
+            return;
+        const QPointF p = ToQt(m.toPixel(at));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(p, 3.5, 3.5);
+        const QString label = QStringLiteral("ADP");
+        const qreal w = fm.horizontalAdvance(label) + 2;
+        painter.drawText(QRectF(right ? p.x() + 3 : p.x() - 3 - w, p.y() + 2, w, fm.height()),
+                         (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, label);
+    };
+
+    const auto &processes = scene.diagram->processes();
+    for (std::size_t i = first; i < processes.size(); ++i) {
+        const ::chart::Process &process = processes[i];
+        const auto kind = process.definition.kind;
+        if (kind == ::chart::ProcessKind::ShfLine) {
+            painter.setPen(QPen(colours.process, 1.4, Qt::DashDotLine));
+            drawClipped(scene.diagram->path(process, scene.settings.ranges));
+            if (process.apparatusDewPoint && process.problem.empty())
+                markAdp(*process.apparatusDewPoint, true);
+            continue;
+        }
+        const std::vector<::chart::ChartPoint> &path = process.airPath;
+        if (path.size() < 2 || !process.problem.empty())
+            continue;
+        const bool coil =
+            kind == ::chart::ProcessKind::Coil && process.apparatusDewPoint && path.size() == 3;
+        std::vector<::chart::ChartPoint> air = path;
+        if (coil) {
+            air.resize(2);
+            painter.setPen(QPen(colours.process, 1.2, Qt::DashLine));
+            drawClipped({path[1], path[2]});
+            markAdp(*process.apparatusDewPoint, false);
+        }
+        painter.setPen(QPen(colours.process, 2.0, Qt::SolidLine, Qt::RoundCap));
+        drawClipped(air);
+        if (kind != ::chart::ProcessKind::Mixing && Inside(near, air.back())) {
+            painter.setBrush(colours.process);
+            Arrowhead(painter, ToQt(m.toPixel(air[air.size() - 2])), ToQt(m.toPixel(air.back())),
+                      9);
+            painter.setBrush(Qt::NoBrush);
+        }
+    }
+    painter.restore();
+}
+
+void ChartRenderer::paintPoints(QPainter &painter, const QRectF &area, const ChartScene &scene,
+                                const ChartColours &colours) const
+{
+    const ::chart::PlotMapping m = mapping(area, scene.settings.ranges);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(ToQt(m.plot()).adjusted(-1, -1, 1, 1));
+    const QFontMetricsF fm(pointFont_);
+    painter.setFont(pointFont_);
+    const ::chart::Ranges near = Widened(m, NearPixels);
+
+    if (scene.diagram) {
         for (const ::chart::StatePoint &point : scene.diagram->points()) {
-            if (!point.state)
+            if (!point.state || !Inside(near, {static_cast<double>(point.state->dryBulb),
+                                               static_cast<double>(point.state->humidityRatio)}))
                 continue;
             const QPointF p = ToQt(m.toPixel({static_cast<double>(point.state->dryBulb),
                                               static_cast<double>(point.state->humidityRatio)}));

@@ -48,6 +48,12 @@ public:
     // Processes, state points and the current point.
     void paintOverlay(QPainter &painter, const QRectF &area, const ChartScene &scene,
                       const ChartColours &colours) const;
+    // The two parts of the overlay: the processes from the `first` on (each
+    // drawn over those before it), and the points over them.
+    void paintProcesses(QPainter &painter, const QRectF &area, const ChartScene &scene,
+                        const ChartColours &colours, std::size_t first) const;
+    void paintPoints(QPainter &painter, const QRectF &area, const ChartScene &scene,
+                     const ChartColours &colours) const;
     void paint(QPainter &painter, const QRectF &area, const ChartScene &scene,
                const ChartColours &colours)
     {

@@ -1,13 +1,16 @@
 #include "app/chart/ChartTableModels.h"
 
-#include "chart/TableTexts.h"
+#include "chart/StatePoints.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberParse.h"
 #include "numeric/Real.h"
 #include "numeric/Units.h"
 
+#include <QApplication>
 #include <QBrush>
 #include <QColor>
+#include <QIcon>
+#include <QStyle>
 
 namespace app::chart {
 
@@ -16,6 +19,12 @@ namespace {
 QString Utf8(const std::string &s)
 {
     return QString::fromStdString(s);
+}
+
+// The mark of a row whose result is missing, its reason as the tooltip.
+QIcon ProblemMarker()
+{
+    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
 }
 
 bool Numeric(int column)
@@ -45,10 +54,33 @@ void ChartPointsModel::sync()
     if (rows != rows_) {
         beginResetModel();
         rows_ = rows;
+        texts_.assign(rows, std::nullopt);
         endResetModel();
     } else if (rows > 0) {
+        texts_.assign(rows, std::nullopt);
         emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
     }
+}
+
+void ChartPointsModel::appendRows()
+{
+    const int rows = static_cast<int>(diagram_.points().size());
+    if (rows <= rows_)
+        return sync();
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    texts_.resize(rows);
+    endInsertRows();
+}
+
+const ::chart::Row &ChartPointsModel::texts(int row) const
+{
+    if (texts_.size() != diagram_.points().size())
+        texts_.assign(diagram_.points().size(), std::nullopt);
+    auto &texts = texts_[row];
+    if (!texts)
+        texts = ::chart::PointRow(diagram_.points()[row], conventional_);
+    return *texts;
 }
 
 int ChartPointsModel::pointId(int row) const
@@ -81,7 +113,11 @@ QVariant ChartPointsModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return Utf8(::chart::PointRow(point, conventional_)[index.column()]);
+        return Utf8(texts(index.row())[index.column()]);
+    case Qt::DecorationRole:
+        if (index.column() == ::chart::LabelColumn && !point.problem.empty())
+            return ProblemMarker();
+        return {};
     case Qt::TextAlignmentRole:
         return Numeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                        : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
@@ -164,6 +200,12 @@ bool ChartPointsModel::setData(const QModelIndex &index, const QVariant &value, 
                     d.given = given;
                     d.value = typed;
                 }
+                const std::string impossible =
+                    ::chart::ImpossibleReason(d, diagram_.pressure(), conventional_);
+                if (!impossible.empty()) {
+                    emit editRefused(Utf8(impossible));
+                    return false;
+                }
                 diagram_.redefinePoint(point.id, d);
             }
         } catch (const numeric::Failure &failure) {
@@ -171,6 +213,8 @@ bool ChartPointsModel::setData(const QModelIndex &index, const QVariant &value, 
             return false;
         }
     }
+    if (index.row() < static_cast<int>(texts_.size()))
+        texts_[index.row()].reset();
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     emit pointsEdited();
     return true;
@@ -189,6 +233,7 @@ void ChartProcessesModel::setConventionalUnits(bool conventional)
     conventional_ = conventional;
     columns_ = static_cast<int>(::chart::ProcessHeader(conventional_).size());
     rows_ = static_cast<int>(diagram_.processes().size());
+    texts_.assign(rows_, std::nullopt);
     endResetModel();
 }
 
@@ -198,10 +243,33 @@ void ChartProcessesModel::sync()
     if (rows != rows_) {
         beginResetModel();
         rows_ = rows;
+        texts_.assign(rows, std::nullopt);
         endResetModel();
     } else if (rows > 0) {
+        texts_.assign(rows, std::nullopt);
         emit dataChanged(index(0, 0), index(rows - 1, columns_ - 1));
     }
+}
+
+void ChartProcessesModel::appendRows()
+{
+    const int rows = static_cast<int>(diagram_.processes().size());
+    if (rows <= rows_)
+        return sync();
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    texts_.resize(rows);
+    endInsertRows();
+}
+
+const ::chart::Row &ChartProcessesModel::texts(int row) const
+{
+    if (texts_.size() != diagram_.processes().size())
+        texts_.assign(diagram_.processes().size(), std::nullopt);
+    auto &texts = texts_[row];
+    if (!texts)
+        texts = ::chart::ProcessRow(diagram_, diagram_.processes()[row], conventional_);
+    return *texts;
 }
 
 int ChartProcessesModel::processId(int row) const
@@ -225,13 +293,20 @@ QVariant ChartProcessesModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= static_cast<int>(diagram_.processes().size()))
         return {};
-    const ::chart::Process &process = diagram_.processes()[index.row()];
+    const ::chart::Row &row = texts(index.row());
+    const std::string &problem = row.back();
     switch (role) {
-    case Qt::DisplayRole: {
-        const auto row = ::chart::ProcessRow(diagram_, process, conventional_);
+    case Qt::DisplayRole:
         return index.column() < static_cast<int>(row.size()) ? Utf8(row[index.column()])
                                                              : QVariant();
-    }
+    case Qt::DecorationRole:
+        if (index.column() == 0 && !problem.empty())
+            return ProblemMarker();
+        return {};
+    case Qt::ToolTipRole:
+        if (!problem.empty())
+            return Utf8(problem);
+        return {};
     case Qt::TextAlignmentRole:
         return index.column() >= 3 && index.column() < columns_ - 1
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)

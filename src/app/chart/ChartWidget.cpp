@@ -49,9 +49,11 @@ void ChartWidget::paintEvent(QPaintEvent *)
         backgroundFamilies_ = scene_.families;
         backgroundBase_ = colours.background.rgb();
     }
+    paintProcessLayer(pixels, dpr, colours);
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
-    renderer_.paintOverlay(painter, QRectF(rect()), scene_, colours);
+    painter.drawPixmap(0, 0, processes_);
+    renderer_.paintPoints(painter, QRectF(rect()), scene_, colours);
     if (drag_ == Drag::Band) {
         QColor fill = colours.selection;
         fill.setAlpha(40);
@@ -64,6 +66,30 @@ void ChartWidget::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void ChartWidget::paintProcessLayer(QSize pixels, qreal dpr, const ChartColours &colours)
+{
+    const ::chart::Diagram *diagram = scene_.diagram;
+    const std::size_t count = diagram ? diagram->processes().size() : 0;
+    const std::uint64_t revision = diagram ? diagram->processRevision() : 0;
+    const bool same = processes_.size() == pixels && processesSettings_ == scene_.settings &&
+                      processesColour_ == colours.process.rgb() && processesRevision_ == revision &&
+                      processesDrawn_ <= count;
+    if (same && processesDrawn_ == count)
+        return;
+    if (!same) {
+        processes_ = QPixmap(pixels);
+        processes_.setDevicePixelRatio(dpr);
+        processes_.fill(Qt::transparent);
+        processesDrawn_ = 0;
+        processesSettings_ = scene_.settings;
+        processesColour_ = colours.process.rgb();
+        processesRevision_ = revision;
+    }
+    QPainter p(&processes_);
+    renderer_.paintProcesses(p, QRectF(rect()), scene_, colours, processesDrawn_);
+    processesDrawn_ = count;
 }
 
 ::chart::ChartPoint ChartWidget::snappedAt(QPointF position) const

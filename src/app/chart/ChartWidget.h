@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 
 namespace app::chart {
@@ -12,7 +13,9 @@ namespace app::chart {
 // The chart on screen: paints the scene it is given and turns the mouse and
 // keys into requests (add, move, select, delete a point; zoom and pan). The
 // lines are drawn once into a pixmap per change of settings, families, size
-// or palette; a frame during a drag redraws only the points over it.
+// or palette; the processes into a second one per change of them (a process
+// added after the others is drawn onto it alone), so a frame that changes
+// neither, or only adds a process, costs about the points over them.
 class ChartWidget : public QWidget
 {
     Q_OBJECT
@@ -56,6 +59,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Brings the pixmap of the processes up to date.
+    void paintProcessLayer(QSize pixels, qreal dpr, const ChartColours &colours);
     // The state at a pixel, snapped to the decimal step below a pixel.
     ::chart::ChartPoint snappedAt(QPointF position) const;
     int pointAt(QPointF position) const;
@@ -67,6 +72,12 @@ private:
     ::chart::ChartSettings backgroundSettings_;
     ::chart::FamilySwitches backgroundFamilies_{};
     QRgb backgroundBase_ = 0;
+    // The processes over it, and what that pixmap shows.
+    QPixmap processes_;
+    ::chart::ChartSettings processesSettings_;
+    QRgb processesColour_ = 0;
+    std::uint64_t processesRevision_ = 0;
+    std::size_t processesDrawn_ = 0;
 
     enum class Drag { None, Point, Band, Pan } drag_ = Drag::None;
     int dragPoint_ = 0;

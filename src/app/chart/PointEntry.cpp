@@ -1,4 +1,5 @@
 #include "app/chart/PointEntry.h"
+#include "app/chart/NumberField.h"
 
 #include "numeric/Failure.h"
 #include "numeric/NumberParse.h"
@@ -26,10 +27,8 @@ PointEntry::PointEntry(QWidget *parent) : QWidget(parent)
     row->addSpacing(12);
 
     row->addWidget(new QLabel(QStringLiteral("乾球温度"), this));
-    dryBulb_ = new QLineEdit(this);
-    dryBulb_->setObjectName(QStringLiteral("TypedDryBulb"));
+    dryBulb_ = new NumberField("TypedDryBulb", this);
     dryBulb_->setToolTip(QStringLiteral("数値を入力してください"));
-    dryBulb_->setMaximumWidth(64);
     row->addWidget(dryBulb_);
     row->addWidget(new QLabel(QStringLiteral("℃"), this));
     property_ = new QComboBox(this);
@@ -39,10 +38,8 @@ PointEntry::PointEntry(QWidget *parent) : QWidget(parent)
                          QStringLiteral("エンタルピ")});
     property_->setCurrentIndex(1);
     row->addWidget(property_);
-    value_ = new QLineEdit(this);
-    value_->setObjectName(QStringLiteral("TypedValue"));
+    value_ = new NumberField("TypedValue", this);
     value_->setToolTip(QStringLiteral("数値を入力して、ENTERキーで点を加えます。"));
-    value_->setMaximumWidth(64);
     row->addWidget(value_);
     unit_ = new QLabel(this);
     unit_->setObjectName(QStringLiteral("TypedUnit"));
@@ -52,6 +49,11 @@ PointEntry::PointEntry(QWidget *parent) : QWidget(parent)
     add->setObjectName(QStringLiteral("AddTypedPointButton"));
     row->addWidget(add);
     row->addStretch(1);
+    // Left to right along the row.
+    setTabOrder(addCurrent_, dryBulb_);
+    setTabOrder(dryBulb_, property_);
+    setTabOrder(property_, value_);
+    setTabOrder(value_, add);
 
     connect(addCurrent_, &QPushButton::clicked, this, &PointEntry::addCurrentRequested);
     connect(add, &QPushButton::clicked, this, &PointEntry::addTyped);
@@ -70,6 +72,12 @@ void PointEntry::setConventionalUnits(bool conventional)
 void PointEntry::setCurrentAvailable(bool available)
 {
     addCurrent_->setEnabled(available);
+}
+
+void PointEntry::selectValue()
+{
+    value_->setFocus();
+    value_->selectAll();
 }
 
 void PointEntry::updateUnit()

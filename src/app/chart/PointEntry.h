@@ -25,6 +25,8 @@ public:
     void setCurrentAvailable(bool available);
 
     QPushButton *addCurrentButton() const { return addCurrent_; }
+    // After a refused point: the value, selected, to be typed again.
+    void selectValue();
 
 signals:
     void addCurrentRequested();

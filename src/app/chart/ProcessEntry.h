@@ -2,6 +2,7 @@
 
 #include "chart/Diagram.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <utility>
@@ -14,7 +15,8 @@ class QLineEdit;
 namespace app::chart {
 
 // The row above the process list: the kind of process, its points and its
-// conditions, and "工程を追加".
+// conditions, and "工程を追加". Each kind keeps its own last values (and a
+// value whose meaning depends on the mode, one per mode).
 class ProcessEntry : public QWidget
 {
     Q_OBJECT
@@ -32,7 +34,11 @@ signals:
 private:
     void kindChanged();
     void add();
+    static QString valueSlot(int kind, int mode);
+    static QString secondSlot(int kind, int mode);
 
+    class PointChoices;
+    PointChoices *choices_ = nullptr;
     QComboBox *kind_ = nullptr;
     QComboBox *from_ = nullptr;
     QLabel *toLabel_ = nullptr;
@@ -43,6 +49,11 @@ private:
     QComboBox *mode_ = nullptr;
     QLineEdit *second_ = nullptr;
     QLabel *secondUnit_ = nullptr;
+
+    int shownKind_ = -1;
+    int shownMode_ = 0;
+    QHash<QString, QString> kept_;
+    QHash<int, int> modeOfKind_;
 };
 
 } // namespace app::chart

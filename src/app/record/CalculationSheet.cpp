@@ -284,10 +284,15 @@ CalculationSheet::CalculationSheet(TitleBlock title, QList<const ui::Calculation
         records_.append(*r);
 }
 
+QString DateLine(const TitleBlock &title)
+{
+    return title.date.isEmpty() ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
+                                : title.date;
+}
+
 QString CalculationSheet::dateText() const
 {
-    return title_.date.isEmpty() ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
-                                 : title_.date;
+    return DateLine(title_);
 }
 
 void SetSheetPageLayout(QPagedPaintDevice &device)

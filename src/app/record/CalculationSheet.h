@@ -18,6 +18,9 @@ struct TitleBlock
     QString date;     // 日付; today's date when empty
 };
 
+// The date line of a title block: its date, or today's ("2025年6月2日").
+QString DateLine(const TitleBlock &title);
+
 // The printed calculation sheet ("計算書"): a title block on the first page,
 // then per record a heading, its note, and a small table of its inputs,
 // options and results with their units, each number at the decimals of its

@@ -3,9 +3,11 @@
 #include "app/ui/WindowPlacement.h"
 
 #include "app/files/SaveFile.h"
+#include "app/files/SaveWorkbook.h"
 #include "app/record/Journal.h"
 #include "app/record/RecordModel.h"
 #include "app/record/RecordText.h"
+#include "app/record/RecordWorkbook.h"
 #include "app/record/StorableLine.h"
 
 #include <QAction>
@@ -153,18 +155,18 @@ void RecordForm::buildControls()
     auto *buttons = new QHBoxLayout;
     auto *copyButton = button(tr("コピー(&C)"), "RecordCopy", this);
     copyButton->setToolTip(tr("選んだ記録を表計算に貼り付けられる形でコピーします (Ctrl+C)。"));
-    auto *csvButton = button(tr("CSV 書き出し(&E)..."), "RecordExportCsv", this);
-    csvButton->setToolTip(
-        tr("選んだ記録を、選んでいないときは表示中の記録を CSV ファイルに書き出します。"));
+    auto *exportButton = button(tr("書き出し(&E)..."), "RecordExport", this);
+    exportButton->setToolTip(tr("表示中の記録を Excel ブックか CSV ファイルに書き出します。"
+                                "選択した行だけを書き出すこともできます。"));
     auto *deleteButton = button(tr("削除(&D)"), "RecordDelete", this);
     deleteButton->setToolTip(tr("選んだ記録を削除します (Delete)。"));
     auto *clearButton = button(tr("すべて削除(&A)..."), "RecordClear", this);
     connect(copyButton, &QPushButton::clicked, this, &RecordForm::copySelection);
-    connect(csvButton, &QPushButton::clicked, this, &RecordForm::exportCsvAs);
+    connect(exportButton, &QPushButton::clicked, this, &RecordForm::exportAs);
     connect(deleteButton, &QPushButton::clicked, this, &RecordForm::deleteSelection);
     connect(clearButton, &QPushButton::clicked, this, &RecordForm::clearAll);
     buttons->addWidget(copyButton);
-    buttons->addWidget(csvButton);
+    buttons->addWidget(exportButton);
     buttons->addStretch();
     buttons->addWidget(deleteButton);
     buttons->addWidget(clearButton);
@@ -323,13 +325,31 @@ QList<const ui::CalculationRecord *> RecordForm::selectedRecords() const
     return records;
 }
 
+QList<const ui::CalculationRecord *> RecordForm::shownRecords() const
+{
+    const_cast<RecordForm *>(this)->attachModel();
+    QList<int> rows;
+    for (int row = 0; row < proxy_->rowCount(); ++row)
+        rows.append(proxy_->mapToSource(proxy_->index(row, 0)).row());
+    std::sort(rows.begin(), rows.end());
+    QList<const ui::CalculationRecord *> records;
+    for (int row : rows)
+        records.append(&journal_.at(row));
+    return records;
+}
+
 QList<const ui::CalculationRecord *> RecordForm::chosenRecords() const
 {
-    QList<const ui::CalculationRecord *> records = selectedRecords();
-    if (!records.isEmpty())
-        return records;
-    for (int row = 0; row < proxy_->rowCount(); ++row)
-        records.append(&journal_.at(proxy_->mapToSource(proxy_->index(row, 0)).row()));
+    const QList<const ui::CalculationRecord *> records = selectedRecords();
+    return records.isEmpty() ? shownRecords() : records;
+}
+
+QList<const ui::CalculationRecord *> RecordForm::recordsFor(const ExportChoice &choice) const
+{
+    QList<const ui::CalculationRecord *> records =
+        choice.selectedOnly ? selectedRecords() : shownRecords();
+    if (!choice.kind.isEmpty())
+        records.removeIf([&](const ui::CalculationRecord *r) { return KindOf(*r) != choice.kind; });
     return records;
 }
 
@@ -369,12 +389,17 @@ void RecordForm::clearAll()
         journal_.clear();
 }
 
-QString RecordForm::exportCsv(const QString &path) const
+QString RecordForm::exportRecords(const QString &path, const ExportChoice &choice) const
 {
-    const files::SaveResult saved = files::SaveBytes(path, ToCsv(RecordRows(chosenRecords())));
+    const QList<KindTable> tables = KindTables(recordsFor(choice));
+    const bool csv = choice.format == ExportFormat::Csv;
+    const files::SaveResult saved =
+        csv ? files::SaveBytes(path, ToCsv(TableRows(tables)))
+            : files::SaveWorkbook(path, RecordWorkbook(titleBlock(), tables));
     if (saved)
         return {};
-    return tr("CSV ファイルを書き出せませんでした。\n%1\n%2")
+    return (csv ? tr("CSV ファイルを書き出せませんでした。\n%1\n%2")
+                : tr("Excel ブックを書き出せませんでした。\n%1\n%2"))
         .arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
@@ -410,14 +435,26 @@ void RecordForm::printPreview()
     preview.exec();
 }
 
-void RecordForm::exportCsvAs()
+void RecordForm::exportAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("CSV 書き出し"),
-                                                      QDir::home().filePath(tr("計算記録.csv")),
-                                                      tr("CSV ファイル (*.csv)"));
-    if (path.isEmpty())
+    RecordExportDialog choose(CountKinds(shownRecords()), CountKinds(selectedRecords()),
+                              lastFormat_, this);
+    if (choose.exec() != QDialog::Accepted)
         return;
-    if (const QString failure = exportCsv(path); !failure.isEmpty())
+    const ExportChoice choice = choose.choice();
+    lastFormat_ = choice.format;
+    const bool csv = choice.format == ExportFormat::Csv;
+    // The dialog adds the suffix to a name typed without one before it asks
+    // about replacing a file of that name.
+    QFileDialog files(this, tr("計算記録の書き出し"));
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    files.setNameFilter(csv ? tr("CSV ファイル (*.csv)") : tr("Excel ブック (*.xlsx)"));
+    files.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("xlsx"));
+    files.selectFile(QDir::home().filePath(csv ? tr("計算記録.csv") : tr("計算記録.xlsx")));
+    if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())
+        return;
+    if (const QString failure = exportRecords(files.selectedFiles().front(), choice);
+        !failure.isEmpty())
         showFailure(failure);
 }
 

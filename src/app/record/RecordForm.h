@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/record/CalculationSheet.h"
+#include "app/record/RecordExportDialog.h"
 
 #include <QWidget>
 
@@ -23,8 +24,9 @@ class RecordModel;
 
 // The record window ("計算記録"): every recorded calculation in a table,
 // newest last and following new ones as they come, filtered by page, with a
-// note per record; copy as tab-separated text, export CSV, print or save the
-// calculation sheet. Non-modal; it reads the journal only once it is shown.
+// note per record; copy as tab-separated text, export an Excel workbook or
+// CSV (RecordExportDialog), print or save the calculation sheet. Non-modal;
+// it reads the journal only once it is shown.
 class RecordForm : public QWidget
 {
     Q_OBJECT
@@ -39,10 +41,14 @@ public:
     // Every key of the section with its value (UTF-8; integers in decimal).
     std::vector<std::pair<std::string, std::string>> settingsToSave() const;
 
-    // The records the actions work on: the selected rows, or every row
-    // shown when none is selected; oldest first.
+    // The records the calculation sheet works on: the selected rows, or
+    // every row shown when none is selected; oldest first.
     QList<const ui::CalculationRecord *> chosenRecords() const;
     QList<const ui::CalculationRecord *> selectedRecords() const;
+    // Every row the page filter shows, oldest first.
+    QList<const ui::CalculationRecord *> shownRecords() const;
+    // The records an export of `choice` writes, oldest first.
+    QList<const ui::CalculationRecord *> recordsFor(const ExportChoice &choice) const;
     TitleBlock titleBlock() const;
 
     // The actions, also without their file dialogs. The export and save
@@ -51,7 +57,7 @@ public:
     void copySelection() const;
     void deleteSelection();
     void clearAll(); // asks first
-    QString exportCsv(const QString &path) const;
+    QString exportRecords(const QString &path, const ExportChoice &choice) const;
     QString savePdf(const QString &path) const;
     void printPreview();
 
@@ -66,7 +72,7 @@ private:
     void applyPageFilter();
     void updateCount();
     void updateProblem();
-    void exportCsvAs();
+    void exportAs();
     void savePdfAs();
     void showFailure(const QString &text);
 
@@ -82,6 +88,7 @@ private:
     QLineEdit *date_ = nullptr;
     bool following_ = true; // the view was at its last row before a record came
     bool placed_ = false;   // a stored position was restored
+    ExportFormat lastFormat_ = ExportFormat::Xlsx; // offered first by the next export
 };
 
 } // namespace app::record

@@ -10,34 +10,6 @@ namespace {
 
 const QString StaleMark = QStringLiteral(" ※未再計算");
 
-// What makes two records share a header.
-QString kindOf(const ui::CalculationRecord &r)
-{
-    QString key = r.page + QChar(0x1f) + r.calculation;
-    for (const ui::FieldValue &f : r.fields)
-        key += QChar(0x1e) + f.caption + QChar(0x1f) + f.unit;
-    return key;
-}
-
-QStringList headerOf(const ui::CalculationRecord &r)
-{
-    QStringList row{QStringLiteral("日時"), QStringLiteral("ページ"), QStringLiteral("計算"),
-                    QStringLiteral("メモ")};
-    for (const ui::FieldValue &f : r.fields)
-        row.append(HeaderCell(f.caption, f.unit));
-    row.append(QStringLiteral("警告"));
-    return row;
-}
-
-QStringList rowOf(const ui::CalculationRecord &r)
-{
-    QStringList row{TimeText(r.time), r.page, r.calculation, r.note};
-    for (const ui::FieldValue &f : r.fields)
-        row.append(ShownText(f));
-    row.append(r.warning);
-    return row;
-}
-
 bool plainNumber(const QString &cell)
 {
     static const QRegularExpression number(
@@ -91,29 +63,44 @@ QString TimeText(const QDateTime &time)
     return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
+QStringList KindHeader(const KindTable &table)
+{
+    QStringList row{QStringLiteral("日時"), QStringLiteral("ページ"), QStringLiteral("計算"),
+                    QStringLiteral("メモ")};
+    for (const FieldColumn &c : table.columns)
+        row.append(HeaderCell(c.caption, c.unit));
+    row.append(QStringLiteral("警告"));
+    return row;
+}
+
+QStringList KindRow(const KindTable &table, qsizetype record)
+{
+    const ui::CalculationRecord &r = *table.records.at(record);
+    QStringList row{TimeText(r.time), r.page, r.calculation, r.note};
+    for (qsizetype c = 0; c < table.columns.size(); ++c) {
+        const ui::FieldValue *f = table.field(record, c);
+        row.append(f ? ShownText(*f) : QString());
+    }
+    row.append(r.warning);
+    return row;
+}
+
+TextTable TableRows(const QList<KindTable> &tables)
+{
+    TextTable rows;
+    for (const KindTable &table : tables) {
+        if (!rows.isEmpty())
+            rows.append(QStringList{});
+        rows.append(KindHeader(table));
+        for (qsizetype r = 0; r < table.records.size(); ++r)
+            rows.append(KindRow(table, r));
+    }
+    return rows;
+}
+
 TextTable RecordRows(const QList<const ui::CalculationRecord *> &records)
 {
-    QStringList kinds;
-    QList<QList<const ui::CalculationRecord *>> groups;
-    for (const ui::CalculationRecord *r : records) {
-        const QString kind = kindOf(*r);
-        qsizetype at = kinds.indexOf(kind);
-        if (at < 0) {
-            at = kinds.size();
-            kinds.append(kind);
-            groups.append(QList<const ui::CalculationRecord *>());
-        }
-        groups[at].append(r);
-    }
-    TextTable table;
-    for (const auto &group : groups) {
-        if (!table.isEmpty())
-            table.append(QStringList{});
-        table.append(headerOf(*group.front()));
-        for (const ui::CalculationRecord *r : group)
-            table.append(rowOf(*r));
-    }
-    return table;
+    return TableRows(KindTables(records));
 }
 
 TextTable FieldRows(const QList<ui::FieldValue> &fields)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/record/RecordTables.h"
 #include "app/ui/CalculationRecord.h"
 
 #include <QByteArray>
@@ -10,11 +11,12 @@
 // The records as rows of cells for a spreadsheet, and those rows as
 // tab-separated text (the clipboard) or CSV (a file).
 //
-// Records of different kinds cannot share one header, so the rows come in
-// groups, one per kind (page, calculation, and the captions and units of its
-// fields), in the order each kind first appears: a header row, the records of
-// that kind oldest first, and an empty row before the next group. Pasted or
-// opened in a spreadsheet, every group lines up as columns under its header.
+// A kind's table (RecordTables.h) is a header row and one row per record,
+// oldest first: 日時, ページ, 計算, メモ, a column per field, 警告. Records of
+// several kinds come as their tables one after another, in the order each
+// kind first appears, an empty row before each next header. Pasted or opened
+// in a spreadsheet, every table lines up as columns under its header and
+// sorts and filters as one.
 //
 // Texts go out exactly as shown, except a number the record keeps behind a
 // page's text (a humidity ratio), which goes out at the decimals of its unit
@@ -23,9 +25,14 @@
 // is never taken for a current value and never read as a number.
 namespace app::record {
 
-using TextTable = QList<QStringList>; // an empty row separates the groups
+using TextTable = QList<QStringList>; // an empty row separates the tables
 
 TextTable RecordRows(const QList<const ui::CalculationRecord *> &records);
+TextTable TableRows(const QList<KindTable> &tables);
+
+// A kind's header row, and the row of one of its records.
+QStringList KindHeader(const KindTable &table);
+QStringList KindRow(const KindTable &table, qsizetype record);
 
 // One page's fields now: a header row and a row of texts.
 TextTable FieldRows(const QList<ui::FieldValue> &fields);

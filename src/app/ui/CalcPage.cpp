@@ -299,9 +299,24 @@ void CalcPage::declare(Calculation calculation)
 {
     freshness_->addCalculation(ControlsOf(calculation.reads), ControlsOf(calculation.writes));
     const qsizetype index = declared_.size();
-    for (QWidget *field : calculation.enter)
-        onEnter(field, [this, index](QWidget *sender) { calculate(declared_.at(index), sender); });
+    for (QWidget *field : calculation.enter) {
+        if (calculation.keyPress)
+            onEnter(field, calculation.keyPress);
+        else
+            onEnter(field,
+                    [this, index](QWidget *sender) { calculate(declared_.at(index), sender); });
+    }
     declared_.append(std::move(calculation));
+}
+
+void CalcPage::CalculateFrom(QWidget *sender)
+{
+    for (const Calculation &c : declared_) {
+        if (c.enter.contains(sender)) {
+            calculate(c, sender);
+            return;
+        }
+    }
 }
 
 QList<CalculationInfo> CalcPage::calculations() const

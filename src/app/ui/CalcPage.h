@@ -183,6 +183,10 @@ protected:
     // current and goes out through `calculated`, with the fields that belong
     // to the run as shown then.
     void declare(Calculation calculation);
+    // Enter in a field that starts a calculation: runs the declared
+    // calculation whose Enter fields hold the sender. The pages' named
+    // handlers (S_FryoKeyPress …) come here.
+    void CalculateFrom(QWidget *sender);
     // While the record of a run is made, that run: for descriptions that
     // follow what it computed rather than the options shown. Else none.
     const Run *recording() const { return recording_; }

@@ -71,6 +71,11 @@ struct Calculation
     QList<FieldUse> writes = {};
     // The fields whose Enter runs it.
     QList<QWidget *> enter = {};
+    // The page's Enter handler of those fields, by its given name
+    // (S_FryoKeyPress, Edit26KeyPress, entEditKeyPress, Edit1KeyPress); it
+    // runs the calculation through CalcPage::CalculateFrom. None: Enter runs
+    // the calculation directly.
+    std::function<void(QWidget *sender)> keyPress = {};
     // Does the work, shows its warnings and failures, and says how it ended.
     std::function<Ending(const Run &)> routine = {};
 };

@@ -1,26 +1,33 @@
-#include "app/chart/ChartForm.h"
+#include "ChartFormFixture.h"
 #include "air/Psychrometrics.h"
 #include "app/chart/ChartOutput.h"
 #include "app/chart/ChartWidget.h"
+#include "app/ui/FormControls.h"
 #include "chart/TableTexts.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
 #include "numeric/Units.h"
+#include "support/ReadBack.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -32,52 +39,21 @@ namespace {
 using app::chart::ChartForm;
 
 // The page writes each result as FormatFixed(value, 3), enthalpy × 4.186
-// and pressure × 0.1333224 in SI units (AirPage::writeResults).
+// and pressure × 0.1333224 in SI units (AirPage::writeResults); the chart
+// writes the same, but a humidity ratio with four decimals.
 std::vector<QString> PageTexts(const air::AirState &s, bool conventional)
 {
-    const auto fixed = [](long double v) {
-        return QString::fromStdString(numeric::FormatFixed(v, numeric::ResultDecimals));
+    const auto fixed = [](long double v, int decimals = numeric::ResultDecimals) {
+        return QString::fromStdString(numeric::FormatFixed(v, decimals));
     };
     const long double h =
         conventional ? s.enthalpy : (numeric::Real(s.enthalpy) * numeric::KJPerKcal).value();
     const long double P =
         conventional ? s.pressure : (numeric::Real(s.pressure) * numeric::KPaPerMmHg).value();
-    return {fixed(s.dryBulb),  fixed(s.wetBulb), fixed(s.relativeHumidity), fixed(s.humidityRatio),
-            fixed(s.dewPoint), fixed(h),         fixed(s.specificVolume),   fixed(P)};
+    return {fixed(s.dryBulb),          fixed(s.wetBulb),  fixed(s.relativeHumidity),
+            fixed(s.humidityRatio, 4), fixed(s.dewPoint), fixed(h),
+            fixed(s.specificVolume),   fixed(P)};
 }
-
-class ChartFormTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        form_ = std::make_unique<ChartForm>();
-        form_->show();
-        QApplication::setActiveWindow(form_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-    }
-
-    template <typename W = QWidget> W *find(const char *name) const
-    {
-        W *w = form_->findChild<W *>(QString::fromLatin1(name));
-        EXPECT_TRUE(w) << "no control " << name;
-        return w;
-    }
-    QTableView *points() const { return find<QTableView>("ChartPoints"); }
-    QString cell(QTableView *view, int row, int column) const
-    {
-        return view->model()->index(row, column).data().toString();
-    }
-    std::vector<QString> eightTexts(int row) const
-    {
-        std::vector<QString> texts;
-        for (int c = chart::DryBulbColumn; c <= chart::PressureColumn; ++c)
-            texts.push_back(cell(points(), row, c));
-        return texts;
-    }
-
-    std::unique_ptr<ChartForm> form_;
-};
 
 TEST_F(ChartFormTest, WindowAndControls)
 {
@@ -271,6 +247,19 @@ TEST_F(ChartFormTest, ExportsAreProduced)
     EXPECT_TRUE(svgText.contains(QStringLiteral("絶対湿度")));
     // Qt writes a run of each script as a text item of its own.
     EXPECT_TRUE(svgText.contains(QStringLiteral("エンタルピ")));
+    // Every text names a family list that starts with the face Qt laid it
+    // out with (so other renderers place each run where Qt measured it) and
+    // ends in a generic family.
+    const QString laidOut = QFontInfo(app::ui::GothicFont(13)).family();
+    const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+    int families = 0;
+    for (auto it = family.globalMatch(svgText); it.hasNext(); ++families) {
+        const QString list = it.next().captured(1);
+        EXPECT_TRUE(list.startsWith(laidOut) || list.startsWith(QLatin1Char('\'') + laidOut))
+            << list.toStdString();
+        EXPECT_TRUE(list.endsWith(QStringLiteral(", sans-serif"))) << list.toStdString();
+    }
+    EXPECT_GT(families, 10);
 
     QFile pdfFile(pdf);
     ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
@@ -278,6 +267,89 @@ TEST_F(ChartFormTest, ExportsAreProduced)
     EXPECT_GT(QFileInfo(pdf).size(), 10000);
 
     EXPECT_FALSE(form_->exportPng(dir.filePath(QStringLiteral("no/such/dir/chart.png"))));
+}
+
+// The lists through the menu into a workbook, as openpyxl reads it: a sheet
+// each, the lists' captions and texts, numbers as numbers with the decimals
+// the list shows, names and notes as texts whatever they look like.
+TEST_F(ChartFormTest, ListsExportAsAWorkbook)
+{
+    form_->setCurrentState(air::StateFromRelativeHumidity(26, 50, 760));
+    form_->addCurrentPoint();
+    form_->setCurrentState(air::StateFromRelativeHumidity(12, 90, 760));
+    form_->addCurrentPoint();
+    QAbstractItemModel *model = points()->model();
+    ASSERT_TRUE(model->setData(model->index(0, chart::AirflowColumn), QStringLiteral("2000")));
+    ASSERT_TRUE(model->setData(model->index(1, chart::NoteColumn), QStringLiteral("007")));
+    find<QComboBox>("ProcessKind")->setCurrentIndex(static_cast<int>(chart::ProcessKind::Heating));
+    find<QLineEdit>("ProcessValue")->setText(QStringLiteral("35"));
+    QTest::mouseClick(find<QPushButton>("AddProcessButton"), Qt::LeftButton);
+    ASSERT_EQ(form_->diagram().processes().size(), 1u);
+
+    QTemporaryDir dir;
+    QTimer files;
+    QObject::connect(&files, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->selectFile(dir.filePath(QStringLiteral("空気線図")));
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    files.start(5);
+    form_->findChild<QAction *>(QStringLiteral("ChartSaveXlsx"))->trigger();
+    files.stop();
+    ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("空気線図.xlsx")});
+
+    const ReadBack back = ReadWorkbook(dir.filePath(QStringLiteral("空気線図.xlsx")).toStdString());
+    if (back.missing)
+        GTEST_SKIP() << back.why;
+    ASSERT_TRUE(back.read) << back.why;
+    const nlohmann::json &sheets = back.data.at("sheets");
+    ASSERT_EQ(sheets.size(), 2u);
+    EXPECT_EQ(sheets[0].at("name"), "状態点");
+    EXPECT_EQ(sheets[1].at("name"), "工程");
+
+    // Each cell against the list's own text.
+    const QRegularExpression number(QStringLiteral("^-?(0|[1-9]\\d*)(?:\\.(\\d+))?$"));
+    const auto expectSheet = [&](const nlohmann::json &sheet, const chart::Row &header,
+                                 const std::vector<chart::Row> &rows,
+                                 std::initializer_list<int> textColumns) {
+        ASSERT_EQ(sheet.at("rows").size(), rows.size() + 1);
+        for (std::size_t c = 0; c < header.size(); ++c)
+            EXPECT_EQ(CellAt(sheet, 0, c).at("v"), header[c]);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            for (std::size_t c = 0; c < rows[r].size(); ++c) {
+                SCOPED_TRACE(header[c] + " of row " + std::to_string(r));
+                const QString text = QString::fromStdString(rows[r][c]);
+                const nlohmann::json &cell = CellAt(sheet, r + 1, c);
+                const QRegularExpressionMatch m = number.match(text);
+                if (text.isEmpty()) {
+                    EXPECT_TRUE(cell.is_null());
+                } else if (m.hasMatch() && std::find(textColumns.begin(), textColumns.end(), c) ==
+                                               textColumns.end()) {
+                    EXPECT_EQ(cell.at("t"), "n");
+                    EXPECT_EQ(cell.at("v").get<double>(), text.toDouble());
+                    const int decimals = static_cast<int>(m.capturedLength(2));
+                    EXPECT_EQ(cell.at("f"), decimals ? "0." + std::string(decimals, '0') : "0");
+                } else {
+                    EXPECT_EQ(cell.at("t"), "s");
+                    EXPECT_EQ(cell.at("v"), rows[r][c]);
+                }
+            }
+        }
+    };
+    std::vector<chart::Row> pointRows, processRows;
+    for (const auto &p : form_->diagram().points())
+        pointRows.push_back(chart::PointRow(p, true));
+    for (const auto &p : form_->diagram().processes())
+        processRows.push_back(chart::ProcessRow(form_->diagram(), p, true));
+    ASSERT_EQ(pointRows.size(), 3u) << "two points and the heating's outlet";
+    EXPECT_EQ(pointRows[1][chart::NoteColumn], "007");
+    expectSheet(sheets[0], chart::PointHeader(true), pointRows,
+                {chart::LabelColumn, chart::NoteColumn});
+    expectSheet(sheets[1], chart::ProcessHeader(true), processRows, {});
+    EXPECT_EQ(CellAt(sheets[0], 2, chart::NoteColumn).at("v"), "007") << "a note stays a text";
+    EXPECT_EQ(CellAt(sheets[0], 1, chart::AirflowColumn).at("v"), 2000.0);
 }
 
 TEST_F(ChartFormTest, SettingsRoundTrip)

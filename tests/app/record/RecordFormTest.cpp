@@ -213,17 +213,26 @@ TEST_F(RecordFormTest, CtrlCCopiesTheSelectedRecordsAsColumns)
     EXPECT_TRUE(expected.startsWith(QStringLiteral("日時\tページ\t計算\tメモ\t風量 [m3/h]")));
 }
 
-TEST_F(RecordFormTest, CsvExportWritesTheChosenRecords)
+TEST_F(RecordFormTest, CsvExportWritesTheShownRowsAndTheSelectedOnlyWhenAsked)
 {
     show();
     selectRows({0, 2});
-    ASSERT_EQ(form_->exportCsv(path("record.csv")), QString());
-    QFile file(path("record.csv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    app::record::ExportChoice csv;
+    csv.format = app::record::ExportFormat::Csv;
+    ASSERT_EQ(form_->exportRecords(path("all.csv"), csv), QString());
+    csv.selectedOnly = true;
+    ASSERT_EQ(form_->exportRecords(path("chosen.csv"), csv), QString());
+    const auto read = [&](const char *name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    EXPECT_EQ(read("all.csv"), app::record::ToCsv(app::record::RecordRows(form_->shownRecords())))
+        << "a selection alone changes nothing";
+    EXPECT_EQ(form_->shownRecords().size(), 7);
     const auto r0 = journal_->at(0), r2 = journal_->at(2);
-    EXPECT_EQ(file.readAll(), app::record::ToCsv(app::record::RecordRows({&r0, &r2})));
+    EXPECT_EQ(read("chosen.csv"), app::record::ToCsv(app::record::RecordRows({&r0, &r2})));
     EXPECT_EQ(QDir(scratch_.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"record.csv"});
+              (QStringList{"all.csv", "chosen.csv"}));
 }
 
 TEST_F(RecordFormTest, FailedExportSaysWhereAndLeavesNothing)
@@ -235,9 +244,15 @@ TEST_F(RecordFormTest, FailedExportSaysWhereAndLeavesNothing)
                                path("missing") + QStringLiteral("/out.csv"), scratch_.path()};
     for (const QString &target : targets) {
         SCOPED_TRACE(target.toStdString());
-        const QString failure = form_->exportCsv(target);
+        app::record::ExportChoice choice;
+        choice.format = app::record::ExportFormat::Csv;
+        const QString failure = form_->exportRecords(target, choice);
         EXPECT_TRUE(failure.startsWith(QStringLiteral("CSV ファイルを書き出せませんでした。")));
         EXPECT_TRUE(failure.contains(QDir::toNativeSeparators(target)));
+        choice.format = app::record::ExportFormat::Xlsx;
+        const QString xlsxFailure = form_->exportRecords(target, choice);
+        EXPECT_TRUE(xlsxFailure.startsWith(QStringLiteral("Excel ブックを書き出せませんでした。")));
+        EXPECT_TRUE(xlsxFailure.contains(QDir::toNativeSeparators(target)));
         const QString pdfFailure = form_->savePdf(target);
         EXPECT_TRUE(pdfFailure.startsWith(QStringLiteral("PDF ファイルを保存できませんでした。")));
     }

@@ -101,7 +101,9 @@ TEST_P(HumidityRatioBeyondThePageTest, IsPrintedWithFourDecimals)
     window->copySelection();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QLatin1Char('\t') + beyond));
     const QString csv = dir_.filePath(QStringLiteral("record.csv"));
-    ASSERT_EQ(window->exportCsv(csv), QString());
+    app::record::ExportChoice choice;
+    choice.format = app::record::ExportFormat::Csv;
+    ASSERT_EQ(window->exportRecords(csv, choice), QString());
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(QLatin1Char(',') + beyond + ","));

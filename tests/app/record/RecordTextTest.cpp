@@ -103,13 +103,17 @@ TEST(RecordTextTest, OneHeaderRowPerKindInOrderOfFirstAppearance)
     EXPECT_EQ(table[5].last(), QStringLiteral("流速が 2 m/s を超えています。"));
 }
 
-TEST(RecordTextTest, OtherUnitsMakeAnotherKind)
+TEST(RecordTextTest, OtherUnitsAreOtherColumnsOfTheSameTable)
 {
     auto si = samples::Duct(0), other = samples::Duct(1);
     other.fields[1].unit = QStringLiteral("mmAq/m");
+    other.fields[1].text = QStringLiteral("0.102");
     const TextTable table = RecordRows({&si, &other});
-    ASSERT_EQ(table.size(), 5);
-    EXPECT_EQ(table[3][5], QStringLiteral("単位圧損 [mmAq/m]"));
+    ASSERT_EQ(table.size(), 3) << "one header, one row per record";
+    EXPECT_EQ(table[0][5], QStringLiteral("単位圧損 [Pa/m]"));
+    EXPECT_EQ(table[0][6], QStringLiteral("単位圧損 [mmAq/m]"));
+    EXPECT_EQ(table[1].mid(5, 2), (QStringList{"1", ""}));
+    EXPECT_EQ(table[2].mid(5, 2), (QStringList{"", "0.102"}));
 }
 
 TEST(RecordTextTest, TsvOfRecordsPastesAsColumns)

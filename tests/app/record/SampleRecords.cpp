@@ -14,6 +14,18 @@ QDateTime at(int minute, int second)
 
 } // namespace
 
+app::ui::FieldValue Field(const char *name, const char *caption, const char *text, const char *unit,
+                          FieldRole role)
+{
+    app::ui::FieldValue f;
+    f.name = QString::fromUtf8(name);
+    f.caption = QString::fromUtf8(caption);
+    f.text = QString::fromUtf8(text);
+    f.unit = QString::fromUtf8(unit);
+    f.role = role;
+    return f;
+}
+
 CalculationRecord Duct(int i)
 {
     CalculationRecord r;

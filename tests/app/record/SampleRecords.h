@@ -10,6 +10,10 @@ app::ui::CalculationRecord Duct(int i = 0);
 app::ui::CalculationRecord Pipe(int i = 0);
 app::ui::CalculationRecord Air(int i = 0);
 
+// A field as a page describes it.
+app::ui::FieldValue Field(const char *name, const char *caption, const char *text, const char *unit,
+                          app::ui::FieldRole role);
+
 // The i-th of a mixed series: duct, pipe, air, duct, ...
 app::ui::CalculationRecord Mixed(int i);
 
