@@ -8,10 +8,14 @@
 #include "app/chart/ChartForm.h"
 #include "app/chart/ChartLink.h"
 #include "app/help/HelpWindow.h"
+#include "app/losssheet/LossSheetForm.h"
 #include "app/record/Journal.h"
 #include "app/record/JournalNotice.h"
 #include "app/record/RecordForm.h"
 #include "app/record/RecordText.h"
+#include "app/record/StorableLine.h"
+#include "app/settings/IniFile.h"
+#include "app/settings/IniSyntax.h"
 #include "app/sizetable/SizeTableForm.h"
 #include "app/sizetable/SizeTableLink.h"
 #include "app/ui/AppInfo.h"
@@ -189,6 +193,8 @@ void TDuctForm::buildMenu()
             &TDuctForm::Record1Click);
     addTool("SizeTable1", QStringLiteral("サイズ一覧(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_L),
             &TDuctForm::SizeTable1Click);
+    addTool("LossSheet1", QStringLiteral("系統圧損計算(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_K),
+            &TDuctForm::LossSheet1Click);
 
     QMenu *help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -265,6 +271,8 @@ void TDuctForm::closeEvent(QCloseEvent *event)
 
 bool TDuctForm::FormClose()
 {
+    if (lossSheet_)
+        lossSheet_->recordPendingTotal();
     if (SaveSettings()) {
         lastSaveFailed_ = false;
         return true;
@@ -384,6 +392,30 @@ void TDuctForm::SizeTable1Click()
     showFeature(sizeTable_);
 }
 
+void TDuctForm::LossSheet1Click()
+{
+    if (!lossSheet_) {
+        lossSheet_ = new losssheet::LossSheetForm(this);
+        lossSheet_->setConventionalUnits(shared_.conventionalUnits());
+        // The record window's title block, or what it keeps in the settings
+        // while it was not opened.
+        lossSheet_->setTitleSource([this] {
+            if (record_) {
+                const record::TitleBlock block = record_->titleBlock();
+                return losssheet::SheetTitle{block.project, block.designer, block.date};
+            }
+            const auto stored = [this](const char *key) {
+                const auto text = settings::ReadString(settingsPath_, "Record", key);
+                return text ? record::FromStoredLine(*text) : QString();
+            };
+            return losssheet::SheetTitle{stored("Project"), stored("Designer"), stored("Date")};
+        });
+        connect(lossSheet_, &losssheet::LossSheetForm::calculated, journal_,
+                &record::Journal::append);
+    }
+    showFeature(lossSheet_);
+}
+
 void TDuctForm::restorePosition()
 {
     if (!storedLeft_ && !storedTop_)
@@ -450,6 +482,8 @@ void TDuctForm::TaniButton1Click()
         page->relabelUnits();
     for (ui::CalcPage *page : pages_)
         page->convertUnits(factors);
+    if (lossSheet_)
+        lossSheet_->setConventionalUnits(shared_.conventionalUnits());
 }
 
 void TDuctForm::D1Click()

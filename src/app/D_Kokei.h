@@ -49,6 +49,9 @@ class ChartForm;
 namespace sizetable {
 class SizeTableForm;
 }
+namespace losssheet {
+class LossSheetForm;
+}
 namespace record {
 class Journal;
 class RecordForm;
@@ -126,10 +129,12 @@ public:
     void HowtoUseHelp1Click();
     void About1Click();
     // The tools menu: each opens its window, made when first asked for, or
-    // raises it.
+    // raises it. The loss sheet follows the unit system and records its
+    // totals; its title block is the record window's.
     void Chart1Click();
     void Record1Click();
     void SizeTable1Click();
+    void LossSheet1Click();
     // Ctrl+Shift+C on a page: its inputs and results to the clipboard as
     // tab-separated text with a header row.
     void CopyPage();
@@ -182,6 +187,7 @@ private:
     QPointer<chart::ChartForm> chart_;
     QPointer<sizetable::SizeTableForm> sizeTable_;
     QPointer<record::RecordForm> record_;
+    QPointer<losssheet::LossSheetForm> lossSheet_;
     record::Journal *journal_ = nullptr;
     help::HelpCandidates helpCandidates_ = [](const QString &helpFileName) {
         return help::HelpDocumentCandidates(helpFileName);
