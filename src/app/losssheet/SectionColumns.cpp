@@ -124,11 +124,11 @@ Cell CellOf(int column, const ::losssheet::Section &section, const ::losssheet::
     case DiameterColumn:
         return {Utf8(texts.equivalentDiameter), true};
     case VelocityColumn:
-        return {r.pageVelocity ? Utf8(r.pageVelocity->text()) : QString(), true};
+        return {Utf8(texts.velocity), true};
     case DynamicPressureColumn:
         return {Utf8(texts.dynamicPressure), true};
     case LossPerMetreColumn:
-        return {r.pageLoss ? Utf8(r.pageLoss->text()) : QString(), true};
+        return {Utf8(texts.lossPerMetre), true};
     case LengthColumn:
         return {Utf8(numeric::FormatGeneral15(section.length))};
     case StraightLossColumn:

@@ -12,6 +12,18 @@
 
 namespace app::losssheet {
 
+namespace {
+
+// The sheet shows a velocity and an R at the decimals of a printed sheet;
+// the tip gives the text the duct or pipe page shows for the same section,
+// from the same routine.
+QString PageTextTip(const numeric::ShownValue &page)
+{
+    return QStringLiteral("計算ページでの表示：") + Utf8(page.text());
+}
+
+} // namespace
+
 SectionTableModel::SectionTableModel(LossSheetModel &sheet, QObject *parent)
     : QAbstractTableModel(parent), sheet_(sheet)
 {
@@ -144,6 +156,10 @@ QVariant SectionTableModel::data(const QModelIndex &index, int role) const
             return QStringLiteral("下流の区間の合計です。");
         if (column == SizeColumn && r->sized)
             return QStringLiteral("系統の寸法の決め方で求めた寸法です。");
+        if (column == VelocityColumn && r->pageVelocity)
+            return PageTextTip(*r->pageVelocity);
+        if (column == LossPerMetreColumn && r->pageLoss)
+            return PageTextTip(*r->pageLoss);
         return {};
     default:
         return {};

@@ -30,6 +30,12 @@ protected:
     {
         return table()->model()->index(row, column).data().toString();
     }
+    // The page's own text of a velocity or R cell, from its tip.
+    QString pageText(int row, int column) const
+    {
+        const QString tip = table()->model()->index(row, column).data(Qt::ToolTipRole).toString();
+        return tip.mid(tip.indexOf(QChar(u'：')) + 1);
+    }
     // A section of its own per case: flow and size typed, 10 m.
     void typeSection(int row, const QString &flow, const QString &size)
     {
@@ -61,7 +67,17 @@ TEST_F(LossSheetInTheWindow, ToolsMenuOpensTheWindowWithCtrlK)
     EXPECT_EQ(openSheet(), sheet); // the same window, kept for the session
 }
 
-// Each section's velocity and R are the texts the duct page shows for the
+// The decimals of a number text: the sheet prints a velocity with 2, an R
+// with 3 in mmAq/m and 2 in Pa/m.
+namespace {
+int Decimals(const QString &number)
+{
+    const int point = number.indexOf(QLatin1Char('.'));
+    return point < 0 ? 0 : static_cast<int>(number.size() - point - 1);
+}
+} // namespace
+
+// Each section's velocity and R are, in the page's own texts, what the duct page shows for the
 // same flow and size, and a blank size is the page's sizing; in both unit
 // systems, the loss sheet following the window's switch.
 TEST_F(LossSheetInTheWindow, DuctSectionsReadAsTheDuctPage)
@@ -104,8 +120,10 @@ TEST_F(LossSheetInTheWindow, DuctSectionsReadAsTheDuctPage)
                     type("P_Size2", QString::fromLatin1(c.side2));
                     pressEnter("P_Size2");
                 }
-                EXPECT_EQ(cell(row, VelocityColumn), text("P_Fusok"));
-                EXPECT_EQ(cell(row, LossPerMetreColumn), text("P_Ason"));
+                EXPECT_EQ(pageText(row, VelocityColumn), text("P_Fusok"));
+                EXPECT_EQ(pageText(row, LossPerMetreColumn), text("P_Ason"));
+                EXPECT_EQ(Decimals(cell(row, VelocityColumn)), 2);
+                EXPECT_EQ(Decimals(cell(row, LossPerMetreColumn)), conventional ? 3 : 2);
             } else {
                 // The sheet sizes squares at its target, the page's default.
                 find<QRadioButton>("KakuButton")->click();
@@ -114,8 +132,10 @@ TEST_F(LossSheetInTheWindow, DuctSectionsReadAsTheDuctPage)
                 pressEnter("S_Fryo");
                 EXPECT_EQ(cell(row, SizeColumn),
                           text("S_Size1") + QStringLiteral("×") + text("S_Size2"));
-                EXPECT_EQ(cell(row, VelocityColumn), text("S_Fusok"));
-                EXPECT_EQ(cell(row, LossPerMetreColumn), text("S_Ason"));
+                EXPECT_EQ(pageText(row, VelocityColumn), text("S_Fusok"));
+                EXPECT_EQ(pageText(row, LossPerMetreColumn), text("S_Ason"));
+                EXPECT_EQ(Decimals(cell(row, VelocityColumn)), 2);
+                EXPECT_EQ(Decimals(cell(row, LossPerMetreColumn)), conventional ? 3 : 2);
             }
         }
     }
@@ -158,8 +178,10 @@ TEST_F(LossSheetInTheWindow, PipeSectionsReadAsThePipePage)
             ASSERT_GE(index, 0);
             find<QComboBox>("P_Size")->setCurrentIndex(index);
             pressEnter("P_Size");
-            EXPECT_EQ(cell(row, VelocityColumn), text("P_Speed"));
-            EXPECT_EQ(cell(row, LossPerMetreColumn), text("P_AsonP"));
+            EXPECT_EQ(pageText(row, VelocityColumn), text("P_Speed"));
+            EXPECT_EQ(pageText(row, LossPerMetreColumn), text("P_AsonP"));
+            EXPECT_EQ(Decimals(cell(row, VelocityColumn)), 2);
+            EXPECT_EQ(Decimals(cell(row, LossPerMetreColumn)), conventional ? 3 : 2);
         }
     }
     EXPECT_EQ(sheet->sheet().system(0).kind, losssheet::SystemKind::Pipe);
