@@ -341,6 +341,8 @@ std::vector<settings::Setting> TDuctForm::featureSettingsKeys() const
         add(record_->settingsKeys());
     if (sizeTable_)
         add(sizeTable_->settingsKeys());
+    if (lossSheet_)
+        add(lossSheet_->settingsKeys());
     return keys;
 }
 
@@ -396,6 +398,7 @@ void TDuctForm::LossSheet1Click()
 {
     if (!lossSheet_) {
         lossSheet_ = new losssheet::LossSheetForm(this);
+        restoreFeature(lossSheet_->settingsKeys());
         lossSheet_->setConventionalUnits(shared_.conventionalUnits());
         // The record window's title block, or what it keeps in the settings
         // while it was not opened.

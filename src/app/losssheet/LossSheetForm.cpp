@@ -15,6 +15,7 @@
 #include "app/losssheet/Utf8.h"
 #include "app/record/RecordText.h"
 #include "app/ui/TableFace.h"
+#include "app/ui/WindowGeometry.h"
 #include "app/ui/WindowPlacement.h"
 #include "fittings/Catalogue.h"
 #include "losssheet/SectionNames.h"
@@ -51,6 +52,10 @@
 namespace app::losssheet {
 
 namespace {
+
+// The [LossSheet] keys' place in the settings file, after the other
+// feature windows'.
+constexpr int FirstSettingsRank = 4000;
 
 using ::losssheet::System;
 using ::losssheet::SystemKind;
@@ -178,6 +183,7 @@ LossSheetForm::LossSheetForm(QWidget *parent) : QWidget(parent, Qt::Window)
 
     updateTitle();
     resize(ui::FittedToScreen(this, QSize(1440, 880)));
+    geometry_ = new ui::WindowGeometry(this, "LossSheet", FirstSettingsRank);
     showSystem(-1);
 }
 
@@ -941,6 +947,11 @@ bool LossSheetForm::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+std::vector<settings::Setting> LossSheetForm::settingsKeys()
+{
+    return geometry_->keys();
 }
 
 } // namespace app::losssheet

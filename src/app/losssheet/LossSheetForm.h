@@ -3,6 +3,7 @@
 #include "app/files/SaveFile.h"
 #include "app/losssheet/SheetPrint.h"
 #include "app/losssheet/SummaryTexts.h"
+#include "app/settings/SettingKey.h"
 #include "app/ui/CalculationRecord.h"
 #include "losssheet/Calculator.h"
 #include "losssheet/Results.h"
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -21,6 +23,10 @@ class QMenuBar;
 class QPushButton;
 class QStatusBar;
 class QTableView;
+
+namespace app::ui {
+class WindowGeometry;
+}
 
 namespace app::losssheet {
 
@@ -62,6 +68,10 @@ public:
     void setDocumentName(const QString &name);
     // Where the printed sheet's title block comes from.
     void setTitleSource(std::function<SheetTitle()> source) { titleSource_ = std::move(source); }
+
+    // The [LossSheet] section of the settings file: the window's place and
+    // size (ui::WindowGeometry).
+    std::vector<settings::Setting> settingsKeys();
 
     // The system shown (-1 for none) and its result.
     int currentSystem() const { return current_; }
@@ -142,6 +152,7 @@ private:
     TerminalTableModel *terminalModel_ = nullptr;
     QTableView *terminals_ = nullptr;
     QStatusBar *status_ = nullptr;
+    ui::WindowGeometry *geometry_ = nullptr;
 };
 
 } // namespace app::losssheet
