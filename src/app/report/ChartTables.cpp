@@ -30,8 +30,7 @@ QString UnitOf(const std::string &headerCell)
 }
 
 // A cell at the record's decimals of its column's unit.
-QString RecordText(const std::string &text, const std::optional<long double> &value,
-                   const QString &unit)
+QString RecordText(const std::string &text, const long double *value, const QString &unit)
 {
     ui::FieldValue field;
     field.text = Utf8(text);
@@ -81,8 +80,9 @@ ReportTable Table(const QString &title, const Row &header, const std::vector<Row
             if (!kept(c))
                 continue;
             const std::string text = c < static_cast<int>(rows[r].size()) ? rows[r][c] : "";
-            const std::optional<long double> value =
-                c < static_cast<int>(values[r].size()) ? values[r][c] : std::nullopt;
+            const auto &cell = values[r];
+            const long double *value =
+                c < static_cast<int>(cell.size()) && cell[c] ? &*cell[c] : nullptr;
             const bool numeric = isNumber(c);
             cells.append(numeric && !text.empty() ? RecordText(text, value, units[c]) : Utf8(text));
         }

@@ -161,9 +161,8 @@ void TitlePage(Pages &pages, const Document &d, const std::vector<Part> &parts)
 
 // One chart: its heading, the picture and its legend, then its tables.
 void ChartPart(Pages &pages, chart::ChartRenderer &renderer, std::size_t index,
-               const ::document::Chart &c, bool conventional)
+               const ::document::Chart &c, const ::document::BuiltDiagram &built, bool conventional)
 {
-    const ::document::BuiltDiagram built = ::document::ToDiagram(c);
     chart::ChartScene scene;
     scene.settings.pressure = ::document::PressureOf(c.atmosphere);
     scene.settings.conventionalUnits = conventional;
@@ -225,8 +224,8 @@ void ChartPart(Pages &pages, chart::ChartRenderer &renderer, std::size_t index,
 // The report's own pages (the title page and the charts), painted or only
 // counted; returns how many, and the first page of each chart.
 int OwnPages(QPainter *painter, QPagedPaintDevice &device, const Document &d,
-             const ReportUnits &units, const std::vector<Part> &parts, int total,
-             std::vector<int> &chartPages)
+             const std::vector<::document::BuiltDiagram> &diagrams, const ReportUnits &units,
+             const std::vector<Part> &parts, int total, std::vector<int> &chartPages)
 {
     Pages pages(painter, device, total);
     TitlePage(pages, d, parts);
@@ -235,7 +234,7 @@ int OwnPages(QPainter *painter, QPagedPaintDevice &device, const Document &d,
     for (std::size_t i = 0; i < d.charts.size(); ++i) {
         pages.newPage();
         chartPages.push_back(pages.number());
-        ChartPart(pages, renderer, i, d.charts[i], units.conventionalChart);
+        ChartPart(pages, renderer, i, d.charts[i], diagrams[i], units.conventionalChart);
     }
     pages.finish();
     return pages.number();
@@ -250,6 +249,7 @@ losssheet::SheetTitle SheetTitleOf(const ::document::TitleBlock &title)
 // of the report's own part and the total.
 struct Plan
 {
+    std::vector<::document::BuiltDiagram> diagrams; // of the charts, each computed once
     std::vector<Part> parts;
     int own = 0;
     int total = 0;
@@ -258,14 +258,16 @@ struct Plan
 Plan PlanOf(QPagedPaintDevice &device, const Document &d, const ReportUnits &units)
 {
     Plan plan;
-    for (std::size_t i = 0; i < d.charts.size(); ++i)
+    for (std::size_t i = 0; i < d.charts.size(); ++i) {
+        plan.diagrams.push_back(::document::ToDiagram(d.charts[i]));
         plan.parts.push_back({ChartHeading(i, d.charts[i]), 0});
+    }
     for (const auto &s : d.systems)
         plan.parts.push_back({SystemHeading(s), 0});
     std::vector<int> chartPages;
     // The contents' numbers do not change its height: one pass with them
     // unknown finds every page.
-    plan.own = OwnPages(nullptr, device, d, units, plan.parts, 0, chartPages);
+    plan.own = OwnPages(nullptr, device, d, plan.diagrams, units, plan.parts, 0, chartPages);
     for (std::size_t i = 0; i < chartPages.size(); ++i)
         plan.parts[i].page = chartPages[i];
     int next = plan.own + 1;
@@ -301,7 +303,7 @@ int PaintDocumentReport(QPagedPaintDevice &device, const Document &document,
     if (!painter.begin(&device))
         return 0;
     std::vector<int> chartPages;
-    OwnPages(&painter, device, document, units, plan.parts, plan.total, chartPages);
+    OwnPages(&painter, device, document, plan.diagrams, units, plan.parts, plan.total, chartPages);
     if (!document.systems.empty()) {
         device.newPage();
         losssheet::PaintLossSheets(painter, device, document.systems, SheetTitleOf(document.title),
