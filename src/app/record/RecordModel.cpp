@@ -65,6 +65,8 @@ QVariant RecordModel::data(const QModelIndex &index, int role) const
         switch (index.column()) {
         case TimeColumn:
             return TimeText(r.time);
+        case DocumentColumn:
+            return r.document;
         case PageColumn:
             return r.page;
         case CalculationColumn:
@@ -102,6 +104,8 @@ QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int r
     switch (section) {
     case TimeColumn:
         return tr("日時");
+    case DocumentColumn:
+        return DocumentCaption;
     case PageColumn:
         return tr("ページ");
     case CalculationColumn:

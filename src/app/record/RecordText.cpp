@@ -67,6 +67,8 @@ QStringList KindHeader(const KindTable &table)
 {
     QStringList row{QStringLiteral("日時"), QStringLiteral("ページ"), QStringLiteral("計算"),
                     QStringLiteral("メモ")};
+    if (table.documented)
+        row.insert(1, DocumentCaption);
     for (const FieldColumn &c : table.columns)
         row.append(HeaderCell(c.caption, c.unit));
     row.append(QStringLiteral("警告"));
@@ -77,6 +79,8 @@ QStringList KindRow(const KindTable &table, qsizetype record)
 {
     const ui::CalculationRecord &r = *table.records.at(record);
     QStringList row{TimeText(r.time), r.page, r.calculation, r.note};
+    if (table.documented)
+        row.insert(1, r.document);
     for (qsizetype c = 0; c < table.columns.size(); ++c) {
         const ui::FieldValue *f = table.field(record, c);
         row.append(f ? ShownText(*f) : QString());

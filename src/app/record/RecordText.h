@@ -27,10 +27,20 @@ namespace app::record {
 
 using TextTable = QList<QStringList>; // an empty row separates the tables
 
+// The caption of the work document's name, in the record window's column
+// and filter and in the exports; the filter's entries for every record and
+// for the records made without a document.
+inline const QString DocumentCaption = QStringLiteral("文書");
+inline const QString AllDocuments = QStringLiteral("すべて");
+inline const QString NoDocument = QStringLiteral("（文書なし）");
+
 TextTable RecordRows(const QList<const ui::CalculationRecord *> &records);
 TextTable TableRows(const QList<KindTable> &tables);
 
-// A kind's header row, and the row of one of its records.
+// A kind's header row, and the row of one of its records: 日時, ページ, 計算,
+// メモ, the fields and 警告; with a column 文書 after 日時 when a record of the
+// kind names its work document (KindTable::documented), so that the records
+// of a user who never opens a document go out as they always did.
 QStringList KindHeader(const KindTable &table);
 QStringList KindRow(const KindTable &table, qsizetype record);
 
