@@ -1,7 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/ui/AppInfo.h"
-#include "app/ui/FormControls.h"
+#include "app/ui/Fonts.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -27,12 +27,7 @@ TAboutBox::TAboutBox(QWidget *owner)
 
     auto *product = new QLabel(ui::ApplicationTitle, this);
     product->setObjectName(QStringLiteral("ProductName"));
-    QFont big;
-    big.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"),
-                     QStringLiteral("Liberation Sans")});
-    big.setPixelSize(48);
-    big.setBold(true);
-    product->setFont(big);
+    product->setFont(ui::ProductNameFont());
     product->move(60, 35);
     product->adjustSize();
 

@@ -1,7 +1,7 @@
 #include "app/chart/ChartOutput.h"
 
 #include "app/chart/SvgFonts.h"
-#include "app/ui/FormControls.h"
+#include "app/ui/Fonts.h"
 #include "chart/TableTexts.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "app/chart/ChartRenderer.h"
 
-#include "app/ui/FormControls.h"
+#include "app/ui/Fonts.h"
 #include "chart/LabelPlacer.h"
 #include "chart/Sampling.h"
 #include "numeric/NumberText.h"

@@ -1,4 +1,5 @@
 #include "app/help/HelpWindow.h"
+#include "app/ui/Fonts.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "app/help/HelpFindBar.h"
@@ -34,17 +35,11 @@ constexpr int DocumentMargin = 14; // px between the frame and the text
 constexpr int UrlRole = Qt::UserRole;
 constexpr int TermRole = Qt::UserRole + 1;
 
-// Body text for reading Japanese: a gothic face at a size that reads at
-// 100 % scaling (the window scales it with everything else at 200 %).
-QFont readingFont(QFont font)
+// Body text for reading Japanese: the gothic at a size that reads at 100 %
+// scaling (the window scales it with everything else at 200 %).
+QFont readingFont(const QFont &font)
 {
-    QStringList families = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
-                            QStringLiteral("IPAexGothic"),      QStringLiteral("VL PGothic"),
-                            QStringLiteral("TakaoPGothic"),     QStringLiteral("IPAGothic")};
-    families << font.families();
-    font.setFamilies(families);
-    font.setPointSizeF(std::max(font.pointSizeF(), 11.0));
-    return font;
+    return ui::ReadingFont(font, 11.0);
 }
 
 // The contents and the search results: the same face, a little smaller.

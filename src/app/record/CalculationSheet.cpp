@@ -2,6 +2,7 @@
 
 #include "app/record/RecordText.h"
 #include "app/record/UnitPrecision.h"
+#include "app/ui/Fonts.h"
 
 #include <QDate>
 #include <QFontMetricsF>
@@ -16,18 +17,6 @@
 namespace app::record {
 
 namespace {
-
-// Japanese gothic faces in order of preference; the first installed one wins.
-QFont sheetFont(qreal points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-                      QStringLiteral("VL PGothic"), QStringLiteral("Droid Sans Fallback")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // A number as the pages write it: split where it is aligned, at the decimal
 // point (or after its last digit when it has none).
@@ -102,7 +91,7 @@ public:
     {
         if (dryRun)
             return;
-        painter_.setFont(sheetFont(8.5));
+        painter_.setFont(ui::PrintFont(8.5));
         painter_.setPen(Qt::black);
         const QRectF foot(left(), area_.bottom() - mm(7), width(), mm(7));
         painter_.drawText(foot, Qt::AlignHCenter | Qt::AlignBottom,
@@ -125,8 +114,8 @@ public:
     {
         const qreal w = l_.width();
         cols_ = {0, w * 0.09, w * 0.47, w * 0.84, w};
-        headFont_ = sheetFont(10.5, true);
-        cellFont_ = sheetFont(9);
+        headFont_ = ui::PrintFont(10.5, true);
+        cellFont_ = ui::PrintFont(9);
         const QFontMetricsF cell(cellFont_, l_.painter().device());
         pad_ = l_.mm(1.5);
         lineHeight_ = cell.height();
@@ -320,7 +309,7 @@ bool CalculationSheet::paint(QPagedPaintDevice &device) const
         const qreal titleHeight = layout.mm(14);
         if (!dryRun) {
             painter.setPen(Qt::black);
-            painter.setFont(sheetFont(20, true));
+            painter.setFont(ui::PrintFont(20, true));
             painter.drawText(QRectF(layout.left(), layout.y, layout.width(), titleHeight),
                              Qt::AlignCenter, QStringLiteral("計　算　書"));
         }
@@ -333,7 +322,7 @@ bool CalculationSheet::paint(QPagedPaintDevice &device) const
         const qreal blockWidth = layout.width() * 0.7;
         const qreal blockLeft = layout.left() + (layout.width() - blockWidth) / 2;
         if (!dryRun) {
-            painter.setFont(sheetFont(10.5));
+            painter.setFont(ui::PrintFont(10.5));
             for (int i = 0; i < block.size(); ++i) {
                 const qreal y = layout.y + i * rowHeight;
                 painter.fillRect(QRectF(blockLeft, y, labelWidth, rowHeight),

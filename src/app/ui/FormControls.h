@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFont>
+#include "app/ui/Fonts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,19 +20,6 @@ class QWidget;
 // Builders for the classic fixed-position form: every control sits at the
 // pixel position of the window's design, relative to its band or panel.
 namespace app::ui {
-
-// The window's gothic face at a pixel height (12 for the window, 13 for most
-// labels and fields, 15 for section titles). Falls back to an installed
-// Japanese gothic where the original face does not exist. A document that
-// names its fonts (the chart's SVG) names this list's first family.
-QFont GothicFont(int pixelSize, bool bold = false);
-
-// The same face for the window's own controls: the family list of
-// GothicFont with the families that are not installed dropped once for the
-// whole run, so that Qt does not search for each of them again for every
-// size and weight. Qt takes the first installed family of a list, with the
-// same fallbacks for missing characters, so the controls look exactly alike.
-QFont ControlFont(int pixelSize, bool bold = false);
 
 constexpr int EditHeight = 21;
 
