@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "app/AppTexts.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/Fonts.h"
 
@@ -16,7 +17,7 @@ TAboutBox::TAboutBox(QWidget *owner)
               Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(QString::fromUtf8(texts::AboutTitle));
     setFixedSize(275, 189);
     setFont(ui::ControlFont(12));
 

@@ -1,12 +1,12 @@
 #include "app/Settings.h"
 
 #include "app/D_Kokei.h"
+#include "app/files/FileTexts.h"
 #include "app/settings/IniEdit.h"
 #include "app/settings/IniFile.h"
 #include "app/settings/IniSyntax.h"
 #include "app/ui/CalcPage.h"
 #include "app/ui/MessageBoxes.h"
-#include "numeric/Messages.h"
 
 #include <QFile>
 
@@ -98,7 +98,7 @@ bool SaveSettings(TDuctForm &form, const std::string &file)
     }
     if (!settings::WriteStrings(file, batch).written) {
         ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +
-                                   QString::fromUtf8(numeric::messages::CannotWrite));
+                                   QString::fromUtf8(files::texts::CannotWrite));
         return false;
     }
     return true;

@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace flow {
 
-// The duct page (tab "ダクト計算"): sizing a duct for an air volume, and the
+// The duct page (tab texts::PageCaption): sizing a duct for an air volume, and the
 // velocity and friction loss of a given duct. It is the design home of the
 // shared controls, which other pages bring to themselves and this page takes
 // back when it is shown again. The size table lists the alternatives of its

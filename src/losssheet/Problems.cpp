@@ -1,6 +1,7 @@
 #include "losssheet/Problems.h"
 
 #include "numeric/Failure.h"
+#include "numeric/Medium.h"
 
 namespace losssheet::problem {
 
@@ -16,7 +17,8 @@ constexpr char IsMissing[] = "がありません。";
 
 const char *flowWord(SystemKind kind)
 {
-    return kind == SystemKind::Duct ? "風量" : "流量";
+    return numeric::FlowName(kind == SystemKind::Duct ? numeric::Medium::Air
+                                                      : numeric::Medium::Water);
 }
 
 } // namespace

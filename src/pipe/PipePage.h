@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace pipes {
 
-// The pipe page (tab "配管計算"): choosing the nominal size of a water pipe
+// The pipe page (tab texts::PageCaption): choosing the nominal size of a water pipe
 // for a flow, and the velocity and friction loss of a chosen size. The unit
 // buttons, the roughness and density captions and the basis buttons come
 // here while this page is shown. The size table lists the alternatives of

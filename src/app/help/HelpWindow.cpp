@@ -5,6 +5,7 @@
 #include "app/help/HelpFindBar.h"
 #include "app/help/HelpSearch.h"
 #include "app/help/HelpStyle.h"
+#include "app/help/HelpTexts.h"
 
 #include <QAction>
 #include <QDir>
@@ -48,6 +49,15 @@ QFont listFont(const QFont &font)
     QFont list = readingFont(font);
     list.setPointSizeF(list.pointSizeF() - 1);
     return list;
+}
+
+// A pane beside the document (the contents, the search results), named for
+// screen readers as its tab reads.
+void AddPane(QTabWidget *panes, QWidget *pane, const QString &name)
+{
+    pane->setAccessibleName(name);
+    pane->setFont(listFont(pane->font()));
+    panes->addTab(pane, name);
 }
 
 QString pathOf(const QUrl &url)
@@ -99,7 +109,7 @@ QToolButton *toolButton(QWidget *parent, QAction *action, QStyle::StandardPixmap
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Zefra ヘルプ"));
+    setWindowTitle(QString::fromUtf8(texts::WindowTitle));
     setAttribute(Qt::WA_DeleteOnClose, false);
     QHBoxLayout *buttons = buildLayout();
     connectParts();
@@ -134,16 +144,12 @@ QHBoxLayout *HelpWindow::buildLayout()
     contents_->setObjectName(QStringLiteral("HelpContents"));
     contents_->setHeaderHidden(true);
     contents_->setRootIsDecorated(true);
-    contents_->setAccessibleName(QStringLiteral("目次"));
-    contents_->setFont(listFont(contents_->font()));
-    panes_->addTab(contents_, QStringLiteral("目次"));
+    AddPane(panes_, contents_, QString::fromUtf8(texts::Contents));
     results_ = new QListWidget(panes_);
     results_->setObjectName(QStringLiteral("HelpSearchResults"));
     results_->setWordWrap(true);
     results_->setAlternatingRowColors(true);
-    results_->setAccessibleName(QStringLiteral("検索結果"));
-    results_->setFont(listFont(results_->font()));
-    panes_->addTab(results_, QStringLiteral("検索結果"));
+    AddPane(panes_, results_, QString::fromUtf8(texts::SearchResults));
 
     browser_ = new QTextBrowser(splitter);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
@@ -401,7 +407,7 @@ bool HelpWindow::findInPage(const QString &term, bool backward)
         found = browser_->find(pattern, flags);
     }
     if (!found) {
-        findBar_->setStatus(QStringLiteral("見つかりません"));
+        findBar_->setStatus(QString::fromUtf8(texts::NotFound));
         return false;
     }
     const QList<QTextCursor> matches = matchesIn(browser_->document(), pattern);
@@ -433,7 +439,7 @@ int HelpWindow::findEverywhere(const QString &term)
         item->setFlags(Qt::ItemIsEnabled);
     }
     panes_->setCurrentWidget(results_);
-    findBar_->setStatus(hits.isEmpty() ? QStringLiteral("見つかりません")
+    findBar_->setStatus(hits.isEmpty() ? QString::fromUtf8(texts::NotFound)
                                        : QStringLiteral("%1 節で見つかりました").arg(hits.size()));
     return static_cast<int>(hits.size());
 }

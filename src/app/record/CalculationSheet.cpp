@@ -1,8 +1,10 @@
 #include "app/record/CalculationSheet.h"
 
 #include "app/record/RecordText.h"
+#include "app/record/RecordTexts.h"
 #include "app/record/UnitPrecision.h"
 #include "app/ui/Fonts.h"
+#include "app/ui/UiTexts.h"
 
 #include <QDate>
 #include <QFontMetricsF>
@@ -52,7 +54,13 @@ QString roleText(ui::FieldRole role)
     case ui::FieldRole::Result:
         break;
     }
-    return QStringLiteral("結果");
+    return QString::fromUtf8(texts::Results);
+}
+
+// A line under a record's heading or table: "caption: text".
+QString captioned(const char *caption, const QString &text)
+{
+    return QString::fromUtf8(caption) + QStringLiteral(": ") + text;
 }
 
 // Draws one page after another, measuring each block first so that no
@@ -151,7 +159,7 @@ public:
         y += headingHeight();
         if (!r_.note.isEmpty()) {
             p.drawText(QRectF(x, y, l_.width(), noteHeight()), Qt::AlignLeft | Qt::TextWordWrap,
-                       QStringLiteral("メモ: ") + r_.note);
+                       captioned(texts::Note, r_.note));
             y += noteHeight();
         }
 
@@ -194,7 +202,7 @@ public:
 
         if (!r_.warning.isEmpty()) {
             p.drawText(QRectF(x, y + l_.mm(1), l_.width(), warningHeight()),
-                       Qt::AlignLeft | Qt::TextWordWrap, QStringLiteral("警告: ") + r_.warning);
+                       Qt::AlignLeft | Qt::TextWordWrap, captioned(ui::texts::Warning, r_.warning));
         }
         l_.y += height();
     }
@@ -244,14 +252,15 @@ private:
         const QFontMetricsF m(cellFont_, l_.painter().device());
         return r_.note.isEmpty()
                    ? 0
-                   : wrappedHeight(QStringLiteral("メモ: ") + r_.note, l_.width(), m) + l_.mm(1.5);
+                   : wrappedHeight(captioned(texts::Note, r_.note), l_.width(), m) + l_.mm(1.5);
     }
     qreal warningHeight() const
     {
         const QFontMetricsF m(cellFont_, l_.painter().device());
         return r_.warning.isEmpty()
                    ? 0
-                   : wrappedHeight(QStringLiteral("警告: ") + r_.warning, l_.width(), m) + l_.mm(1);
+                   : wrappedHeight(captioned(ui::texts::Warning, r_.warning), l_.width(), m) +
+                         l_.mm(1);
     }
 
     Layout &l_;
@@ -275,8 +284,9 @@ CalculationSheet::CalculationSheet(TitleBlock title, QList<const ui::Calculation
 
 QString DateLine(const TitleBlock &title)
 {
-    return title.date.isEmpty() ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
-                                : title.date;
+    return title.date.isEmpty()
+               ? QDate::currentDate().toString(QString::fromUtf8(texts::DateFormat))
+               : title.date;
 }
 
 QString CalculationSheet::dateText() const
@@ -314,9 +324,10 @@ bool CalculationSheet::paint(QPagedPaintDevice &device) const
                              Qt::AlignCenter, QStringLiteral("計　算　書"));
         }
         layout.y += titleHeight + layout.mm(4);
-        const QList<QPair<QString, QString>> block{{QStringLiteral("件名"), title_.project},
-                                                   {QStringLiteral("設計者"), title_.designer},
-                                                   {QStringLiteral("日付"), dateText()}};
+        const QList<QPair<QString, QString>> block{
+            {QString::fromUtf8(texts::Project), title_.project},
+            {QString::fromUtf8(texts::Designer), title_.designer},
+            {QString::fromUtf8(texts::Date), dateText()}};
         const qreal rowHeight = layout.mm(8);
         const qreal labelWidth = layout.mm(28);
         const qreal blockWidth = layout.width() * 0.7;

@@ -2,13 +2,16 @@
 #include "app/ui/TableFace.h"
 #include "app/ui/WindowPlacement.h"
 
+#include "app/files/FileTexts.h"
 #include "app/files/SaveFile.h"
 #include "app/files/SaveWorkbook.h"
 #include "app/record/Journal.h"
 #include "app/record/RecordModel.h"
 #include "app/record/RecordText.h"
+#include "app/record/RecordTexts.h"
 #include "app/record/RecordWorkbook.h"
 #include "app/record/StorableLine.h"
+#include "app/ui/UiTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,7 +43,7 @@ namespace app::record {
 
 namespace {
 
-const QString WindowTitle = QStringLiteral("計算記録");
+const QString WindowTitle = QString::fromUtf8(texts::WindowTitle);
 
 // Settings keys of the [Record] section.
 constexpr const char *LeftKey = "Left";
@@ -153,7 +156,7 @@ void RecordForm::buildControls()
     table_->addAction(remove);
 
     auto *buttons = new QHBoxLayout;
-    auto *copyButton = button(tr("コピー(&C)"), "RecordCopy", this);
+    auto *copyButton = button(QString::fromUtf8(ui::texts::Copy), "RecordCopy", this);
     copyButton->setToolTip(tr("選んだ記録を表計算に貼り付けられる形でコピーします (Ctrl+C)。"));
     auto *exportButton = button(tr("書き出し(&E)..."), "RecordExport", this);
     exportButton->setToolTip(tr("表示中の記録を Excel ブックか CSV ファイルに書き出します。"
@@ -172,7 +175,7 @@ void RecordForm::buildControls()
     buttons->addWidget(clearButton);
     layout->addLayout(buttons);
 
-    auto *sheet = new QGroupBox(tr("計算書"), this);
+    auto *sheet = new QGroupBox(QString::fromUtf8(texts::SheetTitle), this);
     sheet->setObjectName(QStringLiteral("RecordSheet"));
     auto *sheetLayout = new QHBoxLayout(sheet);
     auto *fields = new QFormLayout;
@@ -186,7 +189,7 @@ void RecordForm::buildControls()
         field->setValidator(new StorableLineValidator(field));
     date_->setPlaceholderText(
         tr("空欄なら印刷する日 (%1)")
-            .arg(QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))));
+            .arg(QDate::currentDate().toString(QString::fromUtf8(texts::DateFormat))));
     fields->addRow(tr("件名(&N):"), project_);
     fields->addRow(tr("設計者(&R):"), designer_);
     fields->addRow(tr("日付(&T):"), date_);
@@ -383,7 +386,7 @@ void RecordForm::clearAll()
                         .arg(journal_.count()),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.button(QMessageBox::Ok)->setText(tr("すべて削除"));
-    box.button(QMessageBox::Cancel)->setText(tr("キャンセル"));
+    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(texts::Cancel));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() == QMessageBox::Ok)
         journal_.clear();
@@ -410,7 +413,7 @@ QString RecordForm::savePdf(const QString &path) const
         QPdfWriter writer(&device);
         SetSheetPageLayout(writer);
         writer.setResolution(600);
-        writer.setTitle(tr("計算書"));
+        writer.setTitle(QString::fromUtf8(texts::SheetTitle));
         writer.setCreator(QStringLiteral("Zefra"));
         return sheet.paint(writer);
     });
@@ -425,7 +428,7 @@ void RecordForm::printPreview()
     const CalculationSheet sheet(titleBlock(), chosenRecords());
     QPrinter printer(QPrinter::HighResolution);
     SetSheetPageLayout(printer);
-    printer.setDocName(tr("計算書"));
+    printer.setDocName(QString::fromUtf8(texts::SheetTitle));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("RecordPreview"));
     preview.setWindowTitle(tr("計算書の印刷プレビュー"));
@@ -446,9 +449,10 @@ void RecordForm::exportAs()
     const bool csv = choice.format == ExportFormat::Csv;
     // The dialog adds the suffix to a name typed without one before it asks
     // about replacing a file of that name.
-    QFileDialog files(this, tr("計算記録の書き出し"));
+    QFileDialog files(this, QString::fromUtf8(texts::ExportTitle));
     files.setAcceptMode(QFileDialog::AcceptSave);
-    files.setNameFilter(csv ? tr("CSV ファイル (*.csv)") : tr("Excel ブック (*.xlsx)"));
+    files.setNameFilter(csv ? tr("CSV ファイル (*.csv)")
+                            : QString::fromUtf8(files::texts::ExcelFilter));
     files.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("xlsx"));
     files.selectFile(QDir::home().filePath(csv ? tr("計算記録.csv") : tr("計算記録.xlsx")));
     if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())

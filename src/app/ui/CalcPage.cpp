@@ -7,6 +7,7 @@
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/ProgramChange.h"
 #include "app/ui/ResultFreshness.h"
+#include "app/ui/UiTexts.h"
 #include "numeric/Messages.h"
 #include "numeric/Units.h"
 
@@ -239,7 +240,7 @@ void CalcPage::EvaluateAndAdvance(QWidget *field)
         const ProgramChange writeBack(changes_);
         EvaluateField(static_cast<QLineEdit *>(field));
     } catch (const std::exception &) {
-        showWarning(numeric::messages::CheckValue);
+        showWarning(texts::CheckValue);
         return;
     }
     FocusNextField();

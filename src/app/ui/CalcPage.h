@@ -152,14 +152,14 @@ protected:
     // Runs the Enter rule of a control as the key runs it.
     void enterIn(QWidget *control);
     // Evaluates the field and moves on; on failure the warning
-    // "数値を確認してください。" and the focus stays.
+    // texts::CheckValue and the focus stays.
     void Ztai_EditKeyPress(QWidget *sender);
     void EvaluateAndAdvance(QWidget *field);
     // Lists, radio buttons and check boxes: move on to the next control.
     static void D_SyruiKeyPress(QWidget *sender);
     // Evaluates the sender when it is a text field, then runs the
     // calculation, all as the program's own change; any failure on the way
-    // shows "数値を確認して下さい。" and ends the run as failed.
+    // shows numeric::messages::CheckValues and ends the run as failed.
     Ending EvaluateAndCalculate(QWidget *sender, const std::function<Ending()> &calculate);
 
     // The description of the page's fields: an entry field (its role follows
@@ -167,6 +167,11 @@ protected:
     // pair of radio buttons, a check box) with the text of its choice.
     using Text = std::function<QString()>;
     static Text Fixed(const QString &text);
+    // A text constant (UTF-8, the texts headers').
+    template <std::size_t N> static Text Fixed(const char (&utf8)[N])
+    {
+        return Fixed(QString::fromUtf8(utf8));
+    }
     static Text TextOf(const QLabel *label);
     // Fields and options described after describeSection belong to it.
     void describeSection(const QString &title) { section_ = title; }

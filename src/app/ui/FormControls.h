@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/Fonts.h"
+#include "app/ui/UiTexts.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,10 +32,10 @@ QLabel *BoldLabel(QWidget *parent, const QString &text, int x, int y, int pixelS
 QLineEdit *Edit(QWidget *parent, const char *name, int x, int y, int width,
                 const QString &hint = {}, const QString &text = {});
 
-// A result field: read-only, the no-entry cursor, the hint "計算します";
+// A result field: read-only, the no-entry cursor, the hint texts::Calculated;
 // not a tab stop unless asked (a click still selects its text for copying).
 QLineEdit *Result(QWidget *parent, const char *name, int x, int y, int width, bool tabStop = false,
-                  const QString &hint = QStringLiteral("計算します"));
+                  const QString &hint = QString::fromUtf8(texts::Calculated));
 
 QRadioButton *Radio(QWidget *parent, const char *name, const QString &text, int x, int y,
                     bool checked = false);

@@ -12,14 +12,14 @@ namespace app::ui {
 // state for all those pages.
 struct SharedControls
 {
-    QRadioButton *TaniButton1 = nullptr; // "在来単位": conventional units
-    QRadioButton *TaniButton2 = nullptr; // "ＳＩ単位"
-    QLabel *Label27 = nullptr;           // "絶対粗度"
+    QRadioButton *TaniButton1 = nullptr; // texts::ConventionalUnits
+    QRadioButton *TaniButton2 = nullptr; // texts::SiUnits
+    QLabel *Label27 = nullptr;           // texts::Roughness
     QLabel *Label26 = nullptr;           // "mm"
-    QLabel *Label28 = nullptr;           // "流体比重"
+    QLabel *Label28 = nullptr;           // texts::Density
     QLabel *Label25 = nullptr;           // "kg/m3"
-    QRadioButton *ssButton1 = nullptr;   // "圧損基準": sizing on a target loss
-    QRadioButton *ssButton2 = nullptr;   // "風速基準" / "流速基準": on a target velocity
+    QRadioButton *ssButton1 = nullptr;   // texts::LossBasis: sizing on a target loss
+    QRadioButton *ssButton2 = nullptr;   // on a target velocity (air or water, by page)
 
     // TaniButton1 checked.
     bool conventionalUnits() const;

@@ -1,0 +1,11 @@
+#pragma once
+
+// The duct page's texts that the size table shows too, UTF-8.
+namespace flow::texts {
+
+// The page's tab.
+inline constexpr char PageCaption[] = "ダクト計算";
+// The sizing target's caption on the velocity basis.
+inline constexpr char TargetVelocity[] = "目標風速";
+
+} // namespace flow::texts
