@@ -266,8 +266,9 @@ void AirPage::windowShown()
 
 void AirPage::pageShown()
 {
-    moveTo(shared_.TaniButton1, Panel18, 13, 6);
-    moveTo(shared_.TaniButton2, Panel18, 94, 6);
+    // At the band's left, over the input rows.
+    moveTo(shared_.TaniButton1, Panel18, 13, ui::BandButtonY);
+    moveTo(shared_.TaniButton2, Panel18, 94, ui::BandButtonY);
     UpdateSecondPropertyUnit();
 }
 

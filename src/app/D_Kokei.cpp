@@ -25,6 +25,7 @@
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
+#include "app/ui/PageGeometry.h"
 #include "app/ui/ProgramChange.h"
 #include "app/ui/WindowPlacement.h"
 #include "chart/ChartTexts.h"
@@ -54,9 +55,6 @@
 namespace app {
 
 namespace {
-
-constexpr int ClientWidth = 562;
-constexpr int ClientHeight = 298;
 
 // Checking a button that was not checked runs its handler (through its
 // toggled signal); a stored "false" only unchecks it, even when that leaves
@@ -99,12 +97,12 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
     setFont(ui::ControlFont(12));
 
     auto *client = new QWidget(this);
-    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setFixedSize(ui::ClientWidth, ui::ClientHeight);
     setCentralWidget(client);
 
     PageControl = new QTabWidget(client);
     PageControl->setObjectName(QStringLiteral("PageControl"));
-    PageControl->setGeometry(0, 0, ClientWidth, ClientHeight);
+    PageControl->setGeometry(0, 0, ui::ClientWidth, ui::ClientHeight);
     PageControl->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setFont(ui::ControlFont(13));

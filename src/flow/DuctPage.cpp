@@ -41,6 +41,9 @@ const QString VelocityLabel = QStringLiteral("風      速");
 const QString LossLabel = QStringLiteral("圧力損失");
 const QString AirVolumeHint = QStringLiteral("風量を入力してください");
 
+// Both sections.
+constexpr ui::SectionShape Sections{105, 207, 168};
+
 // The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
 constexpr ui::SizeBlockGeometry SizeColumn{6, 5, 25, 55, 6, 81, 56, 65, 140, 52};
 
@@ -72,18 +75,20 @@ DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
                    QWidget *parent)
     : CalcPage("TabSheet1", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
-    Panel16 = addBand("Panel16", 30);
+    Panel16 = addBand("Panel16");
     Ztai_Edit = ui::Edit(Panel16, "Ztai_Edit", 65, 3, 50, QStringLiteral("標準ダクト"),
                          QStringLiteral("0.180"));
     Hijy_Edit = ui::Edit(Panel16, "Hijy_Edit", 220, 3, 50,
                          QStringLiteral("標準空気(20℃,60%,760mmHg)"), QStringLiteral("1.200"));
 
-    Panel19 = addBand("Panel19", 30);
+    Panel19 = addBand("Panel19");
     ui::Label(Panel19, QString::fromUtf8(uitexts::Material), 5, 7);
     D_Syrui = ui::List(Panel19, "D_Syrui", 75, 4, 270, ui::Items(DuctMaterialItems()),
                        QString::fromUtf8(uitexts::MaterialHint));
-    KakuButton = ui::Radio(Panel19, "KakuButton", QStringLiteral("矩形ダクト"), 370, 6, true);
-    MaruButton = ui::Radio(Panel19, "MaruButton", QStringLiteral("円形ダクト"), 460, 6);
+    KakuButton = ui::Radio(Panel19, "KakuButton", QStringLiteral("矩形ダクト"),
+                           ui::RectangleButtonX, ui::BandButtonY, true);
+    MaruButton = ui::Radio(Panel19, "MaruButton", QStringLiteral("円形ダクト"), ui::RoundButtonX,
+                           ui::BandButtonY);
     focus_.addControls(Panel19, {D_Syrui, KakuButton, MaruButton});
 
     buildSizingSection();
@@ -93,7 +98,7 @@ DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
     shared_.create(Panel16, sizing_.titleBar);
     focus_.addControls(Panel16, {Ztai_Edit, Hijy_Edit, shared_.TaniButton1, shared_.TaniButton2});
     CheckBox1 = ui::Check(sizing_.titleBar, "CheckBox1", QString::fromUtf8(uitexts::FixedSize), 310,
-                          2, QString::fromUtf8(uitexts::FixedSizeHint));
+                          ui::TitleBarButtonY, QString::fromUtf8(uitexts::FixedSizeHint));
     focus_.addControls(sizing_.titleBar, {shared_.ssButton1, shared_.ssButton2, CheckBox1});
 
     shape_.emplace(ui::ShapeOptions::Controls{KakuButton,
@@ -111,8 +116,7 @@ DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
 
 void DuctPage::buildSizingSection()
 {
-    sizing_ =
-        addSection("Panel2", "Panel2Title", QStringLiteral("　") + SizingTitle, 105, 207, 168);
+    sizing_ = addSection("Panel2", "Panel2Title", QStringLiteral("　") + SizingTitle, Sections);
 
     QFrame *in = sizing_.left;
     Label3 = ui::Label(in, QString::fromUtf8(uitexts::TargetLoss), 8, 12, "Label3");
@@ -138,7 +142,7 @@ void DuctPage::buildSizingSection()
 
 void DuctPage::buildLossSection()
 {
-    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　") + LossTitle, 105, 207, 168);
+    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　") + LossTitle, Sections);
 
     QFrame *in = loss_.left;
     ui::Label(in, QStringLiteral("風　　　量"), 8, 12);
@@ -285,13 +289,7 @@ void DuctPage::windowShown()
 
 void DuctPage::pageShown()
 {
-    moveTo(shared_.TaniButton1, Panel16, 389, 6);
-    moveTo(shared_.TaniButton2, Panel16, 470, 6);
-    for (QLabel *label : {shared_.Label25, shared_.Label26, shared_.Label27, shared_.Label28})
-        moveTo(label, Panel16, label->x(), label->y());
-    moveTo(shared_.ssButton1, sizing_.titleBar, shared_.ssButton1->x(), shared_.ssButton1->y());
-    moveTo(shared_.ssButton2, sizing_.titleBar, shared_.ssButton2->x(), shared_.ssButton2->y());
-    shared_.ssButton2->setText(QString::fromUtf8(uitexts::AirVelocityBasis));
+    takeSharedControls(Panel16, sizing_.titleBar, QString::fromUtf8(uitexts::AirVelocityBasis));
 }
 
 void DuctPage::showSizingBasis()

@@ -42,6 +42,9 @@ const QString AirVolumeLabel = QString::fromUtf8(uitexts::AirVolumeLabel);
 const QString OpeningLabel = QStringLiteral("開  口  率");
 const QString FaceVelocityLabel = QStringLiteral("面 風 速");
 
+// Both sections.
+constexpr ui::SectionShape Sections{120, 195, 190};
+
 // The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
 constexpr ui::SizeBlockGeometry SizeColumn{10, 8, 30, 65, 10, 95, 65, 79, 164, 70};
 
@@ -51,15 +54,17 @@ OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared,
                        ui::ProgramChanges &changes, QWidget *parent)
     : CalcPage("TabSheet5", QStringLiteral("吹出口・吸込口"), focus, shared, changes, parent)
 {
-    QFrame *top = addBand("Panel6", 30);
+    QFrame *top = addBand("Panel6");
     ui::Label(top, TypeCaption, 25, 5, "Label50");
     QStringList types;
     for (const char *type : TypeNames)
         types.append(QString::fromUtf8(type));
     ComboBox1 =
         ui::List(top, "ComboBox1", 185, 5, 110, types, QStringLiteral("吹出・吸込口の種類選択"));
-    RadioButton1 = ui::Radio(top, "RadioButton1", QStringLiteral("矩     形"), 370, 6, true);
-    RadioButton2 = ui::Radio(top, "RadioButton2", QStringLiteral("円     形"), 460, 6);
+    RadioButton1 = ui::Radio(top, "RadioButton1", QStringLiteral("矩     形"), ui::RectangleButtonX,
+                             ui::BandButtonY, true);
+    RadioButton2 = ui::Radio(top, "RadioButton2", QStringLiteral("円     形"), ui::RoundButtonX,
+                             ui::BandButtonY);
     focus_.addControls(top, {ComboBox1, RadioButton1, RadioButton2});
 
     buildSizingSection();
@@ -81,10 +86,9 @@ OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared,
 
 void OutletPage::buildSizingSection()
 {
-    Section s =
-        addSection("Panel34", "Panel42", QStringLiteral("　　") + SizingTitle, 120, 195, 190);
-    CheckBox2 = ui::Check(s.titleBar, "CheckBox2", QString::fromUtf8(uitexts::FixedSize), 200, 2,
-                          QString::fromUtf8(uitexts::FixedSizeHint));
+    Section s = addSection("Panel34", "Panel42", QStringLiteral("　　") + SizingTitle, Sections);
+    CheckBox2 = ui::Check(s.titleBar, "CheckBox2", QString::fromUtf8(uitexts::FixedSize), 200,
+                          ui::TitleBarButtonY, QString::fromUtf8(uitexts::FixedSizeHint));
     focus_.addControls(s.titleBar, {CheckBox2});
 
     ui::Label(s.left, AirVolumeLabel, 8, 13);
@@ -111,8 +115,7 @@ void OutletPage::buildSizingSection()
 
 void OutletPage::buildCheckSection()
 {
-    Section s =
-        addSection("Panel43", "Panel47", QStringLiteral("　　") + CheckTitle, 120, 195, 190);
+    Section s = addSection("Panel43", "Panel47", QStringLiteral("　　") + CheckTitle, Sections);
 
     ui::Label(s.left, AirVolumeLabel, 8, 33);
     Edit17 = ui::Edit(s.left, "Edit17", 70, 30, 80);

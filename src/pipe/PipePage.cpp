@@ -32,6 +32,9 @@ constexpr int DefaultMaterial = 2;
 constexpr int DefaultTemperature = 2;
 constexpr int DefaultSize = 2;
 
+// Both sections.
+constexpr ui::SectionShape Sections{105, 207, 130};
+
 const QString SizingTitle = QStringLiteral("配管寸法計算");
 const QString LossTitle = QStringLiteral("配管圧力損失計算");
 // The captions of both sections' columns.
@@ -75,12 +78,12 @@ PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
                    QWidget *parent)
     : CalcPage("TabSheet2", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
-    Panel5 = addBand("Panel5", 30);
+    Panel5 = addBand("Panel5");
     Z_Edit = ui::Edit(Panel5, "Z_Edit", 65, 3, 50);
     H_Edit = ui::Edit(Panel5, "H_Edit", 215, 3, 58);
     focus_.addControls(Panel5, {Z_Edit, H_Edit});
 
-    QFrame *material = addBand("Panel33", 30);
+    QFrame *material = addBand("Panel33");
     ui::Label(material, QString::fromUtf8(uitexts::Material), 5, 7);
     Syrui = ui::List(material, "Syrui", 75, 4, 160, ui::Items(PipeMaterialItems()),
                      QString::fromUtf8(uitexts::MaterialHint));
@@ -107,8 +110,7 @@ PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
 
 void PipePage::buildSizingSection()
 {
-    sizing_ =
-        addSection("Panel35", "Panel35Title", QStringLiteral("　") + SizingTitle, 105, 207, 130);
+    sizing_ = addSection("Panel35", "Panel35Title", QStringLiteral("　") + SizingTitle, Sections);
 
     QFrame *in = sizing_.left;
     Label37 = ui::Label(in, QString::fromUtf8(uitexts::TargetLoss), 8, 12, "Label37");
@@ -131,8 +133,7 @@ void PipePage::buildSizingSection()
 
 void PipePage::buildLossSection()
 {
-    Section s =
-        addSection("Panel36", "Panel36Title", QStringLiteral("　") + LossTitle, 105, 207, 130);
+    Section s = addSection("Panel36", "Panel36Title", QStringLiteral("　") + LossTitle, Sections);
 
     ui::Label(s.left, FlowLabel, 8, 12);
     P_Ryo = ui::Edit(s.left, "P_Ryo", 76, 9, 66, FlowHint);
@@ -235,13 +236,7 @@ void PipePage::windowShown()
 
 void PipePage::pageShown()
 {
-    moveTo(shared_.TaniButton1, Panel5, 389, 6);
-    moveTo(shared_.TaniButton2, Panel5, 470, 6);
-    for (QLabel *label : {shared_.Label25, shared_.Label26, shared_.Label27, shared_.Label28})
-        moveTo(label, Panel5, label->x(), label->y());
-    moveTo(shared_.ssButton1, sizing_.titleBar, shared_.ssButton1->x(), shared_.ssButton1->y());
-    moveTo(shared_.ssButton2, sizing_.titleBar, shared_.ssButton2->x(), shared_.ssButton2->y());
-    shared_.ssButton2->setText(QString::fromUtf8(uitexts::WaterVelocityBasis));
+    takeSharedControls(Panel5, sizing_.titleBar, QString::fromUtf8(uitexts::WaterVelocityBasis));
 }
 
 void PipePage::showSizingBasis()

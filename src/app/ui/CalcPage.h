@@ -2,6 +2,7 @@
 
 #include "app/ui/Calculation.h"
 #include "app/ui/CalculationRecord.h"
+#include "app/ui/PageGeometry.h"
 #include "numeric/Medium.h"
 #include "numeric/Real.h"
 
@@ -136,15 +137,21 @@ protected:
     };
 
     // A plain band of the given height, registered for the focus order.
-    QFrame *addBand(const char *name, int height);
+    QFrame *addBand(const char *name, int height = BandHeight);
     // A section: its title bar and its body are two bands of the focus order.
-    Section addSection(const char *name, const char *titleBarName, const QString &title, int height,
-                       int leftWidth, int middleWidth);
+    Section addSection(const char *name, const char *titleBarName, const QString &title,
+                       const SectionShape &shape);
     // Fills the rest of the page below the last band.
     void finishBands();
     // Brings a control (a shared one) into a band of this page at x, y; a
     // control new to the band takes the last place in its focus order.
     void moveTo(QWidget *control, QWidget *band, int x, int y);
+    // Brings every shared control to a sizing page (duct, pipe) at its design
+    // place: the unit buttons and the captions into `roughnessBand`, the
+    // basis buttons into `sizingTitleBar`, the second one reading
+    // `velocityBasis`.
+    void takeSharedControls(QWidget *roughnessBand, QWidget *sizingTitleBar,
+                            const QString &velocityBasis);
 
     // What Enter does in a control (Return or the keypad's Enter; every
     // other key is left to the control). The rule runs inside the guard.

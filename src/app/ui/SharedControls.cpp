@@ -1,6 +1,7 @@
 #include "app/ui/SharedControls.h"
 
 #include "app/ui/FormControls.h"
+#include "app/ui/PageGeometry.h"
 #include "app/ui/UiTexts.h"
 
 #include <QLabel>
@@ -40,12 +41,13 @@ void SharedControls::create(QWidget *roughnessBand, QWidget *sizingTitleBar)
     Label28 = Label(roughnessBand, QString::fromUtf8(texts::Density), 160, 5, "Label28");
     Label25 = Label(roughnessBand, QStringLiteral("kg/m3"), 275, 5, "Label25");
     TaniButton1 = Radio(roughnessBand, "TaniButton1", QString::fromUtf8(texts::ConventionalUnits),
-                        389, 6, true);
-    TaniButton2 = Radio(roughnessBand, "TaniButton2", QString::fromUtf8(texts::SiUnits), 470, 6);
-    ssButton1 =
-        Radio(sizingTitleBar, "ssButton1", QString::fromUtf8(texts::LossBasis), 130, 2, true);
-    ssButton2 =
-        Radio(sizingTitleBar, "ssButton2", QString::fromUtf8(texts::AirVelocityBasis), 220, 2);
+                        ConventionalButtonX, BandButtonY, true);
+    TaniButton2 = Radio(roughnessBand, "TaniButton2", QString::fromUtf8(texts::SiUnits), SiButtonX,
+                        BandButtonY);
+    ssButton1 = Radio(sizingTitleBar, "ssButton1", QString::fromUtf8(texts::LossBasis),
+                      LossBasisButtonX, TitleBarButtonY, true);
+    ssButton2 = Radio(sizingTitleBar, "ssButton2", QString::fromUtf8(texts::AirVelocityBasis),
+                      VelocityBasisButtonX, TitleBarButtonY);
 }
 
 } // namespace app::ui

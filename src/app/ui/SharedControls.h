@@ -32,6 +32,13 @@ struct SharedControls
     // The caption of the unit system chosen, as its button reads.
     const char *unitSystemCaption() const;
 
+    // Where the unit buttons stand in the duct and pipe pages' roughness
+    // band, and the basis buttons in their sizing title bar, px.
+    static constexpr int ConventionalButtonX = 389;
+    static constexpr int SiButtonX = 470;
+    static constexpr int LossBasisButtonX = 130;
+    static constexpr int VelocityBasisButtonX = 220;
+
     // Creates them in their design places: unit buttons and captions in the
     // roughness band, basis buttons in the sizing title bar (both of the duct
     // page).
