@@ -8,6 +8,7 @@
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
+#include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "app/ui/UiTexts.h"
@@ -29,6 +30,7 @@
 
 namespace air {
 
+namespace settings = app::settings;
 namespace ui = app::ui;
 
 namespace {
@@ -293,13 +295,9 @@ void AirPage::convertUnits(const ui::UnitFactors &factor)
     emit chartInputsChanged();
 }
 
-QList<ui::SettingsKey> AirPage::settingsKeys()
+std::vector<settings::Setting> AirPage::settingsKeys()
 {
-    return {{"Air", "SelBox",
-             [this](std::optional<int> stored) {
-                 ui::SelectQuietly(SelectBox, stored, DefaultSecondProperty);
-             },
-             [this] { return SelectBox->currentIndex(); }}};
+    return {ui::ListSetting({"Air", "SelBox", {130, 40}}, SelectBox, DefaultSecondProperty)};
 }
 
 int AirPage::pressureChoice() const

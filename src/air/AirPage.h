@@ -28,7 +28,7 @@ public:
     void pageShown() override;
     void relabelUnits() override;
     void convertUnits(const app::ui::UnitFactors &factor) override;
-    QList<app::ui::SettingsKey> settingsKeys() override;
+    std::vector<app::settings::Setting> settingsKeys() override;
 
     // SelectBox items: which second property entEdit holds.
     enum SecondProperty {

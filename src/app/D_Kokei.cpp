@@ -9,11 +9,14 @@
 #include "app/chart/ChartForm.h"
 #include "app/chart/ChartLink.h"
 #include "app/help/HelpWindow.h"
+#include "app/losssheet/LossSheetForm.h"
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/record/Journal.h"
 #include "app/record/JournalNotice.h"
 #include "app/record/RecordForm.h"
 #include "app/record/RecordText.h"
 #include "app/record/RecordTexts.h"
+#include "app/record/StorableLine.h"
 #include "app/settings/IniFile.h"
 #include "app/settings/IniSyntax.h"
 #include "app/sizetable/SizeTableForm.h"
@@ -49,7 +52,7 @@
 #include <QTabWidget>
 
 #include <algorithm>
-#include <type_traits>
+#include <iterator>
 #include <utility>
 
 namespace app {
@@ -72,13 +75,12 @@ void restoreCheck(QRadioButton *button, bool checked)
     button->setAutoExclusive(true);
 }
 
-ui::SettingsKey buttonKey(const char *key, QRadioButton *button, bool fallback)
+settings::Setting buttonKey(const char *key, settings::Rank rank, QRadioButton *button,
+                            bool fallback)
 {
-    return {"Button", key,
-            [button, fallback](std::optional<int> stored) {
-                restoreCheck(button, stored ? *stored != 0 : fallback);
-            },
-            [button] { return button->isChecked() ? 1 : 0; }};
+    return settings::TruthSetting(
+        {"Button", key, rank}, fallback, [button](bool checked) { restoreCheck(button, checked); },
+        [button] { return button->isChecked(); });
 }
 
 } // namespace
@@ -194,6 +196,8 @@ void TDuctForm::buildMenu()
             &TDuctForm::Record1Click);
     addTool("SizeTable1", sizetable::texts::WindowTitle, "(&S)...",
             QKeySequence(Qt::CTRL | Qt::Key_L), &TDuctForm::SizeTable1Click);
+    addTool("LossSheet1", losssheet::texts::WindowTitle, "(&P)...",
+            QKeySequence(Qt::CTRL | Qt::Key_K), &TDuctForm::LossSheet1Click);
 
     QMenu *help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -271,6 +275,8 @@ void TDuctForm::closeEvent(QCloseEvent *event)
 
 bool TDuctForm::FormClose()
 {
+    if (lossSheet_)
+        lossSheet_->recordPendingTotal();
     if (SaveSettings()) {
         lastSaveFailed_ = false;
         return true;
@@ -296,59 +302,57 @@ bool TDuctForm::SaveSettings()
     return app::SaveSettings(*this, settingsPath_);
 }
 
-QList<ui::SettingsKey> TDuctForm::settingsKeys()
+std::vector<settings::Setting> TDuctForm::settingsKeys()
 {
-    QList<ui::SettingsKey> keys{
-        {"Window", "Left", [this](std::optional<int> stored) { storedLeft_ = stored; },
-         [this] { return x(); }},
-        {"Window", "Top",
-         [this](std::optional<int> stored) {
-             storedTop_ = stored;
-             restorePosition();
-         },
-         [this] { return y(); }},
-        {"Page", "ActPage",
-         [this](std::optional<int> stored) {
-             const QSignalBlocker quiet(PageControl); // the page handler runs later
-             PageControl->setCurrentIndex(
-                 stored && *stored >= 0 && *stored < pages_.size() ? *stored : DuctPageIndex);
-         },
-         [this] { return PageControl->currentIndex(); }},
-        buttonKey("K1", shared_.ssButton1, true),
-        buttonKey("K2", shared_.ssButton2, false),
-        buttonKey("B1", shared_.TaniButton1, true),
-        buttonKey("B2", shared_.TaniButton2, false),
+    // The position is read first; the active page and the radio buttons
+    // last, since checking a button runs its handler, which needs the lists
+    // and the page restored. A new file starts with the position and ends
+    // with the buttons, the unit system first.
+    return {
+        settings::OptionalIntegerSetting(
+            {"Window", "Left", {10, 10}}, [this](std::optional<int> left) { storedLeft_ = left; },
+            [this] { return std::optional(x()); }),
+        settings::OptionalIntegerSetting(
+            {"Window", "Top", {20, 20}},
+            [this](std::optional<int> top) {
+                storedTop_ = top;
+                restorePosition();
+            },
+            [this] { return std::optional(y()); }),
+        settings::IntegerSetting(
+            {"Page", "ActPage", {170, 80}}, {0, static_cast<int>(pages_.size()) - 1}, DuctPageIndex,
+            [this](int page) {
+                const QSignalBlocker quiet(PageControl); // the page handler runs later
+                PageControl->setCurrentIndex(page);
+            },
+            [this] { return PageControl->currentIndex(); }),
+        buttonKey("K1", {180, 200}, shared_.ssButton1, true),
+        buttonKey("K2", {190, 210}, shared_.ssButton2, false),
+        buttonKey("B1", {200, 180}, shared_.TaniButton1, true),
+        buttonKey("B2", {210, 190}, shared_.TaniButton2, false),
     };
+}
+
+std::vector<settings::Setting> TDuctForm::featureSettingsKeys() const
+{
+    std::vector<settings::Setting> keys;
+    const auto add = [&keys](std::vector<settings::Setting> more) {
+        std::move(more.begin(), more.end(), std::back_inserter(keys));
+    };
+    if (chart_)
+        add(chart_->settingsKeys());
+    if (record_)
+        add(record_->settingsKeys());
+    if (sizeTable_)
+        add(sizeTable_->settingsKeys());
+    if (lossSheet_)
+        add(lossSheet_->settingsKeys());
     return keys;
 }
 
-std::vector<TDuctForm::FeatureSetting> TDuctForm::featureSettings() const
+void TDuctForm::restoreFeature(std::vector<settings::Setting> keys)
 {
-    std::vector<FeatureSetting> settings;
-    const auto add = [&settings](const char *section, const auto &entries) {
-        for (const auto &[key, value] : entries) {
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
-                settings.push_back({section, key, value});
-            else
-                settings.push_back({section, key, std::to_string(value)});
-        }
-    };
-    if (chart_)
-        add("Chart", chart_->settingsToSave());
-    if (record_)
-        add("Record", record_->settingsToSave());
-    if (sizeTable_)
-        add("SizeTable", sizeTable_->settingsToSave());
-    return settings;
-}
-
-std::function<std::optional<int>(const char *)>
-TDuctForm::settingsSection(const char *section) const
-{
-    return [file = settingsPath_, section](const char *key) -> std::optional<int> {
-        const auto text = settings::ReadString(file, section, key);
-        return text ? settings::ParseInteger(*text) : std::nullopt;
-    };
+    settings::Load(settings::Schema(std::move(keys)), settingsPath_, readSettings_);
 }
 
 void TDuctForm::showFeature(QWidget *window)
@@ -362,7 +366,7 @@ void TDuctForm::Chart1Click()
 {
     if (!chart_) {
         chart_ = new chart::ChartForm(this);
-        chart_->restoreSettings(settingsSection("Chart"));
+        restoreFeature(chart_->settingsKeys());
         chart::LinkChartToAirPage(chart_, air_);
     }
     showFeature(chart_);
@@ -372,9 +376,7 @@ void TDuctForm::Record1Click()
 {
     if (!record_) {
         record_ = new record::RecordForm(*journal_, this);
-        record_->restoreSettings([file = settingsPath_](const char *key) {
-            return settings::ReadString(file, "Record", key);
-        });
+        restoreFeature(record_->settingsKeys());
     }
     showFeature(record_);
 }
@@ -388,12 +390,37 @@ void TDuctForm::SizeTable1Click()
 {
     if (!sizeTable_) {
         sizeTable_ = new sizetable::SizeTableForm(this);
-        sizeTable_->restoreSettings(settingsSection("SizeTable"));
+        restoreFeature(sizeTable_->settingsKeys());
         auto *link = new sizetable::SizeTableLink(sizeTable_, PageControl);
         link->follow(duct_, *duct_);
         link->follow(pipe_, *pipe_);
     }
     showFeature(sizeTable_);
+}
+
+void TDuctForm::LossSheet1Click()
+{
+    if (!lossSheet_) {
+        lossSheet_ = new losssheet::LossSheetForm(this);
+        restoreFeature(lossSheet_->settingsKeys());
+        lossSheet_->setConventionalUnits(shared_.conventionalUnits());
+        // The record window's title block, or what it keeps in the settings
+        // while it was not opened.
+        lossSheet_->setTitleSource([this] {
+            if (record_) {
+                const record::TitleBlock block = record_->titleBlock();
+                return losssheet::SheetTitle{block.project, block.designer, block.date};
+            }
+            const auto stored = [this](const char *key) {
+                const auto text = settings::ReadString(settingsPath_, "Record", key);
+                return text ? record::FromStoredLine(*text) : QString();
+            };
+            return losssheet::SheetTitle{stored("Project"), stored("Designer"), stored("Date")};
+        });
+        connect(lossSheet_, &losssheet::LossSheetForm::calculated, journal_,
+                &record::Journal::append);
+    }
+    showFeature(lossSheet_);
 }
 
 void TDuctForm::restorePosition()
@@ -462,6 +489,8 @@ void TDuctForm::TaniButton1Click()
         page->relabelUnits();
     for (ui::CalcPage *page : pages_)
         page->convertUnits(factors);
+    if (lossSheet_)
+        lossSheet_->setConventionalUnits(shared_.conventionalUnits());
 }
 
 void TDuctForm::D1Click()

@@ -2,6 +2,7 @@
 
 #include "app/DesktopLaunch.h"
 #include "app/help/HelpLocation.h"
+#include "app/settings/SettingsSchema.h"
 #include "app/ui/FocusOrder.h"
 #include "app/ui/ProgramChange.h"
 #include "app/ui/SharedControls.h"
@@ -41,13 +42,15 @@ class HelpWindow;
 
 namespace ui {
 class CalcPage;
-struct SettingsKey;
 } // namespace ui
 namespace chart {
 class ChartForm;
 }
 namespace sizetable {
 class SizeTableForm;
+}
+namespace losssheet {
+class LossSheetForm;
 }
 namespace record {
 class Journal;
@@ -97,16 +100,14 @@ public:
     bool SaveSettings();
     // The window's own keys of the settings file: its position, the active
     // page, the sizing basis and the unit system.
-    QList<ui::SettingsKey> settingsKeys();
-    // The sections of the feature windows opened in this run, as
-    // section, key, value; one never opened leaves its lines as they are.
-    struct FeatureSetting
-    {
-        std::string section;
-        std::string key;
-        std::string value;
-    };
-    std::vector<FeatureSetting> featureSettings() const;
+    std::vector<settings::Setting> settingsKeys();
+    // The keys of the feature windows opened in this run; a window never
+    // opened leaves its section as it is.
+    std::vector<settings::Setting> featureSettingsKeys() const;
+    // How the settings file is read, at the start and when a feature window
+    // is first opened: one reading each time. Tests count the readings.
+    const settings::Reader &settingsReader() const { return readSettings_; }
+    void setSettingsReader(settings::Reader reader) { readSettings_ = std::move(reader); }
     record::Journal &journal() const { return *journal_; }
 
     // The active page changed: brings the shared controls to it.
@@ -128,10 +129,12 @@ public:
     void HowtoUseHelp1Click();
     void About1Click();
     // The tools menu: each opens its window, made when first asked for, or
-    // raises it.
+    // raises it. The loss sheet follows the unit system and records its
+    // totals; its title block is the record window's.
     void Chart1Click();
     void Record1Click();
     void SizeTable1Click();
+    void LossSheet1Click();
     // Ctrl+Shift+C on a page: its inputs and results to the clipboard as
     // tab-separated text with a header row.
     void CopyPage();
@@ -157,9 +160,8 @@ private:
     void connectHandlers();
     void centreOnScreen();
     void restorePosition();
-    // The stored integers of one section of the settings file, for a
-    // feature window that restores itself.
-    std::function<std::optional<int>(const char *key)> settingsSection(const char *section) const;
+    // A feature window's keys, from one reading of the file.
+    void restoreFeature(std::vector<settings::Setting> keys);
     void showFeature(QWidget *window);
 
     ui::FocusOrder focus_;
@@ -174,6 +176,7 @@ private:
     units::UnitsPage *units_ = nullptr;
     QList<ui::CalcPage *> pages_;
     std::string settingsPath_;
+    settings::Reader readSettings_ = settings::ReadStrings;
     numeric::Medium flowMedium_ = numeric::Medium::Air;
     std::optional<int> storedLeft_;
     std::optional<int> storedTop_;
@@ -184,6 +187,7 @@ private:
     QPointer<chart::ChartForm> chart_;
     QPointer<sizetable::SizeTableForm> sizeTable_;
     QPointer<record::RecordForm> record_;
+    QPointer<losssheet::LossSheetForm> lossSheet_;
     record::Journal *journal_ = nullptr;
     help::HelpCandidates helpCandidates_ = [](const QString &helpFileName) {
         return help::HelpDocumentCandidates(helpFileName);

@@ -4,6 +4,7 @@
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
+#include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "app/ui/SizeBlock.h"
@@ -26,6 +27,7 @@
 
 namespace flow {
 
+namespace settings = app::settings;
 namespace ui = app::ui;
 namespace uitexts = app::ui::texts;
 
@@ -334,12 +336,9 @@ void DuctPage::convertUnits(const ui::UnitFactors &factor)
     emit sizingChanged();
 }
 
-QList<ui::SettingsKey> DuctPage::settingsKeys()
+std::vector<settings::Setting> DuctPage::settingsKeys()
 {
-    return {
-        {"Duct", "DStyle",
-         [this](std::optional<int> stored) { ui::SelectQuietly(D_Syrui, stored, DefaultMaterial); },
-         [this] { return D_Syrui->currentIndex(); }}};
+    return {ui::ListSetting({"Duct", "DStyle", {120, 30}}, D_Syrui, DefaultMaterial)};
 }
 
 long double DuctPage::lossUnitFactor() const

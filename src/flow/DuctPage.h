@@ -33,7 +33,7 @@ public:
     void focusSizingTarget() override;
     void relabelUnits() override;
     void convertUnits(const app::ui::UnitFactors &factor) override;
-    QList<app::ui::SettingsKey> settingsKeys() override;
+    std::vector<app::settings::Setting> settingsKeys() override;
 
     // Enter in the sizing fields (S_Fryo, S_Size1) and in the loss fields
     // (P_Size2, P_SizeD): the field is evaluated and its calculation runs.

@@ -1,6 +1,8 @@
 #include "losssheet/SheetUnits.h"
 
+#include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
+#include "numeric/Real.h"
 #include "numeric/Units.h"
 
 namespace losssheet {
@@ -8,6 +10,21 @@ namespace losssheet {
 long double LossUnitFactor(UnitSystem units)
 {
     return numeric::LossUnitFactor(units == UnitSystem::Conventional);
+}
+
+SizingRule ConvertedSizingRule(const SizingRule &rule, UnitSystem from, UnitSystem to)
+{
+    if (from == to || rule.basis != SizingBasis::Loss || !rule.target)
+        return rule;
+    // The window's factors: Pa per mmAq towards SI, its reciprocal in
+    // extended precision back.
+    const numeric::Real factor = to == UnitSystem::SI ? numeric::Real(numeric::PaPerMmAq)
+                                                      : numeric::Real(1) / numeric::PaPerMmAq;
+    const numeric::Real shown = numeric::Real(*rule.target) * factor;
+    SizingRule converted = rule;
+    converted.target =
+        numeric::ParsePlainNumber(numeric::FormatFixed(shown.value(), numeric::ResultDecimals));
+    return converted;
 }
 
 long double PascalsPerMetreHead()

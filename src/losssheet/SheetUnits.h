@@ -16,6 +16,12 @@ enum class UnitSystem { Conventional, SI };
 // loss per metre in mmAq/m by to show it.
 long double LossUnitFactor(UnitSystem units);
 
+// A sizing target per metre held in `from` units, as the pages convert
+// their target field when the units switch: times the factor between
+// mmAq/m and Pa/m, then to the 3 decimals the field is written with. A
+// velocity target, and a rule without a target, stay as they are.
+SizingRule ConvertedSizingRule(const SizingRule &rule, UnitSystem from, UnitSystem to);
+
 // One metre of water column (mAq) in Pa: 1000 mmAq of 9.80665 Pa.
 long double PascalsPerMetreHead();
 

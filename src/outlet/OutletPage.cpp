@@ -4,6 +4,7 @@
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
+#include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SizeBlock.h"
 #include "app/ui/UiTexts.h"
@@ -23,6 +24,7 @@
 
 namespace outlet {
 
+namespace settings = app::settings;
 namespace ui = app::ui;
 namespace uitexts = app::ui::texts;
 
@@ -244,20 +246,18 @@ void OutletPage::windowShown()
     ComboBox1Change();
 }
 
-QList<ui::SettingsKey> OutletPage::settingsKeys()
+std::vector<settings::Setting> OutletPage::settingsKeys()
 {
-    QList<ui::SettingsKey> keys{
-        {"AG", "VHS",
-         [this](std::optional<int> stored) { ui::SelectQuietly(ComboBox1, stored, DefaultType); },
-         [this] { return ComboBox1->currentIndex(); }}};
+    // The type is read before the ratios and written after them.
+    std::vector<settings::Setting> keys{
+        ui::ListSetting({"AG", "VHS", {30, 90}}, ComboBox1, DefaultType)};
     for (int type = 0; type < TypeCount; ++type) {
-        keys.append({"AG", "Kaiko" + std::to_string(type),
-                     [this, type](std::optional<int> stored) {
-                         setOpeningRatio(
-                             type,
-                             stored.value_or(DefaultOpeningRatios[static_cast<size_t>(type)]));
-                     },
-                     [this, type] { return openingRatio(type); }});
+        const int rank = 10 * type;
+        keys.push_back(settings::IntegerSetting(
+            {"AG", "Kaiko" + std::to_string(type), {40 + rank, 100 + rank}}, settings::AnyInteger,
+            DefaultOpeningRatios[static_cast<size_t>(type)],
+            [this, type](int percent) { setOpeningRatio(type, percent); },
+            [this, type] { return openingRatio(type); }));
     }
     return keys;
 }

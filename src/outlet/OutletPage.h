@@ -33,7 +33,7 @@ public:
 
     void windowShown() override;
     std::optional<numeric::Medium> flowMedium() const override { return numeric::Medium::Air; }
-    QList<app::ui::SettingsKey> settingsKeys() override;
+    std::vector<app::settings::Setting> settingsKeys() override;
 
     // The opening ratio in whole percent of each outlet type, in list order.
     // Index checked: anything outside 0 to 7 is a numeric::RangeError.

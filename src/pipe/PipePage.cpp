@@ -4,6 +4,7 @@
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
+#include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "app/ui/UiTexts.h"
@@ -22,6 +23,7 @@
 
 namespace pipes {
 
+namespace settings = app::settings;
 namespace ui = app::ui;
 namespace uitexts = app::ui::texts;
 
@@ -280,17 +282,11 @@ void PipePage::convertUnits(const ui::UnitFactors &factor)
     emit sizingChanged();
 }
 
-QList<ui::SettingsKey> PipePage::settingsKeys()
+std::vector<settings::Setting> PipePage::settingsKeys()
 {
-    const auto listKey = [](const char *key, QComboBox *list, int fallback) {
-        return ui::SettingsKey{"Pipe", key,
-                               [list, fallback](std::optional<int> stored) {
-                                   ui::SelectQuietly(list, stored, fallback);
-                               },
-                               [list] { return list->currentIndex(); }};
-    };
-    return {listKey("PStyle", Syrui, DefaultMaterial), listKey("Temp", Ond, DefaultTemperature),
-            listKey("PSize", P_Size, DefaultSize)};
+    return {ui::ListSetting({"Pipe", "PStyle", {140, 50}}, Syrui, DefaultMaterial),
+            ui::ListSetting({"Pipe", "Temp", {150, 60}}, Ond, DefaultTemperature),
+            ui::ListSetting({"Pipe", "PSize", {160, 70}}, P_Size, DefaultSize)};
 }
 
 void PipePage::SyruiChange()

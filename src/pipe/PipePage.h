@@ -30,7 +30,7 @@ public:
     void focusSizingTarget() override;
     void relabelUnits() override;
     void convertUnits(const app::ui::UnitFactors &factor) override;
-    QList<app::ui::SettingsKey> settingsKeys() override;
+    std::vector<app::settings::Setting> settingsKeys() override;
 
     // Writes the table roughness and water density of the two lists' choices.
     void SyruiChange();

@@ -2,6 +2,7 @@
 // without the application's name, page keys from every control, and a
 // restored position that keeps the whole window on its screen.
 #include "support/FormFixture.h"
+#include "support/StoredSettings.h"
 
 #include "app/chart/ChartForm.h"
 #include "app/record/Journal.h"
@@ -195,27 +196,19 @@ TEST_F(DesktopTest, EveryWindowKeepsAStoredPlaceOnItsScreen)
 
     // The feature windows restore their place through the same rule: an
     // impossible place leaves them where they were.
-    const auto huge = [](const char *key) -> std::optional<int> {
-        return QByteArray(key) == "Left" || QByteArray(key) == "Top"
-                   ? std::optional<int>(2147483647)
-                   : std::nullopt;
-    };
+    const StoredTexts huge{{"Left", "2147483647"}, {"Top", "2147483647"}};
     app::chart::ChartForm chart;
     const QPoint chartAt = chart.pos();
-    chart.restoreSettings(huge);
+    RestoreFrom(chart.settingsKeys(), huge);
     EXPECT_EQ(chart.pos(), chartAt);
     app::sizetable::SizeTableForm table;
     const QPoint tableAt = table.pos();
-    table.restoreSettings(huge);
+    RestoreFrom(table.settingsKeys(), huge);
     EXPECT_EQ(table.pos(), tableAt);
     app::record::Journal journal(dir_.filePath(QStringLiteral("journal")));
     app::record::RecordForm record(journal);
     const QPoint recordAt = record.pos();
-    record.restoreSettings([](const char *key) -> std::optional<std::string> {
-        return QByteArray(key) == "Left" || QByteArray(key) == "Top"
-                   ? std::optional<std::string>("2147483647")
-                   : std::nullopt;
-    });
+    RestoreFrom(record.settingsKeys(), huge);
     EXPECT_EQ(record.pos(), recordAt);
 }
 

@@ -61,6 +61,8 @@ TEST_F(FeatureWindowsTest, ToolsMenuComesAfterTheCalculatorAndOpensEachWindowOnc
         {"Chart1", "空気線図(&C)...", QKeySequence(Qt::CTRL | Qt::Key_G), "ChartForm", "空気線図"},
         {"SizeTable1", "サイズ一覧(&S)...", QKeySequence(Qt::CTRL | Qt::Key_L), "SizeTableForm",
          "サイズ一覧"},
+        {"LossSheet1", "系統圧損計算(&P)...", QKeySequence(Qt::CTRL | Qt::Key_K), "LossSheetForm",
+         "系統圧損計算"},
     };
     for (const auto &t : tools) {
         SCOPED_TRACE(t.action);

@@ -30,6 +30,7 @@ constexpr Tool Tools[] = {
     {"Chart1", "ChartForm", "Chart", "ChartPoints"},
     {"Record1", "RecordForm", "Record", "RecordTable"},
     {"SizeTable1", "SizeTableForm", "SizeTable", "SizeTable"},
+    {"LossSheet1", "LossSheetForm", "LossSheet", "SectionTable"},
 };
 
 struct Stored

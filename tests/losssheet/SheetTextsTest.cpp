@@ -98,3 +98,36 @@ TEST(SheetTexts, MarginThatIsNoMargin)
 }
 
 } // namespace
+
+namespace {
+
+// A target per metre follows a switch of units as the pages' target fields
+// do: × 9.80665 (or its reciprocal), written with 3 decimals, read back.
+TEST(SheetUnits, SizingTargetConvertedAsThePagesConvertTheirs)
+{
+    struct Case
+    {
+        SizingRule rule;
+        UnitSystem from;
+        UnitSystem to;
+        std::optional<long double> target;
+    };
+    const Case cases[] = {
+        {{SizingBasis::Loss, 0.1L}, UnitSystem::Conventional, UnitSystem::SI, 0.981L},
+        {{SizingBasis::Loss, 0.981L}, UnitSystem::SI, UnitSystem::Conventional, 0.1L},
+        {{SizingBasis::Loss, 1.0L}, UnitSystem::SI, UnitSystem::Conventional, 0.102L},
+        {{SizingBasis::Loss, 40}, UnitSystem::Conventional, UnitSystem::SI, 392.266L},
+        {{SizingBasis::Loss, 0.0001L}, UnitSystem::SI, UnitSystem::Conventional, 0.0L},
+        {{SizingBasis::Velocity, 5}, UnitSystem::Conventional, UnitSystem::SI, 5},
+        {{SizingBasis::Loss, 0.1L}, UnitSystem::SI, UnitSystem::SI, 0.1L},
+        {{SizingBasis::Loss, std::nullopt}, UnitSystem::Conventional, UnitSystem::SI, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.rule.target.value_or(-1)));
+        const SizingRule converted = ConvertedSizingRule(c.rule, c.from, c.to);
+        EXPECT_EQ(converted.basis, c.rule.basis);
+        EXPECT_EQ(converted.target, c.target);
+    }
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "app/chart/ChartForm.h"
 #include "app/ui/TableFace.h"
+#include "app/ui/WindowGeometry.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "air/AirStateRange.h"
@@ -29,7 +30,6 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +64,34 @@ constexpr const char *FamilyMenuTexts[::chart::FamilyCount] = {
 // Ranges are kept as integers: 0.01 °C and 0.00001 kg/kg, and shown so.
 constexpr double DryBulbScale = 100;
 constexpr double HumidityRatioScale = 100000;
+
+// The [Chart] section stands after the window's keys, before [Record].
+constexpr int FirstRank = 1000;
+
+// The ends of the view's ranges as the settings file keeps them.
+using ::chart::Range;
+using ::chart::Ranges;
+struct RangeKey
+{
+    const char *name;
+    Range Ranges::*axis;
+    double Range::*end;
+    double scale;
+    Range limits;
+};
+const RangeKey RangeKeys[] = {
+    {"DryBulbLow", &Ranges::dryBulb, &Range::low, DryBulbScale, ::chart::DryBulbLimits},
+    {"DryBulbHigh", &Ranges::dryBulb, &Range::high, DryBulbScale, ::chart::DryBulbLimits},
+    {"HumidityLow", &Ranges::humidityRatio, &Range::low, HumidityRatioScale,
+     ::chart::HumidityRatioLimits},
+    {"HumidityHigh", &Ranges::humidityRatio, &Range::high, HumidityRatioScale,
+     ::chart::HumidityRatioLimits},
+};
+
+int Kept(double value, double scale)
+{
+    return static_cast<int>(std::lround(value * scale));
+}
 
 // A range limit as kept: rounded to its step, trailing zeros dropped
 // ("7.65", "-10", "0.01235").
@@ -241,6 +269,7 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
             });
 
     resize(app::ui::FittedToScreen(this, QSize(1280, 760)));
+    geometry_ = new ui::WindowGeometry(this, "Chart", FirstRank);
     refresh();
 }
 
@@ -659,52 +688,32 @@ void ChartForm::printWithDialog()
         PrintDocument(printer, exportRenderer_, chart_->scene());
 }
 
-void ChartForm::hideEvent(QHideEvent *event)
+std::vector<settings::Setting> ChartForm::settingsKeys()
 {
-    lastGeometry_ = geometry();
-    lastPosition_ = pos();
-    QWidget::hideEvent(event);
-}
-
-void ChartForm::restoreSettings(const std::function<std::optional<int>(const char *)> &read)
-{
-    app::ui::RestoreGeometry(this, {read("Left"), read("Top"), read("Width"), read("Height")});
-    ::chart::Ranges ranges;
-    const auto tLow = read("DryBulbLow"), tHigh = read("DryBulbHigh");
-    const auto xLow = read("HumidityLow"), xHigh = read("HumidityHigh");
-    if (tLow && tHigh) {
-        ranges.dryBulb.low = *tLow / DryBulbScale;
-        ranges.dryBulb.high = *tHigh / DryBulbScale;
+    std::vector<settings::Setting> keys = geometry_->keys();
+    const Ranges defaults;
+    for (int i = 0; i < 4; ++i) {
+        const RangeKey &k = RangeKeys[i];
+        // The four ends are read in a row; the last applies them together.
+        const bool last = i == 3;
+        keys.push_back(settings::IntegerSetting(
+            {"Chart", k.name, settings::Rank(FirstRank + 10 + i)},
+            {Kept(k.limits.low, k.scale), Kept(k.limits.high, k.scale)},
+            Kept(defaults.*k.axis.*k.end, k.scale),
+            [this, &k, last](int kept) {
+                restoredRanges_.*k.axis.*k.end = kept / k.scale;
+                if (last)
+                    setRanges(restoredRanges_);
+            },
+            [this, &k] { return Kept(chart_->scene().settings.ranges.*k.axis.*k.end, k.scale); }));
     }
-    if (xLow && xHigh) {
-        ranges.humidityRatio.low = *xLow / HumidityRatioScale;
-        ranges.humidityRatio.high = *xHigh / HumidityRatioScale;
-    }
-    setRanges(ranges);
     for (int i = 0; i < ::chart::FamilyCount; ++i) {
-        if (const auto on = read(FamilyKeys[i]))
-            familyActions_[i]->setChecked(*on != 0);
+        keys.push_back(settings::TruthSetting(
+            {"Chart", FamilyKeys[i], settings::Rank(FirstRank + 20 + i)}, ::chart::AllFamilies[i],
+            [this, i](bool on) { familyActions_[i]->setChecked(on); },
+            [this, i] { return chart_->scene().families[i]; }));
     }
-}
-
-std::vector<std::pair<std::string, int>> ChartForm::settingsToSave() const
-{
-    const QRect geometry = isVisible() || lastGeometry_.isNull() ? this->geometry() : lastGeometry_;
-    const QPoint position = isVisible() || lastGeometry_.isNull() ? pos() : lastPosition_;
-    const ::chart::Ranges &r = chart_->scene().settings.ranges;
-    std::vector<std::pair<std::string, int>> values = {
-        {"Left", position.x()},
-        {"Top", position.y()},
-        {"Width", geometry.width()},
-        {"Height", geometry.height()},
-        {"DryBulbLow", static_cast<int>(std::lround(r.dryBulb.low * DryBulbScale))},
-        {"DryBulbHigh", static_cast<int>(std::lround(r.dryBulb.high * DryBulbScale))},
-        {"HumidityLow", static_cast<int>(std::lround(r.humidityRatio.low * HumidityRatioScale))},
-        {"HumidityHigh", static_cast<int>(std::lround(r.humidityRatio.high * HumidityRatioScale))},
-    };
-    for (int i = 0; i < ::chart::FamilyCount; ++i)
-        values.emplace_back(FamilyKeys[i], chart_->scene().families[i] ? 1 : 0);
-    return values;
+    return keys;
 }
 
 } // namespace app::chart

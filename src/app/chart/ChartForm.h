@@ -3,6 +3,7 @@
 #include "air/AirState.h"
 #include "app/chart/ChartRenderer.h"
 #include "app/files/SaveFile.h"
+#include "app/settings/SettingKey.h"
 #include "chart/Diagram.h"
 
 #include <QWidget>
@@ -20,6 +21,10 @@ class QMenuBar;
 class QSplitter;
 class QStatusBar;
 class QTableView;
+
+namespace app::ui {
+class WindowGeometry;
+}
 
 namespace app::chart {
 
@@ -49,11 +54,11 @@ public:
     // The current state into the point list (the point entry's button).
     void addCurrentPoint();
 
-    // The [Chart] section of the settings file: size, position, view ranges
-    // (dry bulb in 0.01 °C, humidity ratio in 0.00001 kg/kg) and the line
-    // families shown (1 or 0). Absent keys keep their defaults.
-    void restoreSettings(const std::function<std::optional<int>(const char *key)> &read);
-    std::vector<std::pair<std::string, int>> settingsToSave() const;
+    // The keys of the [Chart] section of the settings file: place and size
+    // (ui::WindowGeometry), view ranges (dry bulb in 0.01 °C, humidity ratio
+    // in 0.00001 kg/kg, within the chart's limits) and the line families
+    // shown (1 or 0). A missing or unusable value gives the default.
+    std::vector<settings::Setting> settingsKeys();
 
     // Output, also for the menu's file dialogs. Each returns false when the
     // file could not be written.
@@ -77,7 +82,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildMenu(QMenuBar *bar);
@@ -118,8 +122,8 @@ private:
     QLineEdit *rangeEdits_[4] = {};
     QAction *familyActions_[::chart::FamilyCount] = {};
     QSplitter *splitter_ = nullptr;
-    QRect lastGeometry_;
-    QPoint lastPosition_;
+    ui::WindowGeometry *geometry_ = nullptr;
+    ::chart::Ranges restoredRanges_; // as the settings are restored
 };
 
 } // namespace app::chart

@@ -359,9 +359,12 @@ void ChartRenderer::paintAxes(QPainter &painter, const ::chart::PlotMapping &m,
     painter.drawText(QRectF(plot.left(), m.plot().top - title.height() * 1.45,
                             title.horizontalAdvance(name) + 4, title.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, name);
+    // The pressure may run on over the axes at the right, up to the axis
+    // caption's edge: a narrow chart still shows it whole.
     painter.setFont(axisFont_);
-    painter.drawText(QRectF(plot.left() + title.horizontalAdvance(name) + 16,
-                            m.plot().top - title.height() * 1.45, plot.width() / 2, title.height()),
+    const qreal pressureLeft = plot.left() + title.horizontalAdvance(name) + 16;
+    painter.drawText(QRectF(pressureLeft, m.plot().top - title.height() * 1.45,
+                            captionX + caption.height() - pressureLeft, title.height()),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromUtf8(air::texts::Pressure) + QLatin1Char(' ') +
                          PressureText(scene.settings.pressure, scene.settings.conventionalUnits));

@@ -1,5 +1,6 @@
 #include "app/record/RecordForm.h"
 #include "app/ui/TableFace.h"
+#include "app/ui/WindowGeometry.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "app/files/FileTexts.h"
@@ -36,37 +37,14 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 
-#include <charconv>
-#include <limits>
-
 namespace app::record {
 
 namespace {
 
 const QString WindowTitle = QString::fromUtf8(texts::WindowTitle);
 
-// Settings keys of the [Record] section.
-constexpr const char *LeftKey = "Left";
-constexpr const char *TopKey = "Top";
-constexpr const char *WidthKey = "Width";
-constexpr const char *HeightKey = "Height";
-constexpr const char *ProjectKey = "Project";
-constexpr const char *DesignerKey = "Designer";
-constexpr const char *DateKey = "Date";
-
-// A stored integer within [low, high]; anything else counts as missing (a
-// huge stored value must not overflow the arithmetic that places the window).
-std::optional<int> storedInteger(const std::optional<std::string> &text, int low, int high)
-{
-    if (!text)
-        return std::nullopt;
-    long long value = 0;
-    const char *end = text->data() + text->size();
-    const auto [stop, error] = std::from_chars(text->data(), end, value);
-    if (error != std::errc() || stop != end || value < low || value > high)
-        return std::nullopt;
-    return static_cast<int>(value);
-}
+// The [Record] section stands after [Chart], before [SizeTable].
+constexpr int FirstRank = 2000;
 
 QPushButton *button(const QString &text, const char *name, QWidget *parent)
 {
@@ -85,6 +63,7 @@ RecordForm::RecordForm(Journal &journal, QWidget *parent)
     setWindowTitle(WindowTitle);
     buildControls();
     resize(fittedSize(QSize(1120, 600)));
+    geometry_ = new ui::WindowGeometry(this, "Record", FirstRank);
 }
 
 // A size that fits on the window's screen (a large window at 200 % scaling
@@ -478,38 +457,18 @@ void RecordForm::showFailure(const QString &text)
     QMessageBox::warning(this, WindowTitle, text);
 }
 
-void RecordForm::restoreSettings(
-    const std::function<std::optional<std::string>(const char *key)> &read)
+std::vector<settings::Setting> RecordForm::settingsKeys()
 {
-    const auto integer = [&](const char *key) {
-        return storedInteger(read(key), std::numeric_limits<int>::min(),
-                             std::numeric_limits<int>::max());
+    std::vector<settings::Setting> keys = geometry_->keys();
+    const auto text = [&keys](const char *name, int rank, QLineEdit *field) {
+        keys.push_back(settings::TextSetting(
+            {"Record", name, settings::Rank(FirstRank + rank)}, {},
+            [field](const std::string &stored) { field->setText(FromStoredLine(stored)); },
+            [field] { return StorableLine(field->text()).toStdString(); }));
     };
-    if (ui::RestoreGeometry(
-            this, {integer(LeftKey), integer(TopKey), integer(WidthKey), integer(HeightKey)}))
-        placed_ = true;
-    const auto text = [&](const char *key, QLineEdit *edit) {
-        if (const auto value = read(key))
-            edit->setText(FromStoredLine(*value));
-    };
-    text(ProjectKey, project_);
-    text(DesignerKey, designer_);
-    text(DateKey, date_);
-}
-
-std::vector<std::pair<std::string, std::string>> RecordForm::settingsToSave() const
-{
-    std::vector<std::pair<std::string, std::string>> keys;
-    // A window that was never placed has no position of its own to keep.
-    if (placed_ || isVisible() || proxy_->sourceModel()) {
-        keys.emplace_back(LeftKey, std::to_string(pos().x()));
-        keys.emplace_back(TopKey, std::to_string(pos().y()));
-    }
-    keys.emplace_back(WidthKey, std::to_string(width()));
-    keys.emplace_back(HeightKey, std::to_string(height()));
-    keys.emplace_back(ProjectKey, StorableLine(project_->text()).toStdString());
-    keys.emplace_back(DesignerKey, StorableLine(designer_->text()).toStdString());
-    keys.emplace_back(DateKey, StorableLine(date_->text()).toStdString());
+    text("Project", 10, project_);
+    text("Designer", 11, designer_);
+    text("Date", 12, date_);
     return keys;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/record/CalculationSheet.h"
 #include "app/record/RecordExportDialog.h"
+#include "app/settings/SettingKey.h"
 
 #include <QWidget>
 
@@ -16,6 +17,10 @@ class QLabel;
 class QLineEdit;
 class QSortFilterProxyModel;
 class QTableView;
+
+namespace app::ui {
+class WindowGeometry;
+}
 
 namespace app::record {
 
@@ -35,11 +40,10 @@ public:
     explicit RecordForm(Journal &journal, QWidget *parent = nullptr);
     ~RecordForm() override;
 
-    // The [Record] section of the settings file: size, position and the
-    // title block. `read` gives a key's value, or nothing when it is missing.
-    void restoreSettings(const std::function<std::optional<std::string>(const char *key)> &read);
-    // Every key of the section with its value (UTF-8; integers in decimal).
-    std::vector<std::pair<std::string, std::string>> settingsToSave() const;
+    // The keys of the [Record] section of the settings file: place and size
+    // (ui::WindowGeometry) and the title block's texts, each a storable line
+    // (StorableLine.h) in UTF-8.
+    std::vector<settings::Setting> settingsKeys();
 
     // The records the calculation sheet works on: the selected rows, or
     // every row shown when none is selected; oldest first.
@@ -87,7 +91,7 @@ private:
     QLineEdit *designer_ = nullptr;
     QLineEdit *date_ = nullptr;
     bool following_ = true; // the view was at its last row before a record came
-    bool placed_ = false;   // a stored position was restored
+    ui::WindowGeometry *geometry_ = nullptr;
     ExportFormat lastFormat_ = ExportFormat::Xlsx; // offered first by the next export
 };
 

@@ -1,5 +1,6 @@
 #include "app/sizetable/SizeTableForm.h"
 #include "app/ui/TableFace.h"
+#include "app/ui/WindowGeometry.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "app/sizetable/SizeTableModel.h"
@@ -27,6 +28,9 @@ namespace app::sizetable {
 namespace {
 
 constexpr QSize DefaultSize(780, 520);
+
+// The [SizeTable] section stands after [Record].
+constexpr int FirstRank = 3000;
 
 // The limits as the spin boxes edit them, in tenths.
 constexpr int AspectTenthsMin = 10;
@@ -75,6 +79,7 @@ SizeTableForm::SizeTableForm(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowTitle(QString::fromUtf8(texts::WindowTitle));
     buildLayout();
     resize(ui::FittedToScreen(this, DefaultSize));
+    geometry_ = new ui::WindowGeometry(this, "SizeTable", FirstRank);
     model_->setContent(DuctContent({}));
     message_->setText(model_->content().message);
 }
@@ -162,7 +167,6 @@ void SizeTableForm::showSizing(const Request &request)
 
 void SizeTableForm::showEvent(QShowEvent *event)
 {
-    positionKnown_ = true;
     if (stale_)
         refresh();
     QWidget::showEvent(event);
@@ -244,32 +248,19 @@ void SizeTableForm::copyRows()
     QGuiApplication::clipboard()->setText(copyText());
 }
 
-void SizeTableForm::restoreSettings(const std::function<std::optional<int>(const char *key)> &read)
+std::vector<settings::Setting> SizeTableForm::settingsKeys()
 {
-    const auto inRange = [](std::optional<int> v, int lo, int hi) {
-        return v && *v >= lo && *v <= hi;
+    std::vector<settings::Setting> keys = geometry_->keys();
+    const auto limit = [&keys](const char *name, int rank, QDoubleSpinBox *box, int low, int high,
+                               int fallback) {
+        keys.push_back(settings::IntegerSetting(
+            {"SizeTable", name, settings::Rank(FirstRank + rank)}, {low, high}, fallback,
+            [box](int kept) { box->setValue(kept / 10.0); }, [box] { return tenths(box); }));
     };
-    if (ui::RestoreGeometry(this, {read("Left"), read("Top"), read("Width"), read("Height")}))
-        positionKnown_ = true;
-    const std::optional<int> aspect = read("AspectLimitTenths");
-    if (inRange(aspect, AspectTenthsMin, AspectTenthsMax))
-        aspectLimit_->setValue(*aspect / 10.0);
-    const std::optional<int> velocity = read("VelocityLimitTenths");
-    if (inRange(velocity, VelocityTenthsMin, VelocityTenthsMax))
-        velocityLimit_->setValue(*velocity / 10.0);
-}
-
-std::vector<std::pair<std::string, int>> SizeTableForm::settingsToSave() const
-{
-    std::vector<std::pair<std::string, int>> keys;
-    if (positionKnown_) {
-        keys.emplace_back("Left", x());
-        keys.emplace_back("Top", y());
-    }
-    keys.emplace_back("Width", width());
-    keys.emplace_back("Height", height());
-    keys.emplace_back("AspectLimitTenths", tenths(aspectLimit_));
-    keys.emplace_back("VelocityLimitTenths", tenths(velocityLimit_));
+    limit("AspectLimitTenths", 10, aspectLimit_, AspectTenthsMin, AspectTenthsMax,
+          SizeTableModel::DefaultAspectLimitTenths);
+    limit("VelocityLimitTenths", 11, velocityLimit_, VelocityTenthsMin, VelocityTenthsMax,
+          SizeTableModel::DefaultVelocityLimitTenths);
     return keys;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/settings/SettingKey.h"
 #include "app/sizetable/SizeTableRequest.h"
 #include "app/ui/SizingSource.h"
 
@@ -17,6 +18,10 @@ class QLabel;
 class QModelIndex;
 class QTableView;
 class QWidget;
+
+namespace app::ui {
+class WindowGeometry;
+}
 
 namespace app::sizetable {
 
@@ -38,13 +43,11 @@ public:
     using Request = std::variant<std::monostate, DuctTableRequest, PipeTableRequest>;
     void showSizing(const Request &request);
 
-    // The keys of the settings section [SizeTable]: position and size, and
-    // the two limits in tenths (AspectLimitTenths 40 is an aspect ratio of
-    // 4.0, VelocityLimitTenths 20 a velocity of 2.0 m/s). A missing key or a
-    // value out of range keeps the default; a position off every screen is
-    // not applied.
-    void restoreSettings(const std::function<std::optional<int>(const char *key)> &read);
-    std::vector<std::pair<std::string, int>> settingsToSave() const;
+    // The keys of the settings section [SizeTable]: place and size
+    // (ui::WindowGeometry), and the two limits in tenths (AspectLimitTenths
+    // 40 is an aspect ratio of 4.0, VelocityLimitTenths 20 a velocity of
+    // 2.0 m/s). A missing key or a value out of range gives the default.
+    std::vector<settings::Setting> settingsKeys();
 
     // What Ctrl+C puts on the clipboard: the selected rows, or every row.
     QString copyText() const;
@@ -67,7 +70,7 @@ private:
     Request request_;
     bool stale_ = true;
     bool showsPipe_ = false;
-    bool positionKnown_ = false;
+    ui::WindowGeometry *geometry_ = nullptr;
 
     SizeTableModel *model_ = nullptr;
     QLabel *inputs_ = nullptr;

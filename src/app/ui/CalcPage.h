@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/settings/SettingKey.h"
 #include "app/ui/Calculation.h"
 #include "app/ui/CalculationRecord.h"
 #include "app/ui/PageGeometry.h"
@@ -16,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -41,17 +43,6 @@ struct UnitFactors
     // Conventional factors are the reciprocals of the SI ones, in extended
     // precision.
     static UnitFactors towards(bool conventional);
-};
-
-// One key of the settings file that a page keeps.
-struct SettingsKey
-{
-    std::string section;
-    std::string key;
-    // Applies the stored integer, or the key's default when the file holds
-    // none (or no integer); runs no handler.
-    std::function<void(std::optional<int> stored)> restore;
-    std::function<int()> value; // what is written at close
 };
 
 // Which fields one calculation of a page reads (inputs and options), which
@@ -102,8 +93,9 @@ public:
     // that is no plain number stops the conversion there by throwing.
     virtual void relabelUnits() {}
     virtual void convertUnits(const UnitFactors &) {}
-    // The keys of the settings file that the page keeps.
-    virtual QList<SettingsKey> settingsKeys() { return {}; }
+    // The keys of the settings file that the page keeps, each declared once
+    // with its place in the file (app/settings/SettingKey.h).
+    virtual std::vector<settings::Setting> settingsKeys() { return {}; }
 
     // Every field and option of the page as the user sees it now, in the
     // page's order; a result that no longer matches the inputs beside it is

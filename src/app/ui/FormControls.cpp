@@ -8,7 +8,6 @@
 #include <QListView>
 #include <QPalette>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 #include <limits>
 
@@ -132,12 +131,6 @@ void SetCaption(QLabel *label, const QString &text)
 {
     label->setText(text);
     label->adjustSize();
-}
-
-void SelectQuietly(QComboBox *list, std::optional<int> stored, int fallback)
-{
-    const QSignalBlocker quiet(list);
-    list->setCurrentIndex(stored && *stored >= 0 && *stored < list->count() ? *stored : fallback);
 }
 
 void SetReadOnlyLook(QLineEdit *edit, bool readOnly)

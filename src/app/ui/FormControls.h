@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -49,11 +48,6 @@ QStringList Items(std::span<const std::string_view> texts);
 
 // A caption that changes: the new text, and the label sized to it.
 void SetCaption(QLabel *label, const QString &text);
-
-// Selects a list item restored from the settings without running the
-// list's handlers: the stored index when it lies within the list, else
-// `fallback`.
-void SelectQuietly(QComboBox *list, std::optional<int> stored, int fallback);
 
 // Read-only look of a field: no-entry cursor or the default one. The cursor
 // must be set after the read-only flag, which resets it.

@@ -8,6 +8,7 @@
 #include "numeric/Real.h"
 #include "numeric/Units.h"
 #include "support/ReadBack.h"
+#include "support/StoredSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -357,18 +358,15 @@ TEST_F(ChartFormTest, SettingsRoundTrip)
     form_->resize(1100, 700);
     QTest::keyClick(form_->chartWidget(), Qt::Key_Plus);
     form_->findChild<QAction *>(QStringLiteral("ShowWetBulb"))->setChecked(false);
-    std::map<std::string, int> saved;
-    for (const auto &[key, value] : form_->settingsToSave())
+    StoredTexts saved;
+    for (const auto &[key, value] : SavedTexts(form_->settingsKeys()))
         saved[key] = value;
-    EXPECT_EQ(saved.at("WetBulb"), 0);
-    EXPECT_EQ(saved.at("Enthalpy"), 1);
-    EXPECT_EQ(saved.at("Width"), 1100);
+    EXPECT_EQ(saved.at("WetBulb"), "0");
+    EXPECT_EQ(saved.at("Enthalpy"), "1");
+    EXPECT_EQ(saved.at("Width"), "1100");
 
     ChartForm other;
-    other.restoreSettings([&](const char *key) -> std::optional<int> {
-        const auto it = saved.find(key);
-        return it == saved.end() ? std::nullopt : std::optional<int>(it->second);
-    });
+    RestoreFrom(other.settingsKeys(), saved);
     // As wide as the screen allows (the offscreen screen is 800 px wide).
     EXPECT_GT(other.width(), 700);
     EXPECT_LT(other.width(), other.screen()->availableGeometry().width());
@@ -380,7 +378,7 @@ TEST_F(ChartFormTest, SettingsRoundTrip)
 
     // Nothing stored: the defaults.
     ChartForm fresh;
-    fresh.restoreSettings([](const char *) { return std::nullopt; });
+    RestoreFrom(fresh.settingsKeys(), {});
     EXPECT_EQ(fresh.scene().settings.ranges, chart::Ranges{});
 }
 

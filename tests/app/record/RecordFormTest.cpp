@@ -7,6 +7,7 @@
 #include "app/record/RecordForm.h"
 #include "app/record/RecordText.h"
 #include "support/BoxRecorder.h"
+#include "support/StoredSettings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -309,12 +310,12 @@ TEST_F(RecordFormTest, PrintPreviewComesFirst)
     EXPECT_EQ(seen.front().objectName, QStringLiteral("RecordPreview"));
 }
 
-using Keys = std::map<std::string, std::string>;
+using Keys = StoredTexts;
 
-Keys saved(const RecordForm &form)
+Keys saved(RecordForm &form)
 {
     Keys keys;
-    for (const auto &[key, value] : form.settingsToSave())
+    for (const auto &[key, value] : SavedTexts(form.settingsKeys()))
         keys[key] = value;
     return keys;
 }
@@ -324,10 +325,7 @@ TEST_F(RecordFormTest, SettingsComeBackAsTheyWereStored)
     const Keys stored{{"Left", "30"},          {"Top", "40"},         {"Width", "700"},
                       {"Height", "450"},       {"Project", "○○ビル"}, {"Designer", "山田 太郎"},
                       {"Date", "2025年6月2日"}};
-    form_->restoreSettings([&](const char *key) -> std::optional<std::string> {
-        const auto it = stored.find(key);
-        return it == stored.end() ? std::nullopt : std::optional<std::string>(it->second);
-    });
+    RestoreFrom(form_->settingsKeys(), stored);
     EXPECT_EQ(form_->titleBlock().project, QStringLiteral("○○ビル"));
     EXPECT_EQ(saved(*form_), stored);
 }
@@ -339,10 +337,7 @@ TEST_F(RecordFormTest, BadStoredValuesAreIgnored)
                       {"Top", "-99999999999999999999"},
                       {"Width", "12abc"},
                       {"Height", "1"}};
-    form_->restoreSettings([&](const char *key) -> std::optional<std::string> {
-        const auto it = stored.find(key);
-        return it == stored.end() ? std::nullopt : std::optional<std::string>(it->second);
-    });
+    RestoreFrom(form_->settingsKeys(), stored);
     EXPECT_EQ(form_->size(), before);
     const Keys keys = saved(*form_);
     EXPECT_EQ(keys.count("Left"), 0u) << "a window never placed keeps no position";

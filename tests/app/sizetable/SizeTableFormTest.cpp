@@ -2,6 +2,7 @@
 #include "app/sizetable/SizeTableModel.h"
 #include "numeric/Units.h"
 #include "support/BoxRecorder.h"
+#include "support/StoredSettings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -412,41 +413,41 @@ TEST_F(SizeTableFormTest, ComputesWhenShown)
 
 TEST_F(SizeTableFormTest, SettingsRoundTrip)
 {
-    std::map<std::string, int> stored{
-        {"Width", 640}, {"Height", 480}, {"AspectLimitTenths", 35}, {"VelocityLimitTenths", 15}};
-    const auto read = [&](const char *key) -> std::optional<int> {
-        const auto it = stored.find(key);
-        return it == stored.end() ? std::nullopt : std::optional<int>(it->second);
-    };
+    StoredTexts stored{{"Width", "640"},
+                       {"Height", "480"},
+                       {"AspectLimitTenths", "35"},
+                       {"VelocityLimitTenths", "15"}};
     SizeTableForm restored(nullptr);
-    restored.restoreSettings(read);
+    RestoreFrom(restored.settingsKeys(), stored);
     EXPECT_EQ(restored.size(), QSize(640, 480));
     EXPECT_EQ(restored.findChild<QDoubleSpinBox *>("AspectLimit")->value(), 3.5);
     EXPECT_EQ(restored.findChild<QDoubleSpinBox *>("VelocityLimit")->value(), 1.5);
     // Never shown and no position stored: no position is saved.
-    const std::vector<std::pair<std::string, int>> expected{
-        {"Width", 640}, {"Height", 480}, {"AspectLimitTenths", 35}, {"VelocityLimitTenths", 15}};
-    EXPECT_EQ(restored.settingsToSave(), expected);
+    const std::vector<std::pair<std::string, std::string>> expected{{"Width", "640"},
+                                                                    {"Height", "480"},
+                                                                    {"AspectLimitTenths", "35"},
+                                                                    {"VelocityLimitTenths", "15"}};
+    EXPECT_EQ(SavedTexts(restored.settingsKeys()), expected);
 
     // Values out of range keep the defaults, a size beyond the screen is
     // bounded by it; a position off every screen is not applied.
-    stored = {{"Width", 5},    {"Height", 100000},       {"Left", -30000},
-              {"Top", -30000}, {"AspectLimitTenths", 0}, {"VelocityLimitTenths", 9999}};
+    stored = {{"Width", "5"},    {"Height", "100000"},       {"Left", "-30000"},
+              {"Top", "-30000"}, {"AspectLimitTenths", "0"}, {"VelocityLimitTenths", "9999"}};
     SizeTableForm defaults(nullptr);
     const QSize size = defaults.size();
-    defaults.restoreSettings(read);
+    RestoreFrom(defaults.settingsKeys(), stored);
     EXPECT_EQ(defaults.width(), size.width());
     EXPECT_LT(defaults.height(), defaults.screen()->availableGeometry().height());
-    const auto saved = defaults.settingsToSave();
+    const auto saved = SavedTexts(defaults.settingsKeys());
     ASSERT_EQ(saved.size(), 4u);
-    EXPECT_EQ(saved[2], (std::pair<std::string, int>{"AspectLimitTenths", 40}));
-    EXPECT_EQ(saved[3], (std::pair<std::string, int>{"VelocityLimitTenths", 20}));
+    EXPECT_EQ(saved[2], (std::pair<std::string, std::string>{"AspectLimitTenths", "40"}));
+    EXPECT_EQ(saved[3], (std::pair<std::string, std::string>{"VelocityLimitTenths", "20"}));
 
     // A shown window saves its position.
-    const auto shown = form_->settingsToSave();
+    const auto shown = SavedTexts(form_->settingsKeys());
     ASSERT_EQ(shown.size(), 6u);
-    EXPECT_EQ(shown[0], (std::pair<std::string, int>{"Left", form_->x()}));
-    EXPECT_EQ(shown[1], (std::pair<std::string, int>{"Top", form_->y()}));
+    EXPECT_EQ(shown[0], (std::pair<std::string, std::string>{"Left", std::to_string(form_->x())}));
+    EXPECT_EQ(shown[1], (std::pair<std::string, std::string>{"Top", std::to_string(form_->y())}));
 }
 
 } // namespace

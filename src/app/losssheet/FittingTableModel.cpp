@@ -1,0 +1,331 @@
+#include "app/losssheet/FittingTableModel.h"
+
+#include "app/losssheet/FittingTexts.h"
+#include "app/losssheet/LossSheetModel.h"
+#include "app/losssheet/SheetLook.h"
+#include "app/losssheet/TypedNumbers.h"
+#include "app/losssheet/Utf8.h"
+#include "losssheet/SheetTexts.h"
+#include "numeric/Failure.h"
+#include "numeric/NumberText.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QPalette>
+
+namespace app::losssheet {
+
+using ::losssheet::Fitting;
+using ::losssheet::SystemKind;
+
+FittingTableModel::FittingTableModel(LossSheetModel &sheet, QObject *parent)
+    : QAbstractTableModel(parent), sheet_(sheet)
+{
+}
+
+const ::losssheet::Section *FittingTableModel::section() const
+{
+    if (system_ < 0 || system_ >= sheet_.count() || section_ < 0)
+        return nullptr;
+    const auto &sections = sheet_.system(system_).sections;
+    if (static_cast<std::size_t>(section_) >= sections.size())
+        return nullptr;
+    return &sections[static_cast<std::size_t>(section_)];
+}
+
+SystemKind FittingTableModel::kind() const
+{
+    return system_ >= 0 && system_ < sheet_.count() ? sheet_.system(system_).kind
+                                                    : SystemKind::Duct;
+}
+
+int FittingTableModel::fittingCount() const
+{
+    const auto *s = section();
+    return s ? static_cast<int>(s->fittings.size()) : 0;
+}
+
+void FittingTableModel::showSection(int system, int section,
+                                    std::shared_ptr<const ::losssheet::SystemResult> result)
+{
+    beginResetModel();
+    system_ = system;
+    section_ = section;
+    result_ = std::move(result);
+    rows_ = fittingCount();
+    endResetModel();
+}
+
+void FittingTableModel::setResult(std::shared_ptr<const ::losssheet::SystemResult> result)
+{
+    result_ = std::move(result);
+    if (changingRows_)
+        return; // the rows' own change ends with their cells
+    // A section inserted or removed above moves the one shown: the window
+    // shows the section again; here only the cells follow.
+    if (rows_ != fittingCount()) {
+        beginResetModel();
+        rows_ = fittingCount();
+        endResetModel();
+    } else {
+        cellsChanged();
+    }
+}
+
+void FittingTableModel::cellsChanged()
+{
+    if (rows_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, ColumnCount - 1));
+}
+
+void FittingTableModel::setUnits(::losssheet::UnitSystem units)
+{
+    units_ = units;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    cellsChanged();
+}
+
+const ::losssheet::FittingResult *FittingTableModel::resultOf(int row) const
+{
+    if (!result_ || section_ < 0 || static_cast<std::size_t>(section_) >= result_->sections.size())
+        return nullptr;
+    const auto &fittings = result_->sections[static_cast<std::size_t>(section_)].fittings;
+    if (row < 0 || static_cast<std::size_t>(row) >= fittings.size())
+        return nullptr;
+    return &fittings[static_cast<std::size_t>(row)];
+}
+
+int FittingTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int FittingTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString FittingTableModel::warningsOf(const ::losssheet::FittingResult &r) const
+{
+    QStringList lines;
+    if (!r.problem.empty())
+        lines << Utf8(r.problem);
+    for (const std::string &w : r.warnings)
+        lines << Utf8(w);
+    return lines.join(QStringLiteral(" "));
+}
+
+QVariant FittingTableModel::data(const QModelIndex &index, int role) const
+{
+    const auto *s = section();
+    if (!index.isValid() || !s || index.row() >= rows_ ||
+        static_cast<std::size_t>(index.row()) >= s->fittings.size())
+        return {};
+    const Fitting &f = s->fittings[static_cast<std::size_t>(index.row())];
+    const ::losssheet::FittingResult *r = resultOf(index.row());
+    const int column = index.column();
+    if (role == Qt::EditRole) {
+        if (column == CountColumn)
+            return Utf8(numeric::FormatGeneral15(f.count));
+        if (column == NoteColumn)
+            return Utf8(f.note);
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const bool number = column == CountColumn || column == CoefficientColumn ||
+                            column == SectionZetaColumn || column == EquivalentLengthColumn ||
+                            column == LossColumn;
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    const auto texts = r ? ::losssheet::TextsOf(*r, kind(), units_) : ::losssheet::FittingTexts{};
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (column) {
+        case KindColumn:
+            return KindText(f);
+        case MethodColumn: {
+            const fittings::Method *m = MethodOf(f, kind());
+            return m ? Utf8(m->name) : Utf8(f.method);
+        }
+        case InputsColumn:
+            return ParametersText(f, r, kind(), units_);
+        case CountColumn:
+            return Utf8(numeric::FormatGeneral15(f.count));
+        case CoefficientColumn:
+            return Utf8(texts.zeta);
+        case ReferenceColumn:
+            return Utf8(texts.reference);
+        case SectionZetaColumn:
+            return Utf8(texts.sectionZeta);
+        case EquivalentLengthColumn:
+            return Utf8(texts.equivalentLength);
+        case LossColumn:
+            return Utf8(texts.loss);
+        case NoteColumn:
+            return Utf8(f.note);
+        case WarningColumn:
+            return r ? warningsOf(*r) : QString();
+        default:
+            return {};
+        }
+    case Qt::BackgroundRole:
+        if (column == CountColumn || column == NoteColumn || column == WarningColumn ||
+            column == KindColumn)
+            return {};
+        return QBrush(ResultBackground(QApplication::palette()));
+    case Qt::ForegroundRole:
+        if (column == WarningColumn)
+            return QBrush(ProblemText(QApplication::palette()));
+        return {};
+    case Qt::DecorationRole:
+        if (column != KindColumn || !r)
+            return {};
+        if (!r->problem.empty())
+            return ProblemIcon();
+        if (!r->warnings.empty())
+            return WarningIcon();
+        return {};
+    case Qt::ToolTipRole:
+        if (column == KindColumn || column == WarningColumn) {
+            const QString text = r ? warningsOf(*r) : QString();
+            if (!text.isEmpty())
+                return text;
+            if (const auto *type = TypeOf(f); type && !type->note.empty())
+                return Utf8(type->note);
+            return {};
+        }
+        if (column == MethodColumn) {
+            const fittings::Method *m = MethodOf(f, kind());
+            return m ? Utf8(m->source) : QVariant();
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant FittingTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    const bool pipe = kind() == SystemKind::Pipe;
+    const QString pressure = Utf8(::losssheet::PressureScale(kind(), units_).unit);
+    switch (section) {
+    case KindColumn:
+        return QStringLiteral("種類");
+    case MethodColumn:
+        return QStringLiteral("計算方法");
+    case InputsColumn:
+        return QStringLiteral("入力値");
+    case CountColumn:
+        return QStringLiteral("個数");
+    case CoefficientColumn:
+        return pipe ? QStringLiteral("K") : QStringLiteral("ζ");
+    case ReferenceColumn:
+        return QStringLiteral("基準の速度");
+    case SectionZetaColumn:
+        return QStringLiteral("ζ×個数\n（区間の速度）");
+    case EquivalentLengthColumn:
+        return QStringLiteral("相当管長\nm");
+    case LossColumn:
+        return QStringLiteral("損失\n") + pressure;
+    case NoteColumn:
+        return QStringLiteral("備考");
+    case WarningColumn:
+        return QStringLiteral("注意");
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags FittingTableModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && (index.column() == CountColumn || index.column() == NoteColumn))
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+QString FittingTableModel::checkCell(const QModelIndex &index, const QString &text) const
+{
+    if (index.column() != CountColumn)
+        return {};
+    if (text.trimmed().isEmpty())
+        return NotANumberMessage(QStringLiteral("個数"), {});
+    if (const QString reason = WhyNotANumber(text); !reason.isEmpty())
+        return NotANumberMessage(QStringLiteral("個数"), reason);
+    return {};
+}
+
+bool FittingTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable) || !section())
+        return false;
+    const QString text = value.toString();
+    if (const QString refused = checkCell(index, text); !refused.isEmpty()) {
+        emit editRefused(refused);
+        return false;
+    }
+    if (text == data(index, Qt::EditRole).toString())
+        return true;
+    try {
+        if (index.column() == CountColumn) {
+            const long double count = EvaluateTyped(text);
+            editFitting(index.row(), [count](Fitting &f) { f.count = count; });
+        } else {
+            const std::string note = text.toStdString();
+            editFitting(index.row(), [&note](Fitting &f) { f.note = note; });
+        }
+    } catch (const numeric::Failure &failure) {
+        emit editRefused(QString::fromUtf8(failure.what()));
+        return false;
+    }
+    return true;
+}
+
+int FittingTableModel::addFitting(Fitting fitting)
+{
+    if (!section())
+        return -1;
+    const int row = rows_;
+    beginInsertRows({}, row, row);
+    changingRows_ = true;
+    sheet_.edit(system_, [&](::losssheet::System &s) {
+        s.sections[static_cast<std::size_t>(section_)].fittings.push_back(std::move(fitting));
+    });
+    changingRows_ = false;
+    rows_ = fittingCount();
+    endInsertRows();
+    cellsChanged();
+    return row;
+}
+
+void FittingTableModel::removeFitting(int row)
+{
+    if (!section() || row < 0 || row >= rows_)
+        return;
+    beginRemoveRows({}, row, row);
+    changingRows_ = true;
+    sheet_.edit(system_, [&](::losssheet::System &s) {
+        auto &fittings = s.sections[static_cast<std::size_t>(section_)].fittings;
+        fittings.erase(fittings.begin() + row);
+    });
+    changingRows_ = false;
+    rows_ = fittingCount();
+    endRemoveRows();
+    cellsChanged();
+}
+
+void FittingTableModel::editFitting(int row, const std::function<void(Fitting &)> &change)
+{
+    if (!section() || row < 0 || row >= rows_)
+        return;
+    sheet_.edit(system_, [&](::losssheet::System &s) {
+        change(
+            s.sections[static_cast<std::size_t>(section_)].fittings[static_cast<std::size_t>(row)]);
+    });
+}
+
+} // namespace app::losssheet

@@ -1,0 +1,576 @@
+#include "app/losssheet/SheetPrint.h"
+
+#include "app/losssheet/ConditionsPanel.h"
+#include "app/losssheet/FittingTexts.h"
+#include "app/losssheet/SectionColumns.h"
+#include "app/losssheet/SummaryTexts.h"
+#include "app/losssheet/Utf8.h"
+#include "flow/DuctMaterials.h"
+#include "losssheet/Calculator.h"
+#include "losssheet/SheetTexts.h"
+#include "numeric/NumberText.h"
+#include "pipe/PipeTables.h"
+
+#include <QDate>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <numeric>
+
+namespace app::losssheet {
+
+namespace {
+
+using ::losssheet::DuctShape;
+using ::losssheet::SizingBasis;
+using ::losssheet::System;
+using ::losssheet::SystemKind;
+using ::losssheet::SystemResult;
+using ::losssheet::UnitSystem;
+
+const QColor HeaderShade(0xdc, 0xdc, 0xdc);
+const QColor PathShade(0xeb, 0xeb, 0xeb);
+
+// Japanese gothic faces in order of preference; the first installed one wins.
+QFont PrintFont(qreal points, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
+                      QStringLiteral("VL PGothic"), QStringLiteral("Droid Sans Fallback")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The pages as they fill: where the next block goes, a new page when it does
+// not fit, the page number at the foot. Without a painter it only measures
+// and counts.
+class Pages
+{
+public:
+    Pages(QPainter *painter, QPagedPaintDevice &device, PageNumbering numbering)
+        : painter_(painter), device_(device), numbering_(numbering)
+    {
+        mm_ = device.logicalDpiX() / 25.4;
+        area_ =
+            QRectF(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+        y = area_.top();
+    }
+
+    qreal mm(qreal v) const { return v * mm_; }
+    qreal left() const { return area_.left(); }
+    qreal width() const { return area_.width(); }
+    qreal top() const { return area_.top(); }
+    qreal bottom() const { return area_.bottom() - mm(8); } // room for the page number
+    bool painting() const { return painter_ != nullptr; }
+    QPainter &painter() { return *painter_; }
+    QFontMetricsF metrics(const QFont &font) const { return QFontMetricsF(font, &device_); }
+    int used() const { return page_; }
+
+    // Starts a new page unless this one is still empty.
+    void breakPage()
+    {
+        if (y > top())
+            newPage();
+    }
+    // Room for `height` more: a new page when it does not fit.
+    void need(qreal height)
+    {
+        if (y + height > bottom())
+            breakPage();
+    }
+    void newPage()
+    {
+        footer();
+        ++page_;
+        if (painting())
+            device_.newPage();
+        y = top();
+    }
+    void finish() { footer(); }
+
+    qreal y = 0;
+
+private:
+    void footer()
+    {
+        if (!painting())
+            return;
+        QPainter &p = *painter_;
+        p.setFont(PrintFont(8.5));
+        p.setPen(Qt::black);
+        const int number = numbering_.first + page_ - 1;
+        const int total = numbering_.total > 0 ? numbering_.total : numbering_.first + page_ - 1;
+        p.drawText(QRectF(left(), area_.bottom() - mm(6), width(), mm(6)),
+                   Qt::AlignHCenter | Qt::AlignBottom,
+                   QStringLiteral("%1 / %2").arg(number).arg(total));
+    }
+
+    QPainter *painter_;
+    QPagedPaintDevice &device_;
+    PageNumbering numbering_;
+    QRectF area_;
+    qreal mm_ = 1;
+    int page_ = 1;
+};
+
+// A table of text cells, broken across pages with its header repeated.
+struct Table
+{
+    QStringList header;
+    std::vector<qreal> weights;   // relative column widths
+    std::vector<bool> rightAlign; // per column
+    QList<QStringList> rows;
+    std::vector<bool> shaded; // per row
+    qreal width = 0;          // 0: the page's width
+    qreal points = 7.5;
+};
+
+void DrawTable(Pages &pages, const Table &t)
+{
+    const QFont cellFont = PrintFont(t.points);
+    const QFont headFont = PrintFont(t.points, true);
+    const QFontMetricsF cell = pages.metrics(cellFont);
+    const QFontMetricsF head = pages.metrics(headFont);
+    const qreal pad = pages.mm(0.8);
+    const qreal width = t.width > 0 ? t.width : pages.width();
+    const qreal total = std::accumulate(t.weights.begin(), t.weights.end(), 0.0);
+    std::vector<qreal> x{pages.left()};
+    for (qreal w : t.weights)
+        x.push_back(x.back() + width * w / total);
+    const int columns = static_cast<int>(t.weights.size());
+
+    const auto heightOf = [&](const QStringList &row, const QFontMetricsF &m) {
+        qreal h = m.height();
+        for (int c = 0; c < columns && c < row.size(); ++c) {
+            const QRectF room(0, 0, x[c + 1] - x[c] - 2 * pad, 10000);
+            h = std::max(h, m.boundingRect(room, Qt::TextWordWrap, row[c]).height());
+        }
+        return h + 2 * pad;
+    };
+    const qreal headHeight = heightOf(t.header, head);
+
+    qreal partTop = 0;
+    const auto frame = [&](qreal bottom) {
+        if (!pages.painting())
+            return;
+        QPainter &p = pages.painter();
+        p.setPen(QPen(Qt::black, pages.mm(0.1)));
+        for (int c = 1; c < columns; ++c)
+            p.drawLine(QPointF(x[c], partTop), QPointF(x[c], bottom));
+        p.setPen(QPen(Qt::black, pages.mm(0.25)));
+        p.drawRect(QRectF(x[0], partTop, x[columns] - x[0], bottom - partTop));
+        p.drawLine(QPointF(x[0], partTop + headHeight), QPointF(x[columns], partTop + headHeight));
+    };
+    const auto drawRow = [&](const QStringList &row, qreal h, bool header, bool shade) {
+        if (pages.painting()) {
+            QPainter &p = pages.painter();
+            if (header || shade)
+                p.fillRect(QRectF(x[0], pages.y, x[columns] - x[0], h),
+                           header ? HeaderShade : PathShade);
+            p.setPen(QPen(Qt::black, pages.mm(0.1)));
+            p.drawLine(QPointF(x[0], pages.y), QPointF(x[columns], pages.y));
+            p.setPen(Qt::black);
+            p.setFont(header ? headFont : cellFont);
+            for (int c = 0; c < columns && c < row.size(); ++c) {
+                const Qt::Alignment align =
+                    header ? Qt::AlignCenter
+                           : (t.rightAlign[static_cast<std::size_t>(c)] ? Qt::AlignRight
+                                                                        : Qt::AlignLeft) |
+                                 Qt::AlignVCenter;
+                p.drawText(
+                    QRectF(x[c] + pad, pages.y + pad, x[c + 1] - x[c] - 2 * pad, h - 2 * pad),
+                    align | Qt::TextWordWrap, row[c]);
+            }
+        }
+        pages.y += h;
+    };
+    const auto startPart = [&] {
+        partTop = pages.y;
+        drawRow(t.header, headHeight, true, false);
+    };
+
+    pages.need(headHeight + (t.rows.isEmpty() ? 0 : heightOf(t.rows.first(), cell)));
+    startPart();
+    for (qsizetype i = 0; i < t.rows.size(); ++i) {
+        const qreal h = heightOf(t.rows[i], cell);
+        if (pages.y + h > pages.bottom()) {
+            frame(pages.y);
+            pages.newPage();
+            startPart();
+        }
+        drawRow(t.rows[i], h, false,
+                static_cast<std::size_t>(i) < t.shaded.size() &&
+                    t.shaded[static_cast<std::size_t>(i)]);
+    }
+    frame(pages.y);
+}
+
+// Lines of text, wrapped to the page's width.
+void DrawText(Pages &pages, const QString &text, qreal points, bool bold = false)
+{
+    const QFont font = PrintFont(points, bold);
+    const QRectF room(pages.left(), 0, pages.width(), 10000);
+    const qreal h = pages.metrics(font).boundingRect(room, Qt::TextWordWrap, text).height();
+    pages.need(h);
+    if (pages.painting()) {
+        QPainter &p = pages.painter();
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(pages.left(), pages.y, pages.width(), h), Qt::TextWordWrap, text);
+    }
+    pages.y += h;
+}
+
+void Heading(Pages &pages, const QString &text)
+{
+    pages.need(pages.mm(16));
+    pages.y += pages.mm(3);
+    DrawText(pages, text, 10, true);
+    pages.y += pages.mm(1);
+}
+
+QString ListItem(std::span<const std::string_view> items, int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= items.size())
+        return {};
+    return Utf8(items[static_cast<std::size_t>(index)]).trimmed();
+}
+
+QString ConditionsText(const System &s, UnitSystem units)
+{
+    const bool duct = s.kind == SystemKind::Duct;
+    const auto &sizing = duct ? s.duct.sizing : s.pipe.sizing;
+    const bool loss = sizing.basis == SizingBasis::Loss;
+    QStringList parts;
+    if (duct) {
+        parts << QStringLiteral("ダクトの材質：") +
+                     ListItem(flow::DuctMaterialItems(), s.duct.material)
+              << QStringLiteral("絶対粗度 %1 mm").arg(ConditionText(s.duct.roughness))
+              << QStringLiteral("空気の密度 %1 kg/m3").arg(ConditionText(s.duct.density));
+    } else {
+        parts << QStringLiteral("管材：") + ListItem(pipes::PipeMaterialItems(), s.pipe.material)
+              << QStringLiteral("水温 %1 ℃")
+                     .arg(ListItem(pipes::WaterTemperatureItems(), s.pipe.temperature))
+              << QStringLiteral("絶対粗度 %1 mm").arg(ConditionText(s.pipe.roughness))
+              << QStringLiteral("水の密度 %1 kg/m3").arg(ConditionText(s.pipe.density));
+    }
+    QString rule = loss ? QStringLiteral("寸法の決め方：圧損基準")
+                        : (duct ? QStringLiteral("寸法の決め方：風速基準")
+                                : QStringLiteral("寸法の決め方：流速基準"));
+    if (sizing.target)
+        rule += QStringLiteral("（目標 %1 %2）")
+                    .arg(ConditionText(*sizing.target),
+                         loss ? Utf8(::losssheet::LossPerMetreScale(units).unit)
+                              : QStringLiteral("m/s"));
+    parts << rule;
+    if (duct) {
+        switch (s.duct.shape) {
+        case DuctShape::Round:
+            parts << QStringLiteral("求める寸法：円形");
+            break;
+        case DuctShape::Square:
+            parts << QStringLiteral("求める寸法：長方形（正方形）");
+            break;
+        case DuctShape::FixedSide:
+            parts << QStringLiteral("求める寸法：長方形（一辺 %1 mm 固定）")
+                         .arg(ConditionText(s.duct.fixedSide));
+            break;
+        case DuctShape::AspectRatio:
+            parts << QStringLiteral("求める寸法：長方形（縦横比 %1：1）")
+                         .arg(ConditionText(s.duct.aspectRatio));
+            break;
+        }
+    } else {
+        parts << QStringLiteral("実揚程 %1 m").arg(ConditionText(s.pipe.staticHead))
+              << QStringLiteral("末端必要圧 %1 kPa").arg(ConditionText(s.pipe.terminalPressure));
+    }
+    parts << QStringLiteral("余裕率 %1 %").arg(Utf8(numeric::FormatGeneral15(s.marginPercent)));
+    return parts.join(QStringLiteral("　"));
+}
+
+void TitleBlock(Pages &pages, const System &s, const SheetTitle &title)
+{
+    const bool duct = s.kind == SystemKind::Duct;
+    const QString heading =
+        duct ? QStringLiteral("送風機静圧計算書") : QStringLiteral("ポンプ揚程計算書");
+    const QString date = title.date.isEmpty()
+                             ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
+                             : title.date;
+    const QList<QPair<QString, QString>> block{{QStringLiteral("件名"), title.project},
+                                               {QStringLiteral("設計者"), title.designer},
+                                               {QStringLiteral("日付"), date}};
+    const qreal row = pages.mm(6);
+    const qreal blockWidth = pages.mm(95);
+    const qreal labelWidth = pages.mm(18);
+    const qreal blockLeft = pages.left() + pages.width() - blockWidth;
+    if (pages.painting()) {
+        QPainter &p = pages.painter();
+        p.setPen(Qt::black);
+        p.setFont(PrintFont(16, true));
+        p.drawText(QRectF(pages.left(), pages.y, blockLeft - pages.left(), pages.mm(10)),
+                   Qt::AlignLeft | Qt::AlignVCenter, heading);
+        p.setFont(PrintFont(11));
+        p.drawText(
+            QRectF(pages.left(), pages.y + pages.mm(11), blockLeft - pages.left(), pages.mm(7)),
+            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("系統：") + Utf8(s.name));
+        p.setFont(PrintFont(9));
+        for (int i = 0; i < block.size(); ++i) {
+            const qreal y = pages.y + i * row;
+            p.fillRect(QRectF(blockLeft, y, labelWidth, row), HeaderShade);
+            p.drawText(QRectF(blockLeft, y, labelWidth, row), Qt::AlignCenter, block[i].first);
+            p.drawText(QRectF(blockLeft + labelWidth + pages.mm(2), y,
+                              blockWidth - labelWidth - pages.mm(3), row),
+                       Qt::AlignLeft | Qt::AlignVCenter, block[i].second);
+            p.setPen(QPen(Qt::black, pages.mm(0.1)));
+            p.drawLine(QPointF(blockLeft, y), QPointF(blockLeft + blockWidth, y));
+            p.setPen(Qt::black);
+        }
+        p.setPen(QPen(Qt::black, pages.mm(0.25)));
+        p.drawRect(QRectF(blockLeft, pages.y, blockWidth, row * block.size()));
+        p.drawLine(QPointF(blockLeft + labelWidth, pages.y),
+                   QPointF(blockLeft + labelWidth, pages.y + row * block.size()));
+        p.setPen(Qt::black);
+    }
+    pages.y += std::max(row * block.size(), pages.mm(18)) + pages.mm(3);
+}
+
+void SectionTable(Pages &pages, const System &s, const SystemResult &result, UnitSystem units)
+{
+    Table t;
+    const std::vector<int> columns = ColumnsOf(s.kind);
+    for (int c : columns) {
+        const QString unit = ColumnUnit(c, s.kind, units);
+        t.header << (unit.isEmpty() ? ColumnCaption(c, s.kind)
+                                    : ColumnCaption(c, s.kind) + QLatin1Char('\n') + unit);
+        t.weights.push_back(c == NameColumn || c == UpstreamColumn ? 0.8
+                            : c == SizeColumn                      ? 1.2
+                                                                   : 1.0);
+        t.rightAlign.push_back(c != NameColumn && c != UpstreamColumn);
+    }
+    QList<QStringList> rows = SectionRows(s, result, units);
+    rows.removeFirst();
+    t.rows = rows;
+    for (const auto &r : result.sections)
+        t.shaded.push_back(r.onCriticalPath);
+    DrawTable(pages, t);
+    pages.y += pages.mm(1);
+    DrawText(
+        pages,
+        QStringLiteral("網掛けの区間が最遠経路です。直管長は継手を含めて中心線に沿って測った長さ、"
+                       "局部損失は継手の局部損失（ζ）によるものです（曲がり部の摩擦を含む方法は方法"
+                       "名に示します）。"
+                       "風速と R は「ダクト計算」「配管計算」ページと同じ計算・同じ表示です。"),
+        7);
+    QStringList problems;
+    for (std::size_t i = 0; i < result.sections.size() && i < s.sections.size(); ++i) {
+        const auto &r = result.sections[i];
+        QStringList reasons;
+        if (!r.problem.empty())
+            reasons << Utf8(r.problem);
+        for (const std::string &w : r.warnings)
+            reasons << Utf8(w);
+        if (!reasons.isEmpty())
+            problems << QStringLiteral("区間 %1：%2")
+                            .arg(Utf8(s.sections[i].name), reasons.join(QLatin1Char(' ')));
+    }
+    if (!problems.isEmpty()) {
+        pages.y += pages.mm(1);
+        DrawText(pages, QStringLiteral("注意\n") + problems.join(QLatin1Char('\n')), 7.5);
+    }
+}
+
+void FittingsTable(Pages &pages, const System &s, const SystemResult &result, UnitSystem units)
+{
+    Heading(pages, QStringLiteral("局部抵抗・機器の内訳"));
+    const bool pipe = s.kind == SystemKind::Pipe;
+    Table t;
+    t.header =
+        QStringList{QStringLiteral("区間"),       QStringLiteral("種類"),
+                    QStringLiteral("計算方法"),   QStringLiteral("入力値"),
+                    QStringLiteral("個数"),       pipe ? QStringLiteral("K") : QStringLiteral("ζ"),
+                    QStringLiteral("基準の速度"), QStringLiteral("ζ×個数\n区間の速度")};
+    t.weights = {0.6, 1.6, 1.8, 4.2, 0.6, 0.8, 1.9, 1.0};
+    t.rightAlign = {false, false, false, false, true, true, false, true};
+    if (pipe) {
+        t.header << QStringLiteral("相当管長\nm");
+        t.weights.push_back(0.9);
+        t.rightAlign.push_back(true);
+    }
+    t.header << QStringLiteral("損失\n") + Utf8(::losssheet::PressureScale(s.kind, units).unit)
+             << QStringLiteral("備考") << QStringLiteral("出典");
+    t.weights.insert(t.weights.end(), {1.0, 3.2, 0.6});
+    t.rightAlign.insert(t.rightAlign.end(), {true, false, false});
+
+    QStringList sources;
+    for (std::size_t i = 0; i < s.sections.size(); ++i) {
+        const auto &section = s.sections[i];
+        for (std::size_t k = 0; k < section.fittings.size(); ++k) {
+            const auto &f = section.fittings[k];
+            const ::losssheet::FittingResult *r =
+                i < result.sections.size() && k < result.sections[i].fittings.size()
+                    ? &result.sections[i].fittings[k]
+                    : nullptr;
+            const auto texts =
+                r ? ::losssheet::TextsOf(*r, s.kind, units) : ::losssheet::FittingTexts{};
+            const fittings::Method *method = MethodOf(f, s.kind);
+            QString source;
+            if (method) {
+                const QString text = Utf8(method->source);
+                qsizetype n = sources.indexOf(text);
+                if (n < 0) {
+                    sources << text;
+                    n = sources.size() - 1;
+                }
+                source = QStringLiteral("[%1]").arg(n + 1);
+            }
+            QString note = Utf8(f.note);
+            if (r && (!r->problem.empty() || !r->warnings.empty())) {
+                QStringList w;
+                if (!r->problem.empty())
+                    w << Utf8(r->problem);
+                for (const std::string &x : r->warnings)
+                    w << Utf8(x);
+                note += (note.isEmpty() ? QString() : QStringLiteral("　")) + QStringLiteral("※") +
+                        w.join(QLatin1Char(' '));
+            }
+            QStringList row{Utf8(section.name),
+                            KindText(f),
+                            method ? Utf8(method->name) : Utf8(f.method),
+                            ParametersText(f, r, s.kind, units),
+                            Utf8(numeric::FormatGeneral15(f.count)),
+                            Utf8(texts.zeta),
+                            Utf8(texts.reference),
+                            Utf8(texts.sectionZeta)};
+            if (pipe)
+                row << Utf8(texts.equivalentLength);
+            row << Utf8(texts.loss) << note << source;
+            t.rows << row;
+            t.shaded.push_back(i < result.sections.size() && result.sections[i].onCriticalPath);
+        }
+    }
+    if (t.rows.isEmpty()) {
+        DrawText(pages, QStringLiteral("（局部抵抗・機器はありません）"), 8);
+        return;
+    }
+    DrawTable(pages, t);
+    pages.y += pages.mm(1.5);
+    QStringList lines;
+    for (qsizetype n = 0; n < sources.size(); ++n)
+        lines << QStringLiteral("[%1] %2").arg(n + 1).arg(sources[n]);
+    DrawText(pages, QStringLiteral("出典　") + lines.join(QStringLiteral("　")), 7);
+}
+
+void SummaryAndTerminals(Pages &pages, const System &s, const SystemResult &result,
+                         UnitSystem units)
+{
+    Heading(pages, s.kind == SystemKind::Duct ? QStringLiteral("送風機の必要静圧")
+                                              : QStringLiteral("ポンプの全揚程"));
+    Table summary;
+    summary.header = {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")};
+    summary.weights = {2.2, 1.4, 0.8};
+    summary.rightAlign = {false, true, false};
+    summary.width = pages.width() * 0.42;
+    summary.points = 8.5;
+    for (const SummaryLine &line : SummaryLines(s, result, units)) {
+        summary.rows << QStringList{line.caption, line.text, line.unit};
+        summary.shaded.push_back(line.result);
+    }
+    DrawTable(pages, summary);
+    pages.y += pages.mm(1);
+    DrawText(pages,
+             s.kind == SystemKind::Duct
+                 ? QStringLiteral(
+                       "必要静圧 ＝ 最遠経路の損失（直管損失 ＋ 局部損失 ＋ 機器）× (1 ＋ 余裕率)")
+                 : QStringLiteral("全揚程 ＝ (実揚程 ＋ 直管損失 ＋ 局部損失 ＋ 機器 ＋ "
+                                  "末端必要圧) × (1 ＋ 余裕率)"),
+             8);
+    if (const QString problem = SummaryProblem(result); !problem.isEmpty())
+        DrawText(pages, QStringLiteral("※") + problem, 8);
+
+    Heading(pages, QStringLiteral("末端の余剰圧（ダンパ・弁で調整する圧力）"));
+    Table terminals;
+    QList<QStringList> rows = TerminalRows(s, result, units);
+    terminals.header = rows.takeFirst();
+    terminals.rows = rows;
+    terminals.weights = {1.0, 1.2, 1.2};
+    terminals.rightAlign = {false, true, true};
+    terminals.width = pages.width() * 0.42;
+    terminals.points = 8.5;
+    for (const auto &t : result.summary.terminals) {
+        terminals.shaded.push_back(
+            t.section >= 0 && static_cast<std::size_t>(t.section) < result.sections.size() &&
+            result.sections[static_cast<std::size_t>(t.section)].onCriticalPath);
+    }
+    DrawTable(pages, terminals);
+}
+
+int Paint(QPainter *painter, QPagedPaintDevice &device, const std::vector<System> &systems,
+          const std::vector<SystemResult> &results, const SheetTitle &title, UnitSystem units,
+          PageNumbering numbering)
+{
+    Pages pages(painter, device, numbering);
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        if (i > 0)
+            pages.newPage();
+        const System &s = systems[i];
+        TitleBlock(pages, s, title);
+        DrawText(pages, ConditionsText(s, units), 8.5);
+        pages.y += pages.mm(2);
+        SectionTable(pages, s, results[i], units);
+        FittingsTable(pages, s, results[i], units);
+        SummaryAndTerminals(pages, s, results[i], units);
+    }
+    pages.finish();
+    return pages.used();
+}
+
+std::vector<SystemResult> ResultsOf(const std::vector<System> &systems, UnitSystem units)
+{
+    std::vector<SystemResult> results;
+    results.reserve(systems.size());
+    for (const System &s : systems)
+        results.push_back(::losssheet::Compute(s, units));
+    return results;
+}
+
+} // namespace
+
+int CountLossSheetPages(QPagedPaintDevice &device, const std::vector<System> &systems,
+                        const SheetTitle &title, UnitSystem units)
+{
+    return Paint(nullptr, device, systems, ResultsOf(systems, units), title, units, {});
+}
+
+int PaintLossSheets(QPainter &painter, QPagedPaintDevice &device,
+                    const std::vector<System> &systems, const SheetTitle &title, UnitSystem units,
+                    PageNumbering numbering)
+{
+    const std::vector<SystemResult> results = ResultsOf(systems, units);
+    if (numbering.total <= 0)
+        numbering.total =
+            numbering.first - 1 + Paint(nullptr, device, systems, results, title, units, {});
+    return Paint(&painter, device, systems, results, title, units, numbering);
+}
+
+void SetLossSheetPageLayout(QPagedPaintDevice &device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+}
+
+bool PrintLossSheets(QPagedPaintDevice &device, const std::vector<System> &systems,
+                     const SheetTitle &title, UnitSystem units)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    PaintLossSheets(painter, device, systems, title, units);
+    return painter.end();
+}
+
+} // namespace app::losssheet

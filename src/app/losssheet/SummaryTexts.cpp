@@ -1,0 +1,90 @@
+#include "app/losssheet/SummaryTexts.h"
+
+#include "app/losssheet/Utf8.h"
+#include "losssheet/SheetTexts.h"
+
+namespace app::losssheet {
+
+using ::losssheet::SystemKind;
+
+QString CriticalPathText(const ::losssheet::System &system, const ::losssheet::Summary &summary)
+{
+    QStringList names;
+    for (int i : summary.criticalPath) {
+        if (i >= 0 && static_cast<std::size_t>(i) < system.sections.size())
+            names << Utf8(system.sections[static_cast<std::size_t>(i)].name);
+    }
+    return names.join(QStringLiteral(" → "));
+}
+
+QList<SummaryLine> SummaryLines(const ::losssheet::System &system,
+                                const ::losssheet::SystemResult &result,
+                                ::losssheet::UnitSystem units)
+{
+    const ::losssheet::Summary &s = result.summary;
+    const auto t = ::losssheet::TextsOf(s, system.kind, units);
+    const QString pressure = Utf8(::losssheet::PressureScale(system.kind, units).unit);
+    QList<SummaryLine> lines{
+        {QStringLiteral("SummaryCriticalPath"),
+         QStringLiteral("最遠経路"),
+         CriticalPathText(system, s),
+         {}},
+        {QStringLiteral("SummaryFriction"), QStringLiteral("直管損失"), Utf8(t.friction), pressure},
+        {QStringLiteral("SummaryFittings"), QStringLiteral("局部損失"), Utf8(t.fittings), pressure},
+        {QStringLiteral("SummaryEquipment"), QStringLiteral("機器"), Utf8(t.equipment), pressure},
+    };
+    if (system.kind == SystemKind::Pipe) {
+        lines << SummaryLine{QStringLiteral("SummaryStaticHead"), QStringLiteral("実揚程"),
+                             Utf8(t.staticHead), QStringLiteral("m")}
+              << SummaryLine{QStringLiteral("SummaryTerminalPressure"),
+                             QStringLiteral("末端必要圧"), Utf8(t.terminalPressure),
+                             QStringLiteral("kPa")};
+    }
+    lines << SummaryLine{QStringLiteral("SummaryLoss"), QStringLiteral("系統の損失"),
+                         Utf8(t.systemLoss), pressure}
+          << SummaryLine{QStringLiteral("SummaryMargin"), QStringLiteral("余裕率"), Utf8(t.margin),
+                         QStringLiteral("%")};
+    if (system.kind == SystemKind::Duct) {
+        lines << SummaryLine{QStringLiteral("SummaryResult"), QStringLiteral("必要静圧"),
+                             Utf8(t.required), pressure, true};
+    } else {
+        lines << SummaryLine{QStringLiteral("SummaryResult"), QStringLiteral("全揚程"),
+                             Utf8(t.required), QStringLiteral("m"), true}
+              << SummaryLine{QStringLiteral("SummaryResultKilopascals"), QStringLiteral("全揚程"),
+                             Utf8(t.requiredKilopascals), QStringLiteral("kPa"), true};
+    }
+    return lines;
+}
+
+QString SummaryProblem(const ::losssheet::SystemResult &result)
+{
+    QStringList parts;
+    for (const std::string &p : result.summary.problems)
+        parts << Utf8(p);
+    if (const int n = result.summary.sectionsWithProblems; n > 0)
+        parts << QStringLiteral(
+                     "計算できない区間が %1 件あります（その区間と下流を除いた結果です）。")
+                     .arg(n);
+    return parts.join(QLatin1Char(' '));
+}
+
+QList<QStringList> TerminalRows(const ::losssheet::System &system,
+                                const ::losssheet::SystemResult &result,
+                                ::losssheet::UnitSystem units)
+{
+    const QString pressure = Utf8(::losssheet::PressureScale(system.kind, units).unit);
+    QList<QStringList> rows{{QStringLiteral("末端区間"), QStringLiteral("経路の損失 ") + pressure,
+                             QStringLiteral("余剰圧 ") + pressure}};
+    const auto t = ::losssheet::TextsOf(result.summary, system.kind, units);
+    for (std::size_t i = 0; i < result.summary.terminals.size(); ++i) {
+        const int section = result.summary.terminals[i].section;
+        const QString name =
+            section >= 0 && static_cast<std::size_t>(section) < system.sections.size()
+                ? Utf8(system.sections[static_cast<std::size_t>(section)].name)
+                : QString();
+        rows << QStringList{name, Utf8(t.terminals[i].pathLoss), Utf8(t.terminals[i].surplus)};
+    }
+    return rows;
+}
+
+} // namespace app::losssheet
