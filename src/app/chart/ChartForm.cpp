@@ -16,6 +16,7 @@
 #include "app/chart/ProcessEntry.h"
 #include "app/files/FileTexts.h"
 #include "app/files/SaveWorkbook.h"
+#include "app/ui/UiTexts.h"
 #include "chart/ChartTexts.h"
 #include "chart/StatePoints.h"
 #include "chart/TableTexts.h"
@@ -319,7 +320,7 @@ QWidget *ChartForm::buildRangeBar()
 
 void ChartForm::buildMenu(QMenuBar *bar)
 {
-    QMenu *file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu *file = bar->addMenu(QString::fromUtf8(ui::texts::FileMenu));
     file->setObjectName(QStringLiteral("ChartFile"));
     const auto addFileAction = [&](const QString &text, const char *name, auto slot) {
         QAction *a = file->addAction(text);
@@ -347,9 +348,9 @@ void ChartForm::buildMenu(QMenuBar *bar)
         printWithDialog();
     })->setShortcut(QKeySequence::Print);
     file->addSeparator();
-    addFileAction(QStringLiteral("閉じる(&C)"), "ChartClose", [this] { close(); });
+    addFileAction(QString::fromUtf8(ui::texts::CloseWindow), "ChartClose", [this] { close(); });
 
-    QMenu *edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    QMenu *edit = bar->addMenu(QString::fromUtf8(ui::texts::EditMenu));
     edit->setObjectName(QStringLiteral("ChartEdit"));
     QAction *copyChart = edit->addAction(QStringLiteral("図をコピー(&C)"));
     copyChart->setObjectName(QStringLiteral("ChartCopyImage"));

@@ -9,5 +9,12 @@ inline constexpr char CannotWrite[] = " に書き込めません";
 
 // The file dialog's filter of an Excel workbook.
 inline constexpr char ExcelFilter[] = "Excel ブック (*.xlsx)";
+// The file dialogs of CSV and PDF, and their failures: "%1" the path, "%2"
+// the reason.
+inline constexpr char CsvFilter[] = "CSV ファイル (*.csv)";
+inline constexpr char PdfFilter[] = "PDF ファイル (*.pdf)";
+inline constexpr char SavePdf[] = "PDF に保存";
+inline constexpr char CsvFailed[] = "CSV ファイルを書き出せませんでした。\n%1\n%2";
+inline constexpr char PdfFailed[] = "PDF ファイルを保存できませんでした。\n%1\n%2";
 
 } // namespace app::files::texts

@@ -166,8 +166,8 @@ public:
         // Header row, shaded.
         const qreal headerHeight = l_.mm(7);
         p.fillRect(QRectF(x, y, l_.width(), headerHeight), QColor(0xe8, 0xe8, 0xe8));
-        const QStringList heads{QStringLiteral("区分"), QStringLiteral("項目"),
-                                QStringLiteral("値"), QStringLiteral("単位")};
+        const QStringList heads{QStringLiteral("区分"), QString::fromUtf8(texts::Item),
+                                QString::fromUtf8(texts::Value), QString::fromUtf8(texts::Unit)};
         for (int c = 0; c < 4; ++c)
             p.drawText(cell(c, y, headerHeight), Qt::AlignCenter, heads[c]);
         const qreal tableTop = y;

@@ -1,6 +1,7 @@
 #include "app/record/RecordExportDialog.h"
 
 #include "app/record/RecordTexts.h"
+#include "app/ui/UiTexts.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -93,7 +94,7 @@ RecordExportDialog::RecordExportDialog(QList<KindCount> shown, QList<KindCount> 
     QPushButton *ok = buttons_->button(QDialogButtonBox::Ok);
     ok->setText(tr("書き出す(&S)..."));
     ok->setObjectName(QStringLiteral("OKButton"));
-    buttons_->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(texts::Cancel));
+    buttons_->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(ui::texts::Cancel));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons_);

@@ -128,7 +128,7 @@ void RecordForm::buildControls()
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(copy, &QAction::triggered, this, &RecordForm::copySelection);
     table_->addAction(copy);
-    auto *remove = new QAction(tr("削除"), table_);
+    auto *remove = new QAction(QString::fromUtf8(ui::texts::Delete), table_);
     remove->setShortcut(QKeySequence::Delete);
     remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(remove, &QAction::triggered, this, &RecordForm::deleteSelection);
@@ -365,7 +365,7 @@ void RecordForm::clearAll()
                         .arg(journal_.count()),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.button(QMessageBox::Ok)->setText(tr("すべて削除"));
-    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(texts::Cancel));
+    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(ui::texts::Cancel));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() == QMessageBox::Ok)
         journal_.clear();
@@ -380,7 +380,7 @@ QString RecordForm::exportRecords(const QString &path, const ExportChoice &choic
             : files::SaveWorkbook(path, RecordWorkbook(titleBlock(), tables));
     if (saved)
         return {};
-    return (csv ? tr("CSV ファイルを書き出せませんでした。\n%1\n%2")
+    return (csv ? QString::fromUtf8(files::texts::CsvFailed)
                 : tr("Excel ブックを書き出せませんでした。\n%1\n%2"))
         .arg(QDir::toNativeSeparators(path), saved.reason);
 }
@@ -398,7 +398,7 @@ QString RecordForm::savePdf(const QString &path) const
     });
     if (saved)
         return {};
-    return tr("PDF ファイルを保存できませんでした。\n%1\n%2")
+    return QString::fromUtf8(files::texts::PdfFailed)
         .arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
@@ -430,7 +430,7 @@ void RecordForm::exportAs()
     // about replacing a file of that name.
     QFileDialog files(this, QString::fromUtf8(texts::ExportTitle));
     files.setAcceptMode(QFileDialog::AcceptSave);
-    files.setNameFilter(csv ? tr("CSV ファイル (*.csv)")
+    files.setNameFilter(csv ? QString::fromUtf8(files::texts::CsvFilter)
                             : QString::fromUtf8(files::texts::ExcelFilter));
     files.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("xlsx"));
     files.selectFile(QDir::home().filePath(csv ? tr("計算記録.csv") : tr("計算記録.xlsx")));
@@ -443,9 +443,9 @@ void RecordForm::exportAs()
 
 void RecordForm::savePdfAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("PDF に保存"),
-                                                      QDir::home().filePath(tr("計算書.pdf")),
-                                                      tr("PDF ファイル (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8(files::texts::SavePdf), QDir::home().filePath(tr("計算書.pdf")),
+        QString::fromUtf8(files::texts::PdfFilter));
     if (path.isEmpty())
         return;
     if (const QString failure = savePdf(path); !failure.isEmpty())

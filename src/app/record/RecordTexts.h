@@ -11,7 +11,6 @@ inline constexpr char WindowTitle[] = "計算記録";
 inline constexpr char ExportTitle[] = "計算記録の書き出し";
 // The printed calculation sheet: its group in the window, its document name.
 inline constexpr char SheetTitle[] = "計算書";
-inline constexpr char Cancel[] = "キャンセル";
 
 // The columns of a record.
 inline constexpr char Time[] = "日時";
@@ -27,6 +26,12 @@ inline constexpr char Project[] = "件名";
 inline constexpr char Designer[] = "設計者";
 inline constexpr char Date[] = "日付";
 inline constexpr char DateFormat[] = "yyyy年M月d日";
+
+// The heads of a printed list of values (the calculation sheet, the loss
+// sheet's conditions).
+inline constexpr char Item[] = "項目";
+inline constexpr char Value[] = "値";
+inline constexpr char Unit[] = "単位";
 
 // After the text of a field whose inputs changed since it was calculated.
 inline constexpr char StaleMark[] = " ※未再計算";

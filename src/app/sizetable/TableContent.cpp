@@ -24,7 +24,7 @@ const QString Gap = QStringLiteral("　");
 // The columns both tables begin and end with: the page's choice, and the
 // target the size misses.
 const QString ChosenColumn = QStringLiteral("選択");
-const QString TargetColumn = QStringLiteral("目標");
+const QString TargetColumn = QString::fromUtf8(ui::texts::Target);
 
 QString utf8(const char *text)
 {
@@ -97,7 +97,7 @@ QString fluidText(long double roughness, long double density)
 }
 
 // The material in the line of the inputs.
-const QString MaterialCaption = QStringLiteral("管材");
+const QString MaterialCaption = QString::fromUtf8(pipes::texts::Material);
 
 // The list items carry trailing blanks for the list's width.
 QString item(const QString &caption, const QString &listItem, const QString &unit = {})
@@ -201,7 +201,8 @@ QString pipeInputs(const PipeTableRequest &request)
         targetText(request.basis, pipes::texts::TargetVelocity, in.target,
                    request.conventionalUnits);
     const QString second = item(MaterialCaption, request.material) +
-                           item(QStringLiteral("水温"), request.temperature, QStringLiteral(" ℃")) +
+                           item(QString::fromUtf8(pipes::texts::WaterTemperature),
+                                request.temperature, QStringLiteral(" ℃")) +
                            fluidText(in.roughness, in.density);
     return first + QLatin1Char('\n') + second;
 }

@@ -53,7 +53,14 @@ inline constexpr char AirVolumeLabel[] = "風      量"; // spaced out to the wi
 inline constexpr char Yes[] = "あり";
 inline constexpr char No[] = "なし";
 
-// The feature windows' copy of the rows chosen.
+// The feature windows' menus and buttons.
+inline constexpr char FileMenu[] = "ファイル(&F)";
+inline constexpr char EditMenu[] = "編集(&E)";
+inline constexpr char CloseWindow[] = "閉じる(&C)";
 inline constexpr char Copy[] = "コピー(&C)";
+inline constexpr char Delete[] = "削除";
+inline constexpr char Cancel[] = "キャンセル";
+// A sizing target, as the size table and the loss sheet head it.
+inline constexpr char Target[] = "目標";
 
 } // namespace app::ui::texts
