@@ -103,6 +103,14 @@ DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
                           ui::TitleBarButtonY, QString::fromUtf8(uitexts::FixedSizeHint));
     focus_.addControls(sizing_.titleBar, {shared_.ssButton1, shared_.ssButton2, CheckBox1});
 
+    target_.emplace(shared_,
+                    ui::SizingTarget::Controls{Label3,
+                                               M_Ason,
+                                               Label9,
+                                               QString::fromUtf8(texts::TargetVelocity),
+                                               QStringLiteral("目標風速を入力してください"),
+                                               {S_Ason, P_Ason},
+                                               {Label11, Label29}});
     shape_.emplace(ui::ShapeOptions::Controls{KakuButton,
                                               MaruButton,
                                               CheckBox1,
@@ -202,7 +210,7 @@ void DuctPage::describeFields()
     };
     const Text mm = Fixed(QStringLiteral("mm"));
     const Text airVolume = Fixed(numeric::AirFlowName);
-    const Text velocity = Fixed(QStringLiteral("風速"));
+    const Text velocity = Fixed(QString::fromUtf8(texts::Velocity));
     const Text loss = Fixed(LossLabel);
     describeOption(shared_.TaniButton1, QString::fromUtf8(uitexts::UnitSystem),
                    [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
@@ -296,43 +304,23 @@ void DuctPage::pageShown()
 
 void DuctPage::showSizingBasis()
 {
-    if (shared_.velocityBasis()) {
-        Label3->setText(QString::fromUtf8(texts::TargetVelocity));
-        Label9->setText(QStringLiteral("m/s"));
-        M_Ason->setToolTip(QStringLiteral("目標風速を入力してください"));
-    } else {
-        Label3->setText(QString::fromUtf8(uitexts::TargetLoss));
-        Label9->setText(QString::fromUtf8(shared_.lossUnit()));
-        M_Ason->setToolTip(QString::fromUtf8(uitexts::TargetLossHint));
-    }
-    Label3->adjustSize();
-    Label9->adjustSize();
+    target_->showBasis();
     emit sizingChanged();
 }
 
 void DuctPage::focusSizingTarget()
 {
-    if (ui::FocusOrder::canTakeFocus(M_Ason))
-        M_Ason->setFocus(Qt::OtherFocusReason);
+    target_->focus();
 }
 
 void DuctPage::relabelUnits()
 {
-    // The target carries the loss unit only on the pressure-loss basis; on
-    // the velocity basis it holds a velocity.
-    const QString unit = QString::fromUtf8(shared_.lossUnit());
-    if (shared_.lossBasis())
-        ui::SetCaption(Label9, unit);
-    ui::SetCaption(Label11, unit);
-    ui::SetCaption(Label29, unit);
+    target_->relabelUnits();
 }
 
 void DuctPage::convertUnits(const ui::UnitFactors &factor)
 {
-    if (shared_.lossBasis())
-        ui::ConvertShownValue(M_Ason, factor.loss);
-    ui::ConvertShownValue(S_Ason, factor.loss);
-    ui::ConvertShownValue(P_Ason, factor.loss);
+    target_->convertUnits(factor);
     emit sizingChanged();
 }
 

@@ -3,6 +3,7 @@
 #include "app/ui/CalcPage.h"
 #include "app/ui/ShapeOptions.h"
 #include "app/ui/SizingSource.h"
+#include "app/ui/SizingTarget.h"
 #include "flow/DuctSizing.h"
 
 class QCheckBox;
@@ -111,6 +112,7 @@ private:
     Section loss_;
     bool hasSized_ = false;
     std::optional<app::ui::ShapeOptions> shape_;
+    std::optional<app::ui::SizingTarget> target_;
 };
 
 } // namespace flow

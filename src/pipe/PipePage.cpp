@@ -104,6 +104,15 @@ PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
     P_Size->setCurrentIndex(-1);
     finishBands();
 
+    // The same captions as the duct page's target, for a water velocity.
+    target_.emplace(shared_,
+                    ui::SizingTarget::Controls{Label37,
+                                               M_AsonP,
+                                               Label38,
+                                               QString::fromUtf8(texts::TargetVelocity),
+                                               QStringLiteral("目標流速を入力してください"),
+                                               {S_AsonP, P_AsonP},
+                                               {Label42, Label49}});
     bindEnterRules();
     connectHandlers();
     describeFields();
@@ -176,7 +185,7 @@ void PipePage::connectHandlers()
 void PipePage::describeFields()
 {
     const Text flow = Fixed(numeric::WaterFlowName);
-    const Text velocity = Fixed(QStringLiteral("流速"));
+    const Text velocity = Fixed(QString::fromUtf8(texts::Velocity));
     describeOption(shared_.TaniButton1, QString::fromUtf8(uitexts::UnitSystem),
                    [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
     describeField(Z_Edit, Fixed(uitexts::Roughness), Fixed(QStringLiteral("mm")));
@@ -243,42 +252,23 @@ void PipePage::pageShown()
 
 void PipePage::showSizingBasis()
 {
-    // The same captions as the duct page's target, for a water velocity.
-    if (shared_.velocityBasis()) {
-        Label37->setText(QString::fromUtf8(texts::TargetVelocity));
-        Label38->setText(QStringLiteral("m/s"));
-        M_AsonP->setToolTip(QStringLiteral("目標流速を入力してください"));
-    } else {
-        Label37->setText(QString::fromUtf8(uitexts::TargetLoss));
-        Label38->setText(QString::fromUtf8(shared_.lossUnit()));
-        M_AsonP->setToolTip(QString::fromUtf8(uitexts::TargetLossHint));
-    }
-    Label37->adjustSize();
-    Label38->adjustSize();
+    target_->showBasis();
     emit sizingChanged();
 }
 
 void PipePage::focusSizingTarget()
 {
-    if (ui::FocusOrder::canTakeFocus(M_AsonP))
-        M_AsonP->setFocus(Qt::OtherFocusReason);
+    target_->focus();
 }
 
 void PipePage::relabelUnits()
 {
-    const QString unit = QString::fromUtf8(shared_.lossUnit());
-    if (shared_.lossBasis())
-        ui::SetCaption(Label38, unit);
-    ui::SetCaption(Label42, unit);
-    ui::SetCaption(Label49, unit);
+    target_->relabelUnits();
 }
 
 void PipePage::convertUnits(const ui::UnitFactors &factor)
 {
-    if (shared_.lossBasis())
-        ui::ConvertShownValue(M_AsonP, factor.loss);
-    ui::ConvertShownValue(S_AsonP, factor.loss);
-    ui::ConvertShownValue(P_AsonP, factor.loss);
+    target_->convertUnits(factor);
     emit sizingChanged();
 }
 

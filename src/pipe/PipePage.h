@@ -2,6 +2,7 @@
 
 #include "app/ui/CalcPage.h"
 #include "app/ui/SizingSource.h"
+#include "app/ui/SizingTarget.h"
 #include "pipe/PipeSizing.h"
 
 class QComboBox;
@@ -88,6 +89,7 @@ private:
     QLineEdit *P_AsonP = nullptr;
 
     Section sizing_;
+    std::optional<app::ui::SizingTarget> target_;
     bool hasSized_ = false;
 };
 
