@@ -2,11 +2,17 @@
 
 #include "app/losssheet/ConditionsPanel.h"
 #include "app/losssheet/FittingTexts.h"
+#include "app/losssheet/LossSheetTexts.h"
+#include "app/losssheet/Reasons.h"
 #include "app/losssheet/SectionColumns.h"
 #include "app/losssheet/SummaryTexts.h"
 #include "app/losssheet/Utf8.h"
+#include "app/record/RecordTexts.h"
+#include "app/ui/Fonts.h"
+#include "fittings/Quantities.h"
 #include "flow/DuctMaterials.h"
 #include "losssheet/Calculator.h"
+#include "losssheet/CaptionTexts.h"
 #include "losssheet/SheetTexts.h"
 #include "numeric/NumberText.h"
 #include "pipe/PipeTables.h"
@@ -34,17 +40,8 @@ using ::losssheet::UnitSystem;
 const QColor HeaderShade(0xdc, 0xdc, 0xdc);
 const QColor PathShade(0xeb, 0xeb, 0xeb);
 
-// Japanese gothic faces in order of preference; the first installed one wins.
-QFont PrintFont(qreal points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-                      QStringLiteral("VL PGothic"), QStringLiteral("Droid Sans Fallback")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
+// The roughness in the conditions line, "%1" its value.
+const QString RoughnessLine = QStringLiteral("絶対粗度 %1 mm");
 
 // The pages as they fill: where the next block goes, a new page when it does
 // not fit, the page number at the foot. Without a painter it only measures
@@ -101,7 +98,7 @@ private:
         if (!painting())
             return;
         QPainter &p = *painter_;
-        p.setFont(PrintFont(8.5));
+        p.setFont(ui::PrintFont(8.5));
         p.setPen(Qt::black);
         const int number = numbering_.first + page_ - 1;
         const int total = numbering_.total > 0 ? numbering_.total : numbering_.first + page_ - 1;
@@ -132,8 +129,8 @@ struct Table
 
 void DrawTable(Pages &pages, const Table &t)
 {
-    const QFont cellFont = PrintFont(t.points);
-    const QFont headFont = PrintFont(t.points, true);
+    const QFont cellFont = ui::PrintFont(t.points);
+    const QFont headFont = ui::PrintFont(t.points, true);
     const QFontMetricsF cell = pages.metrics(cellFont);
     const QFontMetricsF head = pages.metrics(headFont);
     const qreal pad = pages.mm(0.8);
@@ -213,7 +210,7 @@ void DrawTable(Pages &pages, const Table &t)
 // Lines of text, wrapped to the page's width.
 void DrawText(Pages &pages, const QString &text, qreal points, bool bold = false)
 {
-    const QFont font = PrintFont(points, bold);
+    const QFont font = ui::PrintFont(points, bold);
     const QRectF room(pages.left(), 0, pages.width(), 10000);
     const qreal h = pages.metrics(font).boundingRect(room, Qt::TextWordWrap, text).height();
     pages.need(h);
@@ -250,13 +247,13 @@ QString ConditionsText(const System &s, UnitSystem units)
     if (duct) {
         parts << QStringLiteral("ダクトの材質：") +
                      ListItem(flow::DuctMaterialItems(), s.duct.material)
-              << QStringLiteral("絶対粗度 %1 mm").arg(ConditionText(s.duct.roughness))
+              << RoughnessLine.arg(ConditionText(s.duct.roughness))
               << QStringLiteral("空気の密度 %1 kg/m3").arg(ConditionText(s.duct.density));
     } else {
         parts << QStringLiteral("管材：") + ListItem(pipes::PipeMaterialItems(), s.pipe.material)
               << QStringLiteral("水温 %1 ℃")
                      .arg(ListItem(pipes::WaterTemperatureItems(), s.pipe.temperature))
-              << QStringLiteral("絶対粗度 %1 mm").arg(ConditionText(s.pipe.roughness))
+              << RoughnessLine.arg(ConditionText(s.pipe.roughness))
               << QStringLiteral("水の密度 %1 kg/m3").arg(ConditionText(s.pipe.density));
     }
     QString rule = loss ? QStringLiteral("寸法の決め方：圧損基準")
@@ -299,11 +296,11 @@ void TitleBlock(Pages &pages, const System &s, const SheetTitle &title)
     const QString heading =
         duct ? QStringLiteral("送風機静圧計算書") : QStringLiteral("ポンプ揚程計算書");
     const QString date = title.date.isEmpty()
-                             ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
+                             ? QDate::currentDate().toString(Utf8(record::texts::DateFormat))
                              : title.date;
-    const QList<QPair<QString, QString>> block{{QStringLiteral("件名"), title.project},
-                                               {QStringLiteral("設計者"), title.designer},
-                                               {QStringLiteral("日付"), date}};
+    const QList<QPair<QString, QString>> block{{Utf8(record::texts::Project), title.project},
+                                               {Utf8(record::texts::Designer), title.designer},
+                                               {Utf8(record::texts::Date), date}};
     const qreal row = pages.mm(6);
     const qreal blockWidth = pages.mm(95);
     const qreal labelWidth = pages.mm(18);
@@ -311,14 +308,14 @@ void TitleBlock(Pages &pages, const System &s, const SheetTitle &title)
     if (pages.painting()) {
         QPainter &p = pages.painter();
         p.setPen(Qt::black);
-        p.setFont(PrintFont(16, true));
+        p.setFont(ui::PrintFont(16, true));
         p.drawText(QRectF(pages.left(), pages.y, blockLeft - pages.left(), pages.mm(10)),
                    Qt::AlignLeft | Qt::AlignVCenter, heading);
-        p.setFont(PrintFont(11));
+        p.setFont(ui::PrintFont(11));
         p.drawText(
             QRectF(pages.left(), pages.y + pages.mm(11), blockLeft - pages.left(), pages.mm(7)),
             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("系統：") + Utf8(s.name));
-        p.setFont(PrintFont(9));
+        p.setFont(ui::PrintFont(9));
         for (int i = 0; i < block.size(); ++i) {
             const qreal y = pages.y + i * row;
             p.fillRect(QRectF(blockLeft, y, labelWidth, row), HeaderShade);
@@ -369,11 +366,7 @@ void SectionTable(Pages &pages, const System &s, const SystemResult &result, Uni
     QStringList problems;
     for (std::size_t i = 0; i < result.sections.size() && i < s.sections.size(); ++i) {
         const auto &r = result.sections[i];
-        QStringList reasons;
-        if (!r.problem.empty())
-            reasons << Utf8(r.problem);
-        for (const std::string &w : r.warnings)
-            reasons << Utf8(w);
+        const QStringList reasons = ReasonsOf(r);
         if (!reasons.isEmpty())
             problems << QStringLiteral("区間 %1：%2")
                             .arg(Utf8(s.sections[i].name), reasons.join(QLatin1Char(' ')));
@@ -389,20 +382,24 @@ void FittingsTable(Pages &pages, const System &s, const SystemResult &result, Un
     Heading(pages, QStringLiteral("局部抵抗・機器の内訳"));
     const bool pipe = s.kind == SystemKind::Pipe;
     Table t;
-    t.header =
-        QStringList{QStringLiteral("区間"),       QStringLiteral("種類"),
-                    QStringLiteral("計算方法"),   QStringLiteral("入力値"),
-                    QStringLiteral("個数"),       pipe ? QStringLiteral("K") : QStringLiteral("ζ"),
-                    QStringLiteral("基準の速度"), QStringLiteral("ζ×個数\n区間の速度")};
+    t.header = QStringList{Utf8(::losssheet::texts::Section),
+                           Utf8(::losssheet::texts::Kind),
+                           Utf8(::losssheet::texts::Method),
+                           Utf8(fittings::quantity::Typed),
+                           Utf8(::losssheet::texts::Count),
+                           pipe ? QStringLiteral("K") : QStringLiteral("ζ"),
+                           Utf8(::losssheet::texts::ReferenceVelocity),
+                           QStringLiteral("ζ×個数\n区間の速度")};
     t.weights = {0.6, 1.6, 1.8, 4.2, 0.6, 0.8, 1.9, 1.0};
     t.rightAlign = {false, false, false, false, true, true, false, true};
     if (pipe) {
-        t.header << QStringLiteral("相当管長\nm");
+        t.header << Utf8(::losssheet::texts::EquivalentLengthMetres);
         t.weights.push_back(0.9);
         t.rightAlign.push_back(true);
     }
-    t.header << QStringLiteral("損失\n") + Utf8(::losssheet::PressureScale(s.kind, units).unit)
-             << QStringLiteral("備考") << QStringLiteral("出典");
+    t.header << Utf8(::losssheet::texts::LossOver) +
+                    Utf8(::losssheet::PressureScale(s.kind, units).unit)
+             << Utf8(::losssheet::texts::Remarks) << QStringLiteral("出典");
     t.weights.insert(t.weights.end(), {1.0, 3.2, 0.6});
     t.rightAlign.insert(t.rightAlign.end(), {true, false, false});
 
@@ -430,13 +427,8 @@ void FittingsTable(Pages &pages, const System &s, const SystemResult &result, Un
             }
             QString note = Utf8(f.note);
             if (r && (!r->problem.empty() || !r->warnings.empty())) {
-                QStringList w;
-                if (!r->problem.empty())
-                    w << Utf8(r->problem);
-                for (const std::string &x : r->warnings)
-                    w << Utf8(x);
                 note += (note.isEmpty() ? QString() : QStringLiteral("　")) + QStringLiteral("※") +
-                        w.join(QLatin1Char(' '));
+                        ReasonsOf(*r).join(QLatin1Char(' '));
             }
             QStringList row{Utf8(section.name),
                             KindText(f),
@@ -471,7 +463,8 @@ void SummaryAndTerminals(Pages &pages, const System &s, const SystemResult &resu
     Heading(pages, s.kind == SystemKind::Duct ? QStringLiteral("送風機の必要静圧")
                                               : QStringLiteral("ポンプの全揚程"));
     Table summary;
-    summary.header = {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")};
+    summary.header = {Utf8(record::texts::Item), Utf8(record::texts::Value),
+                      Utf8(record::texts::Unit)};
     summary.weights = {2.2, 1.4, 0.8};
     summary.rightAlign = {false, true, false};
     summary.width = pages.width() * 0.42;
