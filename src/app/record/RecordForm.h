@@ -27,7 +27,7 @@ namespace app::record {
 class Journal;
 class RecordModel;
 
-// The record window ("計算記録"): every recorded calculation in a table,
+// The record window (texts::WindowTitle): every recorded calculation in a table,
 // newest last and following new ones as they come, filtered by page, with a
 // note per record; copy as tab-separated text, export an Excel workbook or
 // CSV (RecordExportDialog), print or save the calculation sheet. Non-modal;
