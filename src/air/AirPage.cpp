@@ -1,6 +1,7 @@
 #include "air/AirPage.h"
 
 #include "air/AirStateRange.h"
+#include "air/AirTexts.h"
 #include "air/AtmosphericPressure.h"
 #include "air/SearchLimitExceeded.h"
 #include "app/ui/EntryFields.h"
@@ -10,8 +11,8 @@
 #include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
+#include "app/ui/UiTexts.h"
 #include "numeric/Failure.h"
-#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
 #include "numeric/Units.h"
@@ -34,7 +35,10 @@ namespace ui = app::ui;
 
 namespace {
 
-constexpr int DefaultSecondProperty = 0; // "湿球温度"
+constexpr int DefaultSecondProperty = 0; // the wet bulb
+
+// The pressure group, and the choice it holds in the record.
+constexpr char PressureCaption[] = "気圧";
 
 using StateProcedure = AirState (*)(long double, long double, long double, SearchLog *);
 
@@ -64,7 +68,7 @@ StateProcedure ProcedureFor(int selection)
 
 AirPage::AirPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
                  QWidget *parent)
-    : CalcPage("TabSheet4", QStringLiteral("空気の状態値計算"), focus, shared, changes, parent)
+    : CalcPage("TabSheet4", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
     buildInputBand();
     buildResultBand();
@@ -79,25 +83,26 @@ void AirPage::buildInputBand()
 {
     Panel18 = addBand("Panel18", 115);
     Panel18->setFrameStyle(QFrame::NoFrame);
-    ui::BoldLabel(Panel18, QStringLiteral("乾球温度"), 20, 35, 15, "Label94");
+    ui::BoldLabel(Panel18, QString::fromUtf8(texts::DryBulb), 20, 35, 15, "Label94");
     ui::Label(Panel18, QStringLiteral("＝"), 109, 35, "Label34");
     D_TempEdit = ui::Edit(Panel18, "D_TempEdit", 132, 35, 75,
-                          QStringLiteral("数値を入力してください"), QStringLiteral("30"));
-    ui::Label(Panel18, QStringLiteral("℃"), 220, 35, "Label95");
+                          QString::fromUtf8(texts::EnterNumberHint), QStringLiteral("30"));
+    ui::Label(Panel18, QString::fromUtf8(texts::Celsius), 220, 35, "Label95");
 
-    SelectBox = ui::List(Panel18, "SelectBox", 10, 69, 90,
-                         {QStringLiteral("湿球温度"), QStringLiteral("相対湿度"),
-                          QStringLiteral("絶対湿度"), QStringLiteral("露天温度"),
-                          QStringLiteral("エンタルピ")},
-                         QStringLiteral("選択してください。"));
+    SelectBox =
+        ui::List(Panel18, "SelectBox", 10, 69, 90,
+                 {QString::fromUtf8(texts::WetBulb), QString::fromUtf8(texts::RelativeHumidity),
+                  QString::fromUtf8(texts::HumidityRatio), QStringLiteral("露天温度"),
+                  QString::fromUtf8(texts::GivenEnthalpy)},
+                 QStringLiteral("選択してください。"));
     ui::Label(Panel18, QStringLiteral("＝"), 109, 70, "Label43");
     entEdit =
         ui::Edit(Panel18, "entEdit", 132, 70, 75,
                  QStringLiteral("数値を入力して、ENTERキーで計算します。"), QStringLiteral("20"));
-    TaniLabel = ui::Label(Panel18, QStringLiteral("℃"), 220, 70, "TaniLabel");
+    TaniLabel = ui::Label(Panel18, QString::fromUtf8(texts::Celsius), 220, 70, "TaniLabel");
     TaniLabel->resize(50, TaniLabel->height());
 
-    PrGroup = new QGroupBox(QStringLiteral("気圧"), Panel18);
+    PrGroup = new QGroupBox(QString::fromUtf8(PressureCaption), Panel18);
     PrGroup->setObjectName(QStringLiteral("PrGroup"));
     PrGroup->setFont(ui::ControlFont(13));
     PrGroup->setGeometry(280, 4, 250, 100);
@@ -108,8 +113,8 @@ void AirPage::buildInputBand()
     // A button group of their own keeps the items out of the unit buttons'
     // exclusive set: a radio button outside any group is exclusive with every
     // such button anywhere below its parent, and the unit buttons come into
-    // this band. Without it, checking "ＳＩ単位" here would try to uncheck
-    // an item, and "在来単位" would stay checked.
+    // this band. Without it, checking the SI button here would try to
+    // uncheck an item, and the conventional one would stay checked.
     auto *itemGroup = new QButtonGroup(PrGroup);
     for (int i = 0; i < 3; ++i) {
         PrItems[i] = ui::Radio(PrGroup, nullptr, items[i], 10, ItemTop[i], i == 0);
@@ -144,14 +149,16 @@ void AirPage::buildResultBand()
         QLabel **unitLabel;
         const char *unitName;
     };
-    const Row left[4] = {{"乾球温度", &cEdit7, "cEdit7", "℃", nullptr, nullptr},
-                         {"湿球温度", &cEdit8, "cEdit8", "℃", nullptr, nullptr},
-                         {"相対湿度", &cEdit1, "cEdit1", "％", nullptr, nullptr},
-                         {"絶対湿度", &cEdit2, "cEdit2", "kg/kg", nullptr, nullptr}};
-    const Row right[4] = {{"露点温度", &cEdit3, "cEdit3", "℃", nullptr, nullptr},
-                          {"比エンタルピ", &cEdit4, "cEdit4", "kcal/kg", &Label104, "Label104"},
-                          {"比  容  積", &cEdit5, "cEdit5", "m3/kg", nullptr, nullptr},
-                          {"大  気  圧", &cEdit6, "cEdit6", "mmHg", &Label107, "Label107"}};
+    using namespace texts;
+    const Row left[4] = {{DryBulb, &cEdit7, "cEdit7", Celsius, nullptr, nullptr},
+                         {WetBulb, &cEdit8, "cEdit8", Celsius, nullptr, nullptr},
+                         {RelativeHumidity, &cEdit1, "cEdit1", Percent, nullptr, nullptr},
+                         {HumidityRatio, &cEdit2, "cEdit2", HumidityRatioUnit, nullptr, nullptr}};
+    const Row right[4] = {
+        {DewPoint, &cEdit3, "cEdit3", Celsius, nullptr, nullptr},
+        {Enthalpy, &cEdit4, "cEdit4", EnthalpyUnit(true), &Label104, "Label104"},
+        {"比  容  積", &cEdit5, "cEdit5", SpecificVolumeUnit, nullptr, nullptr},
+        {"大  気  圧", &cEdit6, "cEdit6", PressureUnit(true), &Label107, "Label107"}};
     auto addRow = [&](const Row &row, int top, int labelX, int fieldX, int unitX) {
         ui::Label(Panel20, QString::fromUtf8(row.caption), labelX, top + 3);
         *row.field = ui::Result(Panel20, row.name, fieldX, top, 100, false, hint);
@@ -191,29 +198,30 @@ void AirPage::connectHandlers()
 
 void AirPage::describeFields()
 {
-    describeOption(shared_.TaniButton1, QStringLiteral("単位系"),
+    describeOption(shared_.TaniButton1, QString::fromUtf8(ui::texts::UnitSystem),
                    [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
-    describeField(D_TempEdit, Fixed(QStringLiteral("乾球温度")), Fixed(QStringLiteral("℃")));
+    const auto fixed = [](const char *utf8) { return Fixed(QString::fromUtf8(utf8)); };
+    describeField(D_TempEdit, fixed(texts::DryBulb), fixed(texts::Celsius));
     describeOption(SelectBox, QStringLiteral("指定する状態値"),
                    [this] { return SelectBox->currentText(); });
     describeField(
         entEdit, [this] { return SelectBox->currentText(); }, TextOf(TaniLabel));
-    describeOption(PrGroup, QStringLiteral("気圧"), [this] {
+    describeOption(PrGroup, QString::fromUtf8(PressureCaption), [this] {
         const int choice = pressureChoice();
         return choice < 0 ? QString()
                           : PrItems[choice]->text().section(QLatin1Char('/'), 0, 0).trimmed();
     });
-    describeField(PrEdit, Fixed(QStringLiteral("大気圧")), TextOf(Label107));
+    describeField(PrEdit, fixed(texts::Pressure), TextOf(Label107));
     describeField(WhEdit, Fixed(QStringLiteral("海抜")), Fixed(QStringLiteral("m")));
 
-    describeField(cEdit7, Fixed(QStringLiteral("乾球温度")), Fixed(QStringLiteral("℃")));
-    describeField(cEdit8, Fixed(QStringLiteral("湿球温度")), Fixed(QStringLiteral("℃")));
-    describeField(cEdit1, Fixed(QStringLiteral("相対湿度")), Fixed(QStringLiteral("％")));
-    describeField(cEdit2, Fixed(QStringLiteral("絶対湿度")), Fixed(QStringLiteral("kg/kg")));
-    describeField(cEdit3, Fixed(QStringLiteral("露点温度")), Fixed(QStringLiteral("℃")));
-    describeField(cEdit4, Fixed(QStringLiteral("比エンタルピ")), TextOf(Label104));
-    describeField(cEdit5, Fixed(QStringLiteral("比容積")), Fixed(QStringLiteral("m3/kg")));
-    describeField(cEdit6, Fixed(QStringLiteral("大気圧")), TextOf(Label107));
+    describeField(cEdit7, fixed(texts::DryBulb), fixed(texts::Celsius));
+    describeField(cEdit8, fixed(texts::WetBulb), fixed(texts::Celsius));
+    describeField(cEdit1, fixed(texts::RelativeHumidity), fixed(texts::Percent));
+    describeField(cEdit2, fixed(texts::HumidityRatio), fixed(texts::HumidityRatioUnit));
+    describeField(cEdit3, fixed(texts::DewPoint), fixed(texts::Celsius));
+    describeField(cEdit4, fixed(texts::Enthalpy), TextOf(Label104));
+    describeField(cEdit5, fixed(texts::SpecificVolume), fixed(texts::SpecificVolumeUnit));
+    describeField(cEdit6, fixed(texts::Pressure), TextOf(Label107));
     // The page shows a humidity ratio with three decimals (0.011 for
     // 0.0105); its records keep the number too, for the outputs that print
     // four.
@@ -260,16 +268,17 @@ void AirPage::windowShown()
 
 void AirPage::pageShown()
 {
-    moveTo(shared_.TaniButton1, Panel18, 13, 6);
-    moveTo(shared_.TaniButton2, Panel18, 94, 6);
+    // At the band's left, over the input rows.
+    moveTo(shared_.TaniButton1, Panel18, 13, ui::BandButtonY);
+    moveTo(shared_.TaniButton2, Panel18, 94, ui::BandButtonY);
     UpdateSecondPropertyUnit();
 }
 
 void AirPage::relabelUnits()
 {
     const bool conventional = shared_.conventionalUnits();
-    ui::SetCaption(Label104, conventional ? QStringLiteral("kcal/kg") : QStringLiteral("kJ/kg"));
-    ui::SetCaption(Label107, conventional ? QStringLiteral("mmHg") : QStringLiteral("kPa"));
+    ui::SetCaption(Label104, QString::fromUtf8(texts::EnthalpyUnit(conventional)));
+    ui::SetCaption(Label107, QString::fromUtf8(texts::PressureUnit(conventional)));
     setPressureItemText(0, QStringLiteral("標準大気圧 /") + Label107->text());
     setPressureItemText(1, QStringLiteral("特定大気圧 /") + Label107->text());
     if (SelectBox->currentIndex() == EnthalpyItem)
@@ -320,7 +329,7 @@ ui::Ending AirPage::ComputeAirState()
         dryBulb = ui::ReadPlainNumber(D_TempEdit);
         given = ui::ReadPlainNumber(entEdit);
     } catch (const numeric::ConversionError &) {
-        warn(numeric::messages::EnterNumber);
+        warn(texts::EnterNumber);
         return ui::Ending::failed();
     }
     const int selection = SelectBox->currentIndex();
@@ -333,14 +342,14 @@ ui::Ending AirPage::ComputeAirState()
     SearchLog log;
     const auto showSearchWarnings = [&] {
         for (int i = 0; i < log.leftRange; ++i)
-            warn(numeric::messages::OutOfRange);
+            warn(texts::OutOfRange);
     };
     AirState state;
     try {
         state = ProcedureFor(selection)(dryBulb, given, currentPressure_, &log);
     } catch (const SearchLimitExceeded &) {
         showSearchWarnings();
-        warn(numeric::messages::OutOfRange);
+        warn(texts::OutOfRange);
         return ui::Ending::failed();
     } catch (...) {
         showSearchWarnings();
@@ -348,7 +357,7 @@ ui::Ending AirPage::ComputeAirState()
     }
     showSearchWarnings();
     if (AnyQuantityOutOfRange(state))
-        warn(numeric::messages::OutOfRange);
+        warn(texts::OutOfRange);
     writeResults(state);
     lastState_ = state;
     emit chartInputsChanged();
@@ -365,7 +374,7 @@ void AirPage::ReadPressure()
     if (const auto pressure = chosenPressure()) {
         currentPressure_ = *pressure;
     } else {
-        warn(numeric::messages::EnterNumber);
+        warn(texts::EnterNumber);
     }
 }
 

@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace air {
 
-// The moist-air page (tab "空気の状態値計算"): completes the state of moist
+// The moist-air page (tab texts::PageCaption): completes the state of moist
 // air from the dry bulb, one other property and the atmospheric pressure.
 class AirPage : public app::ui::CalcPage
 {

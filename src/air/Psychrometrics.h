@@ -40,7 +40,7 @@ inline constexpr long double SpecificVolumeFactor = 4.555e-3L;
 inline constexpr long MaxWetBulbSteps = 30000;
 
 // What the searches met while a state was completed: each time one left the
-// model's range (the page warns "数値が範囲外です！" once for each, in order,
+// model's range (the page warns texts::OutOfRange once for each, in order,
 // before anything else it shows). A caller that computes many points quietly
 // passes none.
 struct SearchLog

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "air/AirTexts.h"
 #include "numeric/Failure.h"
-#include "numeric/Messages.h"
 
 namespace air {
 
@@ -11,7 +11,7 @@ namespace air {
 class SearchLimitExceeded : public numeric::Failure
 {
 public:
-    SearchLimitExceeded() : numeric::Failure(numeric::messages::OutOfRange) {}
+    SearchLimitExceeded() : numeric::Failure(texts::OutOfRange) {}
 };
 
 } // namespace air

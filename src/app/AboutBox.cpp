@@ -1,7 +1,8 @@
 #include "app/AboutBox.h"
 
+#include "app/AppTexts.h"
 #include "app/ui/AppInfo.h"
-#include "app/ui/FormControls.h"
+#include "app/ui/Fonts.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -16,7 +17,7 @@ TAboutBox::TAboutBox(QWidget *owner)
               Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(QString::fromUtf8(texts::AboutTitle));
     setFixedSize(275, 189);
     setFont(ui::ControlFont(12));
 
@@ -27,12 +28,7 @@ TAboutBox::TAboutBox(QWidget *owner)
 
     auto *product = new QLabel(ui::ApplicationTitle, this);
     product->setObjectName(QStringLiteral("ProductName"));
-    QFont big;
-    big.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"),
-                     QStringLiteral("Liberation Sans")});
-    big.setPixelSize(48);
-    big.setBold(true);
-    product->setFont(big);
+    product->setFont(ui::ProductNameFont());
     product->move(60, 35);
     product->adjustSize();
 

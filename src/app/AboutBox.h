@@ -4,7 +4,8 @@
 
 namespace app {
 
-// The "ﾊﾞｰｼﾞｮﾝ情報" box: program icon, name and version, and an OK button.
+// The About box (texts::AboutTitle): program icon, name and version, and an
+// OK button.
 class TAboutBox : public QDialog
 {
     Q_OBJECT

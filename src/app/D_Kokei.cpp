@@ -2,6 +2,7 @@
 
 #include "air/AirPage.h"
 #include "app/AboutBox.h"
+#include "app/AppTexts.h"
 #include "app/Settings.h"
 #include "app/SettingsLocation.h"
 #include "app/ZefraApplication.h"
@@ -9,25 +10,29 @@
 #include "app/chart/ChartLink.h"
 #include "app/help/HelpWindow.h"
 #include "app/losssheet/LossSheetForm.h"
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/record/Journal.h"
 #include "app/record/JournalNotice.h"
 #include "app/record/RecordForm.h"
 #include "app/record/RecordText.h"
+#include "app/record/RecordTexts.h"
 #include "app/record/StorableLine.h"
 #include "app/settings/IniFile.h"
 #include "app/settings/IniSyntax.h"
 #include "app/sizetable/SizeTableForm.h"
 #include "app/sizetable/SizeTableLink.h"
+#include "app/sizetable/SizeTableTexts.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/CalcPage.h"
 #include "app/ui/FirstFrame.h"
 #include "app/ui/FormControls.h"
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
+#include "app/ui/PageGeometry.h"
 #include "app/ui/ProgramChange.h"
 #include "app/ui/WindowPlacement.h"
+#include "chart/ChartTexts.h"
 #include "flow/DuctPage.h"
-#include "numeric/Messages.h"
 #include "outlet/OutletPage.h"
 #include "pipe/PipePage.h"
 #include "units/UnitsPage.h"
@@ -53,9 +58,6 @@
 namespace app {
 
 namespace {
-
-constexpr int ClientWidth = 562;
-constexpr int ClientHeight = 298;
 
 // Checking a button that was not checked runs its handler (through its
 // toggled signal); a stored "false" only unchecks it, even when that leaves
@@ -97,12 +99,12 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
     setFont(ui::ControlFont(12));
 
     auto *client = new QWidget(this);
-    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setFixedSize(ui::ClientWidth, ui::ClientHeight);
     setCentralWidget(client);
 
     PageControl = new QTabWidget(client);
     PageControl->setObjectName(QStringLiteral("PageControl"));
-    PageControl->setGeometry(0, 0, ClientWidth, ClientHeight);
+    PageControl->setGeometry(0, 0, ui::ClientWidth, ui::ClientHeight);
     PageControl->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
     PageControl->tabBar()->setFont(ui::ControlFont(13));
@@ -179,22 +181,23 @@ void TDuctForm::buildMenu()
 
     QMenu *tools = bar->addMenu(QStringLiteral("ツール(&T)"));
     tools->setObjectName(QStringLiteral("Tools1"));
-    const auto addTool = [this, tools](const char *name, const QString &caption,
+    // Each item reads as the title of the window it opens.
+    const auto addTool = [this, tools](const char *name, const char *title, const char *accelerator,
                                        const QKeySequence &shortcut, void (TDuctForm::*open)()) {
-        QAction *action = tools->addAction(caption);
+        QAction *action = tools->addAction(QString::fromUtf8(title) + QLatin1String(accelerator));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this,
                 [this, open] { ui::Guarded(this, [this, open] { (this->*open)(); }); });
     };
-    addTool("Chart1", QStringLiteral("空気線図(&C)..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+    addTool("Chart1", ::chart::texts::WindowTitle, "(&C)...", QKeySequence(Qt::CTRL | Qt::Key_G),
             &TDuctForm::Chart1Click);
-    addTool("Record1", QStringLiteral("計算記録(&R)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
+    addTool("Record1", record::texts::WindowTitle, "(&R)...", QKeySequence(Qt::CTRL | Qt::Key_R),
             &TDuctForm::Record1Click);
-    addTool("SizeTable1", QStringLiteral("サイズ一覧(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_L),
-            &TDuctForm::SizeTable1Click);
-    addTool("LossSheet1", QStringLiteral("系統圧損計算(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_K),
-            &TDuctForm::LossSheet1Click);
+    addTool("SizeTable1", sizetable::texts::WindowTitle, "(&S)...",
+            QKeySequence(Qt::CTRL | Qt::Key_L), &TDuctForm::SizeTable1Click);
+    addTool("LossSheet1", losssheet::texts::WindowTitle, "(&P)...",
+            QKeySequence(Qt::CTRL | Qt::Key_K), &TDuctForm::LossSheet1Click);
 
     QMenu *help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -202,7 +205,8 @@ void TDuctForm::buildMenu()
     howTo->setObjectName(QStringLiteral("HowtoUseHelp1"));
     connect(howTo, &QAction::triggered, this,
             [this] { ui::Guarded(this, [this] { HowtoUseHelp1Click(); }); });
-    QAction *about = help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+    QAction *about =
+        help->addAction(QString::fromUtf8(texts::AboutTitle) + QStringLiteral("(&A)..."));
     about->setObjectName(QStringLiteral("About1"));
     connect(about, &QAction::triggered, this,
             [this] { ui::Guarded(this, [this] { About1Click(); }); });
@@ -494,7 +498,7 @@ void TDuctForm::D1Click()
     // Let the menu close and the window repaint before the program starts.
     QCoreApplication::processEvents();
     if (!StartCalculator(startProgram_)) {
-        ui::ShowError(this, QString::fromUtf8(numeric::messages::CalculatorFailed));
+        ui::ShowError(this, QString::fromUtf8(texts::CalculatorFailed));
         QApplication::beep();
     }
 }

@@ -1,10 +1,10 @@
 #include "app/Settings.h"
 
 #include "app/D_Kokei.h"
+#include "app/files/FileTexts.h"
 #include "app/settings/SettingsSchema.h"
 #include "app/ui/CalcPage.h"
 #include "app/ui/MessageBoxes.h"
-#include "numeric/Messages.h"
 
 #include <QFile>
 
@@ -32,7 +32,7 @@ bool SaveSettings(TDuctForm &form, const std::string &file)
     schema.add(form.featureSettingsKeys());
     if (!settings::Save(schema, file).written) {
         ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +
-                                   QString::fromUtf8(numeric::messages::CannotWrite));
+                                   QString::fromUtf8(files::texts::CannotWrite));
         return false;
     }
     return true;

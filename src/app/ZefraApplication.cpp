@@ -3,7 +3,7 @@
 #include "app/QtTranslations.h"
 #include "app/ui/AppInfo.h"
 #include "app/ui/MessageBoxes.h"
-#include "numeric/Messages.h"
+#include "app/ui/UiTexts.h"
 
 #include <exception>
 
@@ -28,7 +28,7 @@ bool ZefraApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         ui::ShowFailure(activeWindow(), QString::fromUtf8(e.what()));
     } catch (...) {
-        ui::ShowFailure(activeWindow(), QString::fromUtf8(numeric::messages::UnknownFailure));
+        ui::ShowFailure(activeWindow(), QString::fromUtf8(ui::texts::UnknownFailure));
     }
     return false;
 }

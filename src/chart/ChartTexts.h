@@ -1,8 +1,16 @@
 #pragma once
 
 // The fixed texts of the chart window that its pure parts produce (table
-// headers, process names, reasons), UTF-8.
+// headers, process names, reasons), and the names of the chart and its two
+// lists, which the window, its exports and its printout share: UTF-8. The
+// properties of moist air and their units are air::texts.
 namespace chart::texts {
+
+// The chart (the window's title, the drawing's title, the name of an export).
+inline constexpr char WindowTitle[] = "空気線図";
+// The two lists, on screen, printed and as the sheets of a workbook.
+inline constexpr char PointsTitle[] = "状態点";
+inline constexpr char ProcessesTitle[] = "工程";
 
 inline constexpr char NoAirflow[] = "風量を入力して下さい。";
 inline constexpr char NoPoint[] = "点がありません。";

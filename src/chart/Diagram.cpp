@@ -1,12 +1,12 @@
 #include "chart/Diagram.h"
 
 #include "air/AirStateRange.h"
+#include "air/AirTexts.h"
 #include "air/Psychrometrics.h"
 #include "chart/ChartTexts.h"
 #include "chart/Sampling.h"
 #include "chart/ShfLine.h"
 #include "numeric/Failure.h"
-#include "numeric/Messages.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -374,7 +374,7 @@ void Diagram::computeProcess(Process &process)
         return;
     }
     if (out && out->state && air::AnyQuantityOutOfRange(*out->state))
-        out->problem = numeric::messages::OutOfRange;
+        out->problem = air::texts::OutOfRange;
 }
 
 std::vector<ChartPoint> Diagram::airPath(const Process &process) const

@@ -1,10 +1,10 @@
 #include "chart/StatePoints.h"
 
 #include "air/AirStateRange.h"
+#include "air/AirTexts.h"
 #include "air/Psychrometrics.h"
 #include "chart/ChartTexts.h"
 #include "numeric/Failure.h"
-#include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 
@@ -91,7 +91,7 @@ PointResult ComputePoint(const PointDefinition &d, long double pressure)
         return result;
     }
     if (air::AnyQuantityOutOfRange(*result.state))
-        result.problem = numeric::messages::OutOfRange;
+        result.problem = air::texts::OutOfRange;
     return result;
 }
 

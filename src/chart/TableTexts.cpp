@@ -1,6 +1,8 @@
 #include "chart/TableTexts.h"
 
+#include "air/AirTexts.h"
 #include "chart/ChartTexts.h"
+#include "numeric/Medium.h"
 #include "numeric/NumberText.h"
 #include "numeric/Real.h"
 #include "numeric/Units.h"
@@ -24,15 +26,13 @@ std::string Fixed(const std::optional<long double> &value, int decimals = numeri
 // kg/h of water: a hundredth is about what a humidifier's rating shows.
 constexpr int WaterDecimals = 2;
 
-const char *EnthalpyUnit(bool conventional)
-{
-    return conventional ? "kcal/kg" : "kJ/kg";
-}
-
 long double ShownEnthalpy(long double kcal, bool conventional)
 {
     return conventional ? kcal : (numeric::Real(kcal) * numeric::KJPerKcal).value();
 }
+
+// The last column of both lists: why a row has no result.
+constexpr char ProblemCaption[] = "計算";
 
 std::string Name(const StatePoint *p)
 {
@@ -41,6 +41,14 @@ std::string Name(const StatePoint *p)
 
 } // namespace
 
+std::string WithUnit(std::string_view caption, std::string_view unit)
+{
+    std::string text(caption);
+    text += ' ';
+    text += unit;
+    return text;
+}
+
 long double KilowattsFromKcalPerHour(long double kcalPerHour)
 {
     return (numeric::Real(kcalPerHour) * numeric::KJPerKcal / 3600).value();
@@ -48,19 +56,20 @@ long double KilowattsFromKcalPerHour(long double kcalPerHour)
 
 Row PointHeader(bool conventional)
 {
+    using namespace air::texts;
     return {"記号",
-            "乾球温度 ℃",
-            "湿球温度 ℃",
-            "相対湿度 ％",
-            "絶対湿度 kg/kg",
-            "露点温度 ℃",
-            std::string("比エンタルピ ") + EnthalpyUnit(conventional),
-            "比容積 m3/kg",
-            conventional ? "大気圧 mmHg" : "大気圧 kPa",
-            "風量 m3/h",
+            WithUnit(DryBulb, Celsius),
+            WithUnit(WetBulb, Celsius),
+            WithUnit(RelativeHumidity, Percent),
+            WithUnit(HumidityRatio, HumidityRatioUnit),
+            WithUnit(DewPoint, Celsius),
+            WithUnit(Enthalpy, EnthalpyUnit(conventional)),
+            WithUnit(SpecificVolume, SpecificVolumeUnit),
+            WithUnit(Pressure, PressureUnit(conventional)),
+            WithUnit(numeric::AirFlowName, "m3/h"),
             "乾き空気量 kg/h",
             "備考",
-            "計算"};
+            ProblemCaption};
 }
 
 std::vector<std::string> StateTexts(const air::AirState &s, bool conventional)
@@ -109,7 +118,7 @@ std::optional<Given> GivenOfColumn(int column)
 
 Row ProcessHeader(bool conventional)
 {
-    const std::string h = EnthalpyUnit(conventional);
+    const std::string h = air::texts::EnthalpyUnit(conventional);
     Row header = {"種類",    "点",      "条件",    "Δt ℃",   "Δx kg/kg",
                   "Δh " + h, "顕熱 kW", "潜熱 kW", "全熱 kW"};
     if (conventional) {
@@ -121,7 +130,7 @@ Row ProcessHeader(bool conventional)
     header.push_back("加湿量 kg/h");
     header.push_back("除湿量 kg/h");
     header.push_back("ADP ℃");
-    header.push_back("計算");
+    header.push_back(ProblemCaption);
     return header;
 }
 
@@ -143,7 +152,8 @@ Row ProcessRow(const Diagram &diagram, const Process &process, bool conventional
     case ProcessKind::Mixing:
         points = Name(a) + "+" + Name(b) + "→" + Name(out);
         if (out && out->airflow)
-            condition = "風量 " + numeric::FormatGeneral(*out->airflow, 6) + " m3/h";
+            condition =
+                WithUnit(numeric::AirFlowName, numeric::FormatGeneral(*out->airflow, 6)) + " m3/h";
         break;
     case ProcessKind::Coil:
         points = Name(a) + "→" + Name(out);

@@ -3,6 +3,7 @@
 #include "chart/Diagram.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The texts of the point and process lists, shared by the lists on screen,
@@ -51,6 +52,10 @@ Row ProcessRow(const Diagram &diagram, const Process &process, bool conventional
 // Tab-separated lines with a header row, each line ended by a newline; tabs
 // and line breaks inside a cell become blanks.
 std::string Tsv(const Row &header, const std::vector<Row> &rows);
+
+// A caption with its unit, as the lists' headers and the chart's lines
+// write it: "caption unit".
+std::string WithUnit(std::string_view caption, std::string_view unit);
 
 // kW per kcal/h: 4.186 kJ/kcal over 3600 s/h.
 long double KilowattsFromKcalPerHour(long double kcalPerHour);

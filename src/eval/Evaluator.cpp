@@ -32,9 +32,9 @@
 #include "eval/Evaluator.h"
 
 #include "eval/EEValError.h"
+#include "eval/EvalMessages.h"
 #include "eval/ExpressionText.h"
 #include "eval/VariableTable.h"
-#include "numeric/Messages.h"
 #include "numeric/NarrowedText.h"
 #include "numeric/NumberParse.h"
 #include "numeric/Real.h"
@@ -49,7 +49,7 @@ namespace eval {
 namespace {
 
 using numeric::Real;
-using namespace numeric::messages::evaluator;
+using namespace eval::messages;
 
 // Parentheses, function arguments and assignments nest by recursion; the
 // limit keeps a pathological text (say 100,000 "(") from exhausting the

@@ -27,5 +27,10 @@ inline constexpr std::string_view RatedFlow = "定格流量";
 inline constexpr std::string_view EquivalentLength = "相当管長";
 inline constexpr std::string_view Percent = "直管損失に対する割合";
 inline constexpr std::string_view Diameter = "内径";
+// A value the user types rather than one the catalogue computes, and the
+// equipment whose loss is rated: as the catalogue names them and the loss
+// sheet heads their columns.
+inline constexpr std::string_view Typed = "入力値";
+inline constexpr std::string_view Equipment = "機器";
 
 } // namespace fittings::quantity

@@ -8,7 +8,6 @@ namespace {
 constexpr ValidRange NotNegative{0};
 constexpr ValidRange Positive{0, Unbounded, true};
 constexpr std::string_view ByUser = "利用者の入力";
-constexpr std::string_view Typed = "入力値";
 
 Parameter input(std::string_view id, std::string_view name, Quantity q, ValidRange range,
                 std::optional<long double> value = std::nullopt)
@@ -48,7 +47,7 @@ void AddUserEntries(std::vector<FittingType> &types)
          Yields::EquivalentLength,
          Junction::None,
          {{"user",
-           Typed,
+           quantity::Typed,
            "R × 相当管長",
            Reference::Own,
            {input("equivalentLength", quantity::EquivalentLength, Quantity::Length, NotNegative)},
@@ -59,7 +58,7 @@ void AddUserEntries(std::vector<FittingType> &types)
     // The rated flow is in the system's flow unit; the rated loss in Pa.
     types.push_back(
         {"equipment.fixed_dp",
-         "機器",
+         quantity::Equipment,
          Applies::Both,
          Yields::Equipment,
          Junction::None,
@@ -82,7 +81,7 @@ void AddUserEntries(std::vector<FittingType> &types)
                      Yields::PercentOfStraight,
                      Junction::None,
                      {{"percent",
-                       Typed,
+                       quantity::Typed,
                        "局部損失 = 直管損失 × 割合（継手を個別に数えない簡略法）",
                        Reference::Own,
                        {input("percent", quantity::Percent, Quantity::Percent, NotNegative, 100)},

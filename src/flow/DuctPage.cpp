@@ -8,9 +8,12 @@
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
 #include "app/ui/SizeBlock.h"
+#include "app/ui/UiTexts.h"
 #include "flow/DuctLoss.h"
 #include "flow/DuctMaterials.h"
 #include "flow/DuctSizing.h"
+#include "flow/DuctTexts.h"
+#include "numeric/Medium.h"
 #include "numeric/Messages.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
@@ -26,6 +29,7 @@ namespace flow {
 
 namespace settings = app::settings;
 namespace ui = app::ui;
+namespace uitexts = app::ui::texts;
 
 namespace {
 
@@ -33,28 +37,60 @@ constexpr int DefaultMaterial = 5; // "亜鉛鉄板（板状で縦方向に継�
 
 const QString SizingTitle = QStringLiteral("ダクト寸法計算");
 const QString LossTitle = QStringLiteral("ダクト圧力損失計算");
+// The middle columns' heading, and the right column's captions.
+const QString SizeHeading = QStringLiteral("ダクトサイズ");
+const QString VelocityLabel = QStringLiteral("風      速");
+const QString LossLabel = QStringLiteral("圧力損失");
+const QString AirVolumeHint = QStringLiteral("風量を入力してください");
+
+// Both sections.
+constexpr ui::SectionShape Sections{105, 207, 168};
 
 // The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
 constexpr ui::SizeBlockGeometry SizeColumn{6, 5, 25, 55, 6, 81, 56, 65, 140, 52};
+
+// The right column of both sections: the velocity and the loss found, and
+// the loss's unit, which follows the unit system.
+struct ResultColumn
+{
+    QLineEdit *velocity;
+    QLineEdit *loss;
+    QLabel *lossUnit;
+};
+
+ResultColumn BuildResultColumn(QFrame *out, const char *velocityName, const char *lossName,
+                               const char *unitName)
+{
+    ResultColumn c;
+    ui::Label(out, VelocityLabel, 6, 12);
+    c.velocity = ui::Result(out, velocityName, 61, 9, 58);
+    ui::Label(out, QStringLiteral("m/s"), 122, 12);
+    ui::Label(out, LossLabel, 6, 47);
+    c.loss = ui::Result(out, lossName, 61, 44, 58);
+    c.lossUnit = ui::Label(out, QStringLiteral("mmAq/m"), 122, 47, unitName);
+    return c;
+}
 
 } // namespace
 
 DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
                    QWidget *parent)
-    : CalcPage("TabSheet1", QStringLiteral("ダクト計算"), focus, shared, changes, parent)
+    : CalcPage("TabSheet1", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
-    Panel16 = addBand("Panel16", 30);
+    Panel16 = addBand("Panel16");
     Ztai_Edit = ui::Edit(Panel16, "Ztai_Edit", 65, 3, 50, QStringLiteral("標準ダクト"),
                          QStringLiteral("0.180"));
     Hijy_Edit = ui::Edit(Panel16, "Hijy_Edit", 220, 3, 50,
                          QStringLiteral("標準空気(20℃,60%,760mmHg)"), QStringLiteral("1.200"));
 
-    Panel19 = addBand("Panel19", 30);
-    ui::Label(Panel19, QStringLiteral("管材の種類"), 5, 7);
+    Panel19 = addBand("Panel19");
+    ui::Label(Panel19, QString::fromUtf8(uitexts::Material), 5, 7);
     D_Syrui = ui::List(Panel19, "D_Syrui", 75, 4, 270, ui::Items(DuctMaterialItems()),
-                       QStringLiteral("管材選択"));
-    KakuButton = ui::Radio(Panel19, "KakuButton", QStringLiteral("矩形ダクト"), 370, 6, true);
-    MaruButton = ui::Radio(Panel19, "MaruButton", QStringLiteral("円形ダクト"), 460, 6);
+                       QString::fromUtf8(uitexts::MaterialHint));
+    KakuButton = ui::Radio(Panel19, "KakuButton", QStringLiteral("矩形ダクト"),
+                           ui::RectangleButtonX, ui::BandButtonY, true);
+    MaruButton = ui::Radio(Panel19, "MaruButton", QStringLiteral("円形ダクト"), ui::RoundButtonX,
+                           ui::BandButtonY);
     focus_.addControls(Panel19, {D_Syrui, KakuButton, MaruButton});
 
     buildSizingSection();
@@ -63,10 +99,18 @@ DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
 
     shared_.create(Panel16, sizing_.titleBar);
     focus_.addControls(Panel16, {Ztai_Edit, Hijy_Edit, shared_.TaniButton1, shared_.TaniButton2});
-    CheckBox1 = ui::Check(sizing_.titleBar, "CheckBox1", QStringLiteral("サイズ固定"), 310, 2,
-                          QStringLiteral("一辺のサイズを固定します"));
+    CheckBox1 = ui::Check(sizing_.titleBar, "CheckBox1", QString::fromUtf8(uitexts::FixedSize), 310,
+                          ui::TitleBarButtonY, QString::fromUtf8(uitexts::FixedSizeHint));
     focus_.addControls(sizing_.titleBar, {shared_.ssButton1, shared_.ssButton2, CheckBox1});
 
+    target_.emplace(shared_,
+                    ui::SizingTarget::Controls{Label3,
+                                               M_Ason,
+                                               Label9,
+                                               QString::fromUtf8(texts::TargetVelocity),
+                                               QStringLiteral("目標風速を入力してください"),
+                                               {S_Ason, P_Ason},
+                                               {Label11, Label29}});
     shape_.emplace(ui::ShapeOptions::Controls{KakuButton,
                                               MaruButton,
                                               CheckBox1,
@@ -82,58 +126,48 @@ DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
 
 void DuctPage::buildSizingSection()
 {
-    sizing_ =
-        addSection("Panel2", "Panel2Title", QStringLiteral("　") + SizingTitle, 105, 207, 168);
+    sizing_ = addSection("Panel2", "Panel2Title", QStringLiteral("　") + SizingTitle, Sections);
 
     QFrame *in = sizing_.left;
-    Label3 = ui::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label3");
-    M_Ason = ui::Edit(in, "M_Ason", 76, 9, 66, QStringLiteral("目標圧力損失を入力してください"),
+    Label3 = ui::Label(in, QString::fromUtf8(uitexts::TargetLoss), 8, 12, "Label3");
+    M_Ason = ui::Edit(in, "M_Ason", 76, 9, 66, QString::fromUtf8(uitexts::TargetLossHint),
                       QStringLiteral("0.100"));
     Label9 = ui::Label(in, QStringLiteral("mmAq/m"), 145, 12, "Label9");
-    ui::Label(in, QStringLiteral("風      量"), 8, 47);
-    S_Fryo = ui::Edit(in, "S_Fryo", 76, 44, 66, QStringLiteral("風量を入力してください"));
+    ui::Label(in, QString::fromUtf8(uitexts::AirVolumeLabel), 8, 47);
+    S_Fryo = ui::Edit(in, "S_Fryo", 76, 44, 66, AirVolumeHint);
     ui::Label(in, QStringLiteral("m3/h"), 145, 47);
 
     S_Size1 = ui::Result(sizing_.middle, "S_Size1", 0, 0, 0, true);
     S_Size2 = ui::Result(sizing_.middle, "S_Size2", 0, 0, 0);
     S_SizeD = ui::Result(sizing_.middle, "S_SizeD", 0, 0, 0);
-    ui::LayOutSizeBlock(sizing_.middle, QStringLiteral("ダクトサイズ"), SizeColumn, S_Size1,
-                        S_Size2, S_SizeD);
+    ui::LayOutSizeBlock(sizing_.middle, SizeHeading, SizeColumn, S_Size1, S_Size2, S_SizeD);
 
-    QFrame *out = sizing_.right;
-    ui::Label(out, QStringLiteral("風      速"), 6, 12);
-    S_Fusok = ui::Result(out, "S_Fusok", 61, 9, 58);
-    ui::Label(out, QStringLiteral("m/s"), 122, 12);
-    ui::Label(out, QStringLiteral("圧力損失"), 6, 47);
-    S_Ason = ui::Result(out, "S_Ason", 61, 44, 58);
-    Label11 = ui::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label11");
+    const ResultColumn found = BuildResultColumn(sizing_.right, "S_Fusok", "S_Ason", "Label11");
+    S_Fusok = found.velocity;
+    S_Ason = found.loss;
+    Label11 = found.lossUnit;
 
     focus_.addControls(sizing_.body, {M_Ason, S_Fryo, S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason});
 }
 
 void DuctPage::buildLossSection()
 {
-    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　") + LossTitle, 105, 207, 168);
+    loss_ = addSection("Panel1", "Panel1Title", QStringLiteral("　") + LossTitle, Sections);
 
     QFrame *in = loss_.left;
     ui::Label(in, QStringLiteral("風　　　量"), 8, 12);
-    P_Fryo = ui::Edit(in, "P_Fryo", 76, 9, 66, QStringLiteral("風量を入力してください"));
+    P_Fryo = ui::Edit(in, "P_Fryo", 76, 9, 66, AirVolumeHint);
     ui::Label(in, QStringLiteral("m3/h"), 145, 12);
 
-    const QString sizeHint = QStringLiteral("サイズを入力してください");
+    const QString sizeHint = QString::fromUtf8(uitexts::EnterSize);
     P_Size1 = ui::Edit(loss_.middle, "P_Size1", 0, 0, 0, sizeHint);
     P_Size2 = ui::Edit(loss_.middle, "P_Size2", 0, 0, 0, sizeHint);
     P_SizeD = ui::Result(loss_.middle, "P_SizeD", 0, 0, 0, true);
-    ui::LayOutSizeBlock(loss_.middle, QStringLiteral("ダクトサイズ"), SizeColumn, P_Size1, P_Size2,
-                        P_SizeD);
-
-    QFrame *out = loss_.right;
-    ui::Label(out, QStringLiteral("風      速"), 6, 12);
-    P_Fusok = ui::Result(out, "P_Fusok", 61, 9, 58);
-    ui::Label(out, QStringLiteral("m/s"), 122, 12);
-    ui::Label(out, QStringLiteral("圧力損失"), 6, 47);
-    P_Ason = ui::Result(out, "P_Ason", 61, 44, 58);
-    Label29 = ui::Label(out, QStringLiteral("mmAq/m"), 122, 47, "Label29");
+    ui::LayOutSizeBlock(loss_.middle, SizeHeading, SizeColumn, P_Size1, P_Size2, P_SizeD);
+    const ResultColumn found = BuildResultColumn(loss_.right, "P_Fusok", "P_Ason", "Label29");
+    P_Fusok = found.velocity;
+    P_Ason = found.loss;
+    Label29 = found.lossUnit;
 
     focus_.addControls(loss_.body, {P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason});
 }
@@ -171,39 +205,45 @@ void DuctPage::connectHandlers()
 void DuctPage::describeFields()
 {
     const auto diameterCaption = [this] {
-        return describesRound() ? QStringLiteral("直径") : QStringLiteral("相当径");
+        return QString::fromUtf8(describesRound() ? uitexts::Diameter
+                                                  : uitexts::EquivalentDiameter);
     };
-    describeOption(shared_.TaniButton1, QStringLiteral("単位系"),
+    const Text mm = Fixed(QStringLiteral("mm"));
+    const Text airVolume = Fixed(numeric::AirFlowName);
+    const Text velocity = Fixed(QString::fromUtf8(texts::Velocity));
+    const Text loss = Fixed(LossLabel);
+    describeOption(shared_.TaniButton1, QString::fromUtf8(uitexts::UnitSystem),
                    [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
-    describeField(Ztai_Edit, Fixed(QStringLiteral("絶対粗度")), Fixed(QStringLiteral("mm")));
-    describeField(Hijy_Edit, Fixed(QStringLiteral("流体比重")), Fixed(QStringLiteral("kg/m3")));
-    describeOption(D_Syrui, QStringLiteral("管材の種類"),
+    describeField(Ztai_Edit, Fixed(uitexts::Roughness), mm);
+    describeField(Hijy_Edit, Fixed(uitexts::Density), Fixed(QStringLiteral("kg/m3")));
+    describeOption(D_Syrui, QString::fromUtf8(uitexts::Material),
                    [this] { return D_Syrui->currentText().trimmed(); });
-    describeOption(KakuButton, QStringLiteral("形状"),
+    describeOption(KakuButton, QString::fromUtf8(uitexts::Shape),
                    [this] { return (describesRound() ? MaruButton : KakuButton)->text(); });
 
     describeSection(SizingTitle);
-    describeOption(shared_.ssButton1, QStringLiteral("計算基準"), [this] {
-        return shared_.velocityBasis() ? QStringLiteral("風速基準") : QStringLiteral("圧損基準");
+    describeOption(shared_.ssButton1, QString::fromUtf8(uitexts::SizingBasis), [this] {
+        return QString::fromUtf8(shared_.velocityBasis() ? uitexts::AirVelocityBasis
+                                                         : uitexts::LossBasis);
     });
-    describeOption(CheckBox1, QStringLiteral("サイズ固定"), [this] {
-        return CheckBox1->isChecked() ? QStringLiteral("あり") : QStringLiteral("なし");
+    describeOption(CheckBox1, QString::fromUtf8(uitexts::FixedSize), [this] {
+        return QString::fromUtf8(CheckBox1->isChecked() ? uitexts::Yes : uitexts::No);
     });
     describeField(M_Ason, TextOf(Label3), TextOf(Label9));
-    describeField(S_Fryo, Fixed(QStringLiteral("風量")), Fixed(QStringLiteral("m3/h")));
-    describeField(S_Size1, Fixed(QStringLiteral("一辺")), Fixed(QStringLiteral("mm")));
-    describeField(S_Size2, Fixed(QStringLiteral("他辺")), Fixed(QStringLiteral("mm")));
-    describeField(S_SizeD, diameterCaption, Fixed(QStringLiteral("mm")));
-    describeField(S_Fusok, Fixed(QStringLiteral("風速")), Fixed(QStringLiteral("m/s")));
-    describeField(S_Ason, Fixed(QStringLiteral("圧力損失")), TextOf(Label11));
+    describeField(S_Fryo, airVolume, Fixed(QStringLiteral("m3/h")));
+    describeField(S_Size1, Fixed(uitexts::SideA), mm);
+    describeField(S_Size2, Fixed(uitexts::SideB), mm);
+    describeField(S_SizeD, diameterCaption, mm);
+    describeField(S_Fusok, velocity, Fixed(QStringLiteral("m/s")));
+    describeField(S_Ason, loss, TextOf(Label11));
 
     describeSection(LossTitle);
-    describeField(P_Fryo, Fixed(QStringLiteral("風量")), Fixed(QStringLiteral("m3/h")));
-    describeField(P_Size1, Fixed(QStringLiteral("一辺")), Fixed(QStringLiteral("mm")));
-    describeField(P_Size2, Fixed(QStringLiteral("他辺")), Fixed(QStringLiteral("mm")));
-    describeField(P_SizeD, diameterCaption, Fixed(QStringLiteral("mm")));
-    describeField(P_Fusok, Fixed(QStringLiteral("風速")), Fixed(QStringLiteral("m/s")));
-    describeField(P_Ason, Fixed(QStringLiteral("圧力損失")), TextOf(Label29));
+    describeField(P_Fryo, airVolume, Fixed(QStringLiteral("m3/h")));
+    describeField(P_Size1, Fixed(uitexts::SideA), mm);
+    describeField(P_Size2, Fixed(uitexts::SideB), mm);
+    describeField(P_SizeD, diameterCaption, mm);
+    describeField(P_Fusok, velocity, Fixed(QStringLiteral("m/s")));
+    describeField(P_Ason, loss, TextOf(Label29));
 }
 
 void DuctPage::declareCalculations()
@@ -220,8 +260,10 @@ void DuctPage::declareCalculations()
     declare({.caption = SizingTitle,
              .title =
                  [this](const ui::Run &) {
-                     return SizingTitle + (shared_.lossBasis() ? QStringLiteral("（圧損基準）")
-                                                               : QStringLiteral("（風速基準）"));
+                     return SizingTitle + QStringLiteral("（") +
+                            QString::fromUtf8(shared_.lossBasis() ? uitexts::LossBasis
+                                                                  : uitexts::AirVelocityBasis) +
+                            QStringLiteral("）");
                  },
              .reads = common + QList<ui::FieldUse>{shared_.ssButton1,
                                                    {CheckBox1, rectangle},
@@ -257,54 +299,28 @@ void DuctPage::windowShown()
 
 void DuctPage::pageShown()
 {
-    moveTo(shared_.TaniButton1, Panel16, 389, 6);
-    moveTo(shared_.TaniButton2, Panel16, 470, 6);
-    for (QLabel *label : {shared_.Label25, shared_.Label26, shared_.Label27, shared_.Label28})
-        moveTo(label, Panel16, label->x(), label->y());
-    moveTo(shared_.ssButton1, sizing_.titleBar, shared_.ssButton1->x(), shared_.ssButton1->y());
-    moveTo(shared_.ssButton2, sizing_.titleBar, shared_.ssButton2->x(), shared_.ssButton2->y());
-    shared_.ssButton2->setText(QStringLiteral("風速基準"));
+    takeSharedControls(Panel16, sizing_.titleBar, QString::fromUtf8(uitexts::AirVelocityBasis));
 }
 
 void DuctPage::showSizingBasis()
 {
-    if (shared_.velocityBasis()) {
-        Label3->setText(QStringLiteral("目標風速"));
-        Label9->setText(QStringLiteral("m/s"));
-        M_Ason->setToolTip(QStringLiteral("目標風速を入力してください"));
-    } else {
-        Label3->setText(QStringLiteral("目標圧損"));
-        Label9->setText(QString::fromUtf8(shared_.lossUnit()));
-        M_Ason->setToolTip(QStringLiteral("目標圧力損失を入力してください"));
-    }
-    Label3->adjustSize();
-    Label9->adjustSize();
+    target_->showBasis();
     emit sizingChanged();
 }
 
 void DuctPage::focusSizingTarget()
 {
-    if (ui::FocusOrder::canTakeFocus(M_Ason))
-        M_Ason->setFocus(Qt::OtherFocusReason);
+    target_->focus();
 }
 
 void DuctPage::relabelUnits()
 {
-    // The target carries the loss unit only on the pressure-loss basis; on
-    // the velocity basis it holds a velocity.
-    const QString unit = QString::fromUtf8(shared_.lossUnit());
-    if (shared_.lossBasis())
-        ui::SetCaption(Label9, unit);
-    ui::SetCaption(Label11, unit);
-    ui::SetCaption(Label29, unit);
+    target_->relabelUnits();
 }
 
 void DuctPage::convertUnits(const ui::UnitFactors &factor)
 {
-    if (shared_.lossBasis())
-        ui::ConvertShownValue(M_Ason, factor.loss);
-    ui::ConvertShownValue(S_Ason, factor.loss);
-    ui::ConvertShownValue(P_Ason, factor.loss);
+    target_->convertUnits(factor);
     emit sizingChanged();
 }
 

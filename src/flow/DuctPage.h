@@ -3,6 +3,7 @@
 #include "app/ui/CalcPage.h"
 #include "app/ui/ShapeOptions.h"
 #include "app/ui/SizingSource.h"
+#include "app/ui/SizingTarget.h"
 #include "flow/DuctSizing.h"
 
 class QCheckBox;
@@ -13,7 +14,7 @@ class QRadioButton;
 
 namespace flow {
 
-// The duct page (tab "ダクト計算"): sizing a duct for an air volume, and the
+// The duct page (tab texts::PageCaption): sizing a duct for an air volume, and the
 // velocity and friction loss of a given duct. It is the design home of the
 // shared controls, which other pages bring to themselves and this page takes
 // back when it is shown again. The size table lists the alternatives of its
@@ -111,6 +112,7 @@ private:
     Section loss_;
     bool hasSized_ = false;
     std::optional<app::ui::ShapeOptions> shape_;
+    std::optional<app::ui::SizingTarget> target_;
 };
 
 } // namespace flow

@@ -1,6 +1,9 @@
 #include "losssheet/Problems.h"
 
+#include "losssheet/CaptionTexts.h"
+
 #include "numeric/Failure.h"
+#include "numeric/Medium.h"
 
 namespace losssheet::problem {
 
@@ -16,7 +19,8 @@ constexpr char IsMissing[] = "がありません。";
 
 const char *flowWord(SystemKind kind)
 {
-    return kind == SystemKind::Duct ? "風量" : "流量";
+    return numeric::FlowName(kind == SystemKind::Duct ? numeric::Medium::Air
+                                                      : numeric::Medium::Water);
 }
 
 } // namespace
@@ -65,12 +69,12 @@ std::string FlowOfBranchesUnknown(SystemKind kind)
 
 std::string UnreadableDuctSize(std::string_view typed)
 {
-    return "寸法" + quoted(typed) + "を読めません（例：500×300、φ300）。";
+    return texts::DuctSize + quoted(typed) + "を読めません（例：500×300、φ300）。";
 }
 
 std::string UnknownNominalSize(std::string_view typed)
 {
-    return "呼び径" + quoted(typed) + "は配管サイズの表にありません。";
+    return texts::NominalSize + quoted(typed) + "は配管サイズの表にありません。";
 }
 
 std::string NoSizingTarget()
@@ -126,7 +130,7 @@ std::string UnknownKind(std::string_view id)
 
 std::string UnknownMethod(std::string_view id)
 {
-    return "計算方法" + quoted(id) + IsMissing;
+    return texts::Method + quoted(id) + IsMissing;
 }
 
 std::string KindNotForSystem()

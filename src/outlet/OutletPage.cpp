@@ -7,7 +7,9 @@
 #include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SizeBlock.h"
+#include "app/ui/UiTexts.h"
 #include "numeric/Failure.h"
+#include "numeric/Medium.h"
 #include "numeric/NumberParse.h"
 #include "outlet/OutletCalc.h"
 
@@ -24,16 +26,26 @@ namespace outlet {
 
 namespace settings = app::settings;
 namespace ui = app::ui;
+namespace uitexts = app::ui::texts;
 
 namespace {
 
-constexpr int DefaultType = 0; // "VHS"
+constexpr int DefaultType = 0; // VHS
 
 const QString SizingTitle = QStringLiteral("吹出・吸込口寸法計算");
 const QString CheckTitle = QStringLiteral("吹出・吸込口寸法確認");
 const QString SizeHeading = QStringLiteral("吹出・吸込口寸法");
-const QString SizeHint = QStringLiteral("サイズを入力してください");
-const QString CalculatedHint = QStringLiteral("計算します");
+const QString SizeHint = QString::fromUtf8(uitexts::EnterSize);
+const QString CalculatedHint = QString::fromUtf8(uitexts::Calculated);
+// The type list's caption, also its caption in the record.
+const QString TypeCaption = QStringLiteral("吹出・吸込口の種類");
+// The captions of the sections' rows.
+const QString AirVolumeLabel = QString::fromUtf8(uitexts::AirVolumeLabel);
+const QString OpeningLabel = QStringLiteral("開  口  率");
+const QString FaceVelocityLabel = QStringLiteral("面 風 速");
+
+// Both sections.
+constexpr ui::SectionShape Sections{120, 195, 190};
 
 // The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
 constexpr ui::SizeBlockGeometry SizeColumn{10, 8, 30, 65, 10, 95, 65, 79, 164, 70};
@@ -44,15 +56,17 @@ OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared,
                        ui::ProgramChanges &changes, QWidget *parent)
     : CalcPage("TabSheet5", QStringLiteral("吹出口・吸込口"), focus, shared, changes, parent)
 {
-    QFrame *top = addBand("Panel6", 30);
-    ui::Label(top, QStringLiteral("吹出・吸込口の種類"), 25, 5, "Label50");
-    ComboBox1 = ui::List(top, "ComboBox1", 185, 5, 110,
-                         {QStringLiteral("VHS"), QStringLiteral("HS"), QStringLiteral("OAG"),
-                          QStringLiteral("EAG"), QStringLiteral("RAG"), QStringLiteral("SEG"),
-                          QStringLiteral("DG"), QStringLiteral("排煙口")},
-                         QStringLiteral("吹出・吸込口の種類選択"));
-    RadioButton1 = ui::Radio(top, "RadioButton1", QStringLiteral("矩     形"), 370, 6, true);
-    RadioButton2 = ui::Radio(top, "RadioButton2", QStringLiteral("円     形"), 460, 6);
+    QFrame *top = addBand("Panel6");
+    ui::Label(top, TypeCaption, 25, 5, "Label50");
+    QStringList types;
+    for (const char *type : TypeNames)
+        types.append(QString::fromUtf8(type));
+    ComboBox1 =
+        ui::List(top, "ComboBox1", 185, 5, 110, types, QStringLiteral("吹出・吸込口の種類選択"));
+    RadioButton1 = ui::Radio(top, "RadioButton1", QStringLiteral("矩     形"), ui::RectangleButtonX,
+                             ui::BandButtonY, true);
+    RadioButton2 = ui::Radio(top, "RadioButton2", QStringLiteral("円     形"), ui::RoundButtonX,
+                             ui::BandButtonY);
     focus_.addControls(top, {ComboBox1, RadioButton1, RadioButton2});
 
     buildSizingSection();
@@ -74,16 +88,15 @@ OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared,
 
 void OutletPage::buildSizingSection()
 {
-    Section s =
-        addSection("Panel34", "Panel42", QStringLiteral("　　") + SizingTitle, 120, 195, 190);
-    CheckBox2 = ui::Check(s.titleBar, "CheckBox2", QStringLiteral("サイズ固定"), 200, 2,
-                          QStringLiteral("一辺のサイズを固定します"));
+    Section s = addSection("Panel34", "Panel42", QStringLiteral("　　") + SizingTitle, Sections);
+    CheckBox2 = ui::Check(s.titleBar, "CheckBox2", QString::fromUtf8(uitexts::FixedSize), 200,
+                          ui::TitleBarButtonY, QString::fromUtf8(uitexts::FixedSizeHint));
     focus_.addControls(s.titleBar, {CheckBox2});
 
-    ui::Label(s.left, QStringLiteral("風      量"), 8, 13);
+    ui::Label(s.left, AirVolumeLabel, 8, 13);
     Edit19 = ui::Edit(s.left, "Edit19", 70, 10, 80);
     ui::Label(s.left, QStringLiteral("m3/h"), 154, 13);
-    ui::Label(s.left, QStringLiteral("開  口  率"), 8, 43);
+    ui::Label(s.left, OpeningLabel, 8, 43);
     Edit20 = ui::Edit(s.left, "Edit20", 70, 40, 80);
     ui::Label(s.left, QStringLiteral("％"), 154, 43);
     ui::Label(s.left, QStringLiteral("面  風  速"), 8, 73);
@@ -95,7 +108,7 @@ void OutletPage::buildSizingSection()
     Edit25 = ui::Result(s.middle, "Edit25", 0, 0, 0);
     ui::LayOutSizeBlock(s.middle, SizeHeading, SizeColumn, Edit23, Edit24, Edit25);
 
-    ui::Label(s.right, QStringLiteral("面 風 速"), 8, 43);
+    ui::Label(s.right, FaceVelocityLabel, 8, 43);
     Edit21 = ui::Result(s.right, "Edit21", 65, 40, 60);
     ui::Label(s.right, QStringLiteral("m/s"), 130, 43);
 
@@ -104,13 +117,12 @@ void OutletPage::buildSizingSection()
 
 void OutletPage::buildCheckSection()
 {
-    Section s =
-        addSection("Panel43", "Panel47", QStringLiteral("　　") + CheckTitle, 120, 195, 190);
+    Section s = addSection("Panel43", "Panel47", QStringLiteral("　　") + CheckTitle, Sections);
 
-    ui::Label(s.left, QStringLiteral("風      量"), 8, 33);
+    ui::Label(s.left, AirVolumeLabel, 8, 33);
     Edit17 = ui::Edit(s.left, "Edit17", 70, 30, 80);
     ui::Label(s.left, QStringLiteral("m3/h"), 154, 33);
-    ui::Label(s.left, QStringLiteral("開  口  率"), 8, 63);
+    ui::Label(s.left, OpeningLabel, 8, 63);
     Edit18 = ui::Edit(s.left, "Edit18", 70, 60, 80);
     ui::Label(s.left, QStringLiteral("％"), 154, 63);
 
@@ -121,7 +133,7 @@ void OutletPage::buildCheckSection()
     Edit30->setReadOnly(true);
     ui::LayOutSizeBlock(s.middle, SizeHeading, SizeColumn, Edit28, Edit29, Edit30);
 
-    ui::Label(s.right, QStringLiteral("面 風 速"), 8, 43);
+    ui::Label(s.right, FaceVelocityLabel, 8, 43);
     Edit32 = ui::Result(s.right, "Edit32", 65, 40, 60);
     ui::Label(s.right, QStringLiteral("m/s"), 130, 43);
 
@@ -155,34 +167,40 @@ void OutletPage::connectHandlers()
 void OutletPage::describeFields()
 {
     const auto diameterCaption = [this] {
-        return RadioButton2->isChecked() ? QStringLiteral("直径") : QStringLiteral("相当径");
+        return QString::fromUtf8(RadioButton2->isChecked() ? uitexts::Diameter
+                                                           : uitexts::EquivalentDiameter);
     };
     const Text mm = Fixed(QStringLiteral("mm"));
-    describeOption(ComboBox1, QStringLiteral("吹出・吸込口の種類"),
-                   [this] { return ComboBox1->currentText(); });
-    describeOption(RadioButton1, QStringLiteral("形状"), [this] {
-        return RadioButton2->isChecked() ? QStringLiteral("円形") : QStringLiteral("矩形");
+    const Text airVolume = Fixed(numeric::AirFlowName);
+    const Text airVolumeUnit = Fixed(QStringLiteral("m3/h"));
+    const Text opening = Fixed(QStringLiteral("開口率"));
+    const Text percent = Fixed(QStringLiteral("％"));
+    const Text faceVelocity = Fixed(QStringLiteral("面風速"));
+    const Text velocityUnit = Fixed(QStringLiteral("m/s"));
+    describeOption(ComboBox1, TypeCaption, [this] { return ComboBox1->currentText(); });
+    describeOption(RadioButton1, QString::fromUtf8(uitexts::Shape), [this] {
+        return QString::fromUtf8(RadioButton2->isChecked() ? uitexts::Round : uitexts::Rectangle);
     });
 
     describeSection(SizingTitle);
-    describeOption(CheckBox2, QStringLiteral("サイズ固定"), [this] {
-        return CheckBox2->isChecked() ? QStringLiteral("あり") : QStringLiteral("なし");
+    describeOption(CheckBox2, QString::fromUtf8(uitexts::FixedSize), [this] {
+        return QString::fromUtf8(CheckBox2->isChecked() ? uitexts::Yes : uitexts::No);
     });
-    describeField(Edit19, Fixed(QStringLiteral("風量")), Fixed(QStringLiteral("m3/h")));
-    describeField(Edit20, Fixed(QStringLiteral("開口率")), Fixed(QStringLiteral("％")));
-    describeField(Edit26, Fixed(QStringLiteral("面風速")), Fixed(QStringLiteral("m/s")));
-    describeField(Edit23, Fixed(QStringLiteral("一辺")), mm);
-    describeField(Edit24, Fixed(QStringLiteral("他辺")), mm);
+    describeField(Edit19, airVolume, airVolumeUnit);
+    describeField(Edit20, opening, percent);
+    describeField(Edit26, faceVelocity, velocityUnit);
+    describeField(Edit23, Fixed(uitexts::SideA), mm);
+    describeField(Edit24, Fixed(uitexts::SideB), mm);
     describeField(Edit25, diameterCaption, mm);
-    describeField(Edit21, Fixed(QStringLiteral("面風速")), Fixed(QStringLiteral("m/s")));
+    describeField(Edit21, faceVelocity, velocityUnit);
 
     describeSection(CheckTitle);
-    describeField(Edit17, Fixed(QStringLiteral("風量")), Fixed(QStringLiteral("m3/h")));
-    describeField(Edit18, Fixed(QStringLiteral("開口率")), Fixed(QStringLiteral("％")));
-    describeField(Edit28, Fixed(QStringLiteral("一辺")), mm);
-    describeField(Edit29, Fixed(QStringLiteral("他辺")), mm);
+    describeField(Edit17, airVolume, airVolumeUnit);
+    describeField(Edit18, opening, percent);
+    describeField(Edit28, Fixed(uitexts::SideA), mm);
+    describeField(Edit29, Fixed(uitexts::SideB), mm);
     describeField(Edit30, diameterCaption, mm);
-    describeField(Edit32, Fixed(QStringLiteral("面風速")), Fixed(QStringLiteral("m/s")));
+    describeField(Edit32, faceVelocity, velocityUnit);
 }
 
 void OutletPage::declareCalculations()

@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace outlet {
 
-// The outlets page (tab "吹出口・吸込口"): sizing supply outlets and return
+// The outlets page (TabSheet5): sizing supply outlets and return
 // inlets from an air volume, an opening ratio and a face velocity, and
 // checking the face velocity of a given size.
 class OutletPage : public app::ui::CalcPage
@@ -21,8 +21,10 @@ class OutletPage : public app::ui::CalcPage
 
 public:
     static constexpr int TypeCount = 8;
-    // Opening ratios of a first start, % ("VHS", "HS", "OAG", "EAG", "RAG",
-    // "SEG", "DG", "排煙口").
+    // The outlet types, as the type list shows them, and the opening ratio of
+    // each at a first start, %.
+    static constexpr std::array<const char *, TypeCount> TypeNames{"VHS", "HS",  "OAG", "EAG",
+                                                                   "RAG", "SEG", "DG",  "排煙口"};
     static constexpr std::array<int, TypeCount> DefaultOpeningRatios{75, 75, 35, 35,
                                                                      60, 35, 60, 90};
 

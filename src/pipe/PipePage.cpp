@@ -7,10 +7,13 @@
 #include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
+#include "app/ui/UiTexts.h"
+#include "numeric/Medium.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 #include "pipe/PipeSizing.h"
 #include "pipe/PipeTables.h"
+#include "pipe/PipeTexts.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -22,16 +25,48 @@ namespace pipes {
 
 namespace settings = app::settings;
 namespace ui = app::ui;
+namespace uitexts = app::ui::texts;
 
 namespace {
 
-// Defaults of the lists: "錆びた鋼管", 20 ℃ and the nominal size 20.
+// Defaults of the lists: rusty steel, 20 ℃ and the nominal size 20.
 constexpr int DefaultMaterial = 2;
 constexpr int DefaultTemperature = 2;
 constexpr int DefaultSize = 2;
 
+// Both sections.
+constexpr ui::SectionShape Sections{105, 207, 130};
+
 const QString SizingTitle = QStringLiteral("配管寸法計算");
 const QString LossTitle = QStringLiteral("配管圧力損失計算");
+// The captions of both sections' columns.
+const QString FlowLabel = QStringLiteral("流      量");
+const QString FlowHint = QStringLiteral("流量を入力してください");
+const QString SizeCaption = QStringLiteral("配管サイズ");
+const QString VelocityLabel = QStringLiteral("流             速");
+const QString LossCaption = QStringLiteral("摩擦抵抗損失");
+
+// The right column of both sections: the velocity and the friction loss
+// found, and the loss's unit, which follows the unit system.
+struct ResultColumn
+{
+    QLineEdit *velocity;
+    QLineEdit *loss;
+    QLabel *lossUnit;
+};
+
+ResultColumn BuildResultColumn(QFrame *out, const char *velocityName, const char *lossName,
+                               const char *unitName)
+{
+    ResultColumn c;
+    ui::Label(out, VelocityLabel, 6, 12);
+    c.velocity = ui::Result(out, velocityName, 88, 9, 70);
+    ui::Label(out, QStringLiteral("m/s"), 161, 12);
+    ui::Label(out, LossCaption, 6, 47);
+    c.loss = ui::Result(out, lossName, 88, 44, 70);
+    c.lossUnit = ui::Label(out, QStringLiteral("mmAq/m"), 161, 47, unitName);
+    return c;
+}
 
 // A table value as the roughness and density fields show it.
 QString tableText(long double value)
@@ -43,17 +78,17 @@ QString tableText(long double value)
 
 PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
                    QWidget *parent)
-    : CalcPage("TabSheet2", QStringLiteral("配管計算"), focus, shared, changes, parent)
+    : CalcPage("TabSheet2", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
-    Panel5 = addBand("Panel5", 30);
+    Panel5 = addBand("Panel5");
     Z_Edit = ui::Edit(Panel5, "Z_Edit", 65, 3, 50);
     H_Edit = ui::Edit(Panel5, "H_Edit", 215, 3, 58);
     focus_.addControls(Panel5, {Z_Edit, H_Edit});
 
-    QFrame *material = addBand("Panel33", 30);
-    ui::Label(material, QStringLiteral("管材の種類"), 5, 7);
+    QFrame *material = addBand("Panel33");
+    ui::Label(material, QString::fromUtf8(uitexts::Material), 5, 7);
     Syrui = ui::List(material, "Syrui", 75, 4, 160, ui::Items(PipeMaterialItems()),
-                     QStringLiteral("管材選択"));
+                     QString::fromUtf8(uitexts::MaterialHint));
     ui::Label(material, QStringLiteral("流体温度  （水）"), 255, 7);
     Ond = ui::List(material, "Ond", 365, 4, 60, ui::Items(WaterTemperatureItems()),
                    QStringLiteral("温度選択"));
@@ -69,6 +104,15 @@ PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
     P_Size->setCurrentIndex(-1);
     finishBands();
 
+    // The same captions as the duct page's target, for a water velocity.
+    target_.emplace(shared_,
+                    ui::SizingTarget::Controls{Label37,
+                                               M_AsonP,
+                                               Label38,
+                                               QString::fromUtf8(texts::TargetVelocity),
+                                               QStringLiteral("目標流速を入力してください"),
+                                               {S_AsonP, P_AsonP},
+                                               {Label42, Label49}});
     bindEnterRules();
     connectHandlers();
     describeFields();
@@ -77,50 +121,43 @@ PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Progra
 
 void PipePage::buildSizingSection()
 {
-    sizing_ =
-        addSection("Panel35", "Panel35Title", QStringLiteral("　") + SizingTitle, 105, 207, 130);
+    sizing_ = addSection("Panel35", "Panel35Title", QStringLiteral("　") + SizingTitle, Sections);
 
     QFrame *in = sizing_.left;
-    Label37 = ui::Label(in, QStringLiteral("目標圧損"), 8, 12, "Label37");
+    Label37 = ui::Label(in, QString::fromUtf8(uitexts::TargetLoss), 8, 12, "Label37");
     M_AsonP = ui::Edit(in, "M_AsonP", 76, 9, 66, QStringLiteral("目標圧損を入力してください"));
     Label38 = ui::Label(in, QStringLiteral("mmAq/m"), 145, 12, "Label38");
-    ui::Label(in, QStringLiteral("流      量"), 8, 47);
-    S_Ryo = ui::Edit(in, "S_Ryo", 76, 44, 66, QStringLiteral("流量を入力してください"));
+    ui::Label(in, FlowLabel, 8, 47);
+    S_Ryo = ui::Edit(in, "S_Ryo", 76, 44, 66, FlowHint);
     ui::Label(in, QStringLiteral("L/min"), 145, 47);
 
-    ui::Label(sizing_.middle, QStringLiteral("配管サイズ"), 30, 12);
+    ui::Label(sizing_.middle, SizeCaption, 30, 12);
     S_Size = ui::Result(sizing_.middle, "S_Size", 30, 34, 70);
 
-    QFrame *out = sizing_.right;
-    ui::Label(out, QStringLiteral("流             速"), 6, 12);
-    S_Speed = ui::Result(out, "S_Speed", 88, 9, 70);
-    ui::Label(out, QStringLiteral("m/s"), 161, 12);
-    ui::Label(out, QStringLiteral("摩擦抵抗損失"), 6, 47);
-    S_AsonP = ui::Result(out, "S_AsonP", 88, 44, 70);
-    Label42 = ui::Label(out, QStringLiteral("mmAq/m"), 161, 47, "Label42");
+    const ResultColumn found = BuildResultColumn(sizing_.right, "S_Speed", "S_AsonP", "Label42");
+    S_Speed = found.velocity;
+    S_AsonP = found.loss;
+    Label42 = found.lossUnit;
 
     focus_.addControls(sizing_.body, {M_AsonP, S_Ryo, S_Size, S_Speed, S_AsonP});
 }
 
 void PipePage::buildLossSection()
 {
-    Section s =
-        addSection("Panel36", "Panel36Title", QStringLiteral("　") + LossTitle, 105, 207, 130);
+    Section s = addSection("Panel36", "Panel36Title", QStringLiteral("　") + LossTitle, Sections);
 
-    ui::Label(s.left, QStringLiteral("流      量"), 8, 12);
-    P_Ryo = ui::Edit(s.left, "P_Ryo", 76, 9, 66, QStringLiteral("流量を入力してください"));
+    ui::Label(s.left, FlowLabel, 8, 12);
+    P_Ryo = ui::Edit(s.left, "P_Ryo", 76, 9, 66, FlowHint);
     ui::Label(s.left, QStringLiteral("L/min"), 145, 12);
 
-    ui::Label(s.middle, QStringLiteral("配管サイズ"), 30, 12);
+    ui::Label(s.middle, SizeCaption, 30, 12);
     P_Size = ui::List(s.middle, "P_Size", 30, 34, 70, ui::Items(PipeSizeItems()),
                       QStringLiteral("配管サイズを選択"));
 
-    ui::Label(s.right, QStringLiteral("流             速"), 6, 12);
-    P_Speed = ui::Result(s.right, "P_Speed", 88, 9, 70);
-    ui::Label(s.right, QStringLiteral("m/s"), 161, 12);
-    ui::Label(s.right, QStringLiteral("摩擦抵抗損失"), 6, 47);
-    P_AsonP = ui::Result(s.right, "P_AsonP", 88, 44, 70);
-    Label49 = ui::Label(s.right, QStringLiteral("mmAq/m"), 161, 47, "Label49");
+    const ResultColumn found = BuildResultColumn(s.right, "P_Speed", "P_AsonP", "Label49");
+    P_Speed = found.velocity;
+    P_AsonP = found.loss;
+    Label49 = found.lossUnit;
 
     focus_.addControls(s.body, {P_Ryo, P_Size, P_Speed, P_AsonP});
 }
@@ -147,30 +184,33 @@ void PipePage::connectHandlers()
 
 void PipePage::describeFields()
 {
-    describeOption(shared_.TaniButton1, QStringLiteral("単位系"),
+    const Text flow = Fixed(numeric::WaterFlowName);
+    const Text velocity = Fixed(QString::fromUtf8(texts::Velocity));
+    describeOption(shared_.TaniButton1, QString::fromUtf8(uitexts::UnitSystem),
                    [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
-    describeField(Z_Edit, Fixed(QStringLiteral("絶対粗度")), Fixed(QStringLiteral("mm")));
-    describeField(H_Edit, Fixed(QStringLiteral("流体比重")), Fixed(QStringLiteral("kg/m3")));
-    describeOption(Syrui, QStringLiteral("管材の種類"),
+    describeField(Z_Edit, Fixed(uitexts::Roughness), Fixed(QStringLiteral("mm")));
+    describeField(H_Edit, Fixed(uitexts::Density), Fixed(QStringLiteral("kg/m3")));
+    describeOption(Syrui, QString::fromUtf8(uitexts::Material),
                    [this] { return Syrui->currentText().trimmed(); });
     describeOption(Ond, QStringLiteral("流体温度（水）"),
                    [this] { return Ond->currentText() + QStringLiteral(" ℃"); });
 
     describeSection(SizingTitle);
-    describeOption(shared_.ssButton1, QStringLiteral("計算基準"), [this] {
-        return shared_.velocityBasis() ? QStringLiteral("流速基準") : QStringLiteral("圧損基準");
+    describeOption(shared_.ssButton1, QString::fromUtf8(uitexts::SizingBasis), [this] {
+        return QString::fromUtf8(shared_.velocityBasis() ? uitexts::WaterVelocityBasis
+                                                         : uitexts::LossBasis);
     });
     describeField(M_AsonP, TextOf(Label37), TextOf(Label38));
-    describeField(S_Ryo, Fixed(QStringLiteral("流量")), Fixed(QStringLiteral("L/min")));
-    describeField(S_Size, Fixed(QStringLiteral("配管サイズ")), Fixed({}));
-    describeField(S_Speed, Fixed(QStringLiteral("流速")), Fixed(QStringLiteral("m/s")));
-    describeField(S_AsonP, Fixed(QStringLiteral("摩擦抵抗損失")), TextOf(Label42));
+    describeField(S_Ryo, flow, Fixed(QStringLiteral("L/min")));
+    describeField(S_Size, Fixed(SizeCaption), Fixed(QString()));
+    describeField(S_Speed, velocity, Fixed(QStringLiteral("m/s")));
+    describeField(S_AsonP, Fixed(LossCaption), TextOf(Label42));
 
     describeSection(LossTitle);
-    describeField(P_Ryo, Fixed(QStringLiteral("流量")), Fixed(QStringLiteral("L/min")));
-    describeOption(P_Size, QStringLiteral("配管サイズ"), [this] { return P_Size->currentText(); });
-    describeField(P_Speed, Fixed(QStringLiteral("流速")), Fixed(QStringLiteral("m/s")));
-    describeField(P_AsonP, Fixed(QStringLiteral("摩擦抵抗損失")), TextOf(Label49));
+    describeField(P_Ryo, flow, Fixed(QStringLiteral("L/min")));
+    describeOption(P_Size, SizeCaption, [this] { return P_Size->currentText(); });
+    describeField(P_Speed, velocity, Fixed(QStringLiteral("m/s")));
+    describeField(P_AsonP, Fixed(LossCaption), TextOf(Label49));
 }
 
 void PipePage::declareCalculations()
@@ -179,8 +219,10 @@ void PipePage::declareCalculations()
     declare({.caption = SizingTitle,
              .title =
                  [this](const ui::Run &) {
-                     return SizingTitle + (shared_.lossBasis() ? QStringLiteral("（圧損基準）")
-                                                               : QStringLiteral("（流速基準）"));
+                     return SizingTitle + QStringLiteral("（") +
+                            QString::fromUtf8(shared_.lossBasis() ? uitexts::LossBasis
+                                                                  : uitexts::WaterVelocityBasis) +
+                            QStringLiteral("）");
                  },
              .reads = common + QList<ui::FieldUse>{shared_.ssButton1, M_AsonP, S_Ryo},
              .writes = {S_Size, S_Speed, S_AsonP},
@@ -205,53 +247,28 @@ void PipePage::windowShown()
 
 void PipePage::pageShown()
 {
-    moveTo(shared_.TaniButton1, Panel5, 389, 6);
-    moveTo(shared_.TaniButton2, Panel5, 470, 6);
-    for (QLabel *label : {shared_.Label25, shared_.Label26, shared_.Label27, shared_.Label28})
-        moveTo(label, Panel5, label->x(), label->y());
-    moveTo(shared_.ssButton1, sizing_.titleBar, shared_.ssButton1->x(), shared_.ssButton1->y());
-    moveTo(shared_.ssButton2, sizing_.titleBar, shared_.ssButton2->x(), shared_.ssButton2->y());
-    shared_.ssButton2->setText(QStringLiteral("流速基準"));
+    takeSharedControls(Panel5, sizing_.titleBar, QString::fromUtf8(uitexts::WaterVelocityBasis));
 }
 
 void PipePage::showSizingBasis()
 {
-    // The same captions as the duct page's target, for a water velocity.
-    if (shared_.velocityBasis()) {
-        Label37->setText(QStringLiteral("目標流速"));
-        Label38->setText(QStringLiteral("m/s"));
-        M_AsonP->setToolTip(QStringLiteral("目標流速を入力してください"));
-    } else {
-        Label37->setText(QStringLiteral("目標圧損"));
-        Label38->setText(QString::fromUtf8(shared_.lossUnit()));
-        M_AsonP->setToolTip(QStringLiteral("目標圧力損失を入力してください"));
-    }
-    Label37->adjustSize();
-    Label38->adjustSize();
+    target_->showBasis();
     emit sizingChanged();
 }
 
 void PipePage::focusSizingTarget()
 {
-    if (ui::FocusOrder::canTakeFocus(M_AsonP))
-        M_AsonP->setFocus(Qt::OtherFocusReason);
+    target_->focus();
 }
 
 void PipePage::relabelUnits()
 {
-    const QString unit = QString::fromUtf8(shared_.lossUnit());
-    if (shared_.lossBasis())
-        ui::SetCaption(Label38, unit);
-    ui::SetCaption(Label42, unit);
-    ui::SetCaption(Label49, unit);
+    target_->relabelUnits();
 }
 
 void PipePage::convertUnits(const ui::UnitFactors &factor)
 {
-    if (shared_.lossBasis())
-        ui::ConvertShownValue(M_AsonP, factor.loss);
-    ui::ConvertShownValue(S_AsonP, factor.loss);
-    ui::ConvertShownValue(P_AsonP, factor.loss);
+    target_->convertUnits(factor);
     emit sizingChanged();
 }
 

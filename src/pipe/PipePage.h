@@ -2,6 +2,7 @@
 
 #include "app/ui/CalcPage.h"
 #include "app/ui/SizingSource.h"
+#include "app/ui/SizingTarget.h"
 #include "pipe/PipeSizing.h"
 
 class QComboBox;
@@ -10,7 +11,7 @@ class QLineEdit;
 
 namespace pipes {
 
-// The pipe page (tab "配管計算"): choosing the nominal size of a water pipe
+// The pipe page (tab texts::PageCaption): choosing the nominal size of a water pipe
 // for a flow, and the velocity and friction loss of a chosen size. The unit
 // buttons, the roughness and density captions and the basis buttons come
 // here while this page is shown. The size table lists the alternatives of
@@ -88,6 +89,7 @@ private:
     QLineEdit *P_AsonP = nullptr;
 
     Section sizing_;
+    std::optional<app::ui::SizingTarget> target_;
     bool hasSized_ = false;
 };
 

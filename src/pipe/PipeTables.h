@@ -17,7 +17,7 @@ std::span<const std::string_view> WaterTemperatureItems();
 std::span<const std::string_view> PipeSizeItems();
 
 // Checked lookups by list index: an index outside the table throws
-// numeric::RangeError ("範囲ﾁｪｯｸｴﾗｰ").
+// numeric::RangeError (numeric::messages::RangeCheck).
 long double PipeMaterialRoughness(int index); // absolute roughness, mm
 long double WaterDensity(int index);          // kg/m³ at 10·index ℃
 std::int32_t PipeNominalSize(int index);      // nominal size (A)

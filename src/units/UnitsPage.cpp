@@ -6,8 +6,9 @@
 #include "app/ui/Guard.h"
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/ResultFields.h"
+#include "app/ui/UiTexts.h"
 #include "numeric/Failure.h"
-#include "numeric/Messages.h"
+#include "units/UnitsTexts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -36,11 +37,14 @@ struct RowDesign
     const char *rightUnit;
 };
 
+// Both pressure rows.
+constexpr char PressureCaption[] = "圧  力";
+
 // Rows in screen order; rows 6 and 7 are shown in this order although their
 // tags run the other way.
 constexpr RowDesign Rows[] = {
-    {"圧  力", 1, "mmHg", "kPa"},
-    {"圧  力", 3, "mAq", "kPa"},
+    {PressureCaption, 1, "mmHg", "kPa"},
+    {PressureCaption, 3, "mAq", "kPa"},
     {"エネルギー", 5, "kcal", "kJ"},
     {"仕  事  率", 7, "ｋｃａｌ/ｈ", "kW"},
     {"力", 9, "ｋｇｆ", "N"},
@@ -53,11 +57,11 @@ constexpr RowDesign Rows[] = {
 
 UnitsPage::UnitsPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
                      QWidget *parent)
-    : CalcPage("TabSheet3", QStringLiteral("単位変換"), focus, shared, changes, parent)
+    : CalcPage("TabSheet3", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
     QFrame *header = addBand("Panel30", HeaderHeight);
-    ui::BoldLabel(header, QStringLiteral("在来単位"), LeftFieldX + 18, 4, 15);
-    ui::BoldLabel(header, QStringLiteral("ＳＩ単位"), RightFieldX + 18, 4, 15);
+    ui::BoldLabel(header, QString::fromUtf8(ui::texts::ConventionalUnits), LeftFieldX + 18, 4, 15);
+    ui::BoldLabel(header, QString::fromUtf8(ui::texts::SiUnits), RightFieldX + 18, 4, 15);
 
     int rowIndex = 0;
     for (const RowDesign &row : Rows) {
@@ -82,7 +86,8 @@ UnitsPage::UnitsPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::Prog
             declare({.caption = caption,
                      .title =
                          [caption](const ui::Run &) {
-                             return QStringLiteral("単位変換（") + caption + QStringLiteral("）");
+                             return QString::fromUtf8(texts::PageCaption) + QStringLiteral("（") +
+                                    caption + QStringLiteral("）");
                          },
                      .reads = {from},
                      .writes = {to},
@@ -133,7 +138,7 @@ ui::Ending UnitsPage::ConvertUnitField(QLineEdit *field)
             field->setText(typed);
         if (partner->text() != partnerShown)
             partner->setText(partnerShown);
-        showWarning(numeric::messages::EnterDigits);
+        showWarning(texts::EnterDigits);
         return ui::Ending::failed();
     }
     return ui::Ending::completed();

@@ -7,7 +7,7 @@ class QLineEdit;
 
 namespace units {
 
-// The unit-conversion page (tab "単位変換"): eight rows, each converting a
+// The unit-conversion page (tab texts::PageCaption): eight rows, each converting a
 // value between a conventional unit (left) and its SI unit (right).
 class UnitsPage : public app::ui::CalcPage
 {

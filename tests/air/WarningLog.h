@@ -1,7 +1,6 @@
 #pragma once
 
 #include "air/Psychrometrics.h"
-#include "numeric/Messages.h"
 
 #include <string>
 #include <vector>
@@ -17,6 +16,6 @@ struct WarningLog
     std::vector<std::string> messages() const
     {
         return std::vector<std::string>(static_cast<std::size_t>(search.leftRange),
-                                        numeric::messages::OutOfRange);
+                                        "数値が範囲外です！");
     }
 };

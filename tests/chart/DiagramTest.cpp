@@ -3,7 +3,6 @@
 #include "air/Psychrometrics.h"
 #include "chart/ChartTexts.h"
 #include "chart/ShfLine.h"
-#include "numeric/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +101,7 @@ TEST(Diagram, PointsTheModelCannotComputeSayWhy)
     // Far above the model: the wet-bulb search is refused, no state.
     const int hot = d.addPoint(Typed(1000, chart::Given::RelativeHumidity, 50));
     EXPECT_FALSE(d.point(hot)->state);
-    EXPECT_EQ(d.point(hot)->problem, numeric::messages::OutOfRange);
+    EXPECT_EQ(d.point(hot)->problem, "数値が範囲外です！");
     // At absolute zero the logarithm fails.
     const int cold = d.addPoint(Typed(-273.15L, chart::Given::DewPoint, -300));
     EXPECT_FALSE(d.point(cold)->state);

@@ -4,6 +4,7 @@
 #include "app/ui/WindowPlacement.h"
 
 #include "air/AirStateRange.h"
+#include "air/AirTexts.h"
 #include "air/Psychrometrics.h"
 #include "app/chart/ChartOutput.h"
 #include "app/chart/ChartSplitter.h"
@@ -13,11 +14,13 @@
 #include "app/chart/NumberField.h"
 #include "app/chart/PointEntry.h"
 #include "app/chart/ProcessEntry.h"
+#include "app/files/FileTexts.h"
 #include "app/files/SaveWorkbook.h"
+#include "app/ui/UiTexts.h"
+#include "chart/ChartTexts.h"
 #include "chart/StatePoints.h"
 #include "chart/TableTexts.h"
 #include "numeric/Failure.h"
-#include "numeric/Messages.h"
 #include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
 #include "spreadsheet/Sheet.h"
@@ -116,12 +119,25 @@ QTableView *Table(QWidget *parent, const char *name, QAbstractItemModel *model)
     return view;
 }
 
+// A list beside the chart: a pane in `side` with the list's title in bold;
+// the row that adds to the list and its table follow in the layout returned.
+QVBoxLayout *ListPane(QWidget *side, const char *title)
+{
+    auto *pane = new QWidget(side);
+    auto *layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(QString::fromUtf8(title), pane);
+    label->setStyleSheet(QStringLiteral("font-weight: bold"));
+    layout->addWidget(label);
+    return layout;
+}
+
 } // namespace
 
 ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("ChartForm"));
-    setWindowTitle(QStringLiteral("空気線図"));
+    setWindowTitle(QString::fromUtf8(::chart::texts::WindowTitle));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto *layout = new QVBoxLayout(this);
@@ -138,29 +154,19 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *side = new ChartSplitter(Qt::Vertical, splitter_);
     side->setObjectName(QStringLiteral("ChartSideSplitter"));
-    auto *pointsPane = new QWidget(side);
-    auto *pointsLayout = new QVBoxLayout(pointsPane);
-    pointsLayout->setContentsMargins(0, 0, 0, 0);
-    auto *pointsTitle = new QLabel(QStringLiteral("状態点"), pointsPane);
-    pointsTitle->setStyleSheet(QStringLiteral("font-weight: bold"));
-    pointsLayout->addWidget(pointsTitle);
-    pointEntry_ = new PointEntry(pointsPane);
-    pointsLayout->addWidget(pointEntry_);
+    QVBoxLayout *points = ListPane(side, ::chart::texts::PointsTitle);
+    pointEntry_ = new PointEntry(points->parentWidget());
+    points->addWidget(pointEntry_);
     pointsModel_ = new ChartPointsModel(diagram_, this);
-    pointsView_ = Table(pointsPane, "ChartPoints", pointsModel_);
-    pointsLayout->addWidget(pointsView_);
+    pointsView_ = Table(points->parentWidget(), "ChartPoints", pointsModel_);
+    points->addWidget(pointsView_);
 
-    auto *processPane = new QWidget(side);
-    auto *processLayout = new QVBoxLayout(processPane);
-    processLayout->setContentsMargins(0, 0, 0, 0);
-    auto *processTitle = new QLabel(QStringLiteral("工程"), processPane);
-    processTitle->setStyleSheet(QStringLiteral("font-weight: bold"));
-    processLayout->addWidget(processTitle);
-    processEntry_ = new ProcessEntry(processPane);
-    processLayout->addWidget(processEntry_);
+    QVBoxLayout *processes = ListPane(side, ::chart::texts::ProcessesTitle);
+    processEntry_ = new ProcessEntry(processes->parentWidget());
+    processes->addWidget(processEntry_);
     processesModel_ = new ChartProcessesModel(diagram_, this);
-    processesView_ = Table(processPane, "ChartProcesses", processesModel_);
-    processLayout->addWidget(processesView_);
+    processesView_ = Table(processes->parentWidget(), "ChartProcesses", processesModel_);
+    processes->addWidget(processesView_);
     side->setStretchFactor(0, 3);
     side->setStretchFactor(1, 2);
 
@@ -288,17 +294,19 @@ QWidget *ChartForm::buildRangeBar()
             QStringLiteral("数値を入力して、ENTERキーで表示範囲を変えます。"));
         connect(rangeEdits_[i], &QLineEdit::returnPressed, this, &ChartForm::applyTypedRanges);
     }
-    row->addWidget(new QLabel(QStringLiteral("乾球温度"), bar));
-    row->addWidget(rangeEdits_[0]);
-    row->addWidget(new QLabel(QStringLiteral("～"), bar));
-    row->addWidget(rangeEdits_[1]);
-    row->addWidget(new QLabel(QStringLiteral("℃"), bar));
+    // "caption low ～ high unit" of each axis.
+    const auto addRange = [&](const char *caption, QLineEdit *low, QLineEdit *high,
+                              const char *unit) {
+        row->addWidget(new QLabel(QString::fromUtf8(caption), bar));
+        row->addWidget(low);
+        row->addWidget(new QLabel(QStringLiteral("～"), bar));
+        row->addWidget(high);
+        row->addWidget(new QLabel(QString::fromUtf8(unit), bar));
+    };
+    addRange(air::texts::DryBulb, rangeEdits_[0], rangeEdits_[1], air::texts::Celsius);
     row->addSpacing(16);
-    row->addWidget(new QLabel(QStringLiteral("絶対湿度"), bar));
-    row->addWidget(rangeEdits_[2]);
-    row->addWidget(new QLabel(QStringLiteral("～"), bar));
-    row->addWidget(rangeEdits_[3]);
-    row->addWidget(new QLabel(QStringLiteral("kg/kg"), bar));
+    addRange(air::texts::HumidityRatio, rangeEdits_[2], rangeEdits_[3],
+             air::texts::HumidityRatioUnit);
     auto *home = new QPushButton(QStringLiteral("全体表示"), bar);
     home->setObjectName(QStringLiteral("HomeButton"));
     home->setToolTip(
@@ -312,7 +320,7 @@ QWidget *ChartForm::buildRangeBar()
 
 void ChartForm::buildMenu(QMenuBar *bar)
 {
-    QMenu *file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu *file = bar->addMenu(QString::fromUtf8(ui::texts::FileMenu));
     file->setObjectName(QStringLiteral("ChartFile"));
     const auto addFileAction = [&](const QString &text, const char *name, auto slot) {
         QAction *a = file->addAction(text);
@@ -332,17 +340,17 @@ void ChartForm::buildMenu(QMenuBar *bar)
         saveWithDialog(QStringLiteral("PDF 文書 (*.pdf)"), QStringLiteral("pdf"),
                        &ChartForm::exportPdf);
     });
-    addFileAction(QStringLiteral("Excel 形式で書き出し(&X)..."), "ChartSaveXlsx", [this] {
-        saveWithDialog(QStringLiteral("Excel ブック (*.xlsx)"), QStringLiteral("xlsx"),
+    addFileAction(QString::fromUtf8(files::texts::ExportXlsx), "ChartSaveXlsx", [this] {
+        saveWithDialog(QString::fromUtf8(files::texts::ExcelFilter), QStringLiteral("xlsx"),
                        &ChartForm::exportXlsx);
     });
     addFileAction(QStringLiteral("印刷(&R)..."), "ChartPrint", [this] {
         printWithDialog();
     })->setShortcut(QKeySequence::Print);
     file->addSeparator();
-    addFileAction(QStringLiteral("閉じる(&C)"), "ChartClose", [this] { close(); });
+    addFileAction(QString::fromUtf8(ui::texts::CloseWindow), "ChartClose", [this] { close(); });
 
-    QMenu *edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    QMenu *edit = bar->addMenu(QString::fromUtf8(ui::texts::EditMenu));
     edit->setObjectName(QStringLiteral("ChartEdit"));
     QAction *copyChart = edit->addAction(QStringLiteral("図をコピー(&C)"));
     copyChart->setObjectName(QStringLiteral("ChartCopyImage"));
@@ -475,7 +483,7 @@ void ChartForm::applyTypedRanges()
             v[i] = static_cast<double>(
                 numeric::ParsePlainNumber(rangeEdits_[i]->text().toStdString()));
     } catch (const numeric::Failure &) {
-        note(QStringLiteral("数値を入力して下さい。"));
+        note(QString::fromUtf8(air::texts::EnterNumber));
         return;
     }
     if (!(v[0] < v[1]) || !(v[2] < v[3])) {
@@ -510,7 +518,7 @@ void ChartForm::showCursorState(double t, double x)
         }
         text = parts.join(QStringLiteral("　"));
         if (air::AnyQuantityOutOfRange(s))
-            text += QStringLiteral("　（") + QString::fromUtf8(numeric::messages::OutOfRange) +
+            text += QStringLiteral("　（") + QString::fromUtf8(air::texts::OutOfRange) +
                     QStringLiteral("）");
     } catch (const numeric::Failure &failure) {
         text = QString::fromUtf8(failure.what());
@@ -595,10 +603,11 @@ files::SaveResult ChartForm::exportXlsx(const QString &path)
     // process's kind, points and condition are texts anyway.
     using spreadsheet::TableSheet;
     return files::SaveWorkbook(
-        path, {"空気線図",
-               {TableSheet("状態点", ::chart::PointHeader(conventional_), pointRows(),
-                           {::chart::LabelColumn, ::chart::NoteColumn}),
-                TableSheet("工程", ::chart::ProcessHeader(conventional_), processRows())}});
+        path, {::chart::texts::WindowTitle,
+               {TableSheet(::chart::texts::PointsTitle, ::chart::PointHeader(conventional_),
+                           pointRows(), {::chart::LabelColumn, ::chart::NoteColumn}),
+                TableSheet(::chart::texts::ProcessesTitle, ::chart::ProcessHeader(conventional_),
+                           processRows())}});
 }
 
 void ChartForm::copyTable(QTableView *view)
@@ -655,8 +664,9 @@ files::SaveResult ChartForm::exportPdf(const QString &path)
 void ChartForm::saveWithDialog(const QString &filter, const QString &suffix,
                                files::SaveResult (ChartForm::*save)(const QString &))
 {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("名前を付けて保存"),
-                                                QStringLiteral("空気線図.") + suffix, filter);
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("名前を付けて保存"),
+        QString::fromUtf8(::chart::texts::WindowTitle) + QLatin1Char('.') + suffix, filter);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
@@ -664,7 +674,7 @@ void ChartForm::saveWithDialog(const QString &filter, const QString &suffix,
     if (const files::SaveResult saved = (this->*save)(path))
         status_->showMessage(path + QStringLiteral(" に保存しました。"), 5000);
     else
-        note(path + QString::fromUtf8(numeric::messages::CannotWrite) + QStringLiteral("（") +
+        note(path + QString::fromUtf8(files::texts::CannotWrite) + QStringLiteral("（") +
              saved.reason + QStringLiteral("）"));
 }
 
@@ -673,7 +683,7 @@ void ChartForm::printWithDialog()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("空気線図"));
+    printer.setDocName(QString::fromUtf8(::chart::texts::WindowTitle));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         PrintDocument(printer, exportRenderer_, chart_->scene());

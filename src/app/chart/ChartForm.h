@@ -34,7 +34,7 @@ class ChartWidget;
 class PointEntry;
 class ProcessEntry;
 
-// The psychrometric chart window "空気線図": the chart of the moist-air model
+// The psychrometric chart window (::chart::texts::WindowTitle): the chart of the moist-air model
 // at the moist-air page's pressure, the state points and processes on it,
 // their lists, and the chart's output. Non-modal and resizable; the main
 // window feeds it the pressure, the unit system and the page's last state.
@@ -51,7 +51,7 @@ public:
     void setConventionalUnits(bool conventional);
     // The page's last computed state: the live current point, or none.
     void setCurrentState(std::optional<air::AirState> state);
-    // "点を追加": the current state into the point list.
+    // The current state into the point list (the point entry's button).
     void addCurrentPoint();
 
     // The keys of the [Chart] section of the settings file: place and size

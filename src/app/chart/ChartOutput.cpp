@@ -1,7 +1,8 @@
 #include "app/chart/ChartOutput.h"
 
 #include "app/chart/SvgFonts.h"
-#include "app/ui/FormControls.h"
+#include "app/ui/Fonts.h"
+#include "chart/ChartTexts.h"
 #include "chart/TableTexts.h"
 
 #include <QBuffer>
@@ -165,7 +166,7 @@ files::SaveResult SaveSvg(const QString &path, ChartRenderer &renderer, const Ch
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setResolution(96);
-        svg.setTitle(QStringLiteral("空気線図"));
+        svg.setTitle(QString::fromUtf8(::chart::texts::WindowTitle));
         svg.setDescription(QStringLiteral("Zefra"));
         QPainter painter;
         if (!painter.begin(&svg))
@@ -221,12 +222,14 @@ void PrintDocument(QPagedPaintDevice &device, ChartRenderer &renderer, const Cha
     std::vector<::chart::Row> points;
     for (const auto &p : scene.diagram->points())
         points.push_back(::chart::PointRow(p, conventional));
-    y = tables.paint(y, QStringLiteral("状態点"), ::chart::PointHeader(conventional), points);
+    y = tables.paint(y, QString::fromUtf8(::chart::texts::PointsTitle),
+                     ::chart::PointHeader(conventional), points);
     std::vector<::chart::Row> processes;
     for (const auto &p : scene.diagram->processes())
         processes.push_back(::chart::ProcessRow(*scene.diagram, p, conventional));
     if (!processes.empty())
-        tables.paint(y, QStringLiteral("工程"), ::chart::ProcessHeader(conventional), processes);
+        tables.paint(y, QString::fromUtf8(::chart::texts::ProcessesTitle),
+                     ::chart::ProcessHeader(conventional), processes);
 }
 
 files::SaveResult SavePdf(const QString &path, ChartRenderer &renderer, const ChartScene &scene)
@@ -237,7 +240,7 @@ files::SaveResult SavePdf(const QString &path, ChartRenderer &renderer, const Ch
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageOrientation(QPageLayout::Landscape);
         writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-        writer.setTitle(QStringLiteral("空気線図"));
+        writer.setTitle(QString::fromUtf8(::chart::texts::WindowTitle));
         PrintDocument(writer, renderer, scene);
         return device.size() > 0;
     });

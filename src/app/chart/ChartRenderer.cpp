@@ -1,8 +1,11 @@
 #include "app/chart/ChartRenderer.h"
 
-#include "app/ui/FormControls.h"
+#include "air/AirTexts.h"
+#include "app/ui/Fonts.h"
+#include "chart/ChartTexts.h"
 #include "chart/LabelPlacer.h"
 #include "chart/Sampling.h"
+#include "chart/TableTexts.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 
@@ -38,6 +41,12 @@ QRectF ToQt(const ::chart::Rect &r)
 QString Utf8(const std::string &s)
 {
     return QString::fromStdString(s);
+}
+
+// A property of moist air with its unit, as the lists' headers write it.
+QString Captioned(const char *property, const char *unit)
+{
+    return Utf8(::chart::WithUnit(property, unit));
 }
 
 // Pen widths in logical pixels: minor and major lines of each family.
@@ -82,33 +91,29 @@ void Arrowhead(QPainter &painter, QPointF from, QPointF to, qreal size)
 
 } // namespace
 
-QString EnthalpyUnit(bool conventional)
-{
-    return conventional ? QStringLiteral("kcal/kg") : QStringLiteral("kJ/kg");
-}
-
 QString PressureText(long double mmHg, bool conventional)
 {
     const long double shown = conventional ? mmHg : mmHg * numeric::KPaPerMmHg;
-    return QString::fromStdString(numeric::FormatFixed(shown, numeric::ResultDecimals)) +
-           (conventional ? QStringLiteral(" mmHg") : QStringLiteral(" kPa"));
+    return Utf8(::chart::WithUnit(numeric::FormatFixed(shown, numeric::ResultDecimals),
+                                  air::texts::PressureUnit(conventional)));
 }
 
 QString FamilyCaption(Family family, bool conventional)
 {
+    using namespace air::texts;
     switch (family) {
     case Family::Grid:
         return QStringLiteral("格子（乾球温度・絶対湿度）");
     case Family::RelativeHumidity:
-        return QStringLiteral("相対湿度 ％");
+        return Captioned(RelativeHumidity, Percent);
     case Family::SpecificVolume:
-        return QStringLiteral("比容積 m3/kg");
+        return Captioned(SpecificVolume, SpecificVolumeUnit);
     case Family::Enthalpy:
-        return QStringLiteral("比エンタルピ ") + EnthalpyUnit(conventional);
+        return Captioned(Enthalpy, EnthalpyUnit(conventional));
     case Family::WetBulb:
-        return QStringLiteral("湿球温度 ℃");
+        return Captioned(WetBulb, Celsius);
     case Family::DewPoint:
-        return QStringLiteral("露点温度 ℃");
+        return Captioned(DewPoint, Celsius);
     case Family::Saturation:
         return QStringLiteral("飽和曲線");
     case Family::ShfScale:
@@ -313,7 +318,7 @@ void ChartRenderer::paintAxes(QPainter &painter, const ::chart::PlotMapping &m,
     const QFontMetricsF caption(captionFont_);
     painter.drawText(
         QRectF(plot.left(), plot.bottom() + 6 + fm.height(), plot.width(), caption.height() + 2),
-        Qt::AlignCenter, QStringLiteral("乾球温度 ℃"));
+        Qt::AlignCenter, Captioned(air::texts::DryBulb, air::texts::Celsius));
 
     // Humidity ratio up the right-hand side, in kg/kg and in g/kg.
     painter.setFont(axisFont_);
@@ -350,7 +355,7 @@ void ChartRenderer::paintAxes(QPainter &painter, const ::chart::PlotMapping &m,
     // Title and pressure.
     painter.setFont(titleFont_);
     const QFontMetricsF title(titleFont_);
-    const QString name = QStringLiteral("空気線図");
+    const QString name = QString::fromUtf8(::chart::texts::WindowTitle);
     painter.drawText(QRectF(plot.left(), m.plot().top - title.height() * 1.45,
                             title.horizontalAdvance(name) + 4, title.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, name);
@@ -361,7 +366,7 @@ void ChartRenderer::paintAxes(QPainter &painter, const ::chart::PlotMapping &m,
     painter.drawText(QRectF(pressureLeft, m.plot().top - title.height() * 1.45,
                             captionX + caption.height() - pressureLeft, title.height()),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("大気圧 ") +
+                     QString::fromUtf8(air::texts::Pressure) + QLatin1Char(' ') +
                          PressureText(scene.settings.pressure, scene.settings.conventionalUnits));
 }
 
@@ -542,7 +547,7 @@ qreal ChartRenderer::paintLegend(QPainter *painter, const QRectF &area, const Ch
                                  fm.horizontalAdvance(text) + 2, rowHeight),
                           Qt::AlignLeft | Qt::AlignVCenter, text);
     }
-    const QString marks[3] = {QStringLiteral("状態点"),
+    const QString marks[3] = {QString::fromUtf8(::chart::texts::PointsTitle),
                               QStringLiteral("現在の状態（空気の状態値計算）"),
                               QStringLiteral("工程（SHF線は一点鎖線）")};
     for (int i = 0; i < 3; ++i) {

@@ -107,7 +107,6 @@ private:
 
 // Captions of the chart, shared with the window's menu and the legend.
 QString FamilyCaption(::chart::Family family, bool conventionalUnits);
-QString EnthalpyUnit(bool conventionalUnits);
 QString PressureText(long double mmHg, bool conventionalUnits);
 
 } // namespace app::chart

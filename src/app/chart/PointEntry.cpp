@@ -1,6 +1,7 @@
 #include "app/chart/PointEntry.h"
 #include "app/chart/NumberField.h"
 
+#include "air/AirTexts.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberParse.h"
 #include "numeric/Real.h"
@@ -26,16 +27,17 @@ PointEntry::PointEntry(QWidget *parent) : QWidget(parent)
     row->addWidget(addCurrent_);
     row->addSpacing(12);
 
-    row->addWidget(new QLabel(QStringLiteral("乾球温度"), this));
+    row->addWidget(new QLabel(QString::fromUtf8(air::texts::DryBulb), this));
     dryBulb_ = new NumberField("TypedDryBulb", this);
-    dryBulb_->setToolTip(QStringLiteral("数値を入力してください"));
+    dryBulb_->setToolTip(QString::fromUtf8(air::texts::EnterNumberHint));
     row->addWidget(dryBulb_);
-    row->addWidget(new QLabel(QStringLiteral("℃"), this));
+    row->addWidget(new QLabel(QString::fromUtf8(air::texts::Celsius), this));
     property_ = new QComboBox(this);
     property_->setObjectName(QStringLiteral("TypedProperty"));
-    property_->addItems({QStringLiteral("湿球温度"), QStringLiteral("相対湿度"),
-                         QStringLiteral("絶対湿度"), QStringLiteral("露点温度"),
-                         QStringLiteral("エンタルピ")});
+    for (const char *given :
+         {air::texts::WetBulb, air::texts::RelativeHumidity, air::texts::HumidityRatio,
+          air::texts::DewPoint, air::texts::GivenEnthalpy})
+        property_->addItem(QString::fromUtf8(given));
     property_->setCurrentIndex(1);
     row->addWidget(property_);
     value_ = new NumberField("TypedValue", this);
@@ -82,13 +84,11 @@ void PointEntry::selectValue()
 
 void PointEntry::updateUnit()
 {
-    static const QString units[::chart::GivenCount] = {QStringLiteral("℃"), QStringLiteral("％"),
-                                                       QStringLiteral("kg/kg"), QStringLiteral("℃"),
-                                                       QString()};
+    using namespace air::texts;
+    const char *units[::chart::GivenCount] = {Celsius, Percent, HumidityRatioUnit, Celsius,
+                                              EnthalpyUnit(conventional_)};
     const int i = property_->currentIndex();
-    unit_->setText(i == static_cast<int>(::chart::Given::Enthalpy)
-                       ? (conventional_ ? QStringLiteral("kcal/kg") : QStringLiteral("kJ/kg"))
-                       : units[i < 0 ? 0 : i]);
+    unit_->setText(QString::fromUtf8(units[i < 0 ? 0 : i]));
 }
 
 void PointEntry::addTyped()
@@ -98,7 +98,7 @@ void PointEntry::addTyped()
         d.dryBulb = numeric::ParsePlainNumber(dryBulb_->text().toStdString());
         d.value = numeric::ParsePlainNumber(value_->text().toStdString());
     } catch (const numeric::Failure &) {
-        emit refused(QStringLiteral("数値を入力して下さい。"));
+        emit refused(QString::fromUtf8(air::texts::EnterNumber));
         return;
     }
     d.given = static_cast<::chart::Given>(std::max(0, property_->currentIndex()));

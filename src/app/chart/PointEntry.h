@@ -11,8 +11,8 @@ class QPushButton;
 
 namespace app::chart {
 
-// The row above the point list: "点を追加" for the moist-air page's current
-// state, and a typed point, the dry bulb and one second property as on the
+// The row above the point list: a button that adds the moist-air page's
+// current state, and a typed point, the dry bulb and one second property as on the
 // page.
 class PointEntry : public QWidget
 {

@@ -1,6 +1,7 @@
 #include "app/chart/ProcessEntry.h"
 #include "app/chart/NumberField.h"
 
+#include "air/AirTexts.h"
 #include "chart/ChartTexts.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberParse.h"
@@ -181,12 +182,13 @@ void ProcessEntry::kindChanged()
         secondUnit_->setText(mode_->currentIndex() == 1 ? QStringLiteral("℃") : QString());
         break;
     case ProcessKind::Heating:
-        valueLabel_->setText(QStringLiteral("乾球温度"));
+        valueLabel_->setText(QString::fromUtf8(air::texts::DryBulb));
         valueUnit_->setText(QStringLiteral("℃ まで"));
         break;
     case ProcessKind::SteamHumidifier:
     case ProcessKind::SprayHumidifier:
-        mode_->addItems({QStringLiteral("相対湿度"), QStringLiteral("絶対湿度")});
+        mode_->addItems({QString::fromUtf8(air::texts::RelativeHumidity),
+                         QString::fromUtf8(air::texts::HumidityRatio)});
         mode_->setCurrentIndex(mode == 1 ? 1 : 0);
         valueLabel_->setText(QString());
         valueUnit_->setText(mode_->currentIndex() == 1 ? QStringLiteral("kg/kg まで")
@@ -226,7 +228,7 @@ void ProcessEntry::add()
         if (!second_->isHidden())
             d.second = numeric::ParsePlainNumber(second_->text().toStdString());
     } catch (const numeric::Failure &) {
-        emit refused(QStringLiteral("数値を入力して下さい。"));
+        emit refused(QString::fromUtf8(air::texts::EnterNumber));
         return;
     }
     d.coilByLeavingDryBulb = d.kind == ProcessKind::Coil && mode_->currentIndex() == 1;

@@ -15,7 +15,7 @@ class QLineEdit;
 namespace app::chart {
 
 // The row above the process list: the kind of process, its points and its
-// conditions, and "工程を追加". Each kind keeps its own last values (and a
+// conditions, and the button that adds it. Each kind keeps its own last values (and a
 // value whose meaning depends on the mode, one per mode).
 class ProcessEntry : public QWidget
 {

@@ -1,6 +1,6 @@
 #include "app/help/HelpLocation.h"
 
-#include "numeric/Messages.h"
+#include "app/help/HelpTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,7 +54,7 @@ QString FirstReadableDocument(const QStringList &candidates)
 
 QString MissingHelpText(const QStringList &candidates)
 {
-    QString text = QString::fromUtf8(numeric::messages::HelpFailed);
+    QString text = QString::fromUtf8(texts::HelpFailed);
     if (candidates.isEmpty())
         return text + QStringLiteral("\n\nヘルプ文書を探す場所がわかりません。");
     text += QStringLiteral("\n\n次の場所に、読めるヘルプ文書がありませんでした。");

@@ -19,8 +19,8 @@ QStringList HelpDocumentCandidates(const QString &programFolder, const QString &
 // The first candidate that is a readable file, or an empty string.
 QString FirstReadableDocument(const QStringList &candidates);
 
-// The error box's text when none is: "ヘルプを開けませんでした。" and the
-// places tried.
+// The error box's text when none is: texts::HelpFailed and the places
+// tried.
 QString MissingHelpText(const QStringList &candidates);
 
 // Tests replace the candidates with places of their own.

@@ -1,9 +1,11 @@
 #include "app/help/HelpWindow.h"
+#include "app/ui/Fonts.h"
 #include "app/ui/WindowPlacement.h"
 
 #include "app/help/HelpFindBar.h"
 #include "app/help/HelpSearch.h"
 #include "app/help/HelpStyle.h"
+#include "app/help/HelpTexts.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,17 +36,11 @@ constexpr int DocumentMargin = 14; // px between the frame and the text
 constexpr int UrlRole = Qt::UserRole;
 constexpr int TermRole = Qt::UserRole + 1;
 
-// Body text for reading Japanese: a gothic face at a size that reads at
-// 100 % scaling (the window scales it with everything else at 200 %).
-QFont readingFont(QFont font)
+// Body text for reading Japanese: the gothic at a size that reads at 100 %
+// scaling (the window scales it with everything else at 200 %).
+QFont readingFont(const QFont &font)
 {
-    QStringList families = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
-                            QStringLiteral("IPAexGothic"),      QStringLiteral("VL PGothic"),
-                            QStringLiteral("TakaoPGothic"),     QStringLiteral("IPAGothic")};
-    families << font.families();
-    font.setFamilies(families);
-    font.setPointSizeF(std::max(font.pointSizeF(), 11.0));
-    return font;
+    return ui::ReadingFont(font, 11.0);
 }
 
 // The contents and the search results: the same face, a little smaller.
@@ -53,6 +49,15 @@ QFont listFont(const QFont &font)
     QFont list = readingFont(font);
     list.setPointSizeF(list.pointSizeF() - 1);
     return list;
+}
+
+// A pane beside the document (the contents, the search results), named for
+// screen readers as its tab reads.
+void AddPane(QTabWidget *panes, QWidget *pane, const QString &name)
+{
+    pane->setAccessibleName(name);
+    pane->setFont(listFont(pane->font()));
+    panes->addTab(pane, name);
 }
 
 QString pathOf(const QUrl &url)
@@ -104,7 +109,7 @@ QToolButton *toolButton(QWidget *parent, QAction *action, QStyle::StandardPixmap
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Zefra ヘルプ"));
+    setWindowTitle(QString::fromUtf8(texts::WindowTitle));
     setAttribute(Qt::WA_DeleteOnClose, false);
     QHBoxLayout *buttons = buildLayout();
     connectParts();
@@ -139,16 +144,12 @@ QHBoxLayout *HelpWindow::buildLayout()
     contents_->setObjectName(QStringLiteral("HelpContents"));
     contents_->setHeaderHidden(true);
     contents_->setRootIsDecorated(true);
-    contents_->setAccessibleName(QStringLiteral("目次"));
-    contents_->setFont(listFont(contents_->font()));
-    panes_->addTab(contents_, QStringLiteral("目次"));
+    AddPane(panes_, contents_, QString::fromUtf8(texts::Contents));
     results_ = new QListWidget(panes_);
     results_->setObjectName(QStringLiteral("HelpSearchResults"));
     results_->setWordWrap(true);
     results_->setAlternatingRowColors(true);
-    results_->setAccessibleName(QStringLiteral("検索結果"));
-    results_->setFont(listFont(results_->font()));
-    panes_->addTab(results_, QStringLiteral("検索結果"));
+    AddPane(panes_, results_, QString::fromUtf8(texts::SearchResults));
 
     browser_ = new QTextBrowser(splitter);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
@@ -406,7 +407,7 @@ bool HelpWindow::findInPage(const QString &term, bool backward)
         found = browser_->find(pattern, flags);
     }
     if (!found) {
-        findBar_->setStatus(QStringLiteral("見つかりません"));
+        findBar_->setStatus(QString::fromUtf8(texts::NotFound));
         return false;
     }
     const QList<QTextCursor> matches = matchesIn(browser_->document(), pattern);
@@ -438,7 +439,7 @@ int HelpWindow::findEverywhere(const QString &term)
         item->setFlags(Qt::ItemIsEnabled);
     }
     panes_->setCurrentWidget(results_);
-    findBar_->setStatus(hits.isEmpty() ? QStringLiteral("見つかりません")
+    findBar_->setStatus(hits.isEmpty() ? QString::fromUtf8(texts::NotFound)
                                        : QStringLiteral("%1 節で見つかりました").arg(hits.size()));
     return static_cast<int>(hits.size());
 }

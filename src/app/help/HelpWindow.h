@@ -20,7 +20,7 @@ namespace app::help {
 
 class HelpFindBar;
 
-// The window "Zefra ヘルプ": the help documents in the program's own text
+// The help window (texts::WindowTitle): the help documents in the program's own text
 // browser, so that the help reads the same on every machine, with or
 // without a web browser. Contents built from the documents' headings, back
 // and forward (Alt+Left, Alt+Right), find in the page (Ctrl+F, F3) and in

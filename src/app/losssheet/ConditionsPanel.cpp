@@ -1,16 +1,21 @@
 #include "app/losssheet/ConditionsPanel.h"
 
 #include "app/losssheet/LossSheetModel.h"
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/TypedNumbers.h"
 #include "app/losssheet/Utf8.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/UiTexts.h"
 #include "flow/DuctMaterials.h"
+#include "flow/DuctTexts.h"
+#include "losssheet/CaptionTexts.h"
 #include "losssheet/PageFields.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberParse.h"
 #include "numeric/NumberText.h"
 #include "numeric/Units.h"
 #include "pipe/PipeTables.h"
+#include "pipe/PipeTexts.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -133,13 +138,14 @@ ConditionsPanel::ConditionsPanel(LossSheetModel &sheet, QWidget *parent)
         });
     });
 
-    roughness_ = numberField("Roughness", QStringLiteral("絶対粗度"), [](System &s, long double v) {
+    roughness_ = numberField("Roughness", Utf8(ui::texts::Roughness), [](System &s, long double v) {
         (s.kind == SystemKind::Duct ? s.duct.roughness : s.pipe.roughness) = v;
     });
     density_ = numberField("Density", QStringLiteral("密度"), [](System &s, long double v) {
         (s.kind == SystemKind::Duct ? s.duct.density : s.pipe.density) = v;
     });
-    basis_ = List(this, "SizingBasis", {QStringLiteral("圧損基準"), QStringLiteral("風速基準")});
+    basis_ =
+        List(this, "SizingBasis", {Utf8(ui::texts::LossBasis), Utf8(ui::texts::AirVelocityBasis)});
     connect(basis_, &QComboBox::activated, this, [this](int i) {
         const SizingBasis basis = i == 0 ? SizingBasis::Loss : SizingBasis::Velocity;
         edit([basis](System &s) {
@@ -147,13 +153,13 @@ ConditionsPanel::ConditionsPanel(LossSheetModel &sheet, QWidget *parent)
         });
     });
     target_ = numberField(
-        "SizingTarget", QStringLiteral("目標"),
+        "SizingTarget", Utf8(ui::texts::Target),
         [](System &s, long double v) {
             (s.kind == SystemKind::Duct ? s.duct.sizing : s.pipe.sizing).target = v;
         },
         true);
     shape_ = List(this, "DuctShape",
-                  {QStringLiteral("円形"), QStringLiteral("長方形（正方形）"),
+                  {Utf8(ui::texts::Round), Utf8(::losssheet::texts::RectangleOrSquare),
                    QStringLiteral("長方形（一辺固定）"), QStringLiteral("長方形（縦横比）")});
     connect(shape_, &QComboBox::activated, this,
             [this](int i) { edit([i](System &s) { s.duct.shape = static_cast<DuctShape>(i); }); });
@@ -164,16 +170,16 @@ ConditionsPanel::ConditionsPanel(LossSheetModel &sheet, QWidget *parent)
             else
                 s.duct.fixedSide = v;
         });
-    staticHead_ = numberField("StaticHead", QStringLiteral("実揚程"),
+    staticHead_ = numberField("StaticHead", Utf8(::losssheet::texts::StaticHead),
                               [](System &s, long double v) { s.pipe.staticHead = v; });
-    terminalPressure_ = numberField("TerminalPressure", QStringLiteral("末端必要圧"),
+    terminalPressure_ = numberField("TerminalPressure", Utf8(::losssheet::texts::TerminalPressure),
                                     [](System &s, long double v) { s.pipe.terminalPressure = v; });
-    margin_ = numberField("MarginEdit", QStringLiteral("余裕率"),
+    margin_ = numberField("MarginEdit", Utf8(::losssheet::texts::Margin),
                           [](System &s, long double v) { s.marginPercent = v; });
 
-    materialLabel_ = Caption(this, QStringLiteral("ダクトの材質"));
-    densityLabel_ = Caption(this, QStringLiteral("空気の密度"));
-    targetLabel_ = Caption(this, QStringLiteral("目標圧損"));
+    materialLabel_ = Caption(this, Utf8(::losssheet::texts::DuctMaterial));
+    densityLabel_ = Caption(this, Utf8(::losssheet::texts::AirDensity));
+    targetLabel_ = Caption(this, Utf8(ui::texts::TargetLoss));
     targetUnit_ = Caption(this, QStringLiteral("mmAq/m"));
     shapeUnit_ = Caption(this, QStringLiteral("mm"));
     for (QLineEdit *e :
@@ -181,7 +187,7 @@ ConditionsPanel::ConditionsPanel(LossSheetModel &sheet, QWidget *parent)
         e->setMaximumWidth(72);
 
     // Three short rows, so that the window fits a small screen at 200 %.
-    first->addWidget(Caption(this, QStringLiteral("系統名")));
+    first->addWidget(Caption(this, Utf8(::losssheet::texts::SystemName)));
     first->addWidget(name_, 2);
     first->addSpacing(12);
     first->addWidget(materialLabel_);
@@ -196,31 +202,31 @@ ConditionsPanel::ConditionsPanel(LossSheetModel &sheet, QWidget *parent)
     second->addWidget(roughness_);
     second->addWidget(Caption(this, QStringLiteral("mm")));
     second->addSpacing(12);
-    temperatureBox_ = Group(this, {Caption(nullptr, QStringLiteral("水温")), temperature_,
-                                   Caption(nullptr, QStringLiteral("℃"))});
+    temperatureBox_ = Group(this, {Caption(nullptr, Utf8(pipes::texts::WaterTemperature)),
+                                   temperature_, Caption(nullptr, QStringLiteral("℃"))});
     second->addWidget(temperatureBox_);
     second->addWidget(densityLabel_);
     second->addWidget(density_);
     second->addWidget(Caption(this, QStringLiteral("kg/m3")));
     second->addSpacing(12);
-    second->addWidget(Caption(this, QStringLiteral("余裕率")));
+    second->addWidget(Caption(this, Utf8(::losssheet::texts::Margin)));
     second->addWidget(margin_);
     second->addWidget(Caption(this, QStringLiteral("%")));
     second->addStretch(1);
 
-    third->addWidget(Caption(this, QStringLiteral("寸法の決め方")));
+    third->addWidget(Caption(this, Utf8(::losssheet::texts::SizingMethod)));
     third->addWidget(basis_);
     third->addWidget(targetLabel_);
     third->addWidget(target_);
     third->addWidget(targetUnit_);
     third->addSpacing(12);
     shapeBox_ =
-        Group(this, {Caption(nullptr, QStringLiteral("形状")), shape_, shapeValue_, shapeUnit_});
+        Group(this, {Caption(nullptr, Utf8(ui::texts::Shape)), shape_, shapeValue_, shapeUnit_});
     third->addWidget(shapeBox_);
-    pumpBox_ = Group(this, {Caption(nullptr, QStringLiteral("実揚程")), staticHead_,
+    pumpBox_ = Group(this, {Caption(nullptr, Utf8(::losssheet::texts::StaticHead)), staticHead_,
                             Caption(nullptr, QStringLiteral("m")),
-                            Caption(nullptr, QStringLiteral("末端必要圧")), terminalPressure_,
-                            Caption(nullptr, QStringLiteral("kPa"))});
+                            Caption(nullptr, Utf8(::losssheet::texts::TerminalPressure)),
+                            terminalPressure_, Caption(nullptr, QStringLiteral("kPa"))});
     third->addWidget(pumpBox_);
     third->addStretch(1);
 
@@ -290,9 +296,11 @@ void ConditionsPanel::showTargetCaption(const System &s)
 {
     const bool duct = s.kind == SystemKind::Duct;
     const bool loss = (duct ? s.duct.sizing : s.pipe.sizing).basis == SizingBasis::Loss;
-    basis_->setItemText(1, duct ? QStringLiteral("風速基準") : QStringLiteral("流速基準"));
-    targetLabel_->setText(loss ? QStringLiteral("目標圧損")
-                               : (duct ? QStringLiteral("目標風速") : QStringLiteral("目標流速")));
+    basis_->setItemText(1, duct ? Utf8(ui::texts::AirVelocityBasis)
+                                : Utf8(ui::texts::WaterVelocityBasis));
+    targetLabel_->setText(
+        loss ? Utf8(ui::texts::TargetLoss)
+             : (duct ? Utf8(flow::texts::TargetVelocity) : Utf8(pipes::texts::TargetVelocity)));
     targetUnit_->setText(loss ? Utf8(::losssheet::LossPerMetreScale(units_).unit)
                               : QStringLiteral("m/s"));
 }
@@ -318,13 +326,15 @@ void ConditionsPanel::refresh()
         }
     };
     set(name_, Utf8(s.name));
-    materialLabel_->setText(duct ? QStringLiteral("ダクトの材質") : QStringLiteral("管材"));
+    materialLabel_->setText(duct ? Utf8(::losssheet::texts::DuctMaterial)
+                                 : Utf8(pipes::texts::Material));
     ductMaterial_->setVisible(duct);
     pipeMaterial_->setVisible(!duct);
     temperatureBox_->setVisible(!duct);
     shapeBox_->setVisible(duct);
     pumpBox_->setVisible(!duct);
-    densityLabel_->setText(duct ? QStringLiteral("空気の密度") : QStringLiteral("水の密度"));
+    densityLabel_->setText(duct ? Utf8(::losssheet::texts::AirDensity)
+                                : Utf8(::losssheet::texts::WaterDensity));
     if (duct)
         ductMaterial_->setCurrentIndex(s.duct.material);
     else

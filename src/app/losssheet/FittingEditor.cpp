@@ -2,9 +2,11 @@
 
 #include "app/losssheet/FittingTableModel.h"
 #include "app/losssheet/FittingTexts.h"
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/TypedNumbers.h"
 #include "app/losssheet/Utf8.h"
 #include "fittings/Catalogue.h"
+#include "losssheet/CaptionTexts.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberText.h"
 
@@ -36,7 +38,7 @@ FittingEditor::FittingEditor(FittingTableModel &model, QWidget *parent)
     kind_ = new QLabel(this);
     kind_->setObjectName(QStringLiteral("FittingEditorKind"));
     row->addWidget(kind_);
-    row->addWidget(new QLabel(QStringLiteral("計算方法"), this));
+    row->addWidget(new QLabel(Utf8(::losssheet::texts::Method), this));
     method_ = new QComboBox(this);
     method_->setObjectName(QStringLiteral("FittingMethod"));
     method_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -182,13 +184,13 @@ void FittingEditor::refresh()
         QString placeholder;
         const bool fromTree = r && i < r->fromTree.size() && r->fromTree[i];
         if (fromTree && i < r->values.size())
-            placeholder = ParameterValueText(p, r->values[i], kind, units, true) +
-                          QStringLiteral("（系統から）");
+            placeholder =
+                ParameterValueText(p, r->values[i], kind, units, true) + Utf8(texts::FromSystem);
         else if (p.defaultValue)
             placeholder = ParameterValueText(p, *p.defaultValue, kind, units, false) +
                           QStringLiteral("（既定）");
         else if (p.fromTree)
-            placeholder = QStringLiteral("（系統から）");
+            placeholder = Utf8(texts::FromSystem);
         field.edit->setPlaceholderText(placeholder);
         if (!field.edit->hasFocus()) {
             field.edit->setText(

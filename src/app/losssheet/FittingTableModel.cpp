@@ -2,9 +2,13 @@
 
 #include "app/losssheet/FittingTexts.h"
 #include "app/losssheet/LossSheetModel.h"
+#include "app/losssheet/LossSheetTexts.h"
+#include "app/losssheet/Reasons.h"
 #include "app/losssheet/SheetLook.h"
 #include "app/losssheet/TypedNumbers.h"
 #include "app/losssheet/Utf8.h"
+#include "fittings/Quantities.h"
+#include "losssheet/CaptionTexts.h"
 #include "losssheet/SheetTexts.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberText.h"
@@ -107,12 +111,7 @@ int FittingTableModel::columnCount(const QModelIndex &parent) const
 
 QString FittingTableModel::warningsOf(const ::losssheet::FittingResult &r) const
 {
-    QStringList lines;
-    if (!r.problem.empty())
-        lines << Utf8(r.problem);
-    for (const std::string &w : r.warnings)
-        lines << Utf8(w);
-    return lines.join(QStringLiteral(" "));
+    return ReasonsOf(r).join(QStringLiteral(" "));
 }
 
 QVariant FittingTableModel::data(const QModelIndex &index, int role) const
@@ -214,27 +213,27 @@ QVariant FittingTableModel::headerData(int section, Qt::Orientation orientation,
     const QString pressure = Utf8(::losssheet::PressureScale(kind(), units_).unit);
     switch (section) {
     case KindColumn:
-        return QStringLiteral("種類");
+        return Utf8(::losssheet::texts::Kind);
     case MethodColumn:
-        return QStringLiteral("計算方法");
+        return Utf8(::losssheet::texts::Method);
     case InputsColumn:
-        return QStringLiteral("入力値");
+        return Utf8(fittings::quantity::Typed);
     case CountColumn:
-        return QStringLiteral("個数");
+        return Utf8(::losssheet::texts::Count);
     case CoefficientColumn:
         return pipe ? QStringLiteral("K") : QStringLiteral("ζ");
     case ReferenceColumn:
-        return QStringLiteral("基準の速度");
+        return Utf8(::losssheet::texts::ReferenceVelocity);
     case SectionZetaColumn:
         return QStringLiteral("ζ×個数\n（区間の速度）");
     case EquivalentLengthColumn:
-        return QStringLiteral("相当管長\nm");
+        return Utf8(::losssheet::texts::EquivalentLengthMetres);
     case LossColumn:
-        return QStringLiteral("損失\n") + pressure;
+        return Utf8(::losssheet::texts::LossOver) + pressure;
     case NoteColumn:
-        return QStringLiteral("備考");
+        return Utf8(::losssheet::texts::Remarks);
     case WarningColumn:
-        return QStringLiteral("注意");
+        return Utf8(texts::Attention);
     default:
         return {};
     }
@@ -253,9 +252,9 @@ QString FittingTableModel::checkCell(const QModelIndex &index, const QString &te
     if (index.column() != CountColumn)
         return {};
     if (text.trimmed().isEmpty())
-        return NotANumberMessage(QStringLiteral("個数"), {});
+        return NotANumberMessage(Utf8(::losssheet::texts::Count), {});
     if (const QString reason = WhyNotANumber(text); !reason.isEmpty())
-        return NotANumberMessage(QStringLiteral("個数"), reason);
+        return NotANumberMessage(Utf8(::losssheet::texts::Count), reason);
     return {};
 }
 

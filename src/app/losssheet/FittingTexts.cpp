@@ -1,5 +1,6 @@
 #include "app/losssheet/FittingTexts.h"
 
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/Utf8.h"
 #include "numeric/NumberText.h"
 
@@ -108,7 +109,7 @@ QString ParametersText(const ::losssheet::Fitting &fitting, const ::losssheet::F
             if (!unit.isEmpty())
                 part += (unit == QStringLiteral("°") ? QString() : QStringLiteral(" ")) + unit;
             if (fromTree)
-                part += QStringLiteral("（系統から）");
+                part += Utf8(texts::FromSystem);
         }
         parts << part;
     }

@@ -28,7 +28,7 @@ QString ParameterUnit(const fittings::Parameter &parameter, ::losssheet::SystemK
                       ::losssheet::UnitSystem units);
 
 // "R/D 1、角度 90°", the values the sheet used; one the tree gave is marked
-// "（系統から）", a blank one with a default shows the default.
+// （系統から）, a blank one with a default shows the default.
 QString ParametersText(const ::losssheet::Fitting &fitting, const ::losssheet::FittingResult *r,
                        ::losssheet::SystemKind kind, ::losssheet::UnitSystem units);
 

@@ -1,5 +1,6 @@
 #include "app/losssheet/LossSheetForm.h"
 
+#include "app/files/FileTexts.h"
 #include "app/files/SaveWorkbook.h"
 #include "app/losssheet/CheckedCellDelegate.h"
 #include "app/losssheet/ConditionsPanel.h"
@@ -7,6 +8,7 @@
 #include "app/losssheet/FittingTableModel.h"
 #include "app/losssheet/FittingTexts.h"
 #include "app/losssheet/LossSheetModel.h"
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/SectionColumns.h"
 #include "app/losssheet/SectionTableModel.h"
 #include "app/losssheet/SheetLook.h"
@@ -17,9 +19,11 @@
 #include "app/losssheet/Utf8.h"
 #include "app/record/RecordText.h"
 #include "app/ui/TableFace.h"
+#include "app/ui/UiTexts.h"
 #include "app/ui/WindowGeometry.h"
 #include "app/ui/WindowPlacement.h"
 #include "fittings/Catalogue.h"
+#include "losssheet/CaptionTexts.h"
 #include "losssheet/SectionNames.h"
 #include "numeric/Failure.h"
 
@@ -63,7 +67,7 @@ using ::losssheet::System;
 using ::losssheet::SystemKind;
 using ::losssheet::UnitSystem;
 
-const QString WindowTitle = QStringLiteral("系統圧損計算");
+const QString WindowTitle = QString::fromUtf8(texts::WindowTitle);
 
 QPushButton *Button(QWidget *parent, const char *name, const QString &text)
 {
@@ -205,7 +209,7 @@ void LossSheetForm::buildMenu(QMenuBar *bar)
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QMenu *file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu *file = bar->addMenu(Utf8(ui::texts::FileMenu));
     file->setObjectName(QStringLiteral("LossSheetFile"));
     // A file chosen in a save dialog, written by `save`; a failure said.
     const auto saveTo = [this](const QString &caption, const QString &fileName,
@@ -221,21 +225,21 @@ void LossSheetForm::buildMenu(QMenuBar *bar)
     };
     action(file, QStringLiteral("CSV 書き出し(&E)..."), "LossSheetExportCsv",
            saveTo(QStringLiteral("CSV 書き出し"), QStringLiteral("系統圧損計算.csv"),
-                  QStringLiteral("CSV ファイル (*.csv)"), &LossSheetForm::exportCsv));
-    action(file, QStringLiteral("Excel 形式で書き出し(&X)..."), "LossSheetSaveXlsx",
+                  Utf8(files::texts::CsvFilter), &LossSheetForm::exportCsv));
+    action(file, Utf8(files::texts::ExportXlsx), "LossSheetSaveXlsx",
            saveTo(QStringLiteral("Excel 形式で書き出し"), QStringLiteral("系統圧損計算.xlsx"),
-                  QStringLiteral("Excel ブック (*.xlsx)"), &LossSheetForm::exportXlsx));
+                  Utf8(files::texts::ExcelFilter), &LossSheetForm::exportXlsx));
     action(file, QStringLiteral("印刷プレビュー(&V)...\tCtrl+P"), "LossSheetPrint",
            [this] { printPreview(); });
     action(file, QStringLiteral("すべての系統を印刷プレビュー(&A)..."), "LossSheetPrintAll",
            [this] { printPreview(true); });
     action(file, QStringLiteral("PDF に保存(&D)..."), "LossSheetSavePdf",
-           saveTo(QStringLiteral("PDF に保存"), QStringLiteral("系統圧損計算.pdf"),
-                  QStringLiteral("PDF ファイル (*.pdf)"), &LossSheetForm::saveCurrentPdf));
+           saveTo(Utf8(files::texts::SavePdf), QStringLiteral("系統圧損計算.pdf"),
+                  Utf8(files::texts::PdfFilter), &LossSheetForm::saveCurrentPdf));
     file->addSeparator();
-    action(file, QStringLiteral("閉じる(&C)"), "LossSheetClose", [this] { close(); });
+    action(file, Utf8(ui::texts::CloseWindow), "LossSheetClose", [this] { close(); });
 
-    QMenu *edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    QMenu *edit = bar->addMenu(Utf8(ui::texts::EditMenu));
     edit->setObjectName(QStringLiteral("LossSheetEdit"));
     action(edit, QStringLiteral("区間表をコピー(&C)\tCtrl+C"), "LossSheetCopy",
            [this] { copySections(); });
@@ -266,7 +270,7 @@ QWidget *LossSheetForm::buildSystemList()
     auto *pane = new QWidget(this);
     auto *column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 4, 0, 0);
-    column->addWidget(Title(pane, QStringLiteral("系統")));
+    column->addWidget(Title(pane, Utf8(texts::System)));
     systemList_ = new QListWidget(pane);
     systemList_->setObjectName(QStringLiteral("SystemList"));
     systemList_->setMinimumWidth(140);
@@ -282,7 +286,7 @@ QWidget *LossSheetForm::buildSystemList()
         [this] { addSystem(SystemKind::Pipe); });
     add("RenameSystemButton", QStringLiteral("名前の変更"), [this] { renameSystem(); });
     add("DuplicateSystemButton", QStringLiteral("複製"), [this] { duplicateSystem(); });
-    add("DeleteSystemButton", QStringLiteral("削除"), [this] { deleteSystem(); });
+    add("DeleteSystemButton", Utf8(ui::texts::Delete), [this] { deleteSystem(); });
     column->addSpacing(8);
     add("RecordSystemButton", QStringLiteral("計算記録に残す"), [this] { recordTotal(); });
     connect(systemList_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -298,7 +302,7 @@ QWidget *LossSheetForm::buildSections()
     auto *column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
     auto *bar = new QHBoxLayout;
-    bar->addWidget(Title(pane, QStringLiteral("区間")));
+    bar->addWidget(Title(pane, Utf8(::losssheet::texts::Section)));
     QPushButton *add = Button(pane, "AddSectionButton", QStringLiteral("区間を追加"));
     add->setToolTip(QStringLiteral("選んだ区間の次に区間を加えます（Ins）。"));
     connect(add, &QPushButton::clicked, this, [this] { addSection(); });
@@ -347,7 +351,7 @@ QWidget *LossSheetForm::buildFittings()
     auto *column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
     auto *bar = new QHBoxLayout;
-    fittingsTitle_ = Title(pane, QStringLiteral("局部抵抗・機器"));
+    fittingsTitle_ = Title(pane, Utf8(texts::FittingsAndEquipment));
     fittingsTitle_->setObjectName(QStringLiteral("FittingsTitle"));
     bar->addWidget(fittingsTitle_);
     bar->addSpacing(12);
@@ -358,7 +362,7 @@ QWidget *LossSheetForm::buildFittings()
     QPushButton *add = Button(pane, "AddFittingButton", QStringLiteral("追加"));
     connect(add, &QPushButton::clicked, this, [this] { addFitting(); });
     bar->addWidget(add);
-    QPushButton *remove = Button(pane, "DeleteFittingButton", QStringLiteral("削除"));
+    QPushButton *remove = Button(pane, "DeleteFittingButton", Utf8(ui::texts::Delete));
     connect(remove, &QPushButton::clicked, this, [this] { deleteFitting(); });
     bar->addWidget(remove);
     bar->addStretch(1);
@@ -556,7 +560,7 @@ void LossSheetForm::sectionChosenTitle()
 {
     const auto *s = fittings_->section();
     fittingsTitle_->setText(s ? QStringLiteral("区間 %1 の局部抵抗・機器").arg(Utf8(s->name))
-                              : QStringLiteral("局部抵抗・機器"));
+                              : Utf8(texts::FittingsAndEquipment));
 }
 
 void LossSheetForm::sectionChosen(int row)
@@ -708,7 +712,7 @@ bool LossSheetForm::ask(const QString &text, const QString &action)
                     this);
     box.setObjectName(QStringLiteral("LossSheetQuestion"));
     box.button(QMessageBox::Ok)->setText(action);
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    box.button(QMessageBox::Cancel)->setText(Utf8(ui::texts::Cancel));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }
@@ -721,7 +725,7 @@ void LossSheetForm::deleteSystem()
     if (!ask(QStringLiteral("系統「%1」（%2 区間）を削除しますか？")
                  .arg(Utf8(s.name))
                  .arg(s.sections.size()),
-             QStringLiteral("削除")))
+             Utf8(ui::texts::Delete)))
         return;
     const int index = current_;
     editedSinceRecord_ = false;
@@ -760,7 +764,7 @@ void LossSheetForm::deleteSection()
         text += QStringLiteral(
                     "\nこの区間を上流とする区間が %1 件あります（上流が見つからなくなります）。")
                     .arg(below);
-    if (!ask(text, QStringLiteral("削除")))
+    if (!ask(text, Utf8(ui::texts::Delete)))
         return;
     const int column = sectionView_->currentIndex().column();
     sections_->removeSection(row);
@@ -804,7 +808,7 @@ void LossSheetForm::deleteFitting()
         return;
     if (!ask(QStringLiteral("「%1」を削除しますか？")
                  .arg(KindText(section->fittings[static_cast<std::size_t>(row)])),
-             QStringLiteral("削除")))
+             Utf8(ui::texts::Delete)))
         return;
     fittings_->removeFitting(row);
     const int next = std::min(row, fittings_->rowCount() - 1);
@@ -829,7 +833,7 @@ void LossSheetForm::copySections() const
 QString LossSheetForm::exportCsv(const QString &path) const
 {
     if (current_ < 0 || !result_)
-        return QStringLiteral("書き出す系統がありません。");
+        return Utf8(texts::NothingToExport);
     const System &s = sheet_->system(current_);
     QList<QStringList> rows = SectionRows(s, *result_, units_);
     rows << QStringList{};
@@ -840,20 +844,18 @@ QString LossSheetForm::exportCsv(const QString &path) const
     const files::SaveResult saved = files::SaveBytes(path, record::ToCsv(rows));
     if (saved)
         return {};
-    return QStringLiteral("CSV ファイルを書き出せませんでした。\n%1\n%2")
-        .arg(QDir::toNativeSeparators(path), saved.reason);
+    return Utf8(files::texts::CsvFailed).arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
 QString LossSheetForm::exportXlsx(const QString &path) const
 {
     if (sheet_->systems().empty())
-        return QStringLiteral("書き出す系統がありません。");
+        return Utf8(texts::NothingToExport);
     const files::SaveResult saved =
         files::SaveWorkbook(path, LossSheetWorkbook(sheet_->systems(), title(), units_));
     if (saved)
         return {};
-    return QStringLiteral("Excel ブックを書き出せませんでした。\n%1\n%2")
-        .arg(QDir::toNativeSeparators(path), saved.reason);
+    return Utf8(files::texts::XlsxFailed).arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
 QString LossSheetForm::saveCurrentPdf(const QString &path) const
@@ -864,7 +866,7 @@ QString LossSheetForm::saveCurrentPdf(const QString &path) const
 QString LossSheetForm::savePdf(const QString &path, bool allSystems) const
 {
     if (current_ < 0)
-        return QStringLiteral("印刷する系統がありません。");
+        return Utf8(texts::NothingToPrint);
     const std::vector<System> systems =
         allSystems ? sheet_->systems() : std::vector<System>{sheet_->system(current_)};
     const SheetTitle sheetTitle = title();
@@ -878,14 +880,13 @@ QString LossSheetForm::savePdf(const QString &path, bool allSystems) const
     });
     if (saved)
         return {};
-    return QStringLiteral("PDF ファイルを保存できませんでした。\n%1\n%2")
-        .arg(QDir::toNativeSeparators(path), saved.reason);
+    return Utf8(files::texts::PdfFailed).arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
 void LossSheetForm::printPreview(bool allSystems)
 {
     if (current_ < 0) {
-        note(QStringLiteral("印刷する系統がありません。"), true);
+        note(Utf8(texts::NothingToPrint), true);
         return;
     }
     const std::vector<System> systems =

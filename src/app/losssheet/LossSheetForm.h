@@ -37,7 +37,7 @@ class LossSheetModel;
 class SectionTableModel;
 class TerminalTableModel;
 
-// The system loss sheet window "系統圧損計算": the document's duct and pipe
+// The system loss sheet window 系統圧損計算: the document's duct and pipe
 // systems, the chosen system's conditions, its sections (typed in place), the
 // fittings of the chosen section, the summary (the fan's required static
 // pressure or the pump's head) and the terminals' surpluses; copy, CSV and

@@ -1,7 +1,13 @@
 #include "app/losssheet/SectionColumns.h"
 
 #include "app/losssheet/Utf8.h"
+#include "app/ui/UiTexts.h"
+#include "fittings/Quantities.h"
+#include "flow/DuctTexts.h"
+#include "losssheet/CaptionTexts.h"
+#include "numeric/Medium.h"
 #include "numeric/NumberText.h"
+#include "pipe/PipeTexts.h"
 
 namespace app::losssheet {
 
@@ -33,17 +39,17 @@ QString ColumnCaption(int column, SystemKind kind)
     const bool duct = kind == SystemKind::Duct;
     switch (column) {
     case NameColumn:
-        return QStringLiteral("区間");
+        return Utf8(::losssheet::texts::Section);
     case UpstreamColumn:
         return QStringLiteral("上流");
     case FlowColumn:
-        return duct ? QStringLiteral("風量") : QStringLiteral("流量");
+        return duct ? Utf8(numeric::AirFlowName) : Utf8(numeric::WaterFlowName);
     case SizeColumn:
-        return duct ? QStringLiteral("寸法") : QStringLiteral("呼び径");
+        return duct ? Utf8(::losssheet::texts::DuctSize) : Utf8(::losssheet::texts::NominalSize);
     case DiameterColumn:
-        return duct ? QStringLiteral("相当径") : QStringLiteral("内径");
+        return duct ? Utf8(ui::texts::EquivalentDiameter) : Utf8(fittings::quantity::Diameter);
     case VelocityColumn:
-        return duct ? QStringLiteral("風速") : QStringLiteral("流速");
+        return duct ? Utf8(flow::texts::Velocity) : Utf8(pipes::texts::Velocity);
     case DynamicPressureColumn:
         return QStringLiteral("動圧");
     case LossPerMetreColumn:
@@ -51,15 +57,15 @@ QString ColumnCaption(int column, SystemKind kind)
     case LengthColumn:
         return QStringLiteral("直管長");
     case StraightLossColumn:
-        return QStringLiteral("直管損失");
+        return Utf8(::losssheet::texts::StraightLoss);
     case SumZetaColumn:
         return QStringLiteral("Σζ");
     case EquivalentLengthColumn:
-        return QStringLiteral("相当管長");
+        return Utf8(fittings::quantity::EquivalentLength);
     case FittingLossColumn:
-        return QStringLiteral("局部損失");
+        return Utf8(::losssheet::texts::FittingLoss);
     case EquipmentColumn:
-        return QStringLiteral("機器");
+        return Utf8(fittings::quantity::Equipment);
     case SectionLossColumn:
         return QStringLiteral("区間損失");
     case CumulativeColumn:

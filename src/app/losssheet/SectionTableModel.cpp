@@ -1,6 +1,7 @@
 #include "app/losssheet/SectionTableModel.h"
 
 #include "app/losssheet/LossSheetModel.h"
+#include "app/losssheet/Reasons.h"
 #include "app/losssheet/SectionEdits.h"
 #include "app/losssheet/SheetLook.h"
 #include "app/losssheet/Utf8.h"
@@ -98,12 +99,7 @@ int SectionTableModel::columnCount(const QModelIndex &parent) const
 
 QString SectionTableModel::rowTooltip(const ::losssheet::SectionResult &r) const
 {
-    QStringList lines;
-    if (!r.problem.empty())
-        lines << Utf8(r.problem);
-    for (const std::string &warning : r.warnings)
-        lines << Utf8(warning);
-    return lines.join(QLatin1Char('\n'));
+    return ReasonsOf(r).join(QLatin1Char('\n'));
 }
 
 QVariant SectionTableModel::data(const QModelIndex &index, int role) const

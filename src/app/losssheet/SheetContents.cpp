@@ -2,8 +2,12 @@
 
 #include "app/losssheet/ConditionsPanel.h"
 #include "app/losssheet/FittingTexts.h"
+#include "app/losssheet/Reasons.h"
 #include "app/losssheet/Utf8.h"
+#include "app/ui/UiTexts.h"
+#include "fittings/Quantities.h"
 #include "flow/DuctMaterials.h"
+#include "losssheet/CaptionTexts.h"
 #include "losssheet/SheetTexts.h"
 #include "numeric/NumberText.h"
 #include "pipe/PipeTables.h"
@@ -28,9 +32,9 @@ QString ShapeText(const ::losssheet::DuctConditions &c)
 {
     switch (c.shape) {
     case DuctShape::Round:
-        return QStringLiteral("円形");
+        return Utf8(ui::texts::Round);
     case DuctShape::Square:
-        return QStringLiteral("長方形（正方形）");
+        return Utf8(::losssheet::texts::RectangleOrSquare);
     case DuctShape::FixedSide:
         return QStringLiteral("長方形（一辺 %1 mm 固定）").arg(ConditionText(c.fixedSide));
     case DuctShape::AspectRatio:
@@ -41,6 +45,7 @@ QString ShapeText(const ::losssheet::DuctConditions &c)
 
 QString ConditionsText(const System &s, UnitSystem units)
 {
+    const QString roughnessLine = QStringLiteral("絶対粗度 %1 mm");
     const bool duct = s.kind == SystemKind::Duct;
     const auto &sizing = duct ? s.duct.sizing : s.pipe.sizing;
     const bool loss = sizing.basis == SizingBasis::Loss;
@@ -48,13 +53,13 @@ QString ConditionsText(const System &s, UnitSystem units)
     if (duct) {
         parts << QStringLiteral("ダクトの材質：") +
                      ListItem(flow::DuctMaterialItems(), s.duct.material)
-              << QStringLiteral("絶対粗度 %1 mm").arg(ConditionText(s.duct.roughness))
+              << roughnessLine.arg(ConditionText(s.duct.roughness))
               << QStringLiteral("空気の密度 %1 kg/m3").arg(ConditionText(s.duct.density));
     } else {
         parts << QStringLiteral("管材：") + ListItem(pipes::PipeMaterialItems(), s.pipe.material)
               << QStringLiteral("水温 %1 ℃")
                      .arg(ListItem(pipes::WaterTemperatureItems(), s.pipe.temperature))
-              << QStringLiteral("絶対粗度 %1 mm").arg(ConditionText(s.pipe.roughness))
+              << roughnessLine.arg(ConditionText(s.pipe.roughness))
               << QStringLiteral("水の密度 %1 kg/m3").arg(ConditionText(s.pipe.density));
     }
     QString rule = loss ? QStringLiteral("寸法の決め方：圧損基準")
@@ -82,37 +87,26 @@ QString SheetHeading(SystemKind kind)
                                     : QStringLiteral("ポンプ揚程計算書");
 }
 
-namespace {
-
-// The problem and warnings of a result, one text.
-QString Reasons(const std::string &problem, const std::vector<std::string> &warnings)
-{
-    QStringList reasons;
-    if (!problem.empty())
-        reasons << Utf8(problem);
-    for (const std::string &w : warnings)
-        reasons << Utf8(w);
-    return reasons.join(QLatin1Char(' '));
-}
-
-} // namespace
-
 FittingBreakdown FittingsOf(const System &s, const SystemResult &result, UnitSystem units)
 {
     const bool pipe = s.kind == SystemKind::Pipe;
     FittingBreakdown b;
-    b.header =
-        QStringList{QStringLiteral("区間"),       QStringLiteral("種類"),
-                    QStringLiteral("計算方法"),   QStringLiteral("入力値"),
-                    QStringLiteral("個数"),       pipe ? QStringLiteral("K") : QStringLiteral("ζ"),
-                    QStringLiteral("基準の速度"), QStringLiteral("ζ×個数\n区間の速度")};
+    b.header = QStringList{Utf8(::losssheet::texts::Section),
+                           Utf8(::losssheet::texts::Kind),
+                           Utf8(::losssheet::texts::Method),
+                           Utf8(fittings::quantity::Typed),
+                           Utf8(::losssheet::texts::Count),
+                           pipe ? QStringLiteral("K") : QStringLiteral("ζ"),
+                           Utf8(::losssheet::texts::ReferenceVelocity),
+                           QStringLiteral("ζ×個数\n区間の速度")};
     b.numeric = {false, false, false, false, true, true, false, true};
     if (pipe) {
-        b.header << QStringLiteral("相当管長\nm");
+        b.header << Utf8(::losssheet::texts::EquivalentLengthMetres);
         b.numeric.push_back(true);
     }
-    b.header << QStringLiteral("損失\n") + Utf8(::losssheet::PressureScale(s.kind, units).unit)
-             << QStringLiteral("備考") << QStringLiteral("出典");
+    b.header << Utf8(::losssheet::texts::LossOver) +
+                    Utf8(::losssheet::PressureScale(s.kind, units).unit)
+             << Utf8(::losssheet::texts::Remarks) << QStringLiteral("出典");
     b.numeric.insert(b.numeric.end(), {true, false, false});
 
     for (std::size_t i = 0; i < s.sections.size(); ++i) {
@@ -139,7 +133,7 @@ FittingBreakdown FittingsOf(const System &s, const SystemResult &result, UnitSys
             QString note = Utf8(f.note);
             if (r && (!r->problem.empty() || !r->warnings.empty()))
                 note += (note.isEmpty() ? QString() : QStringLiteral("　")) + QStringLiteral("※") +
-                        Reasons(r->problem, r->warnings);
+                        ReasonsOf(*r).join(QLatin1Char(' '));
             QStringList row{Utf8(section.name),
                             KindText(f),
                             method ? Utf8(method->name) : Utf8(f.method),
@@ -164,8 +158,9 @@ QStringList SectionProblems(const System &s, const SystemResult &result)
     QStringList problems;
     for (std::size_t i = 0; i < result.sections.size() && i < s.sections.size(); ++i) {
         const auto &r = result.sections[i];
-        if (const QString reasons = Reasons(r.problem, r.warnings); !reasons.isEmpty())
-            problems << QStringLiteral("区間 %1：%2").arg(Utf8(s.sections[i].name), reasons);
+        if (const QStringList reasons = ReasonsOf(r); !reasons.isEmpty())
+            problems << QStringLiteral("区間 %1：%2")
+                            .arg(Utf8(s.sections[i].name), reasons.join(QLatin1Char(' ')));
     }
     return problems;
 }

@@ -19,7 +19,8 @@ namespace app::losssheet {
 // The item `index` of a list of choices, or "" beyond it.
 QString ListItem(std::span<const std::string_view> items, int index);
 
-// "円形", "長方形（一辺 300 mm 固定）": the size a duct system looks for.
+// The size a duct system looks for: round, square, a fixed side, an aspect
+// ratio.
 QString ShapeText(const ::losssheet::DuctConditions &conditions);
 
 // The system's conditions on one line: material, roughness, density, the
@@ -27,7 +28,7 @@ QString ShapeText(const ::losssheet::DuctConditions &conditions);
 // the margin.
 QString ConditionsText(const ::losssheet::System &system, ::losssheet::UnitSystem units);
 
-// "送風機静圧計算書" or "ポンプ揚程計算書".
+// The sheet's title: the fan's static pressure or the pump's head.
 QString SheetHeading(::losssheet::SystemKind kind);
 
 // Every fitting and piece of equipment of every section, one row each, with

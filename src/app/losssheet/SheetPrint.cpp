@@ -1,11 +1,15 @@
 #include "app/losssheet/SheetPrint.h"
 
 #include "app/losssheet/ConditionsPanel.h"
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/SectionColumns.h"
 #include "app/losssheet/SheetContents.h"
 #include "app/losssheet/SummaryTexts.h"
 #include "app/losssheet/Utf8.h"
+#include "app/record/RecordTexts.h"
+#include "app/ui/Fonts.h"
 #include "losssheet/Calculator.h"
+#include "losssheet/CaptionTexts.h"
 #include "losssheet/SheetTexts.h"
 #include "numeric/NumberText.h"
 
@@ -30,17 +34,7 @@ using ::losssheet::UnitSystem;
 const QColor HeaderShade(0xdc, 0xdc, 0xdc);
 const QColor PathShade(0xeb, 0xeb, 0xeb);
 
-// Japanese gothic faces in order of preference; the first installed one wins.
-QFont PrintFont(qreal points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-                      QStringLiteral("VL PGothic"), QStringLiteral("Droid Sans Fallback")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
+// The roughness in the conditions line, "%1" its value.
 
 // The pages as they fill: where the next block goes, a new page when it does
 // not fit, the page number at the foot. Without a painter it only measures
@@ -97,7 +91,7 @@ private:
         if (!painting())
             return;
         QPainter &p = *painter_;
-        p.setFont(PrintFont(8.5));
+        p.setFont(ui::PrintFont(8.5));
         p.setPen(Qt::black);
         const int number = numbering_.first + page_ - 1;
         const int total = numbering_.total > 0 ? numbering_.total : numbering_.first + page_ - 1;
@@ -128,8 +122,8 @@ struct Table
 
 void DrawTable(Pages &pages, const Table &t)
 {
-    const QFont cellFont = PrintFont(t.points);
-    const QFont headFont = PrintFont(t.points, true);
+    const QFont cellFont = ui::PrintFont(t.points);
+    const QFont headFont = ui::PrintFont(t.points, true);
     const QFontMetricsF cell = pages.metrics(cellFont);
     const QFontMetricsF head = pages.metrics(headFont);
     const qreal pad = pages.mm(0.8);
@@ -209,7 +203,7 @@ void DrawTable(Pages &pages, const Table &t)
 // Lines of text, wrapped to the page's width.
 void DrawText(Pages &pages, const QString &text, qreal points, bool bold = false)
 {
-    const QFont font = PrintFont(points, bold);
+    const QFont font = ui::PrintFont(points, bold);
     const QRectF room(pages.left(), 0, pages.width(), 10000);
     const qreal h = pages.metrics(font).boundingRect(room, Qt::TextWordWrap, text).height();
     pages.need(h);
@@ -234,11 +228,11 @@ void TitleBlock(Pages &pages, const System &s, const SheetTitle &title)
 {
     const QString heading = SheetHeading(s.kind);
     const QString date = title.date.isEmpty()
-                             ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
+                             ? QDate::currentDate().toString(Utf8(record::texts::DateFormat))
                              : title.date;
-    const QList<QPair<QString, QString>> block{{QStringLiteral("件名"), title.project},
-                                               {QStringLiteral("設計者"), title.designer},
-                                               {QStringLiteral("日付"), date}};
+    const QList<QPair<QString, QString>> block{{Utf8(record::texts::Project), title.project},
+                                               {Utf8(record::texts::Designer), title.designer},
+                                               {Utf8(record::texts::Date), date}};
     const qreal row = pages.mm(6);
     const qreal blockWidth = pages.mm(95);
     const qreal labelWidth = pages.mm(18);
@@ -246,14 +240,14 @@ void TitleBlock(Pages &pages, const System &s, const SheetTitle &title)
     if (pages.painting()) {
         QPainter &p = pages.painter();
         p.setPen(Qt::black);
-        p.setFont(PrintFont(16, true));
+        p.setFont(ui::PrintFont(16, true));
         p.drawText(QRectF(pages.left(), pages.y, blockLeft - pages.left(), pages.mm(10)),
                    Qt::AlignLeft | Qt::AlignVCenter, heading);
-        p.setFont(PrintFont(11));
+        p.setFont(ui::PrintFont(11));
         p.drawText(
             QRectF(pages.left(), pages.y + pages.mm(11), blockLeft - pages.left(), pages.mm(7)),
             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("系統：") + Utf8(s.name));
-        p.setFont(PrintFont(9));
+        p.setFont(ui::PrintFont(9));
         for (int i = 0; i < block.size(); ++i) {
             const qreal y = pages.y + i * row;
             p.fillRect(QRectF(blockLeft, y, labelWidth, row), HeaderShade);
@@ -310,7 +304,7 @@ void SectionTable(Pages &pages, const System &s, const SystemResult &result, Uni
 
 void FittingsTable(Pages &pages, const System &s, const SystemResult &result, UnitSystem units)
 {
-    Heading(pages, QStringLiteral("局部抵抗・機器の内訳"));
+    Heading(pages, Utf8(texts::FittingsBreakdown));
     const FittingBreakdown fittings = FittingsOf(s, result, units);
     Table t;
     t.header = fittings.header;
@@ -336,10 +330,11 @@ void FittingsTable(Pages &pages, const System &s, const SystemResult &result, Un
 void SummaryAndTerminals(Pages &pages, const System &s, const SystemResult &result,
                          UnitSystem units)
 {
-    Heading(pages, s.kind == SystemKind::Duct ? QStringLiteral("送風機の必要静圧")
-                                              : QStringLiteral("ポンプの全揚程"));
+    Heading(pages,
+            s.kind == SystemKind::Duct ? Utf8(texts::FanStaticPressure) : Utf8(texts::PumpHead));
     Table summary;
-    summary.header = {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")};
+    summary.header = {Utf8(record::texts::Item), Utf8(record::texts::Value),
+                      Utf8(record::texts::Unit)};
     summary.weights = {2.2, 1.4, 0.8};
     summary.rightAlign = {false, true, false};
     summary.width = pages.width() * 0.42;
@@ -360,7 +355,7 @@ void SummaryAndTerminals(Pages &pages, const System &s, const SystemResult &resu
     if (const QString problem = SummaryProblem(result); !problem.isEmpty())
         DrawText(pages, QStringLiteral("※") + problem, 8);
 
-    Heading(pages, QStringLiteral("末端の余剰圧（ダンパ・弁で調整する圧力）"));
+    Heading(pages, Utf8(texts::TerminalSurplus));
     Table terminals;
     QList<QStringList> rows = TerminalRows(s, result, units);
     terminals.header = rows.takeFirst();

@@ -1,9 +1,11 @@
 #include "app/losssheet/SheetWorkbook.h"
 
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/SectionColumns.h"
 #include "app/losssheet/SheetContents.h"
 #include "app/losssheet/SummaryTexts.h"
 #include "app/losssheet/Utf8.h"
+#include "app/record/RecordTexts.h"
 #include "losssheet/Calculator.h"
 
 #include <QDate>
@@ -60,20 +62,20 @@ spreadsheet::Sheet SystemSheet(const System &s, const SystemResult &result, cons
     spreadsheet::Sheet sheet;
     sheet.name = s.name.empty() ? Std(SheetHeading(s.kind)) : s.name;
     const QString date = title.date.isEmpty()
-                             ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
+                             ? QDate::currentDate().toString(Utf8(record::texts::DateFormat))
                              : title.date;
     sheet.title = {{Std(SheetHeading(s.kind))},
-                   {std::string("系統"), s.name},
-                   {std::string("件名"), Std(title.project)},
-                   {std::string("設計者"), Std(title.designer)},
-                   {std::string("日付"), Std(date)},
+                   {std::string(texts::System), s.name},
+                   {std::string(record::texts::Project), Std(title.project)},
+                   {std::string(record::texts::Designer), Std(title.designer)},
+                   {std::string(record::texts::Date), Std(date)},
                    {Std(ConditionsText(s, units))}};
 
     // The section table, with the critical path as a column of its own: a
     // spreadsheet filters on it where the printed sheet shades.
     QList<QStringList> sections = SectionRows(s, result, units);
     QStringList header = sections.takeFirst();
-    header << QStringLiteral("最遠経路");
+    header << Utf8(texts::CriticalPath);
     sheet.header = OneLine(header);
     // Names and sizes stay texts ("007", "500×300") whatever they look like.
     std::vector<std::size_t> typed;
@@ -92,15 +94,16 @@ spreadsheet::Sheet SystemSheet(const System &s, const SystemResult &result, cons
 
     const FittingBreakdown fittings = FittingsOf(s, result, units);
     if (!fittings.rows.isEmpty()) {
-        spreadsheet::Table table{"局部抵抗・機器の内訳", OneLine(fittings.header), {}};
+        spreadsheet::Table table{texts::FittingsBreakdown, OneLine(fittings.header), {}};
         for (const QStringList &texts : fittings.rows)
             table.rows.push_back(
                 spreadsheet::ShownRow(StdRow(texts), TextColumns(fittings.numeric)));
         sheet.tables.push_back(std::move(table));
     }
 
-    spreadsheet::Table summary{s.kind == SystemKind::Duct ? "送風機の必要静圧" : "ポンプの全揚程",
-                               {"項目", "値", "単位"},
+    spreadsheet::Table summary{s.kind == SystemKind::Duct ? texts::FanStaticPressure
+                                                          : texts::PumpHead,
+                               {record::texts::Item, record::texts::Value, record::texts::Unit},
                                {}};
     for (const SummaryLine &line : SummaryLines(s, result, units))
         summary.rows.push_back(
@@ -108,17 +111,16 @@ spreadsheet::Sheet SystemSheet(const System &s, const SystemResult &result, cons
     sheet.tables.push_back(std::move(summary));
 
     QList<QStringList> terminals = TerminalRows(s, result, units);
-    spreadsheet::Table terminalTable{
-        "末端の余剰圧（ダンパ・弁で調整する圧力）", OneLine(terminals.takeFirst()), {}};
+    spreadsheet::Table terminalTable{texts::TerminalSurplus, OneLine(terminals.takeFirst()), {}};
     for (const QStringList &texts : terminals)
         terminalTable.rows.push_back(spreadsheet::ShownRow(StdRow(texts), {0}));
     sheet.tables.push_back(std::move(terminalTable));
 
     // Below: what keeps the result from counting, and the sources.
     if (const QString problem = SummaryProblem(result); !problem.isEmpty())
-        sheet.summary.push_back({std::string("注意"), Std(problem)});
+        sheet.summary.push_back({std::string(texts::Attention), Std(problem)});
     for (const QString &line : SectionProblems(s, result))
-        sheet.summary.push_back({std::string("注意"), Std(line)});
+        sheet.summary.push_back({std::string(texts::Attention), Std(line)});
     for (qsizetype n = 0; n < fittings.sources.size(); ++n)
         sheet.summary.push_back({Std(QStringLiteral("[%1]").arg(n + 1)), Std(fittings.sources[n])});
     return sheet;
@@ -130,7 +132,7 @@ spreadsheet::Workbook LossSheetWorkbook(const std::vector<System> &systems, cons
                                         UnitSystem units)
 {
     spreadsheet::Workbook book;
-    book.title = title.project.isEmpty() ? "系統圧損計算" : Std(title.project);
+    book.title = title.project.isEmpty() ? texts::WindowTitle : Std(title.project);
     for (const System &s : systems)
         book.sheets.push_back(SystemSheet(s, ::losssheet::Compute(s, units), title, units));
     return book;

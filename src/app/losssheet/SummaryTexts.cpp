@@ -1,6 +1,9 @@
 #include "app/losssheet/SummaryTexts.h"
 
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/Utf8.h"
+#include "fittings/Quantities.h"
+#include "losssheet/CaptionTexts.h"
 #include "losssheet/SheetTexts.h"
 
 namespace app::losssheet {
@@ -26,32 +29,38 @@ QList<SummaryLine> SummaryLines(const ::losssheet::System &system,
     const QString pressure = Utf8(::losssheet::PressureScale(system.kind, units).unit);
     QList<SummaryLine> lines{
         {QStringLiteral("SummaryCriticalPath"),
-         QStringLiteral("最遠経路"),
+         Utf8(texts::CriticalPath),
          CriticalPathText(system, s),
          {}},
-        {QStringLiteral("SummaryFriction"), QStringLiteral("直管損失"), Utf8(t.friction), pressure},
-        {QStringLiteral("SummaryFittings"), QStringLiteral("局部損失"), Utf8(t.fittings), pressure},
-        {QStringLiteral("SummaryEquipment"), QStringLiteral("機器"), Utf8(t.equipment), pressure},
+        {QStringLiteral("SummaryFriction"), Utf8(::losssheet::texts::StraightLoss),
+         Utf8(t.friction), pressure},
+        {QStringLiteral("SummaryFittings"), Utf8(::losssheet::texts::FittingLoss), Utf8(t.fittings),
+         pressure},
+        {QStringLiteral("SummaryEquipment"), Utf8(fittings::quantity::Equipment), Utf8(t.equipment),
+         pressure},
     };
     if (system.kind == SystemKind::Pipe) {
-        lines << SummaryLine{QStringLiteral("SummaryStaticHead"), QStringLiteral("実揚程"),
-                             Utf8(t.staticHead), QStringLiteral("m")}
+        lines << SummaryLine{QStringLiteral("SummaryStaticHead"),
+                             Utf8(::losssheet::texts::StaticHead), Utf8(t.staticHead),
+                             QStringLiteral("m")}
               << SummaryLine{QStringLiteral("SummaryTerminalPressure"),
-                             QStringLiteral("末端必要圧"), Utf8(t.terminalPressure),
+                             Utf8(::losssheet::texts::TerminalPressure), Utf8(t.terminalPressure),
                              QStringLiteral("kPa")};
     }
     lines << SummaryLine{QStringLiteral("SummaryLoss"), QStringLiteral("系統の損失"),
                          Utf8(t.systemLoss), pressure}
-          << SummaryLine{QStringLiteral("SummaryMargin"), QStringLiteral("余裕率"), Utf8(t.margin),
-                         QStringLiteral("%")};
+          << SummaryLine{QStringLiteral("SummaryMargin"), Utf8(::losssheet::texts::Margin),
+                         Utf8(t.margin), QStringLiteral("%")};
     if (system.kind == SystemKind::Duct) {
-        lines << SummaryLine{QStringLiteral("SummaryResult"), QStringLiteral("必要静圧"),
-                             Utf8(t.required), pressure, true};
+        lines << SummaryLine{QStringLiteral("SummaryResult"),
+                             Utf8(::losssheet::texts::RequiredStaticPressure), Utf8(t.required),
+                             pressure, true};
     } else {
-        lines << SummaryLine{QStringLiteral("SummaryResult"), QStringLiteral("全揚程"),
+        lines << SummaryLine{QStringLiteral("SummaryResult"), Utf8(::losssheet::texts::TotalHead),
                              Utf8(t.required), QStringLiteral("m"), true}
-              << SummaryLine{QStringLiteral("SummaryResultKilopascals"), QStringLiteral("全揚程"),
-                             Utf8(t.requiredKilopascals), QStringLiteral("kPa"), true};
+              << SummaryLine{QStringLiteral("SummaryResultKilopascals"),
+                             Utf8(::losssheet::texts::TotalHead), Utf8(t.requiredKilopascals),
+                             QStringLiteral("kPa"), true};
     }
     return lines;
 }

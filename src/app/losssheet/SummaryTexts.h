@@ -15,7 +15,7 @@ namespace app::losssheet {
 struct SummaryLine
 {
     QString name;        // objectName of the window's value ("SummaryResult")
-    QString caption;     // "必要静圧"
+    QString caption;     // 必要静圧
     QString text;        // "425.5"
     QString unit;        // "Pa"
     bool result = false; // the line the system is for

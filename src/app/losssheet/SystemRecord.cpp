@@ -1,12 +1,16 @@
 #include "app/losssheet/SystemRecord.h"
 
 #include "app/losssheet/ConditionsPanel.h"
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/SheetContents.h"
 #include "app/losssheet/SummaryTexts.h"
 #include "app/losssheet/Utf8.h"
+#include "app/ui/UiTexts.h"
 #include "flow/DuctMaterials.h"
+#include "losssheet/CaptionTexts.h"
 #include "numeric/NumberText.h"
 #include "pipe/PipeTables.h"
+#include "pipe/PipeTexts.h"
 
 #include <QDateTime>
 
@@ -22,7 +26,7 @@ using ui::FieldRole;
 
 QString RecordPageName()
 {
-    return QStringLiteral("系統圧損計算");
+    return QString::fromUtf8(texts::WindowTitle);
 }
 
 bool Completed(const ::losssheet::SystemResult &result)
@@ -50,35 +54,35 @@ std::optional<ui::CalculationRecord> SystemRecord(const ::losssheet::System &sys
                                          const QString &unit, FieldRole role) {
         record.fields.append({{}, caption, text, unit, role, false, section, {}});
     };
-    add(QStringLiteral("系統名"), Utf8(system.name), {}, FieldRole::Input);
+    add(Utf8(::losssheet::texts::SystemName), Utf8(system.name), {}, FieldRole::Input);
     if (duct) {
-        add(QStringLiteral("ダクトの材質"),
+        add(Utf8(::losssheet::texts::DuctMaterial),
             ListItem(flow::DuctMaterialItems(), system.duct.material), {}, FieldRole::Option);
-        add(QStringLiteral("絶対粗度"), ConditionText(system.duct.roughness), QStringLiteral("mm"),
+        add(Utf8(ui::texts::Roughness), ConditionText(system.duct.roughness), QStringLiteral("mm"),
             FieldRole::Input);
-        add(QStringLiteral("空気の密度"), ConditionText(system.duct.density),
+        add(Utf8(::losssheet::texts::AirDensity), ConditionText(system.duct.density),
             QStringLiteral("kg/m3"), FieldRole::Input);
     } else {
-        add(QStringLiteral("管材"), ListItem(pipes::PipeMaterialItems(), system.pipe.material), {},
-            FieldRole::Option);
-        add(QStringLiteral("水温"),
+        add(Utf8(pipes::texts::Material),
+            ListItem(pipes::PipeMaterialItems(), system.pipe.material), {}, FieldRole::Option);
+        add(Utf8(pipes::texts::WaterTemperature),
             ListItem(pipes::WaterTemperatureItems(), system.pipe.temperature), QStringLiteral("℃"),
             FieldRole::Option);
-        add(QStringLiteral("絶対粗度"), ConditionText(system.pipe.roughness), QStringLiteral("mm"),
+        add(Utf8(ui::texts::Roughness), ConditionText(system.pipe.roughness), QStringLiteral("mm"),
             FieldRole::Input);
-        add(QStringLiteral("水の密度"), ConditionText(system.pipe.density), QStringLiteral("kg/m3"),
-            FieldRole::Input);
+        add(Utf8(::losssheet::texts::WaterDensity), ConditionText(system.pipe.density),
+            QStringLiteral("kg/m3"), FieldRole::Input);
     }
-    add(QStringLiteral("寸法の決め方"),
-        loss ? QStringLiteral("圧損基準")
-             : (duct ? QStringLiteral("風速基準") : QStringLiteral("流速基準")),
+    add(Utf8(::losssheet::texts::SizingMethod),
+        loss ? Utf8(ui::texts::LossBasis)
+             : (duct ? Utf8(ui::texts::AirVelocityBasis) : Utf8(ui::texts::WaterVelocityBasis)),
         {}, FieldRole::Option);
-    add(loss ? QStringLiteral("目標圧損") : QStringLiteral("目標速度"),
+    add(loss ? Utf8(ui::texts::TargetLoss) : QStringLiteral("目標速度"),
         sizing.target ? ConditionText(*sizing.target) : QString(),
         loss ? Utf8(::losssheet::LossPerMetreScale(units).unit) : QStringLiteral("m/s"),
         FieldRole::Input);
     if (duct)
-        add(QStringLiteral("形状"), ShapeText(system.duct), {}, FieldRole::Option);
+        add(Utf8(ui::texts::Shape), ShapeText(system.duct), {}, FieldRole::Option);
     add(QStringLiteral("区間数"), QString::number(system.sections.size()), {}, FieldRole::Input);
     for (const SummaryLine &line : SummaryLines(system, result, units)) {
         // The static head and terminal pressure are typed, the margin too.

@@ -1,9 +1,9 @@
 #include "app/losssheet/TypedNumbers.h"
 
+#include "app/ui/UiTexts.h"
 #include "eval/Evaluator.h"
 #include "eval/VariableTable.h"
 #include "numeric/Failure.h"
-#include "numeric/Messages.h"
 
 namespace app::losssheet {
 
@@ -26,8 +26,7 @@ QString WhyNotANumber(const QString &text)
 
 QString NotANumberMessage(const QString &caption, const QString &reason)
 {
-    QString message =
-        caption + QStringLiteral("：") + QString::fromUtf8(numeric::messages::CheckValue);
+    QString message = caption + QStringLiteral("：") + QString::fromUtf8(ui::texts::CheckValue);
     if (!reason.isEmpty())
         message += QStringLiteral("（") + reason + QStringLiteral("）");
     return message;

@@ -1,7 +1,10 @@
 #include "app/record/CalculationSheet.h"
 
 #include "app/record/RecordText.h"
+#include "app/record/RecordTexts.h"
 #include "app/record/UnitPrecision.h"
+#include "app/ui/Fonts.h"
+#include "app/ui/UiTexts.h"
 
 #include <QDate>
 #include <QFontMetricsF>
@@ -16,18 +19,6 @@
 namespace app::record {
 
 namespace {
-
-// Japanese gothic faces in order of preference; the first installed one wins.
-QFont sheetFont(qreal points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-                      QStringLiteral("VL PGothic"), QStringLiteral("Droid Sans Fallback")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // A number as the pages write it: split where it is aligned, at the decimal
 // point (or after its last digit when it has none).
@@ -63,7 +54,13 @@ QString roleText(ui::FieldRole role)
     case ui::FieldRole::Result:
         break;
     }
-    return QStringLiteral("結果");
+    return QString::fromUtf8(texts::Results);
+}
+
+// A line under a record's heading or table: "caption: text".
+QString captioned(const char *caption, const QString &text)
+{
+    return QString::fromUtf8(caption) + QStringLiteral(": ") + text;
 }
 
 // Draws one page after another, measuring each block first so that no
@@ -102,7 +99,7 @@ public:
     {
         if (dryRun)
             return;
-        painter_.setFont(sheetFont(8.5));
+        painter_.setFont(ui::PrintFont(8.5));
         painter_.setPen(Qt::black);
         const QRectF foot(left(), area_.bottom() - mm(7), width(), mm(7));
         painter_.drawText(foot, Qt::AlignHCenter | Qt::AlignBottom,
@@ -125,8 +122,8 @@ public:
     {
         const qreal w = l_.width();
         cols_ = {0, w * 0.09, w * 0.47, w * 0.84, w};
-        headFont_ = sheetFont(10.5, true);
-        cellFont_ = sheetFont(9);
+        headFont_ = ui::PrintFont(10.5, true);
+        cellFont_ = ui::PrintFont(9);
         const QFontMetricsF cell(cellFont_, l_.painter().device());
         pad_ = l_.mm(1.5);
         lineHeight_ = cell.height();
@@ -162,15 +159,15 @@ public:
         y += headingHeight();
         if (!r_.note.isEmpty()) {
             p.drawText(QRectF(x, y, l_.width(), noteHeight()), Qt::AlignLeft | Qt::TextWordWrap,
-                       QStringLiteral("メモ: ") + r_.note);
+                       captioned(texts::Note, r_.note));
             y += noteHeight();
         }
 
         // Header row, shaded.
         const qreal headerHeight = l_.mm(7);
         p.fillRect(QRectF(x, y, l_.width(), headerHeight), QColor(0xe8, 0xe8, 0xe8));
-        const QStringList heads{QStringLiteral("区分"), QStringLiteral("項目"),
-                                QStringLiteral("値"), QStringLiteral("単位")};
+        const QStringList heads{QStringLiteral("区分"), QString::fromUtf8(texts::Item),
+                                QString::fromUtf8(texts::Value), QString::fromUtf8(texts::Unit)};
         for (int c = 0; c < 4; ++c)
             p.drawText(cell(c, y, headerHeight), Qt::AlignCenter, heads[c]);
         const qreal tableTop = y;
@@ -205,7 +202,7 @@ public:
 
         if (!r_.warning.isEmpty()) {
             p.drawText(QRectF(x, y + l_.mm(1), l_.width(), warningHeight()),
-                       Qt::AlignLeft | Qt::TextWordWrap, QStringLiteral("警告: ") + r_.warning);
+                       Qt::AlignLeft | Qt::TextWordWrap, captioned(ui::texts::Warning, r_.warning));
         }
         l_.y += height();
     }
@@ -255,14 +252,15 @@ private:
         const QFontMetricsF m(cellFont_, l_.painter().device());
         return r_.note.isEmpty()
                    ? 0
-                   : wrappedHeight(QStringLiteral("メモ: ") + r_.note, l_.width(), m) + l_.mm(1.5);
+                   : wrappedHeight(captioned(texts::Note, r_.note), l_.width(), m) + l_.mm(1.5);
     }
     qreal warningHeight() const
     {
         const QFontMetricsF m(cellFont_, l_.painter().device());
         return r_.warning.isEmpty()
                    ? 0
-                   : wrappedHeight(QStringLiteral("警告: ") + r_.warning, l_.width(), m) + l_.mm(1);
+                   : wrappedHeight(captioned(ui::texts::Warning, r_.warning), l_.width(), m) +
+                         l_.mm(1);
     }
 
     Layout &l_;
@@ -286,8 +284,9 @@ CalculationSheet::CalculationSheet(TitleBlock title, QList<const ui::Calculation
 
 QString DateLine(const TitleBlock &title)
 {
-    return title.date.isEmpty() ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
-                                : title.date;
+    return title.date.isEmpty()
+               ? QDate::currentDate().toString(QString::fromUtf8(texts::DateFormat))
+               : title.date;
 }
 
 QString CalculationSheet::dateText() const
@@ -320,20 +319,21 @@ bool CalculationSheet::paint(QPagedPaintDevice &device) const
         const qreal titleHeight = layout.mm(14);
         if (!dryRun) {
             painter.setPen(Qt::black);
-            painter.setFont(sheetFont(20, true));
+            painter.setFont(ui::PrintFont(20, true));
             painter.drawText(QRectF(layout.left(), layout.y, layout.width(), titleHeight),
                              Qt::AlignCenter, QStringLiteral("計　算　書"));
         }
         layout.y += titleHeight + layout.mm(4);
-        const QList<QPair<QString, QString>> block{{QStringLiteral("件名"), title_.project},
-                                                   {QStringLiteral("設計者"), title_.designer},
-                                                   {QStringLiteral("日付"), dateText()}};
+        const QList<QPair<QString, QString>> block{
+            {QString::fromUtf8(texts::Project), title_.project},
+            {QString::fromUtf8(texts::Designer), title_.designer},
+            {QString::fromUtf8(texts::Date), dateText()}};
         const qreal rowHeight = layout.mm(8);
         const qreal labelWidth = layout.mm(28);
         const qreal blockWidth = layout.width() * 0.7;
         const qreal blockLeft = layout.left() + (layout.width() - blockWidth) / 2;
         if (!dryRun) {
-            painter.setFont(sheetFont(10.5));
+            painter.setFont(ui::PrintFont(10.5));
             for (int i = 0; i < block.size(); ++i) {
                 const qreal y = layout.y + i * rowHeight;
                 painter.fillRect(QRectF(blockLeft, y, labelWidth, rowHeight),

@@ -21,7 +21,7 @@ struct TitleBlock
 // The date line of a title block: its date, or today's ("2025年6月2日").
 QString DateLine(const TitleBlock &title);
 
-// The printed calculation sheet ("計算書"): a title block on the first page,
+// The printed calculation sheet (texts::SheetTitle): a title block on the first page,
 // then per record a heading, its note, and a small table of its inputs,
 // options and results with their units, each number at the decimals of its
 // unit (UnitPrecision.h) and right-aligned on its decimal point; page numbers at the foot of every

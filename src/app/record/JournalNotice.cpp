@@ -1,6 +1,7 @@
 #include "app/record/JournalNotice.h"
 
 #include "app/record/Journal.h"
+#include "app/record/RecordTexts.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -13,7 +14,7 @@ namespace {
 
 void showNotice(QWidget *window, const QString &text)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("計算記録"), text,
+    auto *box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(texts::WindowTitle), text,
                                 QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("RecordNotice"));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,8 @@
 #include "app/record/RecordExportDialog.h"
 
+#include "app/record/RecordTexts.h"
+#include "app/ui/UiTexts.h"
+
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -35,7 +38,7 @@ RecordExportDialog::RecordExportDialog(QList<KindCount> shown, QList<KindCount> 
     : QDialog(parent), shown_(std::move(shown)), selected_(std::move(selected))
 {
     setObjectName(QStringLiteral("RecordExportDialog"));
-    setWindowTitle(tr("計算記録の書き出し"));
+    setWindowTitle(QString::fromUtf8(texts::ExportTitle));
     auto *layout = new QVBoxLayout(this);
 
     auto *formatBox = new QGroupBox(tr("形式"), this);
@@ -91,7 +94,7 @@ RecordExportDialog::RecordExportDialog(QList<KindCount> shown, QList<KindCount> 
     QPushButton *ok = buttons_->button(QDialogButtonBox::Ok);
     ok->setText(tr("書き出す(&S)..."));
     ok->setObjectName(QStringLiteral("OKButton"));
-    buttons_->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
+    buttons_->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8(ui::texts::Cancel));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons_);

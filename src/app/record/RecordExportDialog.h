@@ -23,7 +23,7 @@ struct ExportChoice
     QString kind;              // KindOf the one kind to export; empty: every kind
 };
 
-// The record window's export dialog "計算記録の書き出し": the format (an Excel
+// The record window's export dialog (texts::ExportTitle): the format (an Excel
 // workbook, a sheet per kind; or CSV, a table per kind one after another),
 // which records (every row shown under the page filter, or the selected rows
 // only: always the user's explicit choice, never implied by a selection), and

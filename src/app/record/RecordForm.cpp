@@ -3,14 +3,17 @@
 #include "app/ui/WindowGeometry.h"
 #include "app/ui/WindowPlacement.h"
 
+#include "app/files/FileTexts.h"
 #include "app/files/SaveFile.h"
 #include "app/files/SaveWorkbook.h"
 #include "app/record/Journal.h"
 #include "app/record/RecordFilter.h"
 #include "app/record/RecordModel.h"
 #include "app/record/RecordText.h"
+#include "app/record/RecordTexts.h"
 #include "app/record/RecordWorkbook.h"
 #include "app/record/StorableLine.h"
+#include "app/ui/UiTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,7 +42,7 @@ namespace app::record {
 
 namespace {
 
-const QString WindowTitle = QStringLiteral("計算記録");
+const QString WindowTitle = QString::fromUtf8(texts::WindowTitle);
 
 // The [Record] section stands after [Chart], before [SizeTable].
 constexpr int FirstRank = 2000;
@@ -95,11 +98,11 @@ void RecordForm::buildControls()
     filterLabel->setBuddy(pageFilter_);
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("RecordCount"));
-    auto *documentLabel = new QLabel(DocumentCaption + tr("(&K):"), this);
+    auto *documentLabel = new QLabel(QString::fromUtf8(texts::Document) + tr("(&K):"), this);
     documentFilter_ = new QComboBox(this);
     documentFilter_->setObjectName(QStringLiteral("RecordDocumentFilter"));
     documentFilter_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    documentFilter_->addItem(AllDocuments);
+    documentFilter_->addItem(QString::fromUtf8(texts::AllDocuments));
     documentFilter_->setToolTip(tr("記録を作ったときに開いていた文書で絞り込みます。"));
     documentLabel->setBuddy(documentFilter_);
     filterRow->addWidget(filterLabel);
@@ -135,14 +138,14 @@ void RecordForm::buildControls()
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(copy, &QAction::triggered, this, &RecordForm::copySelection);
     table_->addAction(copy);
-    auto *remove = new QAction(tr("削除"), table_);
+    auto *remove = new QAction(QString::fromUtf8(ui::texts::Delete), table_);
     remove->setShortcut(QKeySequence::Delete);
     remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(remove, &QAction::triggered, this, &RecordForm::deleteSelection);
     table_->addAction(remove);
 
     auto *buttons = new QHBoxLayout;
-    auto *copyButton = button(tr("コピー(&C)"), "RecordCopy", this);
+    auto *copyButton = button(QString::fromUtf8(ui::texts::Copy), "RecordCopy", this);
     copyButton->setToolTip(tr("選んだ記録を表計算に貼り付けられる形でコピーします (Ctrl+C)。"));
     auto *exportButton = button(tr("書き出し(&E)..."), "RecordExport", this);
     exportButton->setToolTip(tr("表示中の記録を Excel ブックか CSV ファイルに書き出します。"
@@ -161,7 +164,7 @@ void RecordForm::buildControls()
     buttons->addWidget(clearButton);
     layout->addLayout(buttons);
 
-    auto *sheet = new QGroupBox(tr("計算書"), this);
+    auto *sheet = new QGroupBox(QString::fromUtf8(texts::SheetTitle), this);
     sheet->setObjectName(QStringLiteral("RecordSheet"));
     auto *sheetLayout = new QHBoxLayout(sheet);
     auto *fields = new QFormLayout;
@@ -175,7 +178,7 @@ void RecordForm::buildControls()
         field->setValidator(new StorableLineValidator(field));
     date_->setPlaceholderText(
         tr("空欄なら印刷する日 (%1)")
-            .arg(QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))));
+            .arg(QDate::currentDate().toString(QString::fromUtf8(texts::DateFormat))));
     fields->addRow(tr("件名(&N):"), project_);
     fields->addRow(tr("設計者(&R):"), designer_);
     fields->addRow(tr("日付(&T):"), date_);
@@ -321,7 +324,8 @@ void RecordForm::updateDocumentFilter()
         documentFilter_->removeItem(1);
     for (const QVariant &name : wanted) {
         const QString text = name.toString();
-        documentFilter_->addItem(text.isEmpty() ? NoDocument : text, text);
+        documentFilter_->addItem(text.isEmpty() ? QString::fromUtf8(texts::NoDocument) : text,
+                                 text);
     }
     const qsizetype again = current.isValid() ? wanted.indexOf(current) : -1;
     documentFilter_->setCurrentIndex(static_cast<int>(again) + 1);
@@ -423,7 +427,7 @@ void RecordForm::clearAll()
                         .arg(journal_.count()),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.button(QMessageBox::Ok)->setText(tr("すべて削除"));
-    box.button(QMessageBox::Cancel)->setText(tr("キャンセル"));
+    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(ui::texts::Cancel));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() == QMessageBox::Ok)
         journal_.clear();
@@ -438,8 +442,8 @@ QString RecordForm::exportRecords(const QString &path, const ExportChoice &choic
             : files::SaveWorkbook(path, RecordWorkbook(titleBlock(), tables));
     if (saved)
         return {};
-    return (csv ? tr("CSV ファイルを書き出せませんでした。\n%1\n%2")
-                : tr("Excel ブックを書き出せませんでした。\n%1\n%2"))
+    return (csv ? QString::fromUtf8(files::texts::CsvFailed)
+                : QString::fromUtf8(files::texts::XlsxFailed))
         .arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
@@ -450,13 +454,13 @@ QString RecordForm::savePdf(const QString &path) const
         QPdfWriter writer(&device);
         SetSheetPageLayout(writer);
         writer.setResolution(600);
-        writer.setTitle(tr("計算書"));
+        writer.setTitle(QString::fromUtf8(texts::SheetTitle));
         writer.setCreator(QStringLiteral("Zefra"));
         return sheet.paint(writer);
     });
     if (saved)
         return {};
-    return tr("PDF ファイルを保存できませんでした。\n%1\n%2")
+    return QString::fromUtf8(files::texts::PdfFailed)
         .arg(QDir::toNativeSeparators(path), saved.reason);
 }
 
@@ -465,7 +469,7 @@ void RecordForm::printPreview()
     const CalculationSheet sheet(titleBlock(), chosenRecords());
     QPrinter printer(QPrinter::HighResolution);
     SetSheetPageLayout(printer);
-    printer.setDocName(tr("計算書"));
+    printer.setDocName(QString::fromUtf8(texts::SheetTitle));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("RecordPreview"));
     preview.setWindowTitle(tr("計算書の印刷プレビュー"));
@@ -486,9 +490,10 @@ void RecordForm::exportAs()
     const bool csv = choice.format == ExportFormat::Csv;
     // The dialog adds the suffix to a name typed without one before it asks
     // about replacing a file of that name.
-    QFileDialog files(this, tr("計算記録の書き出し"));
+    QFileDialog files(this, QString::fromUtf8(texts::ExportTitle));
     files.setAcceptMode(QFileDialog::AcceptSave);
-    files.setNameFilter(csv ? tr("CSV ファイル (*.csv)") : tr("Excel ブック (*.xlsx)"));
+    files.setNameFilter(csv ? QString::fromUtf8(files::texts::CsvFilter)
+                            : QString::fromUtf8(files::texts::ExcelFilter));
     files.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("xlsx"));
     files.selectFile(QDir::home().filePath(csv ? tr("計算記録.csv") : tr("計算記録.xlsx")));
     if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())
@@ -500,9 +505,9 @@ void RecordForm::exportAs()
 
 void RecordForm::savePdfAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("PDF に保存"),
-                                                      QDir::home().filePath(tr("計算書.pdf")),
-                                                      tr("PDF ファイル (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8(files::texts::SavePdf), QDir::home().filePath(tr("計算書.pdf")),
+        QString::fromUtf8(files::texts::PdfFilter));
     if (path.isEmpty())
         return;
     if (const QString failure = savePdf(path); !failure.isEmpty())

@@ -28,11 +28,12 @@ class Journal;
 class RecordFilter;
 class RecordModel;
 
-// The record window ("計算記録"): every recorded calculation in a table,
+// The record window (texts::WindowTitle): every recorded calculation in a table,
 // newest last and following new ones as they come, filtered by page and by
-// the work document each was made in (文書), with a note per record; copy as tab-separated text,
-// export an Excel workbook or CSV (RecordExportDialog), print or save the calculation sheet.
-// Non-modal; it reads the journal only once it is shown.
+// the work document each was made in (texts::Document), with a note per
+// record; copy as tab-separated text, export an Excel workbook or CSV
+// (RecordExportDialog), print or save the calculation sheet. Non-modal; it
+// reads the journal only once it is shown.
 class RecordForm : public QWidget
 {
     Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include "app/record/Journal.h"
 #include "app/record/RecordText.h"
+#include "app/record/RecordTexts.h"
+#include "app/ui/UiTexts.h"
 
 namespace app::record {
 
@@ -103,21 +105,21 @@ QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int r
         return section + 1;
     switch (section) {
     case TimeColumn:
-        return tr("日時");
+        return QString::fromUtf8(texts::Time);
     case DocumentColumn:
-        return DocumentCaption;
+        return QString::fromUtf8(texts::Document);
     case PageColumn:
-        return tr("ページ");
+        return QString::fromUtf8(texts::Page);
     case CalculationColumn:
-        return tr("計算");
+        return QString::fromUtf8(texts::Calculation);
     case NoteColumn:
-        return tr("メモ");
+        return QString::fromUtf8(texts::Note);
     case InputColumn:
         return tr("入力と条件");
     case ResultColumn:
-        return tr("結果");
+        return QString::fromUtf8(texts::Results);
     case WarningColumn:
-        return tr("警告");
+        return QString::fromUtf8(ui::texts::Warning);
     }
     return {};
 }

@@ -8,7 +8,7 @@
 // The records as tables, one per kind of calculation: what a spreadsheet
 // sorts and filters needs one header row over one row per record.
 //
-// A kind is a calculation of a page ("ダクト計算", "ダクト寸法計算（圧損基準）").
+// A kind is a calculation of a page: the page's caption and the run's title.
 // Its records need not show the same fields: a round duct has a diameter
 // where a rectangular one has two sides, and the unit system changes a
 // field's unit. The table's columns are the union of its records' fields,

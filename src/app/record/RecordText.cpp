@@ -1,6 +1,8 @@
 #include "app/record/RecordText.h"
 
+#include "app/record/RecordTexts.h"
 #include "app/record/UnitPrecision.h"
+#include "app/ui/UiTexts.h"
 
 #include <QRegularExpression>
 
@@ -8,7 +10,7 @@ namespace app::record {
 
 namespace {
 
-const QString StaleMark = QStringLiteral(" ※未再計算");
+const QString StaleMark = QString::fromUtf8(texts::StaleMark);
 
 bool plainNumber(const QString &cell)
 {
@@ -65,13 +67,14 @@ QString TimeText(const QDateTime &time)
 
 QStringList KindHeader(const KindTable &table)
 {
-    QStringList row{QStringLiteral("日時"), QStringLiteral("ページ"), QStringLiteral("計算"),
-                    QStringLiteral("メモ")};
+    QStringList row;
+    for (const char *caption : {texts::Time, texts::Page, texts::Calculation, texts::Note})
+        row.append(QString::fromUtf8(caption));
     if (table.documented)
-        row.insert(1, DocumentCaption);
+        row.insert(1, QString::fromUtf8(texts::Document));
     for (const FieldColumn &c : table.columns)
         row.append(HeaderCell(c.caption, c.unit));
-    row.append(QStringLiteral("警告"));
+    row.append(QString::fromUtf8(ui::texts::Warning));
     return row;
 }
 

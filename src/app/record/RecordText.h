@@ -21,18 +21,11 @@
 // Texts go out exactly as shown, except a number the record keeps behind a
 // page's text (a humidity ratio), which goes out at the decimals of its unit
 // (UnitPrecision.h). A stale field (one whose inputs changed after
-// it was calculated) keeps its text with the mark " ※未再計算" after it, so it
+// it was calculated) keeps its text with the mark texts::StaleMark after it, so it
 // is never taken for a current value and never read as a number.
 namespace app::record {
 
 using TextTable = QList<QStringList>; // an empty row separates the tables
-
-// The caption of the work document's name, in the record window's column
-// and filter and in the exports; the filter's entries for every record and
-// for the records made without a document.
-inline const QString DocumentCaption = QStringLiteral("文書");
-inline const QString AllDocuments = QStringLiteral("すべて");
-inline const QString NoDocument = QStringLiteral("（文書なし）");
 
 TextTable RecordRows(const QList<const ui::CalculationRecord *> &records);
 TextTable TableRows(const QList<KindTable> &tables);
@@ -47,7 +40,8 @@ QStringList KindRow(const KindTable &table, qsizetype record);
 // One page's fields now: a header row and a row of texts.
 TextTable FieldRows(const QList<ui::FieldValue> &fields);
 
-// "風量 [m3/h]", or the caption alone when there is no unit.
+// The caption with its unit in brackets ("caption [unit]"), or the caption
+// alone when there is no unit.
 QString HeaderCell(const QString &caption, const QString &unit);
 // The field's text (RecordedText in UnitPrecision.h), marked when stale.
 QString ShownText(const ui::FieldValue &field);

@@ -1,6 +1,7 @@
 #include "app/record/RecordWorkbook.h"
 
 #include "app/record/RecordText.h"
+#include "app/record/RecordTexts.h"
 #include "spreadsheet/SheetText.h"
 
 namespace app::record {
@@ -55,18 +56,18 @@ spreadsheet::Sheet kindSheet(const std::string &name, const KindTable &table)
 spreadsheet::Workbook RecordWorkbook(const TitleBlock &title, const QList<KindTable> &tables)
 {
     // The names the tabs get, so that the cover lists them as they are.
-    std::vector<std::string> wanted{"表紙"};
+    std::vector<std::string> wanted{texts::Cover};
     for (const KindTable &table : tables)
         wanted.push_back(utf8(table.calculation));
     const std::vector<std::string> names = spreadsheet::SheetNames(wanted);
 
     spreadsheet::Sheet cover;
     cover.name = names[0];
-    cover.title = {{Cell(std::string("計算記録"))},
-                   {Cell(std::string("件名")), text(title.project)},
-                   {Cell(std::string("設計者")), text(title.designer)},
-                   {Cell(std::string("日付")), text(DateLine(title))}};
-    cover.header = {"シート", "ページ", "計算", "件数"};
+    cover.title = {{Cell(std::string(texts::WindowTitle))},
+                   {Cell(std::string(texts::Project)), text(title.project)},
+                   {Cell(std::string(texts::Designer)), text(title.designer)},
+                   {Cell(std::string(texts::Date)), text(DateLine(title))}};
+    cover.header = {"シート", texts::Page, texts::Calculation, "件数"};
     double total = 0;
     for (qsizetype i = 0; i < tables.size(); ++i) {
         const auto count = static_cast<double>(tables[i].records.size());
@@ -76,7 +77,7 @@ spreadsheet::Workbook RecordWorkbook(const TitleBlock &title, const QList<KindTa
     }
     cover.summary = {{Cell(std::string("合計")), {}, {}, spreadsheet::Number{total, 0}}};
 
-    spreadsheet::Workbook book{"計算記録", {cover}};
+    spreadsheet::Workbook book{texts::WindowTitle, {cover}};
     for (qsizetype i = 0; i < tables.size(); ++i)
         book.sheets.push_back(kindSheet(names[static_cast<std::size_t>(i) + 1], tables[i]));
     return book;

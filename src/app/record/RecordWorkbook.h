@@ -6,7 +6,7 @@
 
 #include <QList>
 
-// The records as a workbook: a cover sheet "表紙" with the title block and a
+// The records as a workbook: a cover sheet (texts::Cover) with the title block and a
 // list of the sheets, then one sheet per kind of calculation (named after
 // it) with the columns of its table (RecordText.h): the date as a date, the
 // page, calculation, note and warning as texts, and each field's value as

@@ -1,7 +1,7 @@
 #include "app/report/ChartTables.h"
 
 #include "app/record/UnitPrecision.h"
-#include "app/report/ReportTexts.h"
+#include "chart/ChartTexts.h"
 #include "chart/TableTexts.h"
 #include "numeric/Real.h"
 #include "numeric/Units.h"
@@ -121,8 +121,9 @@ ReportTable PointTable(const ::chart::Diagram &diagram, bool conventional)
         v[::chart::DryAirFlowColumn] = p.dryAirFlow;
         values.push_back(std::move(v));
     }
-    return Table(texts::Points, ::chart::PointHeader(conventional), rows, values,
-                 ::chart::DryBulbColumn, {::chart::PressureColumn}, {::chart::NoteColumn});
+    return Table(QString::fromUtf8(::chart::texts::PointsTitle), ::chart::PointHeader(conventional),
+                 rows, values, ::chart::DryBulbColumn, {::chart::PressureColumn},
+                 {::chart::NoteColumn});
 }
 
 ReportTable ProcessTable(const ::chart::Diagram &diagram, bool conventional)
@@ -146,7 +147,8 @@ ReportTable ProcessTable(const ::chart::Diagram &diagram, bool conventional)
             v[adp] = p.apparatusDewPoint->dryBulb;
         values.push_back(std::move(v));
     }
-    return Table(texts::Processes, header, rows, values, DeltaT, {});
+    return Table(QString::fromUtf8(::chart::texts::ProcessesTitle), header, rows, values, DeltaT,
+                 {});
 }
 
 } // namespace app::report

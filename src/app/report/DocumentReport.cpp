@@ -1,12 +1,15 @@
 #include "app/report/DocumentReport.h"
 
+#include "air/AirTexts.h"
 #include "app/chart/ChartRenderer.h"
 #include "app/losssheet/SheetPrint.h"
+#include "app/record/RecordTexts.h"
 #include "app/report/ChartTables.h"
 #include "app/report/ReportPages.h"
 #include "app/report/ReportTable.h"
 #include "app/report/ReportTexts.h"
 #include "app/ui/WindowPlacement.h"
+#include "chart/ChartTexts.h"
 #include "chart/Ranges.h"
 #include "document/DiagramConversion.h"
 #include "numeric/NumberText.h"
@@ -29,6 +32,11 @@ QString Utf8(const std::string &s)
     return QString::fromStdString(s);
 }
 
+QString Text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
 // The parts the contents list, and the page each starts on.
 struct Part
 {
@@ -38,24 +46,25 @@ struct Part
 
 QString ChartHeading(std::size_t index, const ::document::Chart &chart)
 {
-    return texts::Chart + QStringLiteral(" %1　").arg(index + 1) + Utf8(chart.name);
+    return Text(::chart::texts::WindowTitle) + QStringLiteral(" %1　").arg(index + 1) +
+           Utf8(chart.name);
 }
 
 QString SystemHeading(const ::losssheet::System &system)
 {
-    return texts::LossSheet + QStringLiteral("　") + Utf8(system.name);
+    return Text(texts::System) + QStringLiteral("　") + Utf8(system.name);
 }
 
 QString PressureLine(const ::document::Atmosphere &atmosphere, bool conventional)
 {
-    QString text = texts::Pressure + QLatin1Char(' ') +
+    QString text = Text(air::texts::Pressure) + QLatin1Char(' ') +
                    chart::PressureText(::document::PressureOf(atmosphere), conventional);
     switch (atmosphere.basis) {
     case ::document::PressureBasis::Standard:
-        text += QStringLiteral("（") + texts::StandardPressure + QStringLiteral("）");
+        text += QStringLiteral("（") + Text(texts::StandardPressure) + QStringLiteral("）");
         break;
     case ::document::PressureBasis::Altitude:
-        text += QStringLiteral("（") + texts::Altitude + QLatin1Char(' ') +
+        text += QStringLiteral("（") + Text(texts::Altitude) + QLatin1Char(' ') +
                 Utf8(numeric::FormatGeneral(atmosphere.altitude, 6)) + QStringLiteral(" m）");
         break;
     case ::document::PressureBasis::Given:
@@ -66,7 +75,7 @@ QString PressureLine(const ::document::Atmosphere &atmosphere, bool conventional
 
 QString DateText(const ::document::TitleBlock &title)
 {
-    return title.date.empty() ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
+    return title.date.empty() ? QDate::currentDate().toString(Text(record::texts::DateFormat))
                               : Utf8(title.date);
 }
 
@@ -90,7 +99,7 @@ qreal Line(Pages &pages, const QString &text, const QFont &font, Qt::Alignment a
 // two-column table, and the contents.
 void TitlePage(Pages &pages, const Document &d, const std::vector<Part> &parts)
 {
-    Line(pages, texts::ReportTitle, PrintFont(20, true), Qt::AlignHCenter, 1.6);
+    Line(pages, Text(texts::ReportTitle), PrintFont(20, true), Qt::AlignHCenter, 1.6);
     if (!d.title.project.empty())
         Line(pages, Utf8(d.title.project), PrintFont(15, true), Qt::AlignHCenter, 1.6);
     pages.y += pages.mm(6);
@@ -101,10 +110,11 @@ void TitlePage(Pages &pages, const Document &d, const std::vector<Part> &parts)
     const qreal valueWidth = pages.width() * 0.62 - captionWidth;
     const qreal left = pages.left() + (pages.width() - captionWidth - valueWidth) / 2;
     const qreal pad = pages.mm(2);
-    const QList<std::pair<QString, QString>> block = {{texts::Project, Utf8(d.title.project)},
-                                                      {texts::Designer, Utf8(d.title.designer)},
-                                                      {texts::Date, DateText(d.title)},
-                                                      {texts::Notes, Utf8(d.title.notes)}};
+    const QList<std::pair<QString, QString>> block = {
+        {Text(record::texts::Project), Utf8(d.title.project)},
+        {Text(record::texts::Designer), Utf8(d.title.designer)},
+        {Text(record::texts::Date), DateText(d.title)},
+        {Text(texts::Notes), Utf8(d.title.notes)}};
     for (const auto &[caption, value] : block) {
         const QRectF text = pages.metrics(font).boundingRect(
             QRectF(0, 0, valueWidth - 2 * pad, 1e6), Qt::TextWordWrap, value);
@@ -138,7 +148,7 @@ void TitlePage(Pages &pages, const Document &d, const std::vector<Part> &parts)
         QPainter &p = pages.painter();
         p.setFont(PrintFont(12, true));
         p.drawText(QRectF(left, pages.y, captionWidth + valueWidth, lineHeight),
-                   Qt::AlignLeft | Qt::AlignVCenter, texts::Contents);
+                   Qt::AlignLeft | Qt::AlignVCenter, Text(texts::Contents));
     }
     pages.y += pages.metrics(bold).height() * 1.6;
     for (const Part &part : parts) {
@@ -189,7 +199,7 @@ void ChartPart(Pages &pages, chart::ChartRenderer &renderer, std::size_t index,
     };
     headingLine(heading, 13);
     // The chart's pages after its first start with its name again.
-    pages.onNewPage = [&] { headingLine(heading + texts::Continued, 10); };
+    pages.onNewPage = [&] { headingLine(heading + Text(texts::Continued), 10); };
 
     // The picture in the chart window's logical pixels (1/96 inch), as its
     // own print draws it.
@@ -213,7 +223,7 @@ void ChartPart(Pages &pages, chart::ChartRenderer &renderer, std::size_t index,
     pages.y += (chartHeight + legend) * scale + pages.mm(3);
 
     if (built.diagram.points().empty())
-        Line(pages, texts::NoPoints, PrintFont(9), Qt::AlignLeft);
+        Line(pages, Text(texts::NoPoints), PrintFont(9), Qt::AlignLeft);
     else
         PaintTable(pages, PointTable(built.diagram, conventional));
     if (!built.diagram.processes().empty())
@@ -318,12 +328,12 @@ void PreviewDocumentReport(const Document &document, const ReportUnits &units,
 {
     QPrinter printer(QPrinter::HighResolution);
     SetReportPageLayout(printer);
-    printer.setDocName(documentName.isEmpty()
-                           ? texts::ReportTitle
-                           : texts::ReportTitle + QStringLiteral(" — ") + documentName);
+    const QString title = Text(texts::ReportTitle);
+    printer.setDocName(documentName.isEmpty() ? title
+                                              : title + QStringLiteral(" — ") + documentName);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("DocumentReportPreview"));
-    preview.setWindowTitle(texts::PreviewTitle);
+    preview.setWindowTitle(Text(texts::PreviewTitle));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter *target) { PaintDocumentReport(*target, document, units); });
     if (parent)

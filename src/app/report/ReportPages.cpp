@@ -1,20 +1,12 @@
 #include "app/report/ReportPages.h"
 
 #include "app/report/ReportTexts.h"
-#include "app/ui/FormControls.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace app::report {
-
-QFont PrintFont(qreal points, bool bold)
-{
-    QFont font = ui::ControlFont(12, bold);
-    font.setPointSizeF(points);
-    return font;
-}
 
 Pages::Pages(QPainter *painter, QPagedPaintDevice &device, int total)
     : painter_(painter), device_(device), total_(total)
@@ -68,7 +60,7 @@ void Pages::footer()
     p.setPen(Qt::black);
     p.drawText(QRectF(left(), area_.bottom() - mm(6), width(), mm(6)),
                Qt::AlignHCenter | Qt::AlignBottom,
-               texts::PageNumber.arg(page_).arg(std::max(total_, page_)));
+               QString::fromUtf8(texts::PageNumber).arg(page_).arg(std::max(total_, page_)));
 }
 
 } // namespace app::report

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ui/Fonts.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QRectF>
@@ -11,8 +13,7 @@ class QPainter;
 
 namespace app::report {
 
-// The report's face: the program's gothic at a size in points.
-QFont PrintFont(qreal points, bool bold = false);
+using ui::PrintFont; // the program's face for paper
 
 // The pages of the report as they fill, in the device's pixels: where the
 // next block goes, a new page when it does not fit, the number "n / total"

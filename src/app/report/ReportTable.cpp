@@ -138,7 +138,7 @@ void PaintTable(Pages &pages, const ReportTable &table)
     pages.onNewPage = [&] {
         if (previous)
             previous();
-        title(table.title + texts::Continued);
+        title(table.title + QString::fromUtf8(texts::Continued));
         PaintRow(pages, layout, table, table.header, true);
     };
     for (const QStringList &row : table.rows) {

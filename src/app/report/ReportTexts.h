@@ -1,28 +1,24 @@
 #pragma once
 
-#include <QString>
-
-// The captions of the printed report of a work document.
+// The printed report's own texts, UTF-8. The title block's captions are the
+// record's (app/record/RecordTexts.h), the chart's and its lists' names the
+// chart's (chart/ChartTexts.h), the pressure the moist-air page's
+// (air/AirTexts.h).
 namespace app::report::texts {
 
-inline const QString ReportTitle = QStringLiteral("設計計算書");
-inline const QString Project = QStringLiteral("件名");
-inline const QString Designer = QStringLiteral("設計者");
-inline const QString Date = QStringLiteral("日付");
-inline const QString Notes = QStringLiteral("備考");
-inline const QString Contents = QStringLiteral("目次");
-inline const QString Chart = QStringLiteral("空気線図");
-inline const QString LossSheet = QStringLiteral("系統");
-inline const QString Points = QStringLiteral("状態点");
-inline const QString Processes = QStringLiteral("工程");
-inline const QString Continued = QStringLiteral("（続き）");
-inline const QString Pressure = QStringLiteral("大気圧");
-inline const QString StandardPressure = QStringLiteral("標準大気圧");
-inline const QString Altitude = QStringLiteral("標高");
-inline const QString Untitled = QStringLiteral("無題");
-inline const QString NoPoints = QStringLiteral("状態点はありません。");
-inline const QString PreviewTitle = QStringLiteral("印刷プレビュー — 設計計算書");
+// The report's title: its first page, the print job and the preview.
+inline constexpr char ReportTitle[] = "設計計算書";
+inline constexpr char PreviewTitle[] = "印刷プレビュー — 設計計算書";
+inline constexpr char Notes[] = "備考";
+inline constexpr char Contents[] = "目次";
+// A loss-sheet system in the contents: "系統　SA-1 給気".
+inline constexpr char System[] = "系統";
+// After the heading of a chart or a table that goes on from the last page.
+inline constexpr char Continued[] = "（続き）";
+inline constexpr char StandardPressure[] = "標準大気圧";
+inline constexpr char Altitude[] = "標高";
+inline constexpr char NoPoints[] = "状態点はありません。";
 // The page numbers at the foot: "3 / 12", as on the loss sheets.
-inline const QString PageNumber = QStringLiteral("%1 / %2");
+inline constexpr char PageNumber[] = "%1 / %2";
 
 } // namespace app::report::texts

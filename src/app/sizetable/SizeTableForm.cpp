@@ -4,7 +4,9 @@
 #include "app/ui/WindowPlacement.h"
 
 #include "app/sizetable/SizeTableModel.h"
+#include "app/sizetable/SizeTableTexts.h"
 #include "app/sizetable/TableContent.h"
+#include "app/ui/UiTexts.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -74,7 +76,7 @@ QWidget *limitRow(QWidget *parent, const QString &caption, QDoubleSpinBox *box, 
 SizeTableForm::SizeTableForm(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("SizeTableForm"));
-    setWindowTitle(QStringLiteral("サイズ一覧"));
+    setWindowTitle(QString::fromUtf8(texts::WindowTitle));
     buildLayout();
     resize(ui::FittedToScreen(this, DefaultSize));
     geometry_ = new ui::WindowGeometry(this, "SizeTable", FirstRank);
@@ -117,7 +119,7 @@ void SizeTableForm::buildLayout()
     layout->addWidget(view_, 1);
     connect(view_, &QTableView::doubleClicked, this, &SizeTableForm::choose);
 
-    auto *copy = new QAction(QStringLiteral("コピー(&C)"), view_);
+    auto *copy = new QAction(QString::fromUtf8(ui::texts::Copy), view_);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(copy, &QAction::triggered, this, &SizeTableForm::copyRows);

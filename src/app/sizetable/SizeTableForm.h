@@ -27,7 +27,7 @@ namespace app::sizetable {
 
 class SizeTableModel;
 
-// The window "サイズ一覧": every alternative size of the duct or pipe page's
+// The size table window (texts::WindowTitle): every alternative size of the duct or pipe page's
 // last sizing in one table, computed with the page's own routines. It is
 // non-modal; the main window creates it once and shows or raises it.
 class SizeTableForm : public QWidget

@@ -1,8 +1,12 @@
 #include "app/sizetable/TableContent.h"
 
+#include "app/ui/UiTexts.h"
+#include "flow/DuctTexts.h"
 #include "flow/SizeTable.h"
+#include "numeric/Medium.h"
 #include "numeric/NumberText.h"
 #include "numeric/ShownValue.h"
+#include "pipe/PipeTexts.h"
 #include "pipe/SizeTable.h"
 
 #include <QStringList>
@@ -13,7 +17,25 @@ namespace app::sizetable {
 
 namespace {
 
+namespace uitexts = ui::texts;
+
 const QString Gap = QStringLiteral("　");
+
+// The columns both tables begin and end with: the page's choice, and the
+// target the size misses.
+const QString ChosenColumn = QStringLiteral("選択");
+const QString TargetColumn = QString::fromUtf8(ui::texts::Target);
+
+QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// "caption value": how the line of the inputs names each.
+QString named(const char *caption, const QString &value)
+{
+    return utf8(caption) + QLatin1Char(' ') + value;
+}
 
 QString text(const numeric::ShownValue &v)
 {
@@ -53,19 +75,29 @@ QString lossUnit(bool conventionalUnits)
     return conventionalUnits ? QStringLiteral("mmAq/m") : QStringLiteral("Pa/m");
 }
 
-QString targetText(flow::SizingBasis basis, const QString &velocityCaption, long double target,
+QString targetText(flow::SizingBasis basis, const char *velocityCaption, long double target,
                    bool conventionalUnits)
 {
     if (basis == flow::SizingBasis::Velocity)
-        return velocityCaption + QLatin1Char(' ') + input(target) + QStringLiteral(" m/s");
-    return QStringLiteral("目標圧損 ") + input(target) + QLatin1Char(' ') +
+        return named(velocityCaption, input(target)) + QStringLiteral(" m/s");
+    return named(uitexts::TargetLoss, input(target)) + QLatin1Char(' ') +
            lossUnit(conventionalUnits);
 }
 
-QString basisText(flow::SizingBasis basis, const QString &velocityBasis)
+QString basisText(flow::SizingBasis basis, const char *velocityBasis)
 {
-    return basis == flow::SizingBasis::Loss ? QStringLiteral("圧損基準") : velocityBasis;
+    return utf8(basis == flow::SizingBasis::Loss ? uitexts::LossBasis : velocityBasis);
 }
+
+// The roughness and density the sizing took.
+QString fluidText(long double roughness, long double density)
+{
+    return named(uitexts::Roughness, input(roughness)) + QStringLiteral(" mm") + Gap +
+           named(uitexts::Density, input(density)) + QStringLiteral(" kg/m3");
+}
+
+// The material in the line of the inputs.
+const QString MaterialCaption = QString::fromUtf8(pipes::texts::Material);
 
 // The list items carry trailing blanks for the list's width.
 QString item(const QString &caption, const QString &listItem, const QString &unit = {})
@@ -88,8 +120,8 @@ void setState(TableContent &c, SizingState state, const QString &page)
 std::vector<Column> ductColumns(bool conventionalUnits)
 {
     return {
-        {QStringLiteral("選択"), ColumnKind::Mark},
-        {QStringLiteral("形状"), ColumnKind::Text},
+        {ChosenColumn, ColumnKind::Mark},
+        {utf8(uitexts::Shape), ColumnKind::Text},
         {QStringLiteral("a (mm)"), ColumnKind::Number},
         {QStringLiteral("b (mm)"), ColumnKind::Number},
         {QStringLiteral("縦横比"), ColumnKind::Number},
@@ -97,20 +129,20 @@ std::vector<Column> ductColumns(bool conventionalUnits)
         {QStringLiteral("風速 (m/s)"), ColumnKind::Number},
         {QStringLiteral("圧力損失 (") + lossUnit(conventionalUnits) + QLatin1Char(')'),
          ColumnKind::Number},
-        {QStringLiteral("目標"), ColumnKind::TargetFlag},
+        {TargetColumn, ColumnKind::TargetFlag},
     };
 }
 
 std::vector<Column> pipeColumns(bool conventionalUnits)
 {
     return {
-        {QStringLiteral("選択"), ColumnKind::Mark},
+        {ChosenColumn, ColumnKind::Mark},
         {QStringLiteral("呼び径 (A)"), ColumnKind::Number},
         {QStringLiteral("内径 (mm)"), ColumnKind::Number},
         {QStringLiteral("流速 (m/s)"), ColumnKind::Number},
         {QStringLiteral("摩擦抵抗損失 (") + lossUnit(conventionalUnits) + QLatin1Char(')'),
          ColumnKind::Number},
-        {QStringLiteral("目標"), ColumnKind::TargetFlag},
+        {TargetColumn, ColumnKind::TargetFlag},
         {QStringLiteral("流速上限"), ColumnKind::VelocityFlag},
     };
 }
@@ -123,12 +155,12 @@ TableRow ductRow(const flow::DuctTableRow &r)
     const QString sizeA = QString::fromStdString(
         numeric::FormatGeneral15(r.round ? r.diameter.value : r.sideA->value));
     if (r.round) {
-        row.cells = {{}, {QStringLiteral("円形"), 0}, {}, {}, {}};
+        row.cells = {{}, {utf8(uitexts::Round), 0}, {}, {}, {}};
         row.choice = {SizeChoice::Kind::Round, sizeA, {}, -1};
     } else {
         row.cells = {
             {},
-            {QStringLiteral("矩形"), 1},
+            {utf8(uitexts::Rectangle), 1},
             side(*r.sideA),
             side(*r.sideB),
             {QString::fromStdString(r.aspectRatio), static_cast<long double>(r.aspectTenths)}};
@@ -146,18 +178,17 @@ TableRow ductRow(const flow::DuctTableRow &r)
 QString ductInputs(const DuctTableRequest &request)
 {
     const flow::DuctSizingInputs &in = request.inputs;
-    QString shape = in.round ? QStringLiteral("円形") : QStringLiteral("矩形");
+    QString shape = utf8(in.round ? uitexts::Round : uitexts::Rectangle);
     if (!in.round && in.fixedSide)
         shape += QStringLiteral("・一辺固定 ") + input(*in.fixedSide) + QStringLiteral(" mm");
-    const QString first =
-        QStringLiteral("ダクト（") + shape + QStringLiteral("）") + Gap +
-        basisText(request.basis, QStringLiteral("風速基準")) + Gap + QStringLiteral("風量 ") +
-        input(in.flow) + QStringLiteral(" m3/h") + Gap +
-        targetText(request.basis, QStringLiteral("目標風速"), in.target, request.conventionalUnits);
-    const QString second = item(QStringLiteral("管材"), request.material) +
-                           QStringLiteral("絶対粗度 ") + input(in.roughness) +
-                           QStringLiteral(" mm") + Gap + QStringLiteral("流体比重 ") +
-                           input(in.density) + QStringLiteral(" kg/m3");
+    const QString first = QStringLiteral("ダクト（") + shape + QStringLiteral("）") + Gap +
+                          basisText(request.basis, uitexts::AirVelocityBasis) + Gap +
+                          named(numeric::AirFlowName, input(in.flow)) + QStringLiteral(" m3/h") +
+                          Gap +
+                          targetText(request.basis, flow::texts::TargetVelocity, in.target,
+                                     request.conventionalUnits);
+    const QString second =
+        item(MaterialCaption, request.material) + fluidText(in.roughness, in.density);
     return first + QLatin1Char('\n') + second;
 }
 
@@ -165,14 +196,14 @@ QString pipeInputs(const PipeTableRequest &request)
 {
     const pipes::PipeSizingInputs &in = request.inputs;
     const QString first =
-        QStringLiteral("配管（水）") + Gap + basisText(request.basis, QStringLiteral("流速基準")) +
-        Gap + QStringLiteral("流量 ") + input(in.flow) + QStringLiteral(" L/min") + Gap +
-        targetText(request.basis, QStringLiteral("目標流速"), in.target, request.conventionalUnits);
-    const QString second = item(QStringLiteral("管材"), request.material) +
-                           item(QStringLiteral("水温"), request.temperature, QStringLiteral(" ℃")) +
-                           QStringLiteral("絶対粗度 ") + input(in.roughness) +
-                           QStringLiteral(" mm") + Gap + QStringLiteral("流体比重 ") +
-                           input(in.density) + QStringLiteral(" kg/m3");
+        QStringLiteral("配管（水）") + Gap + basisText(request.basis, uitexts::WaterVelocityBasis) +
+        Gap + named(numeric::WaterFlowName, input(in.flow)) + QStringLiteral(" L/min") + Gap +
+        targetText(request.basis, pipes::texts::TargetVelocity, in.target,
+                   request.conventionalUnits);
+    const QString second = item(MaterialCaption, request.material) +
+                           item(QString::fromUtf8(pipes::texts::WaterTemperature),
+                                request.temperature, QStringLiteral(" ℃")) +
+                           fluidText(in.roughness, in.density);
     return first + QLatin1Char('\n') + second;
 }
 
@@ -183,7 +214,7 @@ TableContent DuctContent(const DuctTableRequest &request)
     TableContent c;
     c.columns = ductColumns(request.conventionalUnits);
     if (request.state != SizingState::Done) {
-        setState(c, request.state, QStringLiteral("ダクト計算"));
+        setState(c, request.state, utf8(flow::texts::PageCaption));
         return c;
     }
     c.inputs = ductInputs(request);
@@ -213,7 +244,7 @@ TableContent PipeContent(const PipeTableRequest &request)
     TableContent c;
     c.columns = pipeColumns(request.conventionalUnits);
     if (request.state != SizingState::Done) {
-        setState(c, request.state, QStringLiteral("配管計算"));
+        setState(c, request.state, utf8(pipes::texts::PageCaption));
         return c;
     }
     c.inputs = pipeInputs(request);

@@ -18,8 +18,8 @@ enum class ColumnKind {
     Mark,         // "●" on the row the page chose
     Text,         // a caption such as the shape
     Number,       // a value in the page's own text
-    TargetFlag,   // "超過" where the size misses the sizing's target
-    VelocityFlag, // "超過" where the velocity is above the window's limit
+    TargetFlag,   // marked where the size misses the sizing's target
+    VelocityFlag, // marked where the velocity is above the window's limit
 };
 
 struct Column

@@ -7,6 +7,8 @@
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/ProgramChange.h"
 #include "app/ui/ResultFreshness.h"
+#include "app/ui/SharedControls.h"
+#include "app/ui/UiTexts.h"
 #include "numeric/Messages.h"
 #include "numeric/Units.h"
 
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QScopeGuard>
 #include <QVBoxLayout>
@@ -24,8 +27,6 @@
 namespace app::ui {
 
 namespace {
-
-constexpr int TitleBarHeight = 24;
 
 QFrame *panel(QWidget *parent, const char *name, QFrame::Shadow shadow)
 {
@@ -129,9 +130,9 @@ QFrame *CalcPage::addBand(const char *name, int height)
 }
 
 CalcPage::Section CalcPage::addSection(const char *name, const char *titleBarName,
-                                       const QString &title, int height, int leftWidth,
-                                       int middleWidth)
+                                       const QString &title, const SectionShape &shape)
 {
+    const auto [height, leftWidth, middleWidth] = shape;
     auto *frame = new SectionFrame(this);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -141,21 +142,22 @@ CalcPage::Section CalcPage::addSection(const char *name, const char *titleBarNam
     Section s;
     s.band = frame;
     s.titleBar = panel(s.band, titleBarName, QFrame::Raised);
-    s.titleBar->setGeometry(0, 0, 554, TitleBarHeight);
+    s.titleBar->setGeometry(0, 0, PageWidth, SectionTitleHeight);
     paintTitleBar(s.titleBar);
     auto *heading = BoldLabel(s.titleBar, title, 4, 3, 15);
     heading->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     s.body = new QFrame(s.band);
-    s.body->move(0, TitleBarHeight);
-    const int bodyHeight = height - TitleBarHeight;
+    s.body->move(0, SectionTitleHeight);
+    const int bodyHeight = height - SectionTitleHeight;
     s.left = panel(s.body, nullptr, QFrame::Sunken);
     s.left->setGeometry(0, 0, leftWidth, bodyHeight);
     s.middle = panel(s.body, nullptr, QFrame::Sunken);
     s.middle->setGeometry(leftWidth, 0, middleWidth, bodyHeight);
     s.right = panel(s.body, nullptr, QFrame::Sunken);
-    s.right->setGeometry(leftWidth + middleWidth, 0, 554 - leftWidth - middleWidth, bodyHeight);
-    s.body->resize(554, bodyHeight);
+    s.right->setGeometry(leftWidth + middleWidth, 0, PageWidth - leftWidth - middleWidth,
+                         bodyHeight);
+    s.body->resize(PageWidth, bodyHeight);
     frame->titleBar = s.titleBar;
     frame->body = s.body;
     frame->right = s.right;
@@ -180,6 +182,18 @@ void CalcPage::moveTo(QWidget *control, QWidget *band, int x, int y)
     }
     control->move(x, y);
     control->show();
+}
+
+void CalcPage::takeSharedControls(QWidget *roughnessBand, QWidget *sizingTitleBar,
+                                  const QString &velocityBasis)
+{
+    moveTo(shared_.TaniButton1, roughnessBand, SharedControls::ConventionalButtonX, BandButtonY);
+    moveTo(shared_.TaniButton2, roughnessBand, SharedControls::SiButtonX, BandButtonY);
+    for (QLabel *label : {shared_.Label25, shared_.Label26, shared_.Label27, shared_.Label28})
+        moveTo(label, roughnessBand, label->x(), label->y());
+    moveTo(shared_.ssButton1, sizingTitleBar, shared_.ssButton1->x(), shared_.ssButton1->y());
+    moveTo(shared_.ssButton2, sizingTitleBar, shared_.ssButton2->x(), shared_.ssButton2->y());
+    shared_.ssButton2->setText(velocityBasis);
 }
 
 void CalcPage::FocusNextField()
@@ -239,7 +253,7 @@ void CalcPage::EvaluateAndAdvance(QWidget *field)
         const ProgramChange writeBack(changes_);
         EvaluateField(static_cast<QLineEdit *>(field));
     } catch (const std::exception &) {
-        showWarning(numeric::messages::CheckValue);
+        showWarning(texts::CheckValue);
         return;
     }
     FocusNextField();

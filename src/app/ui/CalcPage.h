@@ -3,6 +3,7 @@
 #include "app/settings/SettingKey.h"
 #include "app/ui/Calculation.h"
 #include "app/ui/CalculationRecord.h"
+#include "app/ui/PageGeometry.h"
 #include "numeric/Medium.h"
 #include "numeric/Real.h"
 
@@ -128,15 +129,21 @@ protected:
     };
 
     // A plain band of the given height, registered for the focus order.
-    QFrame *addBand(const char *name, int height);
+    QFrame *addBand(const char *name, int height = BandHeight);
     // A section: its title bar and its body are two bands of the focus order.
-    Section addSection(const char *name, const char *titleBarName, const QString &title, int height,
-                       int leftWidth, int middleWidth);
+    Section addSection(const char *name, const char *titleBarName, const QString &title,
+                       const SectionShape &shape);
     // Fills the rest of the page below the last band.
     void finishBands();
     // Brings a control (a shared one) into a band of this page at x, y; a
     // control new to the band takes the last place in its focus order.
     void moveTo(QWidget *control, QWidget *band, int x, int y);
+    // Brings every shared control to a sizing page (duct, pipe) at its design
+    // place: the unit buttons and the captions into `roughnessBand`, the
+    // basis buttons into `sizingTitleBar`, the second one reading
+    // `velocityBasis`.
+    void takeSharedControls(QWidget *roughnessBand, QWidget *sizingTitleBar,
+                            const QString &velocityBasis);
 
     // What Enter does in a control (Return or the keypad's Enter; every
     // other key is left to the control). The rule runs inside the guard.
@@ -144,14 +151,14 @@ protected:
     // Runs the Enter rule of a control as the key runs it.
     void enterIn(QWidget *control);
     // Evaluates the field and moves on; on failure the warning
-    // "数値を確認してください。" and the focus stays.
+    // texts::CheckValue and the focus stays.
     void Ztai_EditKeyPress(QWidget *sender);
     void EvaluateAndAdvance(QWidget *field);
     // Lists, radio buttons and check boxes: move on to the next control.
     static void D_SyruiKeyPress(QWidget *sender);
     // Evaluates the sender when it is a text field, then runs the
     // calculation, all as the program's own change; any failure on the way
-    // shows "数値を確認して下さい。" and ends the run as failed.
+    // shows numeric::messages::CheckValues and ends the run as failed.
     Ending EvaluateAndCalculate(QWidget *sender, const std::function<Ending()> &calculate);
 
     // The description of the page's fields: an entry field (its role follows
@@ -159,6 +166,11 @@ protected:
     // pair of radio buttons, a check box) with the text of its choice.
     using Text = std::function<QString()>;
     static Text Fixed(const QString &text);
+    // A text constant (UTF-8, the texts headers').
+    template <std::size_t N> static Text Fixed(const char (&utf8)[N])
+    {
+        return Fixed(QString::fromUtf8(utf8));
+    }
     static Text TextOf(const QLabel *label);
     // Fields and options described after describeSection belong to it.
     void describeSection(const QString &title) { section_ = title; }

@@ -61,9 +61,9 @@ struct Ending
 // Every member has a default, so that a declaration names only what it has.
 struct Calculation
 {
-    QString caption = {}; // what the page calls it ("ダクト寸法計算")
-    // The record's title of a run ("ダクト寸法計算（圧損基準）"); none: the
-    // caption.
+    QString caption = {}; // what the page calls it (its section's title)
+    // The record's title of a run (the caption with the sizing basis in
+    // brackets); none: the caption.
     std::function<QString(const Run &)> title = {};
     // In the record's order: the inputs and options, then the results. A
     // change of any read makes the results of the writes stale.

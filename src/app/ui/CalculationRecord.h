@@ -20,15 +20,15 @@ struct FieldValue
 {
     QString name;    // the control's objectName ("S_Fryo"); for an option of a
                      // radio button pair the name of the pair's first button
-    QString caption; // what the page calls it ("風量", "管材の種類")
-    QString text;    // exactly as shown ("3600", "0.064", "矩形ダクト")
+    QString caption; // what the page calls it (the air volume, the material)
+    QString text;    // exactly as shown ("3600", "0.064", an option's text)
     QString unit;    // the unit shown beside it ("m3/h", "Pa/m"), or empty
     FieldRole role = FieldRole::Input;
     // A result whose inputs changed after it was calculated: it no longer
     // matches what the page shows, and a copy must not present it as
     // current. Never set in a record, which is made as the calculation ends.
     bool stale = false;
-    QString section; // the section of the page it belongs to ("ダクト寸法計算"), or
+    QString section; // the section of the page it belongs to (its title), or
                      // empty for the options at the top of the page
     // In a record, the number the text was written from (or read as), in
     // full, where the page shows fewer digits than the outputs beyond it
@@ -42,8 +42,8 @@ struct FieldValue
 struct CalculationRecord
 {
     QDateTime time;
-    QString page;        // the page's tab caption ("ダクト計算")
-    QString calculation; // what was calculated ("ダクト寸法計算（圧損基準）")
+    QString page;        // the page's tab caption
+    QString calculation; // what was calculated (the section and the sizing basis)
     // Inputs and options first, then the results, each in the page's order.
     QList<FieldValue> fields;
     // The warning the calculation ended in, when it warned and still wrote

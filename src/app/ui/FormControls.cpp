@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -13,58 +12,6 @@
 #include <limits>
 
 namespace app::ui {
-
-namespace {
-
-const QStringList &gothicFamilies()
-{
-    static const QStringList families = {
-        QStringLiteral("ＭＳ Ｐゴシック"),  QStringLiteral("MS PGothic"),
-        QStringLiteral("IPAPGothic"),       QStringLiteral("IPAexGothic"),
-        QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-        QStringLiteral("TakaoPGothic")};
-    return families;
-}
-
-// What Qt makes of the list: it tries the families in order and takes the
-// first installed one; the families after it serve as fallbacks for missing
-// characters only when it is the first of the list (after a miss Qt drops
-// them and falls back as for a font of that family alone). When none is
-// installed, Qt's own default takes over, as it does for the whole list.
-QStringList resolvedFamilies()
-{
-    const QStringList &families = gothicFamilies();
-    if (QFontDatabase::hasFamily(families.first()))
-        return families;
-    for (const QString &family : families) {
-        if (QFontDatabase::hasFamily(family))
-            return {family};
-    }
-    return families;
-}
-
-QFont fontOf(const QStringList &families, int pixelSize, bool bold)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
-
-QFont GothicFont(int pixelSize, bool bold)
-{
-    return fontOf(gothicFamilies(), pixelSize, bold);
-}
-
-QFont ControlFont(int pixelSize, bool bold)
-{
-    // The installed fonts do not change while the program runs.
-    static const QStringList families = resolvedFamilies();
-    return fontOf(families, pixelSize, bold);
-}
 
 namespace {
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QFont>
+#include "app/ui/Fonts.h"
+#include "app/ui/UiTexts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,19 +21,6 @@ class QWidget;
 // pixel position of the window's design, relative to its band or panel.
 namespace app::ui {
 
-// The window's gothic face at a pixel height (12 for the window, 13 for most
-// labels and fields, 15 for section titles). Falls back to an installed
-// Japanese gothic where the original face does not exist. A document that
-// names its fonts (the chart's SVG) names this list's first family.
-QFont GothicFont(int pixelSize, bool bold = false);
-
-// The same face for the window's own controls: the family list of
-// GothicFont with the families that are not installed dropped once for the
-// whole run, so that Qt does not search for each of them again for every
-// size and weight. Qt takes the first installed family of a list, with the
-// same fallbacks for missing characters, so the controls look exactly alike.
-QFont ControlFont(int pixelSize, bool bold = false);
-
 constexpr int EditHeight = 21;
 
 QLabel *Label(QWidget *parent, const QString &text, int x, int y, const char *name = nullptr);
@@ -42,10 +31,10 @@ QLabel *BoldLabel(QWidget *parent, const QString &text, int x, int y, int pixelS
 QLineEdit *Edit(QWidget *parent, const char *name, int x, int y, int width,
                 const QString &hint = {}, const QString &text = {});
 
-// A result field: read-only, the no-entry cursor, the hint "計算します";
+// A result field: read-only, the no-entry cursor, the hint texts::Calculated;
 // not a tab stop unless asked (a click still selects its text for copying).
 QLineEdit *Result(QWidget *parent, const char *name, int x, int y, int width, bool tabStop = false,
-                  const QString &hint = QStringLiteral("計算します"));
+                  const QString &hint = QString::fromUtf8(texts::Calculated));
 
 QRadioButton *Radio(QWidget *parent, const char *name, const QString &text, int x, int y,
                     bool checked = false);

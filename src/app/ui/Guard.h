@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ui/MessageBoxes.h"
-#include "numeric/Messages.h"
+#include "app/ui/UiTexts.h"
 
 #include <exception>
 #include <utility>
@@ -20,7 +20,7 @@ template <typename Handler> void Guarded(QWidget *window, Handler &&handler)
     } catch (const std::exception &e) {
         ShowFailure(window, QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowFailure(window, QString::fromUtf8(numeric::messages::UnknownFailure));
+        ShowFailure(window, QString::fromUtf8(texts::UnknownFailure));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/ui/MessageBoxes.h"
 
 #include "app/ui/AppInfo.h"
+#include "app/ui/UiTexts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -51,12 +52,12 @@ void show(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const
 
 void ShowWarning(QWidget *parent, const QString &text)
 {
-    show(parent, QMessageBox::Warning, QStringLiteral("警告"), text);
+    show(parent, QMessageBox::Warning, QString::fromUtf8(texts::Warning), text);
 }
 
 void ShowError(QWidget *parent, const QString &text)
 {
-    show(parent, QMessageBox::Critical, QStringLiteral("ｴﾗｰ"), text);
+    show(parent, QMessageBox::Critical, QString::fromUtf8(texts::Error), text);
 }
 
 void ShowFailure(QWidget *parent, const QString &message)

@@ -9,9 +9,9 @@ class QWidget;
 // The window's three modal boxes, each with one OK button, centred on the screen.
 namespace app::ui {
 
-// "警告": a value that cannot be evaluated or calculated.
+// texts::Warning: a value that cannot be evaluated or calculated.
 void ShowWarning(QWidget *parent, const QString &text);
-// "ｴﾗｰ": the calculator cannot be started, the help cannot be opened.
+// texts::Error: the calculator cannot be started, the help cannot be opened.
 void ShowError(QWidget *parent, const QString &text);
 // The application title: a failure no handler caught, with its own message.
 void ShowFailure(QWidget *parent, const QString &message);

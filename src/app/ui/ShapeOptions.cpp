@@ -2,6 +2,7 @@
 
 #include "app/ui/FocusOrder.h"
 #include "app/ui/FormControls.h"
+#include "app/ui/UiTexts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -12,8 +13,8 @@ namespace app::ui {
 namespace {
 
 // Hints of a size field that takes input, and of one that shows a result.
-const QString SizeInputHint = QStringLiteral("サイズを入力してください");
-const QString CalculatedHint = QStringLiteral("計算します");
+const QString SizeInputHint = QString::fromUtf8(texts::EnterSize);
+const QString CalculatedHint = QString::fromUtf8(texts::Calculated);
 
 } // namespace
 

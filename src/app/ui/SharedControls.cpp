@@ -1,6 +1,8 @@
 #include "app/ui/SharedControls.h"
 
 #include "app/ui/FormControls.h"
+#include "app/ui/PageGeometry.h"
+#include "app/ui/UiTexts.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -29,19 +31,23 @@ const char *SharedControls::lossUnit() const
 
 const char *SharedControls::unitSystemCaption() const
 {
-    return conventionalUnits() ? "在来単位" : "ＳＩ単位";
+    return conventionalUnits() ? texts::ConventionalUnits : texts::SiUnits;
 }
 
 void SharedControls::create(QWidget *roughnessBand, QWidget *sizingTitleBar)
 {
-    Label27 = Label(roughnessBand, QStringLiteral("絶対粗度"), 5, 5, "Label27");
+    Label27 = Label(roughnessBand, QString::fromUtf8(texts::Roughness), 5, 5, "Label27");
     Label26 = Label(roughnessBand, QStringLiteral("mm"), 120, 5, "Label26");
-    Label28 = Label(roughnessBand, QStringLiteral("流体比重"), 160, 5, "Label28");
+    Label28 = Label(roughnessBand, QString::fromUtf8(texts::Density), 160, 5, "Label28");
     Label25 = Label(roughnessBand, QStringLiteral("kg/m3"), 275, 5, "Label25");
-    TaniButton1 = Radio(roughnessBand, "TaniButton1", QStringLiteral("在来単位"), 389, 6, true);
-    TaniButton2 = Radio(roughnessBand, "TaniButton2", QStringLiteral("ＳＩ単位"), 470, 6);
-    ssButton1 = Radio(sizingTitleBar, "ssButton1", QStringLiteral("圧損基準"), 130, 2, true);
-    ssButton2 = Radio(sizingTitleBar, "ssButton2", QStringLiteral("風速基準"), 220, 2);
+    TaniButton1 = Radio(roughnessBand, "TaniButton1", QString::fromUtf8(texts::ConventionalUnits),
+                        ConventionalButtonX, BandButtonY, true);
+    TaniButton2 = Radio(roughnessBand, "TaniButton2", QString::fromUtf8(texts::SiUnits), SiButtonX,
+                        BandButtonY);
+    ssButton1 = Radio(sizingTitleBar, "ssButton1", QString::fromUtf8(texts::LossBasis),
+                      LossBasisButtonX, TitleBarButtonY, true);
+    ssButton2 = Radio(sizingTitleBar, "ssButton2", QString::fromUtf8(texts::AirVelocityBasis),
+                      VelocityBasisButtonX, TitleBarButtonY);
 }
 
 } // namespace app::ui

@@ -12,14 +12,14 @@ namespace app::ui {
 // state for all those pages.
 struct SharedControls
 {
-    QRadioButton *TaniButton1 = nullptr; // "在来単位": conventional units
-    QRadioButton *TaniButton2 = nullptr; // "ＳＩ単位"
-    QLabel *Label27 = nullptr;           // "絶対粗度"
+    QRadioButton *TaniButton1 = nullptr; // texts::ConventionalUnits
+    QRadioButton *TaniButton2 = nullptr; // texts::SiUnits
+    QLabel *Label27 = nullptr;           // texts::Roughness
     QLabel *Label26 = nullptr;           // "mm"
-    QLabel *Label28 = nullptr;           // "流体比重"
+    QLabel *Label28 = nullptr;           // texts::Density
     QLabel *Label25 = nullptr;           // "kg/m3"
-    QRadioButton *ssButton1 = nullptr;   // "圧損基準": sizing on a target loss
-    QRadioButton *ssButton2 = nullptr;   // "風速基準" / "流速基準": on a target velocity
+    QRadioButton *ssButton1 = nullptr;   // texts::LossBasis: sizing on a target loss
+    QRadioButton *ssButton2 = nullptr;   // on a target velocity (air or water, by page)
 
     // TaniButton1 checked.
     bool conventionalUnits() const;
@@ -31,6 +31,13 @@ struct SharedControls
     const char *lossUnit() const;
     // The caption of the unit system chosen, as its button reads.
     const char *unitSystemCaption() const;
+
+    // Where the unit buttons stand in the duct and pipe pages' roughness
+    // band, and the basis buttons in their sizing title bar, px.
+    static constexpr int ConventionalButtonX = 389;
+    static constexpr int SiButtonX = 470;
+    static constexpr int LossBasisButtonX = 130;
+    static constexpr int VelocityBasisButtonX = 220;
 
     // Creates them in their design places: unit buttons and captions in the
     // roughness band, basis buttons in the sizing title bar (both of the duct

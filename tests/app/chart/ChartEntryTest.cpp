@@ -4,7 +4,6 @@
 #include "app/chart/ChartRenderer.h"
 #include "app/chart/ChartWidget.h"
 #include "chart/ChartTexts.h"
-#include "numeric/Messages.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -128,7 +127,7 @@ TEST_F(ChartEntryTest, WhatCannotBeComputedIsMarkedInTheFirstColumn)
     QAbstractItemModel *pointsModel = points()->model();
     const QModelIndex hot = pointsModel->index(0, chart::LabelColumn);
     EXPECT_FALSE(qvariant_cast<QIcon>(hot.data(Qt::DecorationRole)).isNull());
-    EXPECT_EQ(hot.data(Qt::ToolTipRole).toString(), Text(numeric::messages::OutOfRange));
+    EXPECT_EQ(hot.data(Qt::ToolTipRole).toString(), QStringLiteral("数値が範囲外です！"));
     EXPECT_FALSE(pointsModel->index(1, chart::LabelColumn).data(Qt::DecorationRole).isValid());
 
     // A spray humidifier that cannot reach its target, and heating without

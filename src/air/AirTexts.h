@@ -1,0 +1,50 @@
+#pragma once
+
+// The texts of moist air that the moist-air page, the chart's model and the
+// chart window all show, UTF-8: the names of the properties and their units,
+// and the page's messages, which the chart window shows for the same faults.
+namespace air::texts {
+
+// The page's tab.
+inline constexpr char PageCaption[] = "空気の状態値計算";
+
+// The properties, as the page's fields, the chart's lists and its lines
+// name them.
+inline constexpr char DryBulb[] = "乾球温度";
+inline constexpr char WetBulb[] = "湿球温度";
+inline constexpr char RelativeHumidity[] = "相対湿度";
+inline constexpr char HumidityRatio[] = "絶対湿度";
+inline constexpr char DewPoint[] = "露点温度";
+inline constexpr char Enthalpy[] = "比エンタルピ";
+inline constexpr char SpecificVolume[] = "比容積";
+inline constexpr char Pressure[] = "大気圧";
+// The enthalpy among the properties one gives (the page's list and the
+// chart's point entry).
+inline constexpr char GivenEnthalpy[] = "エンタルピ";
+
+// Their units.
+inline constexpr char Celsius[] = "℃";
+inline constexpr char Percent[] = "％";
+inline constexpr char HumidityRatioUnit[] = "kg/kg";
+inline constexpr char SpecificVolumeUnit[] = "m3/kg";
+
+constexpr const char *EnthalpyUnit(bool conventional)
+{
+    return conventional ? "kcal/kg" : "kJ/kg";
+}
+
+constexpr const char *PressureUnit(bool conventional)
+{
+    return conventional ? "mmHg" : "kPa";
+}
+
+// The hint of a field for a number.
+inline constexpr char EnterNumberHint[] = "数値を入力してください";
+
+// The warnings: a field that holds no plain number, and a state beyond the
+// model's range (also the failure of a search that leaves it,
+// SearchLimitExceeded, and the problem of a chart point).
+inline constexpr char EnterNumber[] = "数値を入力して下さい。";
+inline constexpr char OutOfRange[] = "数値が範囲外です！";
+
+} // namespace air::texts

@@ -1,0 +1,14 @@
+#pragma once
+
+// The window's own texts, UTF-8: those of its menu that are not the name of
+// a feature window (each feature window's title is in its texts header, and
+// the menu item that opens it reads the same), and its messages.
+namespace app::texts {
+
+// The About box, and the help menu's item that shows it.
+inline constexpr char AboutTitle[] = "ﾊﾞｰｼﾞｮﾝ情報";
+
+// 電卓 found no calculator to start.
+inline constexpr char CalculatorFailed[] = "電卓を起動できませんでした。";
+
+} // namespace app::texts

@@ -1,0 +1,16 @@
+#pragma once
+
+// The help window's texts, UTF-8.
+namespace app::help::texts {
+
+inline constexpr char WindowTitle[] = "Zefra ヘルプ";
+// The two panes beside the document, each also the pane's accessible name.
+inline constexpr char Contents[] = "目次";
+inline constexpr char SearchResults[] = "検索結果";
+// The find bar's status when the term is nowhere.
+inline constexpr char NotFound[] = "見つかりません";
+
+// The error box when no help document can be read, before the places tried.
+inline constexpr char HelpFailed[] = "ヘルプを開けませんでした。";
+
+} // namespace app::help::texts

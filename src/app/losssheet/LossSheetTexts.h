@@ -1,0 +1,31 @@
+#pragma once
+
+// The loss sheet window's texts that more than one of its parts shows, or
+// that others show too, UTF-8.
+namespace app::losssheet::texts {
+
+// The window's title, the tools menu's item that opens it, and the heading
+// of the records it writes.
+inline constexpr char WindowTitle[] = "系統圧損計算";
+// The fitting list's heading, and its group in the window.
+inline constexpr char FittingsAndEquipment[] = "局部抵抗・機器";
+// A value the tree gives the fitting rather than the user.
+inline constexpr char FromSystem[] = "（系統から）";
+// Printing or saving as PDF with no system to print.
+inline constexpr char NothingToPrint[] = "印刷する系統がありません。";
+// Exporting with no system to export.
+inline constexpr char NothingToExport[] = "書き出す系統がありません。";
+// What the system list is headed, and the title block's line of the system.
+inline constexpr char System[] = "系統";
+// The sections along which the loss is greatest: the summary's line, the
+// workbook's column.
+inline constexpr char CriticalPath[] = "最遠経路";
+// A fitting or a section whose result is doubtful.
+inline constexpr char Attention[] = "注意";
+// The headings of a printed sheet's parts below the section table.
+inline constexpr char FittingsBreakdown[] = "局部抵抗・機器の内訳";
+inline constexpr char FanStaticPressure[] = "送風機の必要静圧";
+inline constexpr char PumpHead[] = "ポンプの全揚程";
+inline constexpr char TerminalSurplus[] = "末端の余剰圧（ダンパ・弁で調整する圧力）";
+
+} // namespace app::losssheet::texts

@@ -1,0 +1,14 @@
+#pragma once
+
+// The duct page's texts that the size table and the loss sheet show too,
+// UTF-8.
+namespace flow::texts {
+
+// The page's tab.
+inline constexpr char PageCaption[] = "ダクト計算";
+// The sizing target's caption on the velocity basis.
+inline constexpr char TargetVelocity[] = "目標風速";
+// An air velocity, as the page's result and the loss sheet name it.
+inline constexpr char Velocity[] = "風速";
+
+} // namespace flow::texts

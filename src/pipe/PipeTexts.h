@@ -1,0 +1,17 @@
+#pragma once
+
+// The pipe page's texts that the size table and the loss sheet show too,
+// UTF-8.
+namespace pipes::texts {
+
+// The page's tab.
+inline constexpr char PageCaption[] = "配管計算";
+// The sizing target's caption on the velocity basis.
+inline constexpr char TargetVelocity[] = "目標流速";
+// A water velocity, the pipe's material and the water's temperature, as the
+// size table and the loss sheet name them.
+inline constexpr char Velocity[] = "流速";
+inline constexpr char Material[] = "管材";
+inline constexpr char WaterTemperature[] = "水温";
+
+} // namespace pipes::texts
