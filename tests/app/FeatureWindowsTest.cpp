@@ -119,9 +119,12 @@ TEST_F(FeatureWindowsTest, ChartPointShowsThePagesEightTextsAndFollowsUnitsAndPr
     pressEnter("entEdit");
     expectPageTexts();
 
-    // An altitude of 1000 m: the chart is drawn at the page's pressure.
+    // An altitude of 1000 m: the chart keeps its own pressure, and a new
+    // chart is drawn at the page's.
     find<QRadioButton>("PrGroupItem2")->setChecked(true);
     type("WhEdit", QStringLiteral("1000"));
+    EXPECT_EQ(chart->diagram().pressure(), 760.0L);
+    chart->addChart();
     EXPECT_NEAR(static_cast<double>(chart->diagram().pressure()), 674.1138, 1e-3);
 }
 

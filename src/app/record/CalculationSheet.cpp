@@ -325,9 +325,11 @@ bool CalculationSheet::paint(QPagedPaintDevice &device) const
                              Qt::AlignCenter, QStringLiteral("計　算　書"));
         }
         layout.y += titleHeight + layout.mm(4);
-        const QList<QPair<QString, QString>> block{{QStringLiteral("件名"), title_.project},
-                                                   {QStringLiteral("設計者"), title_.designer},
-                                                   {QStringLiteral("日付"), dateText()}};
+        QList<QPair<QString, QString>> block{{QStringLiteral("件名"), title_.project},
+                                             {QStringLiteral("設計者"), title_.designer},
+                                             {QStringLiteral("日付"), dateText()}};
+        if (!title_.notes.isEmpty())
+            block.append({QStringLiteral("備考"), title_.notes});
         const qreal rowHeight = layout.mm(8);
         const qreal labelWidth = layout.mm(28);
         const qreal blockWidth = layout.width() * 0.7;
