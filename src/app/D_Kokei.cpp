@@ -551,6 +551,35 @@ std::vector<settings::Setting> TDuctForm::documentKeys()
     return keys;
 }
 
+std::vector<settings::Setting> TDuctForm::featureSettingsKeys() const
+{
+    std::vector<settings::Setting> keys;
+    const auto add = [&keys](std::vector<settings::Setting> more) {
+        std::move(more.begin(), more.end(), std::back_inserter(keys));
+    };
+    if (chart_)
+        add(chart_->settingsKeys());
+    if (record_)
+        add(record_->settingsKeys());
+    if (sizeTable_)
+        add(sizeTable_->settingsKeys());
+    if (lossSheet_)
+        add(lossSheet_->settingsKeys());
+    return keys;
+}
+
+void TDuctForm::restoreFeature(std::vector<settings::Setting> keys)
+{
+    settings::Load(settings::Schema(std::move(keys)), settingsPath_, readSettings_);
+}
+
+void TDuctForm::showFeature(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void TDuctForm::Chart1Click()
 {
     if (!chart_) {

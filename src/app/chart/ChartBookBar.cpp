@@ -83,7 +83,7 @@ ChartBookBar::ChartBookBar(QWidget *parent) : QWidget(parent)
     connect(rename, &QPushButton::clicked, this, &ChartBookBar::renameRequested);
     connect(duplicate, &QPushButton::clicked, this, &ChartBookBar::duplicateRequested);
     connect(delete_, &QPushButton::clicked, this, &ChartBookBar::deleteRequested);
-    connect(basis_, &QComboBox::activated, this, [this](int basis) {
+    connect(basis_, &QComboBox::currentIndexChanged, this, [this](int basis) {
         showBasis(basis);
         // The standard atmosphere needs no value; the others wait for one.
         if (basis == 0)

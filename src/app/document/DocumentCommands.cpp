@@ -76,14 +76,16 @@ bool DocumentCommands::open()
 
 bool DocumentCommands::openPath(const QString &path)
 {
-    if (!mayPutAway())
-        return false;
+    // The file first: one that cannot be opened asks nothing about the
+    // document open now.
     OpenedFile opened = ReadDocumentFile(path, session_.units());
     if (!opened.document) {
         ui::ShowError(parent(),
                       texts::CannotOpen.arg(QDir::toNativeSeparators(path), opened.problem));
         return false;
     }
+    if (!mayPutAway())
+        return false;
     session_.setLastTitle(opened.document->title);
     session_.replace({std::move(*opened.document), QFileInfo(path).absoluteFilePath(), false});
     recent_.use(session_.path());

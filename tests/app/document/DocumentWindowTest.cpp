@@ -3,6 +3,7 @@
 // the document's name in the windows' titles.
 #include "DocumentFixture.h"
 
+#include "app/document/DropOpener.h"
 #include "app/document/RecentFiles.h"
 #include "app/record/RecordForm.h"
 
@@ -13,7 +14,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QUrl>
 
 #include <sys/stat.h>
@@ -303,7 +307,7 @@ TEST_F(DocumentTest, TitleBlockIsTheDocuments)
     const struct
     {
         const char *field;
-        std::string ::document::TitleBlock::*member;
+        decltype(&::document::TitleBlock::project) member;
         const char *text;
     } fields[] = {
         {"RecordProject", &::document::TitleBlock::project, "○○ビル"},

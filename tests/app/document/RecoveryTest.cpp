@@ -51,7 +51,8 @@ TEST_F(DocumentTest, WorkComesBackFromTheRecoveryCopy)
         EXPECT_EQ(session().path(), file);
         EXPECT_EQ(form_->pendingNote(), QStringLiteral("前回の作業を復元しました。"));
         chart = openChart();
-        EXPECT_EQ(chart->diagram().points().size(), 2u + 1u) << "the second chart's first";
+        EXPECT_EQ(chart->diagram().points().size(), 4u)
+            << "the first chart: two points and two made";
         EXPECT_EQ(chart->findChild<QStatusBar *>(QStringLiteral("ChartStatus"))->currentMessage(),
                   QStringLiteral("前回の作業を復元しました。"));
         EXPECT_TRUE(form_->pendingNote().isEmpty());
