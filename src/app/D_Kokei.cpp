@@ -613,6 +613,7 @@ void TDuctForm::SizeTable1Click()
 {
     if (!sizeTable_) {
         sizeTable_ = new sizetable::SizeTableForm(this);
+        document::DropOpener::AcceptDrops(sizeTable_);
         restoreFeature(sizeTable_->settingsKeys());
         auto *link = new sizetable::SizeTableLink(sizeTable_, PageControl);
         link->follow(duct_, *duct_);

@@ -175,6 +175,36 @@ TEST_F(DocumentTest, DamagedFilesSayWhyAndChangeNothing)
     }
 }
 
+// A save that fails says why and changes nothing: the document keeps its
+// file, its mark and the recent list.
+TEST_F(DocumentTest, FailedSaveSaysWhyAndChangesNothing)
+{
+    ChartForm *chart = openChart();
+    addPagePoint(chart, 1, QStringLiteral("50"));
+    QDir(dir_.path()).mkdir(QStringLiteral("taken.zefra"));
+    const struct
+    {
+        const char *name;
+        QString target;
+    } cases[] = {
+        {"no such folder", path(QStringLiteral("missing/work.zefra"))},
+        {"a folder", path(QStringLiteral("taken.zefra"))},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        chooseFile(c.target);
+        EXPECT_FALSE(commands().saveAs());
+        const auto boxes = boxes_.take();
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_TRUE(boxes[0].text.startsWith(QDir::toNativeSeparators(c.target) +
+                                             QStringLiteral(" を保存できません。\n")));
+        EXPECT_TRUE(session().path().isEmpty());
+        EXPECT_TRUE(session().isModified());
+        EXPECT_TRUE(form_->recentFiles().paths().isEmpty());
+    }
+    EXPECT_EQ(chart->windowTitle(), QStringLiteral("空気線図 — 無題*"));
+}
+
 // New and Open with unsaved changes: 保存 saves first, 保存しない goes on,
 // キャンセル keeps everything.
 TEST_F(DocumentTest, UnsavedChangesBoxSavesDiscardsOrCancels)
