@@ -3,8 +3,10 @@
 #include "app/record/Journal.h"
 #include "app/record/RecordForm.h"
 #include "app/record/journal/JournalFile.h"
+#include "app/record/journal/JournalLine.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -77,6 +79,57 @@ QString fullJournal(QTemporaryDir &dir)
         journal.append(ductRecord(i));
     return dir.path();
 }
+
+// A journal file of about 50 MB (some 60,000 records, more than the cap,
+// with a damaged line every 5,000), as years of use and a crash leave it.
+QString fiftyMegabyteJournal(QTemporaryDir &dir)
+{
+    namespace j = app::record::journal;
+    std::string bytes;
+    bytes.reserve(51 << 20);
+    for (int n = 0; bytes.size() < (50u << 20); ++n) {
+        const CalculationRecord r = ductRecord(n);
+        j::Record line;
+        line.id = "id" + std::to_string(n);
+        line.time = {r.time.toMSecsSinceEpoch(), r.time.offsetFromUtc()};
+        line.page = r.page.toStdString();
+        line.calculation = r.calculation.toStdString();
+        for (const auto &f : r.fields)
+            line.fields.push_back({f.name.toStdString(), f.caption.toStdString(),
+                                   f.text.toStdString(), f.unit.toStdString(),
+                                   static_cast<j::Role>(f.role), f.stale});
+        j::AppendLine(bytes, line);
+        if (n % 5000 == 4999)
+            bytes += "{\"v\":1,\"type\":\"rec\n";
+    }
+    const QString folder = dir.filePath(QStringLiteral("big"));
+    QDir().mkpath(folder);
+    QFile file(app::record::Journal(folder).filePath());
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return folder;
+}
+
+// What the start waits for: a 50 MB journal read (the newest 10,000 records
+// kept). The rewrite of the file comes later, once the window is up.
+void BM_ReadFiftyMegabyteJournal(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString folder = fiftyMegabyteJournal(dir);
+    QFile file(app::record::Journal(folder).filePath());
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    file.close();
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes), file.close(); // as it was before the last rewrite
+        state.ResumeTiming();
+        app::record::Journal journal(folder);
+        benchmark::DoNotOptimize(journal.count());
+    }
+}
+BENCHMARK(BM_ReadFiftyMegabyteJournal)->Unit(benchmark::kMillisecond);
 
 void showAndPaint(QWidget &window)
 {

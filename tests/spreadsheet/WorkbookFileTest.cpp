@@ -55,6 +55,7 @@ Workbook sample()
     printed.title = {{std::string("系統損失計算書")}, {std::string("系統"), std::string("SA-1")}};
     printed.header = {"区間", "圧力損失 [Pa]"};
     printed.rows = {{std::string("1-2"), Number{12.34, 2}}, {std::string("2-3"), Number{5, 0}}};
+    printed.tables = {{"局部抵抗", {"区間", "ζ"}, {{std::string("1-2"), Number{0.35, 2}}}}};
     printed.summary = {{std::string("合計"), Number{17.34, 2}}};
     return {"計算記録", {table, printed}};
 }
@@ -141,9 +142,15 @@ TEST_P(WorkbookFileTest, ReadsBackAsWritten)
     EXPECT_EQ(printed.at("filter"), "A4:B6");
     expectNumber(CellAt(printed, 4, 1), 12.34, "0.00");
     expectNumber(CellAt(printed, 5, 1), 5, "0");
-    EXPECT_TRUE(CellAt(printed, 6, 0).is_null()) << "an empty row above the summary";
-    expectText(CellAt(printed, 7, 0), "合計", true);
-    expectNumber(CellAt(printed, 7, 1), 17.34, "0.00");
+    EXPECT_TRUE(CellAt(printed, 6, 0).is_null()) << "an empty row above a further table";
+    expectText(CellAt(printed, 7, 0), "局部抵抗", true);
+    expectText(CellAt(printed, 8, 0), "区間", true);
+    expectText(CellAt(printed, 8, 1), "ζ", true);
+    expectText(CellAt(printed, 9, 0), "1-2");
+    expectNumber(CellAt(printed, 9, 1), 0.35, "0.00");
+    EXPECT_TRUE(CellAt(printed, 10, 0).is_null()) << "an empty row above the summary";
+    expectText(CellAt(printed, 11, 0), "合計", true);
+    expectNumber(CellAt(printed, 11, 1), 17.34, "0.00");
 }
 
 INSTANTIATE_TEST_SUITE_P(Scratches, WorkbookFileTest,
@@ -188,6 +195,9 @@ TEST(WorkbookFileLimitsTest, MoreRowsOrColumnsThanASheetHoldsAreRefused)
     EXPECT_EQ(MakeWorkbookFile({"", {tall}}).problem, WorkbookProblem::TooLarge);
     tall.rows.pop_back();
     EXPECT_TRUE(MakeWorkbookFile({"", {tall}})) << "exactly full";
+    tall.rows.resize(1048572); // with a further table of one row: one too many
+    tall.tables = {{"c", {"h"}, {Row{}}}};
+    EXPECT_EQ(MakeWorkbookFile({"", {tall}}).problem, WorkbookProblem::TooLarge);
 
     Sheet wide;
     wide.header.assign(16385, "x");

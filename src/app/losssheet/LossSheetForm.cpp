@@ -1,5 +1,6 @@
 #include "app/losssheet/LossSheetForm.h"
 
+#include "app/files/SaveWorkbook.h"
 #include "app/losssheet/CheckedCellDelegate.h"
 #include "app/losssheet/ConditionsPanel.h"
 #include "app/losssheet/FittingEditor.h"
@@ -9,6 +10,7 @@
 #include "app/losssheet/SectionColumns.h"
 #include "app/losssheet/SectionTableModel.h"
 #include "app/losssheet/SheetLook.h"
+#include "app/losssheet/SheetWorkbook.h"
 #include "app/losssheet/SummaryTexts.h"
 #include "app/losssheet/SystemRecord.h"
 #include "app/losssheet/TerminalTableModel.h"
@@ -205,30 +207,31 @@ void LossSheetForm::buildMenu(QMenuBar *bar)
     };
     QMenu *file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("LossSheetFile"));
-    action(file, QStringLiteral("CSV 書き出し(&E)..."), "LossSheetExportCsv", [this] {
-        const QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("CSV 書き出し"),
-                                         QDir::home().filePath(QStringLiteral("系統圧損計算.csv")),
-                                         QStringLiteral("CSV ファイル (*.csv)"));
-        if (path.isEmpty())
-            return;
-        if (const QString failure = exportCsv(path); !failure.isEmpty())
-            QMessageBox::warning(this, WindowTitle, failure);
-    });
+    // A file chosen in a save dialog, written by `save`; a failure said.
+    const auto saveTo = [this](const QString &caption, const QString &fileName,
+                               const QString &filter, auto save) {
+        return [=, this] {
+            const QString path = QFileDialog::getSaveFileName(
+                this, caption, QDir::home().filePath(fileName), filter);
+            if (path.isEmpty())
+                return;
+            if (const QString failure = (this->*save)(path); !failure.isEmpty())
+                QMessageBox::warning(this, WindowTitle, failure);
+        };
+    };
+    action(file, QStringLiteral("CSV 書き出し(&E)..."), "LossSheetExportCsv",
+           saveTo(QStringLiteral("CSV 書き出し"), QStringLiteral("系統圧損計算.csv"),
+                  QStringLiteral("CSV ファイル (*.csv)"), &LossSheetForm::exportCsv));
+    action(file, QStringLiteral("Excel 形式で書き出し(&X)..."), "LossSheetSaveXlsx",
+           saveTo(QStringLiteral("Excel 形式で書き出し"), QStringLiteral("系統圧損計算.xlsx"),
+                  QStringLiteral("Excel ブック (*.xlsx)"), &LossSheetForm::exportXlsx));
     action(file, QStringLiteral("印刷プレビュー(&V)...\tCtrl+P"), "LossSheetPrint",
            [this] { printPreview(); });
     action(file, QStringLiteral("すべての系統を印刷プレビュー(&A)..."), "LossSheetPrintAll",
            [this] { printPreview(true); });
-    action(file, QStringLiteral("PDF に保存(&D)..."), "LossSheetSavePdf", [this] {
-        const QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("PDF に保存"),
-                                         QDir::home().filePath(QStringLiteral("系統圧損計算.pdf")),
-                                         QStringLiteral("PDF ファイル (*.pdf)"));
-        if (path.isEmpty())
-            return;
-        if (const QString failure = savePdf(path); !failure.isEmpty())
-            QMessageBox::warning(this, WindowTitle, failure);
-    });
+    action(file, QStringLiteral("PDF に保存(&D)..."), "LossSheetSavePdf",
+           saveTo(QStringLiteral("PDF に保存"), QStringLiteral("系統圧損計算.pdf"),
+                  QStringLiteral("PDF ファイル (*.pdf)"), &LossSheetForm::saveCurrentPdf));
     file->addSeparator();
     action(file, QStringLiteral("閉じる(&C)"), "LossSheetClose", [this] { close(); });
 
@@ -839,6 +842,23 @@ QString LossSheetForm::exportCsv(const QString &path) const
         return {};
     return QStringLiteral("CSV ファイルを書き出せませんでした。\n%1\n%2")
         .arg(QDir::toNativeSeparators(path), saved.reason);
+}
+
+QString LossSheetForm::exportXlsx(const QString &path) const
+{
+    if (sheet_->systems().empty())
+        return QStringLiteral("書き出す系統がありません。");
+    const files::SaveResult saved =
+        files::SaveWorkbook(path, LossSheetWorkbook(sheet_->systems(), title(), units_));
+    if (saved)
+        return {};
+    return QStringLiteral("Excel ブックを書き出せませんでした。\n%1\n%2")
+        .arg(QDir::toNativeSeparators(path), saved.reason);
+}
+
+QString LossSheetForm::saveCurrentPdf(const QString &path) const
+{
+    return savePdf(path);
 }
 
 QString LossSheetForm::savePdf(const QString &path, bool allSystems) const

@@ -91,7 +91,9 @@ public:
     void copySections() const;
     // Each returns an empty text on success, or what went wrong.
     QString exportCsv(const QString &path) const;
+    QString exportXlsx(const QString &path) const; // every system, a worksheet each
     QString savePdf(const QString &path, bool allSystems = false) const;
+    QString saveCurrentPdf(const QString &path) const;
     void printPreview(bool allSystems = false);
     // The current system's total into the calculation record, when it is
     // complete (else the status bar says why not).

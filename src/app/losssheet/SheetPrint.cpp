@@ -1,15 +1,13 @@
 #include "app/losssheet/SheetPrint.h"
 
 #include "app/losssheet/ConditionsPanel.h"
-#include "app/losssheet/FittingTexts.h"
 #include "app/losssheet/SectionColumns.h"
+#include "app/losssheet/SheetContents.h"
 #include "app/losssheet/SummaryTexts.h"
 #include "app/losssheet/Utf8.h"
-#include "flow/DuctMaterials.h"
 #include "losssheet/Calculator.h"
 #include "losssheet/SheetTexts.h"
 #include "numeric/NumberText.h"
-#include "pipe/PipeTables.h"
 
 #include <QDate>
 #include <QFontMetricsF>
@@ -24,8 +22,6 @@ namespace app::losssheet {
 
 namespace {
 
-using ::losssheet::DuctShape;
-using ::losssheet::SizingBasis;
 using ::losssheet::System;
 using ::losssheet::SystemKind;
 using ::losssheet::SystemResult;
@@ -234,70 +230,9 @@ void Heading(Pages &pages, const QString &text)
     pages.y += pages.mm(1);
 }
 
-QString ListItem(std::span<const std::string_view> items, int index)
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= items.size())
-        return {};
-    return Utf8(items[static_cast<std::size_t>(index)]).trimmed();
-}
-
-QString ConditionsText(const System &s, UnitSystem units)
-{
-    const bool duct = s.kind == SystemKind::Duct;
-    const auto &sizing = duct ? s.duct.sizing : s.pipe.sizing;
-    const bool loss = sizing.basis == SizingBasis::Loss;
-    QStringList parts;
-    if (duct) {
-        parts << QStringLiteral("ダクトの材質：") +
-                     ListItem(flow::DuctMaterialItems(), s.duct.material)
-              << QStringLiteral("絶対粗度 %1 mm").arg(ConditionText(s.duct.roughness))
-              << QStringLiteral("空気の密度 %1 kg/m3").arg(ConditionText(s.duct.density));
-    } else {
-        parts << QStringLiteral("管材：") + ListItem(pipes::PipeMaterialItems(), s.pipe.material)
-              << QStringLiteral("水温 %1 ℃")
-                     .arg(ListItem(pipes::WaterTemperatureItems(), s.pipe.temperature))
-              << QStringLiteral("絶対粗度 %1 mm").arg(ConditionText(s.pipe.roughness))
-              << QStringLiteral("水の密度 %1 kg/m3").arg(ConditionText(s.pipe.density));
-    }
-    QString rule = loss ? QStringLiteral("寸法の決め方：圧損基準")
-                        : (duct ? QStringLiteral("寸法の決め方：風速基準")
-                                : QStringLiteral("寸法の決め方：流速基準"));
-    if (sizing.target)
-        rule += QStringLiteral("（目標 %1 %2）")
-                    .arg(ConditionText(*sizing.target),
-                         loss ? Utf8(::losssheet::LossPerMetreScale(units).unit)
-                              : QStringLiteral("m/s"));
-    parts << rule;
-    if (duct) {
-        switch (s.duct.shape) {
-        case DuctShape::Round:
-            parts << QStringLiteral("求める寸法：円形");
-            break;
-        case DuctShape::Square:
-            parts << QStringLiteral("求める寸法：長方形（正方形）");
-            break;
-        case DuctShape::FixedSide:
-            parts << QStringLiteral("求める寸法：長方形（一辺 %1 mm 固定）")
-                         .arg(ConditionText(s.duct.fixedSide));
-            break;
-        case DuctShape::AspectRatio:
-            parts << QStringLiteral("求める寸法：長方形（縦横比 %1：1）")
-                         .arg(ConditionText(s.duct.aspectRatio));
-            break;
-        }
-    } else {
-        parts << QStringLiteral("実揚程 %1 m").arg(ConditionText(s.pipe.staticHead))
-              << QStringLiteral("末端必要圧 %1 kPa").arg(ConditionText(s.pipe.terminalPressure));
-    }
-    parts << QStringLiteral("余裕率 %1 %").arg(Utf8(numeric::FormatGeneral15(s.marginPercent)));
-    return parts.join(QStringLiteral("　"));
-}
-
 void TitleBlock(Pages &pages, const System &s, const SheetTitle &title)
 {
-    const bool duct = s.kind == SystemKind::Duct;
-    const QString heading =
-        duct ? QStringLiteral("送風機静圧計算書") : QStringLiteral("ポンプ揚程計算書");
+    const QString heading = SheetHeading(s.kind);
     const QString date = title.date.isEmpty()
                              ? QDate::currentDate().toString(QStringLiteral("yyyy年M月d日"))
                              : title.date;
@@ -366,18 +301,7 @@ void SectionTable(Pages &pages, const System &s, const SystemResult &result, Uni
                        "名に示します）。"
                        "風速と R は「ダクト計算」「配管計算」ページと同じ計算・同じ表示です。"),
         7);
-    QStringList problems;
-    for (std::size_t i = 0; i < result.sections.size() && i < s.sections.size(); ++i) {
-        const auto &r = result.sections[i];
-        QStringList reasons;
-        if (!r.problem.empty())
-            reasons << Utf8(r.problem);
-        for (const std::string &w : r.warnings)
-            reasons << Utf8(w);
-        if (!reasons.isEmpty())
-            problems << QStringLiteral("区間 %1：%2")
-                            .arg(Utf8(s.sections[i].name), reasons.join(QLatin1Char(' ')));
-    }
+    const QStringList problems = SectionProblems(s, result);
     if (!problems.isEmpty()) {
         pages.y += pages.mm(1);
         DrawText(pages, QStringLiteral("注意\n") + problems.join(QLatin1Char('\n')), 7.5);
@@ -387,72 +311,16 @@ void SectionTable(Pages &pages, const System &s, const SystemResult &result, Uni
 void FittingsTable(Pages &pages, const System &s, const SystemResult &result, UnitSystem units)
 {
     Heading(pages, QStringLiteral("局部抵抗・機器の内訳"));
-    const bool pipe = s.kind == SystemKind::Pipe;
+    const FittingBreakdown fittings = FittingsOf(s, result, units);
     Table t;
-    t.header =
-        QStringList{QStringLiteral("区間"),       QStringLiteral("種類"),
-                    QStringLiteral("計算方法"),   QStringLiteral("入力値"),
-                    QStringLiteral("個数"),       pipe ? QStringLiteral("K") : QStringLiteral("ζ"),
-                    QStringLiteral("基準の速度"), QStringLiteral("ζ×個数\n区間の速度")};
+    t.header = fittings.header;
+    t.rows = fittings.rows;
+    t.shaded = fittings.onCriticalPath;
+    t.rightAlign = fittings.numeric;
     t.weights = {0.6, 1.6, 1.8, 4.2, 0.6, 0.8, 1.9, 1.0};
-    t.rightAlign = {false, false, false, false, true, true, false, true};
-    if (pipe) {
-        t.header << QStringLiteral("相当管長\nm");
+    if (s.kind == SystemKind::Pipe)
         t.weights.push_back(0.9);
-        t.rightAlign.push_back(true);
-    }
-    t.header << QStringLiteral("損失\n") + Utf8(::losssheet::PressureScale(s.kind, units).unit)
-             << QStringLiteral("備考") << QStringLiteral("出典");
     t.weights.insert(t.weights.end(), {1.0, 3.2, 0.6});
-    t.rightAlign.insert(t.rightAlign.end(), {true, false, false});
-
-    QStringList sources;
-    for (std::size_t i = 0; i < s.sections.size(); ++i) {
-        const auto &section = s.sections[i];
-        for (std::size_t k = 0; k < section.fittings.size(); ++k) {
-            const auto &f = section.fittings[k];
-            const ::losssheet::FittingResult *r =
-                i < result.sections.size() && k < result.sections[i].fittings.size()
-                    ? &result.sections[i].fittings[k]
-                    : nullptr;
-            const auto texts =
-                r ? ::losssheet::TextsOf(*r, s.kind, units) : ::losssheet::FittingTexts{};
-            const fittings::Method *method = MethodOf(f, s.kind);
-            QString source;
-            if (method) {
-                const QString text = Utf8(method->source);
-                qsizetype n = sources.indexOf(text);
-                if (n < 0) {
-                    sources << text;
-                    n = sources.size() - 1;
-                }
-                source = QStringLiteral("[%1]").arg(n + 1);
-            }
-            QString note = Utf8(f.note);
-            if (r && (!r->problem.empty() || !r->warnings.empty())) {
-                QStringList w;
-                if (!r->problem.empty())
-                    w << Utf8(r->problem);
-                for (const std::string &x : r->warnings)
-                    w << Utf8(x);
-                note += (note.isEmpty() ? QString() : QStringLiteral("　")) + QStringLiteral("※") +
-                        w.join(QLatin1Char(' '));
-            }
-            QStringList row{Utf8(section.name),
-                            KindText(f),
-                            method ? Utf8(method->name) : Utf8(f.method),
-                            ParametersText(f, r, s.kind, units),
-                            Utf8(numeric::FormatGeneral15(f.count)),
-                            Utf8(texts.zeta),
-                            Utf8(texts.reference),
-                            Utf8(texts.sectionZeta)};
-            if (pipe)
-                row << Utf8(texts.equivalentLength);
-            row << Utf8(texts.loss) << note << source;
-            t.rows << row;
-            t.shaded.push_back(i < result.sections.size() && result.sections[i].onCriticalPath);
-        }
-    }
     if (t.rows.isEmpty()) {
         DrawText(pages, QStringLiteral("（局部抵抗・機器はありません）"), 8);
         return;
@@ -460,8 +328,8 @@ void FittingsTable(Pages &pages, const System &s, const SystemResult &result, Un
     DrawTable(pages, t);
     pages.y += pages.mm(1.5);
     QStringList lines;
-    for (qsizetype n = 0; n < sources.size(); ++n)
-        lines << QStringLiteral("[%1] %2").arg(n + 1).arg(sources[n]);
+    for (qsizetype n = 0; n < fittings.sources.size(); ++n)
+        lines << QStringLiteral("[%1] %2").arg(n + 1).arg(fittings.sources[n]);
     DrawText(pages, QStringLiteral("出典　") + lines.join(QStringLiteral("　")), 7);
 }
 

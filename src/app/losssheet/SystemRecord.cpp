@@ -1,6 +1,7 @@
 #include "app/losssheet/SystemRecord.h"
 
 #include "app/losssheet/ConditionsPanel.h"
+#include "app/losssheet/SheetContents.h"
 #include "app/losssheet/SummaryTexts.h"
 #include "app/losssheet/Utf8.h"
 #include "flow/DuctMaterials.h"
@@ -13,32 +14,9 @@ namespace app::losssheet {
 
 namespace {
 
-using ::losssheet::DuctShape;
 using ::losssheet::SizingBasis;
 using ::losssheet::SystemKind;
 using ui::FieldRole;
-
-QString ListItem(std::span<const std::string_view> items, int index)
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= items.size())
-        return {};
-    return Utf8(items[static_cast<std::size_t>(index)]).trimmed();
-}
-
-QString ShapeText(const ::losssheet::DuctConditions &c)
-{
-    switch (c.shape) {
-    case DuctShape::Round:
-        return QStringLiteral("円形");
-    case DuctShape::Square:
-        return QStringLiteral("長方形（正方形）");
-    case DuctShape::FixedSide:
-        return QStringLiteral("長方形（一辺 %1 mm 固定）").arg(ConditionText(c.fixedSide));
-    case DuctShape::AspectRatio:
-        return QStringLiteral("長方形（縦横比 %1：1）").arg(ConditionText(c.aspectRatio));
-    }
-    return {};
-}
 
 } // namespace
 

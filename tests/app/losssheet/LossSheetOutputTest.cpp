@@ -2,17 +2,21 @@
 
 #include "app/losssheet/LossSheetModel.h"
 #include "app/losssheet/SheetPrint.h"
+#include "support/ReadBack.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -163,6 +167,137 @@ TEST_F(LossSheetTest, AllSystemsPrintOnNumberedPages)
     ASSERT_TRUE(reportText);
     EXPECT_TRUE(Squeezed(*reportText).contains(QStringLiteral("4/%1").arg(3 + pages)));
     EXPECT_TRUE(Squeezed(*reportText).contains(QStringLiteral("%1/%1").arg(3 + pages)));
+}
+
+// The row of a sheet read back whose first cell is `text`, or -1.
+int RowStarting(const nlohmann::json &sheet, const std::string &text)
+{
+    const nlohmann::json &rows = sheet.at("rows");
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const nlohmann::json &first = CellAt(sheet, r, 0);
+        if (!first.is_null() && first.at("v") == text)
+            return static_cast<int>(r);
+    }
+    return -1;
+}
+
+// A cell read back as the window showed it: a number where the window's
+// text is one (at its decimals), the text otherwise; names stay `text`.
+void ExpectShown(const nlohmann::json &cell, const QString &shown, bool text = false)
+{
+    SCOPED_TRACE(shown.toStdString());
+    if (shown.isEmpty()) {
+        EXPECT_TRUE(cell.is_null());
+        return;
+    }
+    ASSERT_FALSE(cell.is_null());
+    bool number = false;
+    const double value = shown.toDouble(&number);
+    if (number && !text) {
+        ASSERT_EQ(cell.at("t"), "n");
+        EXPECT_DOUBLE_EQ(cell.at("v").get<double>(), value);
+        const qsizetype point = shown.indexOf(QLatin1Char('.'));
+        const std::string format =
+            point < 0 ? "0"
+                      : "0." + std::string(static_cast<std::size_t>(shown.size() - point - 1), '0');
+        EXPECT_EQ(cell.at("f"), format);
+    } else {
+        EXPECT_TRUE(!number || text) << "a number written as text";
+        EXPECT_EQ(QString::fromStdString(cell.at("v").get<std::string>()), shown);
+    }
+}
+
+// Excel 形式で書き出し: every system on a worksheet of its own, laid out as
+// the printed sheet, each number a number with the window's decimals, read
+// back by openpyxl.
+TEST_F(LossSheetTest, WorkbookHoldsEverySystemAsThePrintedSheet)
+{
+    typeThreeSections();
+    sections()->setCurrentIndex(sections()->model()->index(0, NameColumn));
+    auto *kind = find<QComboBox>("FittingKind");
+    kind->setCurrentIndex(kind->findData(QStringLiteral("duct.elbow.round.smooth")));
+    QTest::mouseClick(find("AddFittingButton"), Qt::LeftButton);
+    const QString required = summary("SummaryResult");
+    std::vector<QStringList> shown;
+    for (int row = 0; row < 3; ++row) {
+        QStringList cells;
+        for (int c : ColumnsOf(losssheet::SystemKind::Duct))
+            cells << cell(row, c);
+        shown.push_back(cells);
+    }
+    losssheet::System second = ThreeSections();
+    second.name = "SA-2";
+    std::vector<losssheet::System> systems = form_->sheet().systems();
+    systems.push_back(second);
+    form_->sheet().setSystems(systems);
+
+    QTemporaryDir dir;
+    QTimer files;
+    QObject::connect(&files, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->selectFile(dir.filePath(QStringLiteral("系統.xlsx")));
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    boxes_.pause();
+    files.start(5);
+    form_->findChild<QAction *>(QStringLiteral("LossSheetSaveXlsx"))->trigger();
+    files.stop();
+    boxes_.resume();
+    ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("系統.xlsx")});
+
+    if (qEnvironmentVariableIsSet("LOSS_SHEET_XLSX"))
+        QFile::copy(dir.filePath(QStringLiteral("系統.xlsx")),
+                    qEnvironmentVariable("LOSS_SHEET_XLSX"));
+    const ReadBack back = ReadWorkbook(dir.filePath(QStringLiteral("系統.xlsx")).toStdString());
+    if (back.missing)
+        GTEST_SKIP() << back.why;
+    ASSERT_TRUE(back.read) << back.why;
+    const nlohmann::json &sheets = back.data.at("sheets");
+    ASSERT_EQ(sheets.size(), 2u);
+    EXPECT_EQ(sheets[0].at("name"), system().name);
+    EXPECT_EQ(sheets[1].at("name"), "SA-2");
+
+    const nlohmann::json &sheet = sheets[0];
+    EXPECT_EQ(CellAt(sheet, 0, 0).at("v"), "送風機静圧計算書");
+    EXPECT_TRUE(CellAt(sheet, 0, 0).at("b").get<bool>());
+    for (const char *label : {"系統", "件名", "設計者", "日付"})
+        EXPECT_GE(RowStarting(sheet, label), 0) << label;
+    EXPECT_EQ(CellAt(sheet, RowStarting(sheet, "件名"), 1).at("v"), "事務所ビル新築工事");
+
+    // The section table: the window's texts, and the critical path marked.
+    const int header = RowStarting(sheet, "区間");
+    ASSERT_GT(header, 0);
+    EXPECT_EQ(CellAt(sheet, header, 2).at("v"), "風量 m3/h");
+    const std::size_t pathColumn = ColumnsOf(losssheet::SystemKind::Duct).size();
+    EXPECT_EQ(CellAt(sheet, header, pathColumn).at("v"), "最遠経路");
+    const std::vector<int> columns = ColumnsOf(losssheet::SystemKind::Duct);
+    for (int row = 0; row < 3; ++row) {
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const bool name = columns[c] == NameColumn || columns[c] == UpstreamColumn;
+            ExpectShown(CellAt(sheet, header + 1 + row, c), shown[row][static_cast<qsizetype>(c)],
+                        name);
+        }
+    }
+    EXPECT_EQ(CellAt(sheet, header + 1, pathColumn).at("v"), "○") << "the fan's section";
+
+    // The fittings, the result and the terminals below, and the sources.
+    const int fittingsRow = RowStarting(sheet, "局部抵抗・機器の内訳");
+    ASSERT_GT(fittingsRow, header);
+    EXPECT_EQ(CellAt(sheet, fittingsRow + 2, 1).at("v"), "円形エルボ");
+    const int result = RowStarting(sheet, "必要静圧");
+    ASSERT_GT(result, fittingsRow);
+    ExpectShown(CellAt(sheet, result, 1), required);
+    EXPECT_EQ(CellAt(sheet, result, 2).at("v"), "mmAq");
+    EXPECT_GT(RowStarting(sheet, "末端の余剰圧（ダンパ・弁で調整する圧力）"), result);
+    const int source = RowStarting(sheet, "[1]");
+    ASSERT_GT(source, result);
+    EXPECT_NE(CellAt(sheet, source, 1).at("v").get<std::string>().find("Idelchik"),
+              std::string::npos);
+
+    // A folder is no file: said, and nothing written.
+    EXPECT_FALSE(form_->exportXlsx(dir.path()).isEmpty());
 }
 
 } // namespace
