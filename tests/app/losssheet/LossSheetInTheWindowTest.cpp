@@ -60,7 +60,7 @@ TEST_F(LossSheetInTheWindow, ToolsMenuOpensTheWindowWithCtrlK)
     EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
     LossSheetForm *sheet = openSheet();
     ASSERT_TRUE(sheet);
-    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("系統圧損計算"));
+    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("系統圧損計算 — 無題"));
     EXPECT_FALSE(sheet->isModal());
     sheet->close();
     EXPECT_FALSE(sheet->isVisible());
