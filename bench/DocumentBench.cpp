@@ -10,11 +10,13 @@
 
 namespace {
 
+using bench::LargeDocument;
+
 constexpr losssheet::UnitSystem Units = losssheet::UnitSystem::Conventional;
 
 const document::Document &Large()
 {
-    static const document::Document d = bench::LargeDocument();
+    static const document::Document d = LargeDocument();
     return d;
 }
 

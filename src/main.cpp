@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     app::ZefraApplication app(argc, argv);
     app::ZefraApplication::setStyle(QStringLiteral("Fusion"));
     app::TDuctForm form;
+    form.openAtStart(app::DocumentArgument(QCoreApplication::arguments()));
     form.show();
     app::probe::WatchFirstPaint(form);
     return app.exec();

@@ -360,6 +360,9 @@ ui::Ending AirPage::ComputeAirState()
         warn(texts::OutOfRange);
     writeResults(state);
     lastState_ = state;
+    lastTyped_ = TypedState{
+        dryBulb, IsEnthalpy(selection) ? EnthalpyItem : static_cast<SecondProperty>(selection),
+        given};
     emit chartInputsChanged();
 
     ui::Ending end = ui::Ending::completed(warnings_.join(QLatin1Char('\n')));
@@ -480,6 +483,23 @@ void AirPage::PrGroupClick()
 long double AirPage::pressureNow() const
 {
     return chosenPressure().value_or(currentPressure_);
+}
+
+AirPage::PressureChoice AirPage::pressureChoiceNow() const
+{
+    PressureChoice choice;
+    const int item = pressureChoice();
+    if (item <= 0)
+        return choice;
+    if (item == 2) {
+        try {
+            const long double altitude = ui::ReadPlainNumber(WhEdit);
+            if (AltitudePressure(altitude))
+                return {2, *AltitudePressure(altitude), altitude};
+        } catch (const numeric::ConversionError &) {
+        }
+    }
+    return {1, pressureNow(), 0.0L};
 }
 
 bool AirPage::conventionalUnits() const

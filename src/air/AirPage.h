@@ -62,6 +62,26 @@ public:
     // and the unit system.
     long double pressureNow() const;
     const std::optional<AirState> &lastState() const { return lastState_; }
+    // What the last state was computed from, as typed: the dry bulb, the
+    // second property and its value (enthalpy in kcal/kg), so that a point
+    // taken over keeps the page's own definition.
+    struct TypedState
+    {
+        long double dryBulb = 0.0L;
+        SecondProperty property = HumidityRatioItem;
+        long double value = 0.0L;
+    };
+    const std::optional<TypedState> &lastTyped() const { return lastTyped_; }
+    // The pressure choice now: standard (0), a pressure (1, mmHg) or an
+    // altitude (2, m); a field that holds no number gives the pressure of
+    // pressureNow() as a given one.
+    struct PressureChoice
+    {
+        int item = 0;
+        long double pressure = StandardPressure; // mmHg
+        long double altitude = 0.0L;             // m
+    };
+    PressureChoice pressureChoiceNow() const;
     bool conventionalUnits() const;
 
 signals:
@@ -110,6 +130,7 @@ private:
     // calculation read.
     long double currentPressure_ = StandardPressure;
     std::optional<AirState> lastState_;
+    std::optional<TypedState> lastTyped_;
     // Shows a warning and keeps it for the record of the calculation under way.
     void warn(const char *utf8Text);
     QStringList warnings_;

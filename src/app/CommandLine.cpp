@@ -25,14 +25,13 @@ QString usage(const QCommandLineParser &parser)
     // Qt names the program only once an application object exists, which
     // --help must not need: put our own first line in place of its.
     const QString text = parser.helpText();
-    return QStringLiteral("Usage: zefra [options]") + text.mid(text.indexOf(QLatin1Char('\n')));
+    return QStringLiteral("Usage: zefra [options] [FILE.zefra]") +
+           text.mid(text.indexOf(QLatin1Char('\n')));
 }
 
-} // namespace
-
-std::optional<CommandLineAnswer> ReadCommandLine(const QStringList &arguments)
+// The parser of every option, Qt's hidden among them, and the one document.
+void Describe(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
     // Qt's options are words after one dash ("-platform offscreen").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
@@ -40,12 +39,13 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList &arguments)
                        "outlets, water pipes, moist air, units). Without options it opens its "
                        "window.")
             .arg(ui::ProgramVersion));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Print the version and exit."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Print this help and exit."));
-    parser.addOption(version);
-    parser.addOption(help);
+    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Print the version and exit.")));
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Print this help and exit.")));
+    parser.addPositionalArgument(QStringLiteral("FILE.zefra"),
+                                 QStringLiteral("A work document to open in the window."),
+                                 QStringLiteral("[FILE.zefra]"));
     for (const char *name : QtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -56,25 +56,42 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList &arguments)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
 
+} // namespace
+
+std::optional<CommandLineAnswer> ReadCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    Describe(parser);
     if (!parser.parse(arguments)) {
         return CommandLineAnswer{UsageExitCode,
                                  {},
                                  QStringLiteral("zefra: ") + parser.errorText() +
                                      QLatin1Char('\n') + usage(parser)};
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    // One work document at most.
+    if (parser.positionalArguments().size() > 1) {
         return CommandLineAnswer{UsageExitCode,
                                  {},
                                  QStringLiteral("zefra: unexpected argument: ") +
-                                     parser.positionalArguments().constFirst() + QLatin1Char('\n') +
+                                     parser.positionalArguments().at(1) + QLatin1Char('\n') +
                                      usage(parser)};
     }
-    if (parser.isSet(help))
+    if (parser.isSet(QStringLiteral("help")))
         return CommandLineAnswer{0, usage(parser), {}};
-    if (parser.isSet(version))
+    if (parser.isSet(QStringLiteral("version")))
         return CommandLineAnswer{0, QStringLiteral("Zefra %1\n").arg(ui::ProgramVersion), {}};
     return std::nullopt;
+}
+
+QString DocumentArgument(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    Describe(parser);
+    if (!parser.parse(arguments) || parser.positionalArguments().size() != 1)
+        return {};
+    return parser.positionalArguments().constFirst();
 }
 
 std::optional<int> AnswerCommandLine(int argc, char **argv)

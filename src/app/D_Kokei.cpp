@@ -8,8 +8,15 @@
 #include "app/ZefraApplication.h"
 #include "app/chart/ChartForm.h"
 #include "app/chart/ChartLink.h"
+#include "app/document/DocumentCommands.h"
+#include "app/document/DocumentTexts.h"
+#include "app/document/DropOpener.h"
+#include "app/document/RecentFiles.h"
+#include "app/document/RecoveryCopy.h"
+#include "app/document/Session.h"
 #include "app/help/HelpWindow.h"
 #include "app/losssheet/LossSheetForm.h"
+#include "app/losssheet/LossSheetModel.h"
 #include "app/losssheet/LossSheetTexts.h"
 #include "app/record/Journal.h"
 #include "app/record/JournalNotice.h"
@@ -41,7 +48,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
@@ -50,6 +59,7 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 
 #include <algorithm>
 #include <iterator>
@@ -128,6 +138,22 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
         record::Journal::DefaultCap, record::Journal::Reading::WhenAsked);
     for (ui::CalcPage *page : pages_)
         connect(page, &ui::CalcPage::calculated, journal_, &record::Journal::append);
+
+    // The open work document: its recovery copy beside the record, a new
+    // chart at the moist-air page's pressure choice, a .zefra file dropped
+    // on any of the program's windows opened.
+    session_ = new document::Session(this);
+    session_->setRecoveryFile(
+        QDir(recordFolder.isEmpty() ? record::Journal::defaultFolder() : recordFolder)
+            .filePath(QStringLiteral("recovery.zefra")));
+    session_->setAtmosphereSource([this] { return chart::AtmosphereOf(*air_); });
+    session_->startNew({});
+    recent_ = std::make_unique<document::RecentFiles>();
+    commands_ = new document::DocumentCommands(this, *session_, *recent_);
+    new document::DropOpener(this, [this](const QString &path) {
+        ui::Guarded(this, [this, path] { commands_->openPath(path); });
+    });
+    document::DropOpener::AcceptDrops(this);
     // The page keys work from every control, also from a list that would
     // otherwise take them for its own selection.
     const auto pageKey = [this](QKeySequence keys, int step) {
@@ -173,6 +199,7 @@ void TDuctForm::buildMenu()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setFont(ui::ControlFont(12));
+    buildFileMenu();
 
     QAction *calculator = bar->addAction(QStringLiteral("電卓(&D)"));
     calculator->setObjectName(QStringLiteral("D1"));
@@ -212,6 +239,117 @@ void TDuctForm::buildMenu()
             [this] { ui::Guarded(this, [this] { About1Click(); }); });
 }
 
+void TDuctForm::buildFileMenu()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("File1"));
+    const auto add = [this, file](const char *name, const QString &caption,
+                                  const QKeySequence &shortcut, void (TDuctForm::*run)()) {
+        QAction *action = file->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this,
+                [this, run] { ui::Guarded(this, [this, run] { (this->*run)(); }); });
+        return action;
+    };
+    add("New1", QStringLiteral("新規作成(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N),
+        &TDuctForm::New1Click);
+    add("Open1", QStringLiteral("開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+        &TDuctForm::Open1Click);
+    add("Save1", QStringLiteral("上書き保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        &TDuctForm::Save1Click);
+    add("SaveAs1", QStringLiteral("名前を付けて保存(&A)..."),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TDuctForm::SaveAs1Click);
+    file->addSeparator();
+    recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    recentMenu_->setObjectName(QStringLiteral("Recent1"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &TDuctForm::fillRecentMenu);
+    fillRecentMenu();
+    file->addSeparator();
+    add("PrintDocument1", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+        &TDuctForm::printDocument);
+    file->addSeparator();
+    add("Exit1", QStringLiteral("終了(&X)"), {}, &TDuctForm::Exit1Click);
+}
+
+void TDuctForm::fillRecentMenu()
+{
+    recentMenu_->clear();
+    const QStringList &paths = recent_->paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction *action = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        connect(action, &QAction::triggered, this,
+                [this, path] { ui::Guarded(this, [this, path] { commands_->openRecent(path); }); });
+    }
+    if (paths.isEmpty())
+        recentMenu_->addAction(document::texts::RecentEmpty)->setEnabled(false);
+}
+
+void TDuctForm::New1Click()
+{
+    commands_->newDocument();
+}
+
+void TDuctForm::Open1Click()
+{
+    commands_->open();
+}
+
+void TDuctForm::Save1Click()
+{
+    commands_->save();
+}
+
+void TDuctForm::SaveAs1Click()
+{
+    commands_->saveAs();
+}
+
+void TDuctForm::printDocument()
+{
+    // The chart's own print of the chart shown, until the report prints the
+    // whole document.
+    Chart1Click();
+    chart_->print();
+}
+
+void TDuctForm::Exit1Click()
+{
+    close();
+}
+
+void TDuctForm::restoreWork()
+{
+    const document::RecoveryRead read =
+        document::ReadRecoveryCopy(session_->recoveryFile(), session_->units());
+    if (!read.found)
+        return;
+    if (!read.work) {
+        // Set aside, never deleted; said once, since the next start finds
+        // no copy there.
+        const QString kept = document::SetAside(session_->recoveryFile());
+        damagedCopyNote_ = document::texts::RecoveryDamaged.arg(
+            read.problem,
+            QDir::toNativeSeparators(kept.isEmpty() ? session_->recoveryFile() : kept));
+        return;
+    }
+    const bool worthANote = read.work->modified || !read.work->path.isEmpty();
+    session_->replace(*read.work);
+    if (worthANote)
+        pendingNote_ = document::texts::Restored;
+}
+
+void TDuctForm::showPendingNote(QWidget *window)
+{
+    if (pendingNote_.isEmpty())
+        return;
+    if (auto *chart = qobject_cast<chart::ChartForm *>(window))
+        chart->showNote(std::exchange(pendingNote_, {}));
+}
+
 void TDuctForm::connectHandlers()
 {
     // Every handler runs inside the guard: Qt never sees an exception.
@@ -249,6 +387,13 @@ void TDuctForm::FirstFrameShown()
     setWindowIcon(QIcon(QStringLiteral(":/zefra/zefra-256.png")));
     journal_->load();
     record::WatchJournal(*journal_, this);
+    // The note of a restored work shows over the window's tabs for a moment,
+    // without changing the window; the chart window shows it again when it
+    // is first opened.
+    if (!pendingNote_.isEmpty() && isVisible())
+        QToolTip::showText(mapToGlobal(QPoint(8, height() - 8)), pendingNote_, this, {}, 6000);
+    if (!damagedCopyNote_.isEmpty())
+        ui::ShowWarning(this, std::exchange(damagedCopyNote_, {}));
 }
 
 void TDuctForm::FormShow()
@@ -261,6 +406,11 @@ void TDuctForm::FormShow()
         page->windowShown();
     PageControlChange();
     SelectFlowMedium();
+    session_->setUnits(shared_.conventionalUnits() ? ::losssheet::UnitSystem::Conventional
+                                                   : ::losssheet::UnitSystem::SI);
+    restoreWork();
+    if (!startDocument_.isEmpty())
+        commands_->openPath(std::exchange(startDocument_, {}));
 }
 
 void TDuctForm::closeEvent(QCloseEvent *event)
@@ -277,6 +427,8 @@ bool TDuctForm::FormClose()
 {
     if (lossSheet_)
         lossSheet_->recordPendingTotal();
+    // The work is kept as it is now, saved or not: the next start reopens it.
+    session_->keepNow();
     if (SaveSettings()) {
         lastSaveFailed_ = false;
         return true;
@@ -333,6 +485,76 @@ std::vector<settings::Setting> TDuctForm::settingsKeys()
     };
 }
 
+namespace {
+
+// A text key that a save leaves out while it is empty and the file had no
+// value for it: a settings file of someone who never used documents keeps
+// its bytes. Once stored, an empty value is written empty.
+settings::Setting QuietTextSetting(settings::KeyPlace place,
+                                   std::function<void(const std::string &)> restore,
+                                   std::function<std::string()> value)
+{
+    auto stored = std::make_shared<bool>(false);
+    settings::Setting setting = settings::TextSetting(
+        std::move(place), {},
+        [stored, restore = std::move(restore)](const std::string &text) {
+            *stored = !text.empty();
+            restore(text);
+        },
+        [] { return std::string(); });
+    setting.value = [stored, value = std::move(value)]() -> std::optional<settings::Value> {
+        std::string text = value();
+        if (text.empty() && !*stored)
+            return std::nullopt;
+        return settings::Value(std::move(text));
+    };
+    return setting;
+}
+
+} // namespace
+
+std::vector<settings::Setting> TDuctForm::documentKeys()
+{
+    // The title block used last, where the record window kept its title
+    // block before it became the document's, and the recent files.
+    std::vector<settings::Setting> keys;
+    const auto title = [&](const char *name, int rank,
+                           decltype(&::document::TitleBlock::project) field) {
+        keys.push_back(QuietTextSetting(
+            {"Record", name, settings::Rank(2000 + rank)},
+            [this, field](const std::string &stored) {
+                ::document::TitleBlock last = session_->lastTitle();
+                last.*field = record::FromStoredLine(stored).toStdString();
+                session_->setLastTitle(last);
+                // A document not yet touched starts from it.
+                if (!session_->isModified() && session_->path().isEmpty())
+                    session_->document().title.*field = last.*field;
+            },
+            [this, field] {
+                return record::StorableLine(
+                           QString::fromStdString(session_->document().title.*field))
+                    .toStdString();
+            }));
+    };
+    title("Project", 10, &::document::TitleBlock::project);
+    title("Designer", 11, &::document::TitleBlock::designer);
+    title("Date", 12, &::document::TitleBlock::date);
+    title("Notes", 13, &::document::TitleBlock::notes);
+    for (int i = 0; i < document::RecentFiles::Cap; ++i) {
+        keys.push_back(QuietTextSetting(
+            {"Recent", "File" + std::to_string(i + 1), settings::Rank(4000 + i)},
+            [this, i](const std::string &stored) {
+                QStringList paths = recent_->paths();
+                if (i == 0)
+                    paths.clear();
+                paths.append(QString::fromStdString(stored));
+                recent_->restore(paths);
+            },
+            [this, i] { return recent_->paths().value(i).toStdString(); }));
+    }
+    return keys;
+}
+
 std::vector<settings::Setting> TDuctForm::featureSettingsKeys() const
 {
     std::vector<settings::Setting> keys;
@@ -365,17 +587,22 @@ void TDuctForm::showFeature(QWidget *window)
 void TDuctForm::Chart1Click()
 {
     if (!chart_) {
-        chart_ = new chart::ChartForm(this);
+        chart_ = new chart::ChartForm(this, session_);
         restoreFeature(chart_->settingsKeys());
+        // The chart's own view, over the one the settings kept.
+        chart_->showChart(chart_->shownChart());
         chart::LinkChartToAirPage(chart_, air_);
+        document::DropOpener::AcceptDrops(chart_);
     }
     showFeature(chart_);
+    showPendingNote(chart_);
 }
 
 void TDuctForm::Record1Click()
 {
     if (!record_) {
-        record_ = new record::RecordForm(*journal_, this);
+        record_ = new record::RecordForm(*journal_, this, session_);
+        document::DropOpener::AcceptDrops(record_);
         restoreFeature(record_->settingsKeys());
     }
     showFeature(record_);
@@ -390,6 +617,7 @@ void TDuctForm::SizeTable1Click()
 {
     if (!sizeTable_) {
         sizeTable_ = new sizetable::SizeTableForm(this);
+        document::DropOpener::AcceptDrops(sizeTable_);
         restoreFeature(sizeTable_->settingsKeys());
         auto *link = new sizetable::SizeTableLink(sizeTable_, PageControl);
         link->follow(duct_, *duct_);
@@ -404,19 +632,28 @@ void TDuctForm::LossSheet1Click()
         lossSheet_ = new losssheet::LossSheetForm(this);
         restoreFeature(lossSheet_->settingsKeys());
         lossSheet_->setConventionalUnits(shared_.conventionalUnits());
-        // The record window's title block, or what it keeps in the settings
-        // while it was not opened.
+        document::DropOpener::AcceptDrops(lossSheet_);
+        // The document's title block.
         lossSheet_->setTitleSource([this] {
-            if (record_) {
-                const record::TitleBlock block = record_->titleBlock();
-                return losssheet::SheetTitle{block.project, block.designer, block.date};
-            }
-            const auto stored = [this](const char *key) {
-                const auto text = settings::ReadString(settingsPath_, "Record", key);
-                return text ? record::FromStoredLine(*text) : QString();
-            };
-            return losssheet::SheetTitle{stored("Project"), stored("Designer"), stored("Date")};
+            const ::document::TitleBlock &title = session_->document().title;
+            return losssheet::SheetTitle{QString::fromStdString(title.project),
+                                         QString::fromStdString(title.designer),
+                                         QString::fromStdString(title.date)};
         });
+        // The systems are the document's: loaded from it, and back into it
+        // after every edit.
+        session_->convertUnits(lossSheet_->units());
+        losssheet::LossSheetModel &sheet = lossSheet_->sheet();
+        sheet.setSystems(session_->document().systems);
+        connect(&sheet, &losssheet::LossSheetModel::systemsEdited, session_, [this] {
+            session_->document().systems = lossSheet_->sheet().systems();
+            session_->changed();
+        });
+        connect(session_, &document::Session::replaced, lossSheet_,
+                [this] { lossSheet_->sheet().setSystems(session_->document().systems); });
+        lossSheet_->setDocumentName(session_->markedName());
+        connect(session_, &document::Session::displayNameChanged, lossSheet_,
+                &losssheet::LossSheetForm::setDocumentName);
         connect(lossSheet_, &losssheet::LossSheetForm::calculated, journal_,
                 &record::Journal::append);
     }
@@ -489,8 +726,16 @@ void TDuctForm::TaniButton1Click()
         page->relabelUnits();
     for (ui::CalcPage *page : pages_)
         page->convertUnits(factors);
-    if (lossSheet_)
+    const auto units = shared_.conventionalUnits() ? ::losssheet::UnitSystem::Conventional
+                                                   : ::losssheet::UnitSystem::SI;
+    if (lossSheet_) {
+        // The window converts its systems' targets; the document takes them.
         lossSheet_->setConventionalUnits(shared_.conventionalUnits());
+        session_->document().systems = lossSheet_->sheet().systems();
+        session_->setUnits(units);
+    } else {
+        session_->convertUnits(units);
+    }
 }
 
 void TDuctForm::D1Click()

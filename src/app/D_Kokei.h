@@ -13,9 +13,11 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class QMenu;
 class QTabWidget;
 
 namespace air {
@@ -46,6 +48,11 @@ class CalcPage;
 namespace chart {
 class ChartForm;
 }
+namespace document {
+class DocumentCommands;
+class Session;
+class RecentFiles;
+} // namespace document
 namespace sizetable {
 class SizeTableForm;
 }
@@ -104,11 +111,25 @@ public:
     // The keys of the feature windows opened in this run; a window never
     // opened leaves its section as it is.
     std::vector<settings::Setting> featureSettingsKeys() const;
+    // The document's keys: the title block used last ([Record] Project,
+    // Designer, Date, Notes) and the recent files ([Recent] File1 … File8),
+    // read at the start with the window's.
+    std::vector<settings::Setting> documentKeys();
     // How the settings file is read, at the start and when a feature window
     // is first opened: one reading each time. Tests count the readings.
     const settings::Reader &settingsReader() const { return readSettings_; }
     void setSettingsReader(settings::Reader reader) { readSettings_ = std::move(reader); }
     record::Journal &journal() const { return *journal_; }
+
+    // The open work document, which the document windows show and edit.
+    document::Session &session() const { return *session_; }
+    document::DocumentCommands &documentCommands() const { return *commands_; }
+    const document::RecentFiles &recentFiles() const { return *recent_; }
+    // A document named on the command line, opened at the first showing
+    // after the last work is restored.
+    void openAtStart(const QString &path) { startDocument_ = path; }
+    // The note of a restored work, until a document window has shown it.
+    const QString &pendingNote() const { return pendingNote_; }
 
     // The active page changed: brings the shared controls to it.
     void PageControlChange();
@@ -122,6 +143,16 @@ public:
     // The unit system changed (either unit button became checked): every page
     // relabels its units, then converts its values shown in them.
     void TaniButton1Click();
+
+    // The file menu: new, open, save, save as, the recent files, print
+    // (the chart's own print of the shown chart until the report lands) and
+    // exit (the same as closing the window).
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void printDocument();
+    void Exit1Click();
 
     void D1Click();
     // Shows the help window at the front page of the help document, or the
@@ -157,6 +188,11 @@ protected:
 
 private:
     void buildMenu();
+    void buildFileMenu();
+    void fillRecentMenu();
+    // The work left at the last close, from the recovery copy.
+    void restoreWork();
+    void showPendingNote(QWidget *window);
     void connectHandlers();
     void centreOnScreen();
     void restorePosition();
@@ -189,6 +225,13 @@ private:
     QPointer<record::RecordForm> record_;
     QPointer<losssheet::LossSheetForm> lossSheet_;
     record::Journal *journal_ = nullptr;
+    document::Session *session_ = nullptr;
+    std::unique_ptr<document::RecentFiles> recent_;
+    document::DocumentCommands *commands_ = nullptr;
+    QMenu *recentMenu_ = nullptr;
+    QString startDocument_;
+    QString pendingNote_;
+    QString damagedCopyNote_;
     help::HelpCandidates helpCandidates_ = [](const QString &helpFileName) {
         return help::HelpDocumentCandidates(helpFileName);
     };

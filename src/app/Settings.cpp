@@ -20,7 +20,9 @@ settings::Schema WindowSettings(TDuctForm &form)
 
 void LoadSettings(TDuctForm &form, const std::string &file)
 {
-    settings::Load(WindowSettings(form), file, form.settingsReader());
+    settings::Schema schema = WindowSettings(form);
+    schema.add(form.documentKeys());
+    settings::Load(schema, file, form.settingsReader());
 }
 
 bool SaveSettings(TDuctForm &form, const std::string &file)
@@ -29,6 +31,7 @@ bool SaveSettings(TDuctForm &form, const std::string &file)
     // written one by one, and a crash leaves the old file or the new one.
     // The feature windows' sections rank after the window's keys.
     settings::Schema schema = WindowSettings(form);
+    schema.add(form.documentKeys());
     schema.add(form.featureSettingsKeys());
     if (!settings::Save(schema, file).written) {
         ui::ShowFailure(&form, QFile::decodeName(QByteArray::fromStdString(file)) +

@@ -32,7 +32,10 @@ TEST(CommandLine, AnswersOrGoesOnToTheWindow)
         {"unknown short option", {"-x"}, Usage},
         {"option that takes no value", {"--version=2"}, Usage},
         {"value missing", {"-platform"}, Usage},
-        {"a file name", {"duct.txt"}, Usage},
+        // One work document; a second argument is refused.
+        {"a document", {"office.zefra"}, Window},
+        {"a document after Qt's options", {"-platform", "offscreen", "office.zefra"}, Window},
+        {"two documents", {"a.zefra", "b.zefra"}, Usage},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -49,7 +52,8 @@ TEST(CommandLine, AnswersOrGoesOnToTheWindow)
             break;
         case Help:
             EXPECT_EQ(answer->exitCode, 0);
-            EXPECT_TRUE(answer->out.startsWith(QStringLiteral("Usage: zefra [options]\n")));
+            EXPECT_TRUE(
+                answer->out.startsWith(QStringLiteral("Usage: zefra [options] [FILE.zefra]\n")));
             EXPECT_TRUE(answer->out.contains(QStringLiteral("--version")));
             EXPECT_FALSE(answer->out.contains(QStringLiteral("platform"))); // Qt's are hidden
             EXPECT_TRUE(answer->err.isEmpty());
@@ -58,9 +62,30 @@ TEST(CommandLine, AnswersOrGoesOnToTheWindow)
             EXPECT_EQ(answer->exitCode, 2);
             EXPECT_TRUE(answer->out.isEmpty());
             EXPECT_TRUE(answer->err.startsWith(QStringLiteral("zefra: ")));
-            EXPECT_TRUE(answer->err.contains(QStringLiteral("Usage: zefra [options]\n")));
+            EXPECT_TRUE(
+                answer->err.contains(QStringLiteral("Usage: zefra [options] [FILE.zefra]\n")));
             break;
         }
+    }
+}
+
+TEST(CommandLine, NamesTheDocumentToOpen)
+{
+    const struct
+    {
+        QStringList arguments;
+        QString document;
+    } cases[] = {
+        {{}, {}},
+        {{"office.zefra"}, "office.zefra"},
+        {{"-platform", "offscreen", "/tmp/a b.zefra"}, "/tmp/a b.zefra"},
+        {{"a.zefra", "b.zefra"}, {}},
+        {{"--frobnicate", "a.zefra"}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(app::DocumentArgument(QStringList{QStringLiteral("zefra")} + c.arguments),
+                  c.document);
     }
 }
 

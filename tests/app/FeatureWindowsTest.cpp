@@ -45,11 +45,14 @@ protected:
 
 TEST_F(FeatureWindowsTest, ToolsMenuComesAfterTheCalculatorAndOpensEachWindowOnce)
 {
+    // The file menu first, then the calculator and the tools.
     const QList<QAction *> top = form_->menuBar()->actions();
-    ASSERT_GE(top.size(), 3);
-    EXPECT_EQ(top[0]->objectName(), QStringLiteral("D1"));
-    EXPECT_EQ(top[1]->menu()->objectName(), QStringLiteral("Tools1"));
-    EXPECT_EQ(top[1]->text(), QStringLiteral("ツール(&T)"));
+    ASSERT_GE(top.size(), 4);
+    EXPECT_EQ(top[0]->menu()->objectName(), QStringLiteral("File1"));
+    EXPECT_EQ(top[0]->text(), QStringLiteral("ファイル(&F)"));
+    EXPECT_EQ(top[1]->objectName(), QStringLiteral("D1"));
+    EXPECT_EQ(top[2]->menu()->objectName(), QStringLiteral("Tools1"));
+    EXPECT_EQ(top[2]->text(), QStringLiteral("ツール(&T)"));
     const struct
     {
         const char *action;
@@ -58,11 +61,13 @@ TEST_F(FeatureWindowsTest, ToolsMenuComesAfterTheCalculatorAndOpensEachWindowOnc
         const char *window;
         const char *title;
     } tools[] = {
-        {"Chart1", "空気線図(&C)...", QKeySequence(Qt::CTRL | Qt::Key_G), "ChartForm", "空気線図"},
+        // The document windows' titles carry the document's name.
+        {"Chart1", "空気線図(&C)...", QKeySequence(Qt::CTRL | Qt::Key_G), "ChartForm",
+         "空気線図 — 無題"},
         {"SizeTable1", "サイズ一覧(&S)...", QKeySequence(Qt::CTRL | Qt::Key_L), "SizeTableForm",
          "サイズ一覧"},
         {"LossSheet1", "系統圧損計算(&P)...", QKeySequence(Qt::CTRL | Qt::Key_K), "LossSheetForm",
-         "系統圧損計算"},
+         "系統圧損計算 — 無題"},
     };
     for (const auto &t : tools) {
         SCOPED_TRACE(t.action);
@@ -119,9 +124,12 @@ TEST_F(FeatureWindowsTest, ChartPointShowsThePagesEightTextsAndFollowsUnitsAndPr
     pressEnter("entEdit");
     expectPageTexts();
 
-    // An altitude of 1000 m: the chart is drawn at the page's pressure.
+    // An altitude of 1000 m: the chart keeps its own pressure, and a new
+    // chart is drawn at the page's.
     find<QRadioButton>("PrGroupItem2")->setChecked(true);
     type("WhEdit", QStringLiteral("1000"));
+    EXPECT_EQ(chart->diagram().pressure(), 760.0L);
+    chart->addChart();
     EXPECT_NEAR(static_cast<double>(chart->diagram().pressure()), 674.1138, 1e-3);
 }
 

@@ -152,7 +152,8 @@ TEST_F(SettingKeysTest, EveryFeatureKeyFallsBackToItsDefault)
     EXPECT_EQ(checked, 14);
 }
 
-// At the start the window reads the file once for its 21 keys; each feature
+// At the start the window reads the file once for its 21 keys, the last
+// title block's four and the eight recent files; each feature
 // window reads its section once, when it is first opened.
 TEST_F(SettingKeysTest, EachLoadIsOneReadingOfTheFile)
 {
@@ -164,7 +165,7 @@ TEST_F(SettingKeysTest, EachLoadIsOneReadingOfTheFile)
     }
     openCounting();
     ASSERT_EQ(readings_.size(), 1u);
-    EXPECT_EQ(readings_[0].size(), 21u);
+    EXPECT_EQ(readings_[0].size(), 33u);
 
     const struct
     {
@@ -173,7 +174,7 @@ TEST_F(SettingKeysTest, EachLoadIsOneReadingOfTheFile)
         std::size_t keys;
     } tools[] = {
         {"Chart1", "Chart/", 16},
-        {"Record1", "Record/", 7},
+        {"Record1", "Record/", 4},
         {"SizeTable1", "SizeTable/", 6},
     };
     for (const auto &tool : tools) {

@@ -33,12 +33,12 @@ version)
     [ "$(cat "$out")" = "Zefra $version" ] || fail "not the version"
     [ ! -s "$err" ] || fail "standard error not empty" ;;
 help)
-    head -n 1 "$out" | grep -q '^Usage: zefra \[options\]$' || fail "no usage line"
+    head -n 1 "$out" | grep -q '^Usage: zefra \[options\] \[FILE.zefra\]$' || fail "no usage line"
     grep -q -e '--version' "$out" && grep -q -e '--help' "$out" || fail "options missing"
     [ ! -s "$err" ] || fail "standard error not empty" ;;
 unknown)
     [ ! -s "$out" ] || fail "standard output not empty"
     grep -q 'no-such-option' "$err" || fail "the option is not named"
-    grep -q '^Usage: zefra \[options\]$' "$err" || fail "no usage" ;;
+    grep -q '^Usage: zefra \[options\] \[FILE.zefra\]$' "$err" || fail "no usage" ;;
 esac
 echo "$case: ok"

@@ -29,7 +29,14 @@ void BoxRecorder::poll()
         box.text = message->text();
         box.icon = message->icon();
         boxes_.append(box);
-        message->button(QMessageBox::Ok)->click();
+        // A question without OK (保存 / 保存しない / キャンセル) takes its
+        // escape answer, as Esc would.
+        if (QAbstractButton *ok = message->button(QMessageBox::Ok))
+            ok->click();
+        else if (QAbstractButton *escape = message->escapeButton())
+            escape->click();
+        else
+            message->reject();
     } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
         boxes_.append(box);
         if (auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("OKButton")))

@@ -6,6 +6,7 @@
 #include "air/AirStateRange.h"
 #include "air/AirTexts.h"
 #include "air/Psychrometrics.h"
+#include "app/chart/ChartBookBar.h"
 #include "app/chart/ChartOutput.h"
 #include "app/chart/ChartSplitter.h"
 #include "app/chart/ChartTableModels.h"
@@ -14,6 +15,8 @@
 #include "app/chart/NumberField.h"
 #include "app/chart/PointEntry.h"
 #include "app/chart/ProcessEntry.h"
+#include "app/document/DocumentTexts.h"
+#include "app/document/Session.h"
 #include "app/files/FileTexts.h"
 #include "app/files/SaveWorkbook.h"
 #include "app/ui/UiTexts.h"
@@ -31,10 +34,12 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -134,10 +139,14 @@ QVBoxLayout *ListPane(QWidget *side, const char *title)
 
 } // namespace
 
-ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
+ChartForm::ChartForm(QWidget *parent, document::Session *session)
+    : QWidget(parent, Qt::Window), session_(session)
 {
     setObjectName(QStringLiteral("ChartForm"));
-    setWindowTitle(QString::fromUtf8(::chart::texts::WindowTitle));
+    if (!session_) {
+        ownSession_ = std::make_unique<document::Session>();
+        session_ = ownSession_.get();
+    }
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto *layout = new QVBoxLayout(this);
@@ -145,6 +154,8 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->setSpacing(4);
     auto *menu = new QMenuBar(this);
     layout->setMenuBar(menu);
+    book_ = new ChartBookBar(this);
+    layout->addWidget(book_);
     layout->addWidget(buildRangeBar());
 
     splitter_ = new ChartSplitter(Qt::Horizontal, this);
@@ -194,7 +205,8 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
     insert->setContext(Qt::WindowShortcut);
     connect(insert, &QShortcut::activated, this, &ChartForm::addCurrentPoint);
 
-    connect(chart_, &ChartWidget::rangesRequested, this, &ChartForm::setRanges);
+    connect(chart_, &ChartWidget::rangesRequested, this,
+            [this](const ::chart::Ranges &ranges) { setRanges(ranges); });
     connect(chart_, &ChartWidget::homeRequested, this, [this] { setRanges({}); });
     connect(chart_, &ChartWidget::addPointRequested, this, [this](double t, double x) {
         const auto d = ::chart::FromDryBulbAndHumidityRatio(t, x);
@@ -203,7 +215,7 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
             return;
         }
         selectPoint(diagram_.addPoint(d));
-        refresh();
+        edited();
     });
     connect(chart_, &ChartWidget::moveRequested, this, [this](int id, double t, double x) {
         // A point dragged beyond saturation stays where it last was.
@@ -213,14 +225,14 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
             return;
         }
         diagram_.movePoint(id, t, x);
-        refresh();
+        edited();
         showCursorState(t, x);
     });
     connect(chart_, &ChartWidget::selectionRequested, this, &ChartForm::selectPoint);
     connect(chart_, &ChartWidget::deleteRequested, this, [this](int id) {
         diagram_.removePoint(id);
         chart_->scene().selectedPoint = 0;
-        refresh();
+        edited();
     });
     connect(chart_, &ChartWidget::copyRequested, this, &ChartForm::copyChart);
     connect(chart_, &ChartWidget::cursorMoved, this, &ChartForm::showCursorState);
@@ -236,7 +248,7 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
                     return;
                 }
                 selectPoint(diagram_.addPoint(d));
-                refresh();
+                edited();
             });
     connect(pointEntry_, &PointEntry::refused, this, &ChartForm::note);
     connect(processEntry_, &ProcessEntry::addRequested, this,
@@ -257,11 +269,11 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
                 diagram_.addProcess(d);
                 pointsModel_->appendRows();
                 processesModel_->appendRows();
-                refresh(false);
+                edited(false);
                 processesView_->selectRow(processesModel_->rowCount() - 1);
             });
     connect(processEntry_, &ProcessEntry::refused, this, &ChartForm::note);
-    connect(pointsModel_, &ChartPointsModel::pointsEdited, this, [this] { refresh(); });
+    connect(pointsModel_, &ChartPointsModel::pointsEdited, this, [this] { edited(); });
     connect(pointsModel_, &ChartPointsModel::editRefused, this, &ChartForm::note);
     connect(pointsView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -269,9 +281,19 @@ ChartForm::ChartForm(QWidget *parent) : QWidget(parent, Qt::Window)
                 chart_->update();
             });
 
+    connect(book_, &ChartBookBar::chartChosen, this, &ChartForm::showChart);
+    connect(book_, &ChartBookBar::addRequested, this, &ChartForm::addChart);
+    connect(book_, &ChartBookBar::renameRequested, this, &ChartForm::askChartName);
+    connect(book_, &ChartBookBar::duplicateRequested, this, &ChartForm::duplicateChart);
+    connect(book_, &ChartBookBar::deleteRequested, this, &ChartForm::deleteChart);
+    connect(book_, &ChartBookBar::atmosphereTyped, this, &ChartForm::applyTypedAtmosphere);
+    connect(session_, &document::Session::replaced, this, [this] { showChart(0); });
+    connect(session_, &document::Session::displayNameChanged, this, &ChartForm::updateTitle);
+
     resize(app::ui::FittedToScreen(this, QSize(1280, 760)));
     geometry_ = new ui::WindowGeometry(this, "Chart", FirstRank);
-    refresh();
+    updateTitle();
+    showChart(0);
 }
 
 // The lists and the chart read the diagram, a member that dies before the
@@ -413,8 +435,155 @@ void ChartForm::refresh(bool lists)
 
 void ChartForm::setPressure(long double mmHg)
 {
+    ::document::Chart &chart = session_->document().charts[shown_];
+    chart.atmosphere = {::document::PressureBasis::Given, mmHg, 0.0L};
     diagram_.setPressure(mmHg);
+    book_->showAtmosphere(chart.atmosphere, conventional_);
+    edited();
+}
+
+void ChartForm::updateTitle()
+{
+    setWindowTitle(session_->windowTitle(QString::fromUtf8(::chart::texts::WindowTitle)));
+}
+
+void ChartForm::showNote(const QString &text)
+{
+    status_->showMessage(text, 10000);
+}
+
+void ChartForm::showChart(int index)
+{
+    auto &charts = session_->document().charts;
+    if (charts.empty()) // a document always has a chart; one that has none gets one
+        charts.push_back(session_->newChart(document::texts::DefaultChartName.toStdString()));
+    shown_ = std::clamp(index, 0, static_cast<int>(charts.size()) - 1);
+    const ::document::Chart &chart = charts[shown_];
+    ::document::BuiltDiagram built = ::document::ToDiagram(chart);
+    diagram_ = std::move(built.diagram);
+    kept_ = std::move(built.kept);
+    chart_->scene().selectedPoint = 0;
+    setRanges(chart.view, false);
+    showChartList();
+    book_->showAtmosphere(chart.atmosphere, conventional_);
     refresh();
+}
+
+void ChartForm::showChartList()
+{
+    QStringList names;
+    for (const ::document::Chart &chart : session_->document().charts)
+        names << Utf8(chart.name);
+    book_->showCharts(names, shown_);
+}
+
+void ChartForm::edited(bool lists)
+{
+    refresh(lists);
+    storeShown();
+}
+
+void ChartForm::storeShown()
+{
+    ::document::Chart &chart = session_->document().charts[shown_];
+    ::document::StoreDiagram(diagram_, kept_, chart);
+    // The ids are numbered anew: the kept members follow them.
+    ::document::KeptByDiagramId kept;
+    for (std::size_t i = 0; i < chart.points.size(); ++i) {
+        if (!chart.points[i].kept.empty())
+            kept.points[diagram_.points()[i].id] = chart.points[i].kept;
+    }
+    for (std::size_t i = 0; i < chart.processes.size(); ++i) {
+        if (!chart.processes[i].kept.empty())
+            kept.processes[diagram_.processes()[i].id] = chart.processes[i].kept;
+    }
+    kept_ = std::move(kept);
+    chart.view = chart_->scene().settings.ranges;
+    session_->changed();
+}
+
+namespace {
+
+// "線図 2", "線図 3", …: the first such name no chart has.
+std::string UnusedChartName(const std::vector<::document::Chart> &charts, const QString &base)
+{
+    for (int n = 1;; ++n) {
+        const std::string name = QStringLiteral("%1 %2").arg(base).arg(n).toStdString();
+        if (std::none_of(charts.begin(), charts.end(),
+                         [&](const ::document::Chart &c) { return c.name == name; }))
+            return name;
+    }
+}
+
+} // namespace
+
+int ChartForm::addChart()
+{
+    auto &charts = session_->document().charts;
+    charts.push_back(session_->newChart(UnusedChartName(charts, QStringLiteral("線図"))));
+    session_->changed();
+    showChart(static_cast<int>(charts.size()) - 1);
+    return shown_;
+}
+
+void ChartForm::renameChart(const QString &name)
+{
+    const QString trimmed = name.simplified();
+    if (trimmed.isEmpty())
+        return;
+    session_->document().charts[shown_].name = trimmed.toStdString();
+    session_->changed();
+    showChartList();
+}
+
+void ChartForm::askChartName()
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, QStringLiteral("名前の変更"),
+                                               QStringLiteral("線図の名前:"), QLineEdit::Normal,
+                                               Utf8(session_->document().charts[shown_].name), &ok);
+    if (ok)
+        renameChart(name);
+}
+
+int ChartForm::duplicateChart()
+{
+    auto &charts = session_->document().charts;
+    ::document::Chart copy = charts[shown_];
+    copy.name = UnusedChartName(charts, Utf8(copy.name) + QStringLiteral(" のコピー"));
+    charts.insert(charts.begin() + shown_ + 1, std::move(copy));
+    session_->changed();
+    showChart(shown_ + 1);
+    return shown_;
+}
+
+void ChartForm::deleteChart()
+{
+    auto &charts = session_->document().charts;
+    if (charts.size() < 2)
+        return;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("空気線図"),
+                    QStringLiteral("線図「%1」を削除しますか?").arg(Utf8(charts[shown_].name)),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes)
+        return;
+    charts.erase(charts.begin() + shown_);
+    session_->changed();
+    showChart(std::min(shown_, static_cast<int>(charts.size()) - 1));
+}
+
+void ChartForm::applyTypedAtmosphere()
+{
+    const ChartBookBar::Typed typed = book_->typedAtmosphere();
+    if (!typed.atmosphere) {
+        note(typed.problem);
+        return;
+    }
+    session_->document().charts[shown_].atmosphere = *typed.atmosphere;
+    diagram_.setPressure(::document::PressureOf(*typed.atmosphere));
+    book_->showAtmosphere(*typed.atmosphere, conventional_);
+    edited();
 }
 
 void ChartForm::setConventionalUnits(bool conventional)
@@ -424,12 +593,15 @@ void ChartForm::setConventionalUnits(bool conventional)
     processesModel_->setConventionalUnits(conventional);
     pointEntry_->setConventionalUnits(conventional);
     cursorLabel_->clear();
+    book_->showAtmosphere(session_->document().charts[shown_].atmosphere, conventional);
     refresh();
 }
 
-void ChartForm::setCurrentState(std::optional<air::AirState> state)
+void ChartForm::setCurrentState(std::optional<air::AirState> state,
+                                std::optional<::chart::PointDefinition> typed)
 {
     current_ = state;
+    currentTyped_ = state ? typed : std::nullopt;
     refresh();
 }
 
@@ -439,8 +611,15 @@ void ChartForm::addCurrentPoint()
         note(QStringLiteral("空気の状態値計算で状態を求めてから加えて下さい。"));
         return;
     }
-    selectPoint(diagram_.addPoint(::chart::FromState(*current_)));
-    refresh();
+    // The page's own definition, so that the point reopens as the page
+    // showed it; the state itself while the pressure is the page's.
+    ::chart::PointDefinition definition = ::chart::FromState(*current_);
+    if (currentTyped_) {
+        definition = *currentTyped_;
+        definition.exact = *current_;
+    }
+    selectPoint(diagram_.addPoint(definition));
+    edited();
 }
 
 void ChartForm::selectPoint(int id)
@@ -456,11 +635,15 @@ void ChartForm::selectPoint(int id)
     chart_->update();
 }
 
-void ChartForm::setRanges(const ::chart::Ranges &ranges)
+void ChartForm::setRanges(const ::chart::Ranges &ranges, bool edit)
 {
     chart_->scene().settings.ranges = ::chart::Limited(ranges);
     showRanges();
     chart_->update();
+    if (edit && session_->document().charts[shown_].view != chart_->scene().settings.ranges) {
+        session_->document().charts[shown_].view = chart_->scene().settings.ranges;
+        session_->changed();
+    }
 }
 
 void ChartForm::showRanges()
@@ -568,7 +751,7 @@ void ChartForm::deleteSelectedRows(QTableView *view)
         else
             diagram_.removeProcess(id);
     }
-    refresh();
+    edited();
 }
 
 std::vector<::chart::Row> ChartForm::pointRows() const
@@ -704,7 +887,7 @@ std::vector<settings::Setting> ChartForm::settingsKeys()
             [this, &k, last](int kept) {
                 restoredRanges_.*k.axis.*k.end = kept / k.scale;
                 if (last)
-                    setRanges(restoredRanges_);
+                    setRanges(restoredRanges_, false);
             },
             [this, &k] { return Kept(chart_->scene().settings.ranges.*k.axis.*k.end, k.scale); }));
     }

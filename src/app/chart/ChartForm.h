@@ -5,10 +5,12 @@
 #include "app/files/SaveFile.h"
 #include "app/settings/SettingKey.h"
 #include "chart/Diagram.h"
+#include "document/DiagramConversion.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -25,34 +27,58 @@ class QTableView;
 namespace app::ui {
 class WindowGeometry;
 }
+namespace app::document {
+class Session;
+}
 
 namespace app::chart {
 
+class ChartBookBar;
 class ChartPointsModel;
 class ChartProcessesModel;
 class ChartWidget;
 class PointEntry;
 class ProcessEntry;
 
-// The psychrometric chart window (::chart::texts::WindowTitle): the chart of the moist-air model
-// at the moist-air page's pressure, the state points and processes on it,
-// their lists, and the chart's output. Non-modal and resizable; the main
-// window feeds it the pressure, the unit system and the page's last state.
+// The psychrometric chart window (::chart::texts::WindowTitle): the charts of the open document
+// (one shown at a time, chosen in ChartSelector), each at its own pressure,
+// the state points and processes on it, their lists, and the chart's output.
+// Non-modal and resizable; the main window feeds it the unit system and the
+// moist-air page's last state. Every edit goes into the document at once.
 class ChartForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ChartForm(QWidget *parent = nullptr);
+    // The window shows the charts of `session`'s document, or of a document
+    // of its own when none is given.
+    explicit ChartForm(QWidget *parent = nullptr, document::Session *session = nullptr);
     ~ChartForm() override;
 
-    // The moist-air page's current atmospheric pressure, mmHg.
+    document::Session &session() const { return *session_; }
+
+    // The shown chart's atmospheric pressure, mmHg, as a given pressure.
     void setPressure(long double mmHg);
     void setConventionalUnits(bool conventional);
-    // The page's last computed state: the live current point, or none.
-    void setCurrentState(std::optional<air::AirState> state);
+    // The page's last computed state: the live current point, or none, with
+    // what the page computed it from (its second property and value), which
+    // a point taken over keeps.
+    void setCurrentState(std::optional<air::AirState> state,
+                         std::optional<::chart::PointDefinition> typed = {});
     // The current state into the point list (the point entry's button).
     void addCurrentPoint();
+
+    // The document's charts: the one shown, and the selector's actions.
+    int shownChart() const { return shown_; }
+    void showChart(int index);
+    int addChart();                        // a new chart at the page's pressure, shown
+    void renameChart(const QString &name); // the shown chart's
+    int duplicateChart();                  // a copy after it, shown
+    void deleteChart();                    // asks first; never the last chart
+    // The print dialog, then the shown chart printed.
+    void print() { printWithDialog(); }
+    // A quiet note in the status bar.
+    void showNote(const QString &text);
 
     // The keys of the [Chart] section of the settings file: place and size
     // (ui::WindowGeometry), view ranges (dry bulb in 0.01 °C, humidity ratio
@@ -86,7 +112,16 @@ protected:
 private:
     void buildMenu(QMenuBar *bar);
     QWidget *buildRangeBar();
-    void setRanges(const ::chart::Ranges &ranges);
+    // The view; `edit` when the user changed it (the document keeps it).
+    void setRanges(const ::chart::Ranges &ranges, bool edit = true);
+    // After an edit of the diagram: the lists and the chart follow
+    // (refresh), and the shown chart goes into the document.
+    void edited(bool lists = true);
+    void storeShown();
+    void showChartList();
+    void applyTypedAtmosphere();
+    void askChartName();
+    void updateTitle();
     void applyTypedRanges();
     void showRanges();
     void setFamily(::chart::Family family, bool on);
@@ -105,9 +140,15 @@ private:
                         files::SaveResult (ChartForm::*save)(const QString &));
     void printWithDialog();
 
+    std::unique_ptr<document::Session> ownSession_;
+    document::Session *session_ = nullptr;
+    int shown_ = 0;
+    ::document::KeptByDiagramId kept_;
     ::chart::Diagram diagram_;
     bool conventional_ = true;
     std::optional<air::AirState> current_;
+    std::optional<::chart::PointDefinition> currentTyped_;
+    ChartBookBar *book_ = nullptr;
 
     ChartWidget *chart_ = nullptr;
     ChartRenderer exportRenderer_;

@@ -78,8 +78,21 @@ QString ParameterValueText(const fittings::Parameter &parameter, long double val
     const auto scale = ParameterScale(parameter.quantity, kind, units);
     // A typed value as typed; one the sheet found at the decimals of its unit.
     const long double shown = scale.shown(value);
-    return Utf8(computed ? numeric::FormatFixed(shown, scale.decimals)
-                         : numeric::FormatGeneral15(shown));
+    if (computed)
+        return Utf8(numeric::FormatFixed(shown, scale.decimals));
+    // A value typed in the other unit system (250 Pa shown in mmAq) would
+    // show its conversion to fifteen digits: it shows at its unit's
+    // decimals instead, as a value the sheet found. What was typed in this
+    // unit comes back as typed.
+    const QString typed = Utf8(numeric::FormatGeneral15(shown));
+    const QString roundTrip = QString::number(static_cast<double>(shown), 'g', 12);
+    const qsizetype point = roundTrip.indexOf(QLatin1Char('.'));
+    const qsizetype decimals = point < 0 ? 0 : roundTrip.size() - point - 1;
+    if (roundTrip.contains(QLatin1Char('e')))
+        return typed;
+    if (decimals <= scale.decimals + 2)
+        return typed.size() <= roundTrip.size() ? typed : roundTrip;
+    return Utf8(numeric::FormatFixed(shown, scale.decimals));
 }
 
 QString ParametersText(const ::losssheet::Fitting &fitting, const ::losssheet::FittingResult *r,

@@ -324,10 +324,11 @@ bool CalculationSheet::paint(QPagedPaintDevice &device) const
                              Qt::AlignCenter, QStringLiteral("計　算　書"));
         }
         layout.y += titleHeight + layout.mm(4);
-        const QList<QPair<QString, QString>> block{
-            {QString::fromUtf8(texts::Project), title_.project},
-            {QString::fromUtf8(texts::Designer), title_.designer},
-            {QString::fromUtf8(texts::Date), dateText()}};
+        QList<QPair<QString, QString>> block{{QString::fromUtf8(texts::Project), title_.project},
+                                             {QString::fromUtf8(texts::Designer), title_.designer},
+                                             {QString::fromUtf8(texts::Date), dateText()}};
+        if (!title_.notes.isEmpty())
+            block.append({QString::fromUtf8(texts::Notes), title_.notes});
         const qreal rowHeight = layout.mm(8);
         const qreal labelWidth = layout.mm(28);
         const qreal blockWidth = layout.width() * 0.7;

@@ -16,6 +16,7 @@ struct TitleBlock
     QString project;  // 件名
     QString designer; // 設計者
     QString date;     // 日付; today's date when empty
+    QString notes;    // 備考; printed only when there is one
 };
 
 // The date line of a title block: its date, or today's ("2025年6月2日").

@@ -1,4 +1,6 @@
 #include "app/record/RecordForm.h"
+
+#include "app/document/Session.h"
 #include "app/ui/TableFace.h"
 #include "app/ui/WindowGeometry.h"
 #include "app/ui/WindowPlacement.h"
@@ -57,14 +59,19 @@ QPushButton *button(const QString &text, const char *name, QWidget *parent)
 
 } // namespace
 
-RecordForm::RecordForm(Journal &journal, QWidget *parent)
-    : QWidget(parent, Qt::Window), journal_(journal)
+RecordForm::RecordForm(Journal &journal, QWidget *parent, document::Session *session)
+    : QWidget(parent, Qt::Window), journal_(journal), session_(session)
 {
     setObjectName(QStringLiteral("RecordForm"));
-    setWindowTitle(WindowTitle);
     buildControls();
     resize(fittedSize(QSize(1120, 600)));
     geometry_ = new ui::WindowGeometry(this, "Record", FirstRank);
+    updateTitle();
+    if (session_) {
+        showDocumentTitle();
+        connect(session_, &document::Session::replaced, this, &RecordForm::showDocumentTitle);
+        connect(session_, &document::Session::displayNameChanged, this, &RecordForm::updateTitle);
+    }
 }
 
 // A size that fits on the window's screen (a large window at 200 % scaling
@@ -174,14 +181,19 @@ void RecordForm::buildControls()
     designer_->setObjectName(QStringLiteral("RecordDesigner"));
     date_ = new QLineEdit(sheet);
     date_->setObjectName(QStringLiteral("RecordDate"));
-    for (QLineEdit *field : {project_, designer_, date_})
+    notes_ = new QLineEdit(sheet);
+    notes_->setObjectName(QStringLiteral("RecordNotes"));
+    for (QLineEdit *field : {project_, designer_, date_, notes_}) {
         field->setValidator(new StorableLineValidator(field));
+        connect(field, &QLineEdit::textChanged, this, &RecordForm::takeTitleField);
+    }
     date_->setPlaceholderText(
         tr("空欄なら印刷する日 (%1)")
             .arg(QDate::currentDate().toString(QString::fromUtf8(texts::DateFormat))));
     fields->addRow(tr("件名(&N):"), project_);
     fields->addRow(tr("設計者(&R):"), designer_);
     fields->addRow(tr("日付(&T):"), date_);
+    fields->addRow(tr("備考(&B):"), notes_);
     sheetLayout->addLayout(fields, 1);
     auto *sheetButtons = new QVBoxLayout;
     auto *printButton = button(tr("印刷プレビュー(&P)..."), "RecordPrint", sheet);
@@ -399,7 +411,44 @@ QList<const ui::CalculationRecord *> RecordForm::recordsFor(const ExportChoice &
 
 TitleBlock RecordForm::titleBlock() const
 {
-    return {project_->text(), designer_->text(), date_->text()};
+    return {project_->text(), designer_->text(), date_->text(), notes_->text()};
+}
+
+void RecordForm::showDocumentTitle()
+{
+    if (!session_)
+        return;
+    const ::document::TitleBlock &title = session_->document().title;
+    const auto show = [](QLineEdit *field, const std::string &text) {
+        const QString value = QString::fromStdString(text);
+        if (field->text() != value) {
+            const QSignalBlocker quiet(field);
+            field->setText(value);
+        }
+    };
+    show(project_, title.project);
+    show(designer_, title.designer);
+    show(date_, title.date);
+    show(notes_, title.notes);
+}
+
+void RecordForm::takeTitleField()
+{
+    if (!session_)
+        return;
+    ::document::TitleBlock &title = session_->document().title;
+    const ::document::TitleBlock before = title;
+    title.project = project_->text().toStdString();
+    title.designer = designer_->text().toStdString();
+    title.date = date_->text().toStdString();
+    title.notes = notes_->text().toStdString();
+    if (!(title == before))
+        session_->changed();
+}
+
+void RecordForm::updateTitle()
+{
+    setWindowTitle(session_ ? session_->windowTitle(WindowTitle) : WindowTitle);
 }
 
 void RecordForm::copySelection() const
@@ -521,17 +570,7 @@ void RecordForm::showFailure(const QString &text)
 
 std::vector<settings::Setting> RecordForm::settingsKeys()
 {
-    std::vector<settings::Setting> keys = geometry_->keys();
-    const auto text = [&keys](const char *name, int rank, QLineEdit *field) {
-        keys.push_back(settings::TextSetting(
-            {"Record", name, settings::Rank(FirstRank + rank)}, {},
-            [field](const std::string &stored) { field->setText(FromStoredLine(stored)); },
-            [field] { return StorableLine(field->text()).toStdString(); }));
-    };
-    text("Project", 10, project_);
-    text("Designer", 11, designer_);
-    text("Date", 12, date_);
-    return keys;
+    return geometry_->keys();
 }
 
 } // namespace app::record

@@ -21,6 +21,9 @@ class QTableView;
 namespace app::ui {
 class WindowGeometry;
 }
+namespace app::document {
+class Session;
+}
 
 namespace app::record {
 
@@ -39,12 +42,15 @@ class RecordForm : public QWidget
     Q_OBJECT
 
 public:
-    explicit RecordForm(Journal &journal, QWidget *parent = nullptr);
+    // The title block's fields show and edit the document of `session`;
+    // without one they stand alone.
+    explicit RecordForm(Journal &journal, QWidget *parent = nullptr,
+                        document::Session *session = nullptr);
     ~RecordForm() override;
 
     // The keys of the [Record] section of the settings file: place and size
-    // (ui::WindowGeometry) and the title block's texts, each a storable line
-    // (StorableLine.h) in UTF-8.
+    // (ui::WindowGeometry). The title block is the document's; the one used
+    // last is kept by the main window.
     std::vector<settings::Setting> settingsKeys();
 
     // The records the calculation sheet works on: the selected rows, or
@@ -83,6 +89,9 @@ private:
     void exportAs();
     void savePdfAs();
     void showFailure(const QString &text);
+    void showDocumentTitle();
+    void takeTitleField();
+    void updateTitle();
 
     Journal &journal_;
     RecordModel *model_ = nullptr;
@@ -95,6 +104,8 @@ private:
     QLineEdit *project_ = nullptr;
     QLineEdit *designer_ = nullptr;
     QLineEdit *date_ = nullptr;
+    QLineEdit *notes_ = nullptr;
+    document::Session *session_ = nullptr;
     bool following_ = true; // the view was at its last row before a record came
     ui::WindowGeometry *geometry_ = nullptr;
     ExportFormat lastFormat_ = ExportFormat::Xlsx; // offered first by the next export

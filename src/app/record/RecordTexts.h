@@ -30,6 +30,8 @@ inline constexpr char NoDocument[] = "（文書なし）";
 inline constexpr char Cover[] = "表紙";
 inline constexpr char Project[] = "件名";
 inline constexpr char Designer[] = "設計者";
+// The title block's notes (備考).
+inline constexpr char Notes[] = "備考";
 inline constexpr char Date[] = "日付";
 inline constexpr char DateFormat[] = "yyyy年M月d日";
 

@@ -59,7 +59,7 @@ std::vector<QString> PageTexts(const air::AirState &s, bool conventional)
 TEST_F(ChartFormTest, WindowAndControls)
 {
     EXPECT_EQ(form_->objectName(), QStringLiteral("ChartForm"));
-    EXPECT_EQ(form_->windowTitle(), QStringLiteral("空気線図"));
+    EXPECT_EQ(form_->windowTitle(), QStringLiteral("空気線図 — 無題"));
     EXPECT_FALSE(form_->isModal());
     EXPECT_TRUE(form_->isWindow());
     for (const char *name : {"AddPointButton", "ChartPoints", "ChartProcesses", "ChartStatus",

@@ -1,5 +1,7 @@
 #include "LossSheetFixture.h"
 
+#include "app/document/DocumentCommands.h"
+#include "app/document/Session.h"
 #include "app/losssheet/LossSheetModel.h"
 #include "app/record/Journal.h"
 #include "pipe/PipeTables.h"
@@ -7,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 
 namespace {
@@ -60,7 +63,7 @@ TEST_F(LossSheetInTheWindow, ToolsMenuOpensTheWindowWithCtrlK)
     EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
     LossSheetForm *sheet = openSheet();
     ASSERT_TRUE(sheet);
-    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("系統圧損計算"));
+    EXPECT_EQ(sheet->windowTitle(), QStringLiteral("系統圧損計算 — 無題"));
     EXPECT_FALSE(sheet->isModal());
     sheet->close();
     EXPECT_FALSE(sheet->isVisible());
@@ -199,6 +202,55 @@ TEST_F(LossSheetInTheWindow, TotalsGoIntoTheJournal)
     sheet->close();
     ASSERT_EQ(form_->journal().count(), before + 1);
     EXPECT_EQ(form_->journal().at(before).page, QStringLiteral("系統圧損計算"));
+}
+
+// A system typed cell by cell in the window, saved with the document, and
+// back as it was once the document is opened again (after a new one).
+TEST_F(LossSheetInTheWindow, SystemsComeBackWithTheDocument)
+{
+    LossSheetForm *sheet = openSheet();
+    QTest::mouseClick(find("AddDuctSystemButton"), Qt::LeftButton);
+    const auto insert = [&] {
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key_Insert);
+    };
+    insert(); // "1", from the fan
+    EXPECT_FALSE(TypeCell(table(), 0, LengthColumn, QStringLiteral("10")));
+    insert(); // "2", after 1
+    EXPECT_FALSE(TypeCell(table(), 1, FlowColumn, QStringLiteral("1800")));
+    EXPECT_FALSE(TypeCell(table(), 1, LengthColumn, QStringLiteral("5")));
+    insert(); // "3", moved under 1
+    EXPECT_FALSE(TypeCell(table(), 2, UpstreamColumn, QStringLiteral("1")));
+    EXPECT_FALSE(TypeCell(table(), 2, FlowColumn, QStringLiteral("2400")));
+    EXPECT_FALSE(TypeCell(table(), 2, LengthColumn, QStringLiteral("8")));
+    const QString required = find<QLabel>("SummaryResult")->text();
+    ASSERT_FALSE(required.isEmpty());
+    EXPECT_EQ(cell(0, FlowColumn), QStringLiteral("4200")) << "the sum of 2 and 3";
+    QStringList rows;
+    for (int row = 0; row < 3; ++row) {
+        for (int c : ColumnsOf(losssheet::SystemKind::Duct))
+            rows << cell(row, c);
+    }
+    const std::size_t systems = sheet->sheet().systems().size();
+
+    app::document::DocumentCommands &commands = form_->documentCommands();
+    const QString path = dir_.filePath(QStringLiteral("事務所ビル.zefra"));
+    commands.setFileChooser([&](bool, const QString &) { return path; });
+    ASSERT_TRUE(commands.saveAs());
+    ASSERT_TRUE(commands.newDocument());
+    EXPECT_TRUE(sheet->sheet().systems().empty() || sheet->sheet().systems().size() < systems);
+
+    ASSERT_TRUE(commands.openPath(path));
+    ASSERT_EQ(sheet->sheet().systems().size(), systems);
+    sheet->showSystem(static_cast<int>(systems) - 1);
+    EXPECT_EQ(find<QLabel>("SummaryResult")->text(), required);
+    QStringList back;
+    for (int row = 0; row < 3; ++row) {
+        for (int c : ColumnsOf(losssheet::SystemKind::Duct))
+            back << cell(row, c);
+    }
+    EXPECT_EQ(back, rows);
+    EXPECT_FALSE(form_->session().isModified());
 }
 
 } // namespace

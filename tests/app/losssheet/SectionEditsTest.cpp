@@ -1,5 +1,6 @@
 #include "app/losssheet/SectionEdits.h"
 #include "app/losssheet/ConditionsPanel.h"
+#include "app/losssheet/FittingTexts.h"
 #include "app/losssheet/LossSheetModel.h"
 #include "app/losssheet/SectionColumns.h"
 #include "numeric/Failure.h"
@@ -128,6 +129,37 @@ TEST(ConditionTexts, ThreeDecimalsWhenExact)
     EXPECT_EQ(ConditionText(999.7L), QStringLiteral("999.700"));
     EXPECT_EQ(ConditionText(1.2045L), QStringLiteral("1.2045"));
     EXPECT_EQ(ConditionText(0.0015L), QStringLiteral("0.0015"));
+}
+
+// A typed parameter comes back as typed in its own unit; converted to the
+// other unit system it shows at the unit's decimals, not to fifteen digits.
+TEST(ParameterTexts, TypedValuesAsTypedConversionsAtTheUnitsDecimals)
+{
+    using losssheet::SystemKind;
+    using losssheet::UnitSystem;
+    constexpr long double mmAq = 9.80665L; // Pa
+    const struct
+    {
+        fittings::Quantity quantity;
+        long double stored; // as the document keeps it (Pa for a pressure)
+        UnitSystem units;
+        const char *shown;
+    } cases[] = {
+        {fittings::Quantity::Pressure, 250, UnitSystem::Conventional, "25.49"},
+        {fittings::Quantity::Pressure, 25.49L * mmAq, UnitSystem::Conventional, "25.49"},
+        {fittings::Quantity::Pressure, 25.495L * mmAq, UnitSystem::Conventional, "25.495"},
+        {fittings::Quantity::Pressure, 250, UnitSystem::SI, "250"},
+        {fittings::Quantity::Ratio, 1, UnitSystem::Conventional, "1"},
+        {fittings::Quantity::Ratio, 0.0375L, UnitSystem::SI, "0.0375"},
+        {fittings::Quantity::Ratio, 1e-7L, UnitSystem::SI, "1E-7"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.shown);
+        fittings::Parameter p;
+        p.quantity = c.quantity;
+        EXPECT_EQ(ParameterValueText(p, c.stored, SystemKind::Duct, c.units, false),
+                  QString::fromUtf8(c.shown));
+    }
 }
 
 } // namespace
