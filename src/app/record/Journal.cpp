@@ -268,6 +268,8 @@ void Journal::append(const ui::CalculationRecord &record)
     Item item{newId(), record};
     if (!item.record.time.isValid())
         item.record.time = QDateTime::currentDateTime();
+    if (item.record.document.isEmpty())
+        item.record.document = documentName_;
     write(journal::EncodeLine(ToJournal(item.record, item.id)));
 
     if (count() >= cap_)
@@ -279,6 +281,11 @@ void Journal::append(const ui::CalculationRecord &record)
 
     if (linesInFile_ > compactAt_)
         compact();
+}
+
+void Journal::setDocumentName(const QString &name)
+{
+    documentName_ = name;
 }
 
 void Journal::setNote(int row, const QString &note)

@@ -45,8 +45,18 @@ public:
 
     // Keeps the record and appends it to the file at once (one write, no
     // fsync: the line is with the operating system when this returns). The
-    // oldest record goes when the cap is reached.
+    // oldest record goes when the cap is reached. A record that names no
+    // document gets the name of the open one (setDocumentName).
     void append(const ui::CalculationRecord &record);
+
+    // The work document open now, which every record made from now on
+    // carries: its file's name as the window titles show it
+    // ("事務所ビル.zefra"). Empty when no document is open and while the open
+    // one is untitled: such records carry no name (and stay lines that older
+    // versions of the program read), where a "無題" would name no document
+    // in particular.
+    void setDocumentName(const QString &name);
+    QString documentName() const { return documentName_; }
 
     // The first use of any of the queries below reads the file (load()).
     int count();
@@ -112,6 +122,7 @@ private:
     std::size_t compactAt_; // the file is written anew past this many lines
     QString problem_;
     QString startNotice_;
+    QString documentName_;
 };
 
 } // namespace app::record

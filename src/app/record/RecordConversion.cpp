@@ -54,6 +54,7 @@ journal::Record ToJournal(const ui::CalculationRecord &record, std::string id)
     r.calculation = utf8(record.calculation);
     r.warning = utf8(record.warning);
     r.note = utf8(record.note);
+    r.document = utf8(record.document);
     r.fields.reserve(static_cast<std::size_t>(record.fields.size()));
     for (const ui::FieldValue &f : record.fields) {
         r.fields.push_back({utf8(f.name),
@@ -88,6 +89,7 @@ ui::CalculationRecord FromJournal(const journal::Record &r, SharedTexts &shared)
     record.calculation = shared.get(r.calculation);
     record.warning = fromUtf8(r.warning);
     record.note = fromUtf8(r.note);
+    record.document = shared.get(r.document);
     record.fields.reserve(static_cast<qsizetype>(r.fields.size()));
     for (const journal::Field &f : r.fields) {
         record.fields.append({shared.get(f.name),

@@ -9,6 +9,7 @@
 #include "app/files/SaveFile.h"
 #include "app/files/SaveWorkbook.h"
 #include "app/record/Journal.h"
+#include "app/record/RecordFilter.h"
 #include "app/record/RecordModel.h"
 #include "app/record/RecordText.h"
 #include "app/record/RecordTexts.h"
@@ -104,15 +105,24 @@ void RecordForm::buildControls()
     filterLabel->setBuddy(pageFilter_);
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("RecordCount"));
+    auto *documentLabel = new QLabel(QString::fromUtf8(texts::Document) + tr("(&K):"), this);
+    documentFilter_ = new QComboBox(this);
+    documentFilter_->setObjectName(QStringLiteral("RecordDocumentFilter"));
+    documentFilter_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    documentFilter_->addItem(QString::fromUtf8(texts::AllDocuments));
+    documentFilter_->setToolTip(tr("記録を作ったときに開いていた文書で絞り込みます。"));
+    documentLabel->setBuddy(documentFilter_);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(pageFilter_);
+    filterRow->addSpacing(12);
+    filterRow->addWidget(documentLabel);
+    filterRow->addWidget(documentFilter_);
     filterRow->addStretch();
     filterRow->addWidget(count_);
     layout->addLayout(filterRow);
 
     model_ = new RecordModel(journal_, this);
-    proxy_ = new QSortFilterProxyModel(this);
-    proxy_->setFilterKeyColumn(RecordModel::PageColumn);
+    proxy_ = new RecordFilter(journal_, this);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("RecordTable"));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -199,6 +209,8 @@ void RecordForm::buildControls()
     layout->addWidget(sheet);
 
     connect(pageFilter_, &QComboBox::currentIndexChanged, this, &RecordForm::applyPageFilter);
+    connect(documentFilter_, &QComboBox::currentIndexChanged, this,
+            &RecordForm::applyDocumentFilter);
     connect(&journal_, &Journal::problemChanged, this, &RecordForm::updateProblem);
 }
 
@@ -214,6 +226,7 @@ void RecordForm::attachModel()
     const QFontMetrics m = table_->fontMetrics();
     const auto width = [&](const QString &sample) { return m.horizontalAdvance(sample) + 16; };
     table_->setColumnWidth(RecordModel::TimeColumn, width(QStringLiteral("0000-00-00 00:00:00")));
+    table_->setColumnWidth(RecordModel::DocumentColumn, width(QStringLiteral("事務所ビル.zefra")));
     table_->setColumnWidth(RecordModel::PageColumn, width(QStringLiteral("ユニット変換")));
     table_->setColumnWidth(RecordModel::CalculationColumn,
                            width(QStringLiteral("ダクト寸法計算（圧損基準）")));
@@ -237,13 +250,18 @@ void RecordForm::attachModel()
                         pageFilter_->addItem(
                             journal_.at(row).page); // a page seen for the first time
                 }
+                updateDocumentFilter();
             });
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, &RecordForm::updatePageFilter);
-    connect(model_, &QAbstractItemModel::modelReset, this, &RecordForm::updatePageFilter);
+    for (void (RecordForm::*refill)() :
+         {&RecordForm::updatePageFilter, &RecordForm::updateDocumentFilter}) {
+        connect(model_, &QAbstractItemModel::rowsRemoved, this, refill);
+        connect(model_, &QAbstractItemModel::modelReset, this, refill);
+    }
     connect(proxy_, &QAbstractItemModel::rowsRemoved, this, &RecordForm::updateCount);
     connect(proxy_, &QAbstractItemModel::modelReset, this, &RecordForm::updateCount);
     connect(proxy_, &QAbstractItemModel::layoutChanged, this, &RecordForm::updateCount);
     updatePageFilter();
+    updateDocumentFilter();
     updateCount();
     updateProblem();
 }
@@ -282,12 +300,56 @@ void RecordForm::updatePageFilter()
 
 void RecordForm::applyPageFilter()
 {
-    if (pageFilter_->currentIndex() <= 0)
-        proxy_->setFilterRegularExpression(QString());
-    else
-        proxy_->setFilterRegularExpression(QRegularExpression(
-            QLatin1Char('^') + QRegularExpression::escape(pageFilter_->currentText()) +
-            QLatin1Char('$')));
+    proxy_->setPage(pageFilter_->currentIndex() <= 0
+                        ? std::nullopt
+                        : std::optional<QString>(pageFilter_->currentText()));
+    updateCount();
+}
+
+// The names of the documents the records were made in, in the order each
+// first appears, and "（文書なし）" last for the records made without one;
+// the choice stays where it can.
+void RecordForm::updateDocumentFilter()
+{
+    QStringList names;
+    bool unnamed = false;
+    for (int row = 0; row < journal_.count(); ++row) {
+        const QString &name = journal_.at(row).document;
+        if (name.isEmpty())
+            unnamed = true;
+        else if (!names.contains(name))
+            names.append(name);
+    }
+    QList<QVariant> wanted;
+    for (const QString &name : names)
+        wanted.append(name);
+    if (unnamed)
+        wanted.append(QStringLiteral(""));
+    QList<QVariant> shown;
+    for (int i = 1; i < documentFilter_->count(); ++i)
+        shown.append(documentFilter_->itemData(i));
+    if (shown == wanted)
+        return;
+    const QVariant current = documentFilter_->currentData();
+    const QSignalBlocker quiet(documentFilter_);
+    while (documentFilter_->count() > 1)
+        documentFilter_->removeItem(1);
+    for (const QVariant &name : wanted) {
+        const QString text = name.toString();
+        documentFilter_->addItem(text.isEmpty() ? QString::fromUtf8(texts::NoDocument) : text,
+                                 text);
+    }
+    const qsizetype again = current.isValid() ? wanted.indexOf(current) : -1;
+    documentFilter_->setCurrentIndex(static_cast<int>(again) + 1);
+    applyDocumentFilter();
+}
+
+void RecordForm::applyDocumentFilter()
+{
+    const QVariant name = documentFilter_->currentData();
+    proxy_->setDocument(documentFilter_->currentIndex() <= 0 || !name.isValid()
+                            ? std::nullopt
+                            : std::optional<QString>(name.toString()));
     updateCount();
 }
 
@@ -429,7 +491,8 @@ QString RecordForm::exportRecords(const QString &path, const ExportChoice &choic
             : files::SaveWorkbook(path, RecordWorkbook(titleBlock(), tables));
     if (saved)
         return {};
-    return (csv ? QString::fromUtf8(files::texts::CsvFailed) : QString::fromUtf8(files::texts::XlsxFailed))
+    return (csv ? QString::fromUtf8(files::texts::CsvFailed)
+                : QString::fromUtf8(files::texts::XlsxFailed))
         .arg(QDir::toNativeSeparators(path), saved.reason);
 }
 

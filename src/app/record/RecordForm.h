@@ -28,13 +28,15 @@ class Session;
 namespace app::record {
 
 class Journal;
+class RecordFilter;
 class RecordModel;
 
 // The record window (texts::WindowTitle): every recorded calculation in a table,
-// newest last and following new ones as they come, filtered by page, with a
-// note per record; copy as tab-separated text, export an Excel workbook or
-// CSV (RecordExportDialog), print or save the calculation sheet. Non-modal;
-// it reads the journal only once it is shown.
+// newest last and following new ones as they come, filtered by page and by
+// the work document each was made in (texts::Document), with a note per
+// record; copy as tab-separated text, export an Excel workbook or CSV
+// (RecordExportDialog), print or save the calculation sheet. Non-modal; it
+// reads the journal only once it is shown.
 class RecordForm : public QWidget
 {
     Q_OBJECT
@@ -55,7 +57,7 @@ public:
     // every row shown when none is selected; oldest first.
     QList<const ui::CalculationRecord *> chosenRecords() const;
     QList<const ui::CalculationRecord *> selectedRecords() const;
-    // Every row the page filter shows, oldest first.
+    // Every row the page and document filters show, oldest first.
     QList<const ui::CalculationRecord *> shownRecords() const;
     // The records an export of `choice` writes, oldest first.
     QList<const ui::CalculationRecord *> recordsFor(const ExportChoice &choice) const;
@@ -80,6 +82,8 @@ private:
     void attachModel();
     void updatePageFilter();
     void applyPageFilter();
+    void updateDocumentFilter();
+    void applyDocumentFilter();
     void updateCount();
     void updateProblem();
     void exportAs();
@@ -91,9 +95,10 @@ private:
 
     Journal &journal_;
     RecordModel *model_ = nullptr;
-    QSortFilterProxyModel *proxy_ = nullptr;
+    RecordFilter *proxy_ = nullptr;
     QTableView *table_ = nullptr;
     QComboBox *pageFilter_ = nullptr;
+    QComboBox *documentFilter_ = nullptr;
     QLabel *count_ = nullptr;
     QLabel *problem_ = nullptr;
     QLineEdit *project_ = nullptr;

@@ -67,6 +67,8 @@ QVariant RecordModel::data(const QModelIndex &index, int role) const
         switch (index.column()) {
         case TimeColumn:
             return TimeText(r.time);
+        case DocumentColumn:
+            return r.document;
         case PageColumn:
             return r.page;
         case CalculationColumn:
@@ -104,6 +106,8 @@ QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int r
     switch (section) {
     case TimeColumn:
         return QString::fromUtf8(texts::Time);
+    case DocumentColumn:
+        return QString::fromUtf8(texts::Document);
     case PageColumn:
         return QString::fromUtf8(texts::Page);
     case CalculationColumn:

@@ -16,6 +16,7 @@ class RecordModel : public QAbstractTableModel
 public:
     enum Column {
         TimeColumn,
+        DocumentColumn, // the work document it was made in
         PageColumn,
         CalculationColumn,
         NoteColumn,

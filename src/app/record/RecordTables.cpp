@@ -90,9 +90,10 @@ QList<KindTable> KindTables(const QList<const ui::CalculationRecord *> &records)
         auto it = kinds.find(kind);
         if (it == kinds.end()) {
             it = kinds.insert(kind, tables.size());
-            tables.append(KindTable{r->page, r->calculation, {}, {}, {}});
+            tables.append(KindTable{r->page, r->calculation, {}, {}, false, {}});
         }
         tables[*it].records.append(r);
+        tables[*it].documented = tables[*it].documented || !r->document.isEmpty();
     }
     for (KindTable &table : tables) {
         QStringList keys;

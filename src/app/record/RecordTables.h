@@ -32,6 +32,9 @@ struct KindTable
     QString calculation;
     QList<FieldColumn> columns;
     QList<const ui::CalculationRecord *> records; // oldest first
+    // Whether any of the records names the work document it was made in:
+    // then the table has a column for the names.
+    bool documented = false;
     // The field of `records[record]` in `columns[column]`, or none.
     const ui::FieldValue *field(qsizetype record, qsizetype column) const;
 

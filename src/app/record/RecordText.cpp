@@ -70,6 +70,8 @@ QStringList KindHeader(const KindTable &table)
     QStringList row;
     for (const char *caption : {texts::Time, texts::Page, texts::Calculation, texts::Note})
         row.append(QString::fromUtf8(caption));
+    if (table.documented)
+        row.insert(1, QString::fromUtf8(texts::Document));
     for (const FieldColumn &c : table.columns)
         row.append(HeaderCell(c.caption, c.unit));
     row.append(QString::fromUtf8(ui::texts::Warning));
@@ -80,6 +82,8 @@ QStringList KindRow(const KindTable &table, qsizetype record)
 {
     const ui::CalculationRecord &r = *table.records.at(record);
     QStringList row{TimeText(r.time), r.page, r.calculation, r.note};
+    if (table.documented)
+        row.insert(1, r.document);
     for (qsizetype c = 0; c < table.columns.size(); ++c) {
         const ui::FieldValue *f = table.field(record, c);
         row.append(f ? ShownText(*f) : QString());

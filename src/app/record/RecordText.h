@@ -30,7 +30,10 @@ using TextTable = QList<QStringList>; // an empty row separates the tables
 TextTable RecordRows(const QList<const ui::CalculationRecord *> &records);
 TextTable TableRows(const QList<KindTable> &tables);
 
-// A kind's header row, and the row of one of its records.
+// A kind's header row, and the row of one of its records: 日時, ページ, 計算,
+// メモ, the fields and 警告; with a column 文書 after 日時 when a record of the
+// kind names its work document (KindTable::documented), so that the records
+// of a user who never opens a document go out as they always did.
 QStringList KindHeader(const KindTable &table);
 QStringList KindRow(const KindTable &table, qsizetype record);
 

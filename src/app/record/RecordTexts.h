@@ -18,6 +18,12 @@ inline constexpr char Page[] = "ページ";
 inline constexpr char Calculation[] = "計算";
 inline constexpr char Note[] = "メモ";
 inline constexpr char Results[] = "結果";
+// The work document a record was made in: the window's column and filter,
+// and the exports' column; the filter's entries for every record and for the
+// records made without a document.
+inline constexpr char Document[] = "文書";
+inline constexpr char AllDocuments[] = "すべて";
+inline constexpr char NoDocument[] = "（文書なし）";
 
 // The title block (the window's fields, the sheet's first page, the
 // workbook's cover sheet), and the date it shows when none is typed.

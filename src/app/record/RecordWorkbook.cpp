@@ -39,6 +39,8 @@ spreadsheet::Sheet kindSheet(const std::string &name, const KindTable &table)
     for (qsizetype i = 0; i < table.records.size(); ++i) {
         const ui::CalculationRecord &r = *table.records[i];
         Row row{timeCell(r.time), text(r.page), text(r.calculation), text(r.note)};
+        if (table.documented)
+            row.insert(row.begin() + 1, text(r.document));
         for (qsizetype c = 0; c < table.columns.size(); ++c) {
             const ui::FieldValue *f = table.field(i, c);
             row.push_back(f ? spreadsheet::FromShownText(utf8(ShownText(*f))) : Cell());

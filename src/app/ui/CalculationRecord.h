@@ -50,6 +50,9 @@ struct CalculationRecord
     // its results; empty otherwise.
     QString warning;
     QString note; // the user's note, typed later in the record window
+    // The name of the work document open when it was made ("事務所ビル.zefra");
+    // empty for none, and for an untitled document.
+    QString document;
 };
 
 } // namespace app::ui

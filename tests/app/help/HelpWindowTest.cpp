@@ -31,12 +31,13 @@ TEST_F(HelpWindowTest, ContentsListEveryChapterInTheFrontPagesOrder)
     EXPECT_EQ(place(), QStringLiteral("Zefra.html"));
     auto *contents = find<QTreeWidget>("HelpContents");
     const QStringList titles = topLevelTitles(contents);
-    ASSERT_GE(titles.size(), 13);
+    ASSERT_GE(titles.size(), 14);
     // The front page first, then its chapter table in order.
-    EXPECT_EQ(titles.mid(0, 13),
-              (QStringList{"Zefra の使い方", "入力と操作の基本", "数式と変数", "ダクト計算",
-                           "吹出口・吸込口", "配管計算", "空気の状態値計算", "単位変換",
-                           "サイズ一覧", "計算記録", "空気線図", "系統圧損計算", "計算式と前提"}));
+    EXPECT_EQ(
+        titles.mid(0, 14),
+        (QStringList{"Zefra の使い方", "入力と操作の基本", "数式と変数", "ダクト計算",
+                     "吹出口・吸込口", "配管計算", "空気の状態値計算", "単位変換", "サイズ一覧",
+                     "計算記録", "空気線図", "文書（ファイル）", "系統圧損計算", "計算式と前提"}));
     // A chapter's sections come from its headings; choosing one goes there.
     QTreeWidgetItem *example = item(contents, QStringLiteral("計算例：寸法計算"));
     ASSERT_TRUE(example);

@@ -40,7 +40,7 @@ TEST(JournalLineTest, EveryKindOfEntryReadsBackAsWritten)
     const j::Entry entries[] = {
         sampleRecord(),
         awkward,
-        j::Record{"x", {}, "", "", "", "", {}},
+        j::Record{"x", {}, "", "", "", "", "", {}},
         j::NoteChange{"00ff00ff00ff00ff", "系統B-1"},
         j::NoteChange{"id", ""},
         j::Deletion{{"a", "b", "c"}},
@@ -157,12 +157,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"VersionZero", replaced(valid(), "\"v\":1", "\"v\":0"), j::LineProblem::Unexpected},
         BadLine{"VersionNotANumber", "{\"v\":\"1\",\"type\":\"clear\"}",
                 j::LineProblem::Unexpected},
-        BadLine{"FutureVersion", replaced(valid(), "\"v\":1", "\"v\":3"),
+        BadLine{"FutureVersion", replaced(valid(), "\"v\":1", "\"v\":4"),
                 j::LineProblem::FutureVersion},
         BadLine{"FutureVersionWithNewMembers",
                 "{\"v\":7,\"type\":\"chart\",\"points\":[[1,2.5e3],{\"a\":null}]}",
                 j::LineProblem::FutureVersion},
-        BadLine{"FutureVersionNotFirst", "{\"type\":\"record\",\"v\":3}",
+        BadLine{"FutureVersionNotFirst", "{\"type\":\"record\",\"v\":4}",
                 j::LineProblem::FutureVersion},
         BadLine{"ValueInAVersionOneLine", replaced(validWithValue(), "\"v\":2", "\"v\":1"),
                 j::LineProblem::Unexpected},
@@ -209,6 +209,87 @@ TEST(JournalLineTest, LinesWithoutAValueStayVersionOne)
     }
     EXPECT_EQ(j::DecodeLine(replaced(plain, "\"v\":1", "\"v\":2")).problem, j::LineProblem::None)
         << "a version-2 line need not hold a value";
+}
+
+// The name of the document a record was made in rides on a version-3 line;
+// a record without one is the very bytes version 1 wrote, which every older
+// program reads.
+TEST(JournalLineTest, DocumentNameOnlyInVersionThreeLines)
+{
+    j::Record named = sampleRecord();
+    named.document = "事務所ビル \"A\".zefra";
+    j::Record namedAndValued = valuedRecord(0.0105291);
+    namedAndValued.document = "x";
+    struct Case
+    {
+        const char *name;
+        j::Record record;
+        const char *start;
+    };
+    const Case cases[] = {
+        {"no document", sampleRecord(), "{\"v\":1,\"type\":\"record\","},
+        {"a value", valuedRecord(0.0105291), "{\"v\":2,\"type\":\"record\","},
+        {"a document", named, "{\"v\":3,\"type\":\"record\","},
+        {"a document and a value", namedAndValued, "{\"v\":3,\"type\":\"record\","},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string line = j::EncodeLine(c.record);
+        EXPECT_EQ(line.rfind(c.start, 0), 0u) << line;
+        EXPECT_EQ(line.find("\"document\"") != std::string::npos, !c.record.document.empty());
+        const j::DecodedLine back = j::DecodeLine(line.substr(0, line.size() - 1));
+        ASSERT_EQ(back.problem, j::LineProblem::None) << line;
+        EXPECT_EQ(std::get<j::Record>(*back.entry), c.record);
+    }
+    // Version 1 wrote exactly this, and still does.
+    EXPECT_EQ(
+        j::EncodeLine(sampleRecord()),
+        "{\"v\":1,\"type\":\"record\",\"id\":\"00ff00ff00ff00ff\","
+        "\"time\":\"2024-06-01T09:00:00.123+09:00\",\"page\":\"ダクト計算\","
+        "\"calculation\":\"ダクト寸法計算（圧損基準）\",\"warning\":\"\",\"note\":\"系統A-3\","
+        "\"fields\":[{\"name\":\"S_Fryo\",\"caption\":\"風量\",\"text\":\"3600\","
+        "\"unit\":\"m3/h\",\"role\":\"input\"},{\"name\":\"ComboBox1\",\"caption\":\"材質\","
+        "\"text\":\"亜鉛鉄板（板状で縦方向に継目）\",\"unit\":\"\",\"role\":\"option\"},"
+        "{\"name\":\"S_Speed\",\"caption\":\"風速\",\"text\":\"5.128\",\"unit\":\"m/s\","
+        "\"role\":\"result\",\"stale\":true}]}\n");
+}
+
+// What an older reader makes of a named record: the strict reader of version
+// 1 or 2 refuses the member, so the line must say a later version (which they
+// set aside as such) rather than look damaged; this version refuses it in a
+// line that says 1 or 2 in the same way.
+TEST(JournalLineTest, DocumentNameInAnOlderVersionsLineIsRefused)
+{
+    j::Record named = sampleRecord();
+    named.document = "事務所ビル.zefra";
+    std::string line = j::EncodeLine(named);
+    line.pop_back();
+    for (const char *older : {"\"v\":1", "\"v\":2"}) {
+        SCOPED_TRACE(older);
+        EXPECT_EQ(j::DecodeLine(replaced(line, "\"v\":3", older)).problem,
+                  j::LineProblem::Unexpected);
+    }
+    EXPECT_EQ(j::DecodeLine(replaced(line, "\"v\":3", "\"v\":4")).problem,
+              j::LineProblem::FutureVersion);
+    EXPECT_EQ(j::DecodeLine(replaced(line, "\"document\":\"事務所ビル.zefra\"", "\"document\":3"))
+                  .problem,
+              j::LineProblem::Unexpected);
+}
+
+// Lines read into the same scratch line: a record without a document after
+// one with it has none.
+TEST(JournalLineTest, ScratchLineForgetsTheLastDocument)
+{
+    j::Record named = sampleRecord();
+    named.document = "A.zefra";
+    std::string first = j::EncodeLine(named), second = j::EncodeLine(sampleRecord());
+    first.pop_back();
+    second.pop_back();
+    j::Line scratch;
+    ASSERT_EQ(j::ReadLine(first, scratch), j::LineProblem::None);
+    EXPECT_EQ(scratch.record.document, "A.zefra");
+    ASSERT_EQ(j::ReadLine(second, scratch), j::LineProblem::None);
+    EXPECT_EQ(scratch.record.document, "");
 }
 
 TEST(JournalLineTest, WindowsLineEndIsRead)

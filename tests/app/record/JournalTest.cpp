@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"UnknownField",
                "{\"v\":1,\"type\":\"note\",\"id\":\"id0\",\"note\":\"x\",\"colour\":\"red\"}\n",
                false},
-        Damage{"FutureVersion", "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}\n",
+        Damage{"FutureVersion", "{\"v\":4,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}\n",
                true}),
     [](const auto &p) { return std::string(p.param.name); });
 
@@ -392,7 +392,7 @@ TEST_P(JournalIntruderTest, KeepsTheFileSmallAndTheLine)
 INSTANTIATE_TEST_SUITE_P(
     Lines, JournalIntruderTest,
     ::testing::Values(Intruder{"LaterVersion",
-                               "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}"},
+                               "{\"v\":4,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}"},
                       Intruder{"Damaged", "{\"v\":1,\"type\":\"rec"}),
     [](const auto &p) { return std::string(p.param.name); });
 

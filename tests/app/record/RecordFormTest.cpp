@@ -5,6 +5,7 @@
 #include "app/record/CalculationSheet.h"
 #include "app/record/Journal.h"
 #include "app/record/RecordForm.h"
+#include "app/record/RecordModel.h"
 #include "app/record/RecordText.h"
 #include "support/BoxRecorder.h"
 #include "support/StoredSettings.h"
@@ -98,7 +99,8 @@ TEST_F(RecordFormTest, IsANamedResizableWindowThatDoesNotBlock)
     EXPECT_LT(form_->minimumHeight(), form_->maximumHeight());
     ASSERT_TRUE(table());
     EXPECT_EQ(table()->model()->rowCount(), 7);
-    EXPECT_EQ(table()->model()->index(0, 3).data().toString(), QStringLiteral("系統A-3"));
+    EXPECT_EQ(table()->model()->index(0, app::record::RecordModel::NoteColumn).data().toString(),
+              QStringLiteral("系統A-3"));
     EXPECT_EQ(find<QLabel>("RecordCount")->text(), QStringLiteral("7 件"));
     EXPECT_TRUE(find<QLabel>("RecordProblem")->isHidden());
     EXPECT_TRUE(rowVisible(6)) << "newest last, in view";
@@ -147,7 +149,7 @@ TEST_F(RecordFormTest, PageFilterShowsOnePage)
 TEST_F(RecordFormTest, NoteTypedInTheTableIsKept)
 {
     show();
-    const QModelIndex note = table()->model()->index(2, 3);
+    const QModelIndex note = table()->model()->index(2, app::record::RecordModel::NoteColumn);
     table()->setCurrentIndex(note);
     QTest::keyClick(table(), Qt::Key_F2);
     QWidget *editor = QApplication::focusWidget();

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReplayTest, DamagedLinesAreSetAsideInFileOrder)
 {
     const std::string truncated = rec("t").substr(0, 30);
-    const std::string future = "{\"v\":3,\"type\":\"record\",\"shape\":\"oval\"}";
+    const std::string future = "{\"v\":4,\"type\":\"record\",\"shape\":\"oval\"}";
     const std::string unknown =
         "{\"v\":1,\"type\":\"note\",\"id\":\"a\",\"note\":\"x\",\"by\":\"me\"}";
     const std::string garbage("\x00\x01\xff\xfe", 4);
@@ -160,7 +160,7 @@ TEST_P(CompactionTest, KeepsUnreadableLinesInTheirPlace)
     EXPECT_EQ(j::CompactedText(journal, back), GetParam().compacted);
 }
 
-const std::string Future = "{\"v\":3,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}";
+const std::string Future = "{\"v\":4,\"type\":\"record\",\"id\":\"z\",\"shape\":\"oval\"}";
 const std::string Garbage = "\x01\x02 not json";
 
 INSTANTIATE_TEST_SUITE_P(

@@ -89,7 +89,7 @@ bool SameRecord(const CalculationRecord &a, const CalculationRecord &b)
 {
     if (a.time != b.time || a.time.offsetFromUtc() != b.time.offsetFromUtc() || a.page != b.page ||
         a.calculation != b.calculation || a.warning != b.warning || a.note != b.note ||
-        a.fields.size() != b.fields.size())
+        a.document != b.document || a.fields.size() != b.fields.size())
         return false;
     for (qsizetype i = 0; i < a.fields.size(); ++i) {
         const auto &x = a.fields[i];

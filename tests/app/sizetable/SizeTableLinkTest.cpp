@@ -138,7 +138,7 @@ TEST_F(SizeTableLinkTest, AChosenRowBringsItsShapeAndTheRecordDescribesIt)
 
         // The record: the shape computed, its sizes, its numbers.
         ASSERT_GT(form_->journal().count(), records);
-        const CalculationRecord &r = lastRecord();
+        const CalculationRecord r = lastRecord(); // a copy: the next record may move the list
         EXPECT_EQ(r.calculation, QStringLiteral("ダクト圧力損失計算"));
         EXPECT_EQ(recorded(r, QStringLiteral("形状")),
                   c.rowRound ? QStringLiteral("円形ダクト") : QStringLiteral("矩形ダクト"));

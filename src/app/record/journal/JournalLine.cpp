@@ -42,13 +42,15 @@ void encode(std::string &out, const Record &r)
     const bool valued = std::any_of(r.fields.begin(), r.fields.end(), [](const Field &f) {
         return f.value && std::isfinite(*f.value);
     });
-    begin(out, "record", valued ? 2 : 1);
+    begin(out, "record", !r.document.empty() ? 3 : valued ? 2 : 1);
     member(out, "id", r.id);
     member(out, "time", FormatMoment(r.time));
     member(out, "page", r.page);
     member(out, "calculation", r.calculation);
     member(out, "warning", r.warning);
     member(out, "note", r.note);
+    if (!r.document.empty())
+        member(out, "document", r.document);
     out += ",\"fields\":[";
     for (std::size_t i = 0; i < r.fields.size(); ++i) {
         const Field &f = r.fields[i];
@@ -222,26 +224,33 @@ bool readBody(JsonReader &in, const std::string &type, std::int64_t version, Lin
     if (type == "record") {
         out.kind = Line::RecordLine;
         Record &r = out.record;
-        return readMembers(in, {"id", "time", "page", "calculation", "warning", "note", "fields"},
-                           {},
-                           [&](const std::string &name) {
-                               if (name == "id")
-                                   return in.readString(r.id);
-                               if (name == "time")
-                                   return readTime(in, r.time);
-                               if (name == "page")
-                                   return in.readString(r.page);
-                               if (name == "calculation")
-                                   return in.readString(r.calculation);
-                               if (name == "warning")
-                                   return in.readString(r.warning);
-                               if (name == "note")
-                                   return in.readString(r.note);
-                               return readArray(in, r.fields, [&](Field &f) {
-                                   return readField(in, f, version);
-                               });
-                           }) &&
-               !r.id.empty();
+        r.document.clear(); // optional: the scratch line may hold the last one's
+        const auto onMember = [&](const std::string &name) {
+            if (name == "id")
+                return in.readString(r.id);
+            if (name == "time")
+                return readTime(in, r.time);
+            if (name == "page")
+                return in.readString(r.page);
+            if (name == "calculation")
+                return in.readString(r.calculation);
+            if (name == "warning")
+                return in.readString(r.warning);
+            if (name == "note")
+                return in.readString(r.note);
+            if (name == "document")
+                return in.readString(r.document);
+            return readArray(in, r.fields, [&](Field &f) { return readField(in, f, version); });
+        };
+        const bool read =
+            version < 3 // "document" came with version 3
+                ? readMembers(in,
+                              {"id", "time", "page", "calculation", "warning", "note", "fields"},
+                              {}, onMember)
+                : readMembers(in,
+                              {"id", "time", "page", "calculation", "warning", "note", "fields"},
+                              {"document"}, onMember);
+        return read && !r.id.empty();
     }
     if (type == "note") {
         out.kind = Line::NoteLine;

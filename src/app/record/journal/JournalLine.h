@@ -16,14 +16,19 @@
 //    "fields":[{"name":"…","caption":"…","text":"…","unit":"…","role":"input"}, …]}
 //        a calculation; "role" is "input", "option" or "result"; a field may
 //        add "stale":true, and from version 2 on "value":0.0105291 (the
-//        number its text was written from, in full, where the page keeps it)
+//        number its text was written from, in full, where the page keeps it);
+//        from version 3 on the record may add "document":"事務所ビル.zefra"
+//        after "note" (the name of the work document open when it was made)
 //   {"v":1,"type":"note","id":"…","note":"…"}     the note of a record changed
 //   {"v":1,"type":"delete","ids":["…", …]}         records deleted
 //   {"v":1,"type":"clear"}                         every earlier record deleted
-// A line says the oldest version that can hold it: a record with a field's
-// "value" is version 2, every other line version 1, as all lines were before
-// there was a version 2. An older program takes a version-2 line for a later
-// version's, not for damage. The reader reads both.
+// A line says the oldest version that can hold it: a record with a document
+// name is version 3, a record with a field's "value" version 2, every other
+// line version 1, as all lines were before there was a version 2. So a record
+// made without a document is the same bytes as before, which every older
+// program reads; an older program takes a version-2 or -3 line for a later
+// version's, not for damage, and sets it aside whole (its reader is strict).
+// The reader reads all three.
 // "v" first and "type" second hold for every version, so that any reader can
 // tell a later version's line from a damaged one. The reader is strict: a
 // missing, repeated or unknown member, or a value of the wrong kind, makes the
@@ -31,7 +36,7 @@
 // other members is free.
 namespace app::record::journal {
 
-inline constexpr int FormatVersion = 2; // the latest this program reads and writes
+inline constexpr int FormatVersion = 3; // the latest this program reads and writes
 
 enum class Role { Input, Option, Result };
 
@@ -56,6 +61,7 @@ struct Record
     std::string calculation;
     std::string warning;
     std::string note;
+    std::string document; // the work document's name; empty for none
     std::vector<Field> fields;
 
     friend bool operator==(const Record &, const Record &) = default;
