@@ -24,6 +24,7 @@
 #include "app/record/RecordText.h"
 #include "app/record/RecordTexts.h"
 #include "app/record/StorableLine.h"
+#include "app/report/DocumentReport.h"
 #include "app/settings/IniFile.h"
 #include "app/settings/IniSyntax.h"
 #include "app/sizetable/SizeTableForm.h"
@@ -148,6 +149,13 @@ TDuctForm::TDuctForm(QWidget *parent, const QString &settingsPath, const QString
             .filePath(QStringLiteral("recovery.zefra")));
     session_->setAtmosphereSource([this] { return chart::AtmosphereOf(*air_); });
     session_->startNew({});
+    // Each record names the document open when it was made; an untitled
+    // document's records name none.
+    const auto nameRecords = [this] {
+        journal_->setDocumentName(session_->path().isEmpty() ? QString() : session_->displayName());
+    };
+    connect(session_, &document::Session::displayNameChanged, journal_, nameRecords);
+    nameRecords();
     recent_ = std::make_unique<document::RecentFiles>();
     commands_ = new document::DocumentCommands(this, *session_, *recent_);
     new document::DropOpener(this, [this](const QString &path) {
@@ -310,10 +318,13 @@ void TDuctForm::SaveAs1Click()
 
 void TDuctForm::printDocument()
 {
-    // The chart's own print of the chart shown, until the report prints the
-    // whole document.
-    Chart1Click();
-    chart_->print();
+    report::ReportUnits units;
+    units.conventionalChart = shared_.conventionalUnits();
+    units.sheets = units.conventionalChart ? ::losssheet::UnitSystem::Conventional
+                                           : ::losssheet::UnitSystem::SI;
+    report::PreviewDocumentReport(session_->document(), units,
+                                  session_->path().isEmpty() ? QString() : session_->displayName(),
+                                  this);
 }
 
 void TDuctForm::Exit1Click()

@@ -5,6 +5,7 @@
 
 #include "app/document/DropOpener.h"
 #include "app/document/RecentFiles.h"
+#include "app/record/Journal.h"
 #include "app/record/RecordForm.h"
 
 #include <QAction>
@@ -399,6 +400,32 @@ TEST_F(DocumentTest, FileMenuComesFirstAndTheWindowKeepsItsSize)
     chooseFile(path(QStringLiteral("keys.zefra")));
     QTest::keySequence(form_.get(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("keys.zefra"))));
+}
+
+// 印刷 previews the whole document's report; the records made while a saved
+// document is open carry its name, those of an untitled one none.
+TEST_F(DocumentTest, ReportPreviewAndRecordsNameTheDocument)
+{
+    app::chart::ChartForm *chart = openChart();
+    addPagePoint(chart, 1, QStringLiteral("50"));
+    boxes_.take();
+    find<QAction>("PrintDocument1")->trigger();
+    const auto shown = boxes_.take();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.front().caption, QStringLiteral("印刷プレビュー — 設計計算書"));
+
+    const int before = form_->journal().count();
+    EXPECT_TRUE(form_->journal().at(before - 1).document.isEmpty()) << "untitled";
+    chooseFile(path(QStringLiteral("事務所ビル.zefra")));
+    ASSERT_TRUE(commands().saveAs());
+    addPagePoint(chart, 1, QStringLiteral("60"));
+    ASSERT_EQ(form_->journal().count(), before + 1);
+    EXPECT_EQ(form_->journal().at(before).document, QStringLiteral("事務所ビル.zefra"));
+    answerNextBox(QMessageBox::Discard); // the point added since the save
+    ASSERT_TRUE(commands().newDocument());
+    addPagePoint(chart, 1, QStringLiteral("70"));
+    ASSERT_EQ(form_->journal().count(), before + 2);
+    EXPECT_TRUE(form_->journal().at(before + 1).document.isEmpty());
 }
 
 } // namespace
