@@ -5,6 +5,8 @@
 // window stays beside it (its own texts header, or the top of its file).
 namespace app::ui::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The captions of the message boxes.
 inline constexpr char Warning[] = "警告";
 inline constexpr char Error[] = "ｴﾗｰ";
@@ -62,5 +64,6 @@ inline constexpr char Delete[] = "削除";
 inline constexpr char Cancel[] = "キャンセル";
 // A sizing target, as the size table and the loss sheet head it.
 inline constexpr char Target[] = "目標";
+// clang-format on
 
 } // namespace app::ui::texts
