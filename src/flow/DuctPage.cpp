@@ -47,35 +47,18 @@ const QString AirVolumeHint = QStringLiteral("風量を入力してください"
 constexpr ui::SectionShape Sections{105, 207, 168};
 
 // The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
+// The right column of both sections: where its fields stand and how wide
+// they are.
+constexpr int ResultX = 61;
+constexpr int ResultWidth = 58;
+
 constexpr ui::SizeBlockGeometry SizeColumn{6, 5, 25, 55, 6, 81, 56, 65, 140, 52};
-
-// The right column of both sections: the velocity and the loss found, and
-// the loss's unit, which follows the unit system.
-struct ResultColumn
-{
-    QLineEdit *velocity;
-    QLineEdit *loss;
-    QLabel *lossUnit;
-};
-
-ResultColumn BuildResultColumn(QFrame *out, const char *velocityName, const char *lossName,
-                               const char *unitName)
-{
-    ResultColumn c;
-    ui::Label(out, VelocityLabel, 6, 12);
-    c.velocity = ui::Result(out, velocityName, 61, 9, 58);
-    ui::Label(out, QStringLiteral("m/s"), 122, 12);
-    ui::Label(out, LossLabel, 6, 47);
-    c.loss = ui::Result(out, lossName, 61, 44, 58);
-    c.lossUnit = ui::Label(out, QStringLiteral("mmAq/m"), 122, 47, unitName);
-    return c;
-}
 
 } // namespace
 
 DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
                    QWidget *parent)
-    : CalcPage("TabSheet1", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
+    : SizingPage("TabSheet1", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
     Panel16 = addBand("Panel16");
     Ztai_Edit = ui::Edit(Panel16, "Ztai_Edit", 65, 3, 50, QStringLiteral("標準ダクト"),
@@ -142,7 +125,9 @@ void DuctPage::buildSizingSection()
     S_SizeD = ui::Result(sizing_.middle, "S_SizeD", 0, 0, 0);
     ui::LayOutSizeBlock(sizing_.middle, SizeHeading, SizeColumn, S_Size1, S_Size2, S_SizeD);
 
-    const ResultColumn found = BuildResultColumn(sizing_.right, "S_Fusok", "S_Ason", "Label11");
+    const ui::ResultColumn found =
+        ui::BuildResultColumn(sizing_.right, VelocityLabel, LossLabel, ResultX, ResultWidth,
+                              {"S_Fusok", "S_Ason", "Label11"});
     S_Fusok = found.velocity;
     S_Ason = found.loss;
     Label11 = found.lossUnit;
@@ -164,7 +149,9 @@ void DuctPage::buildLossSection()
     P_Size2 = ui::Edit(loss_.middle, "P_Size2", 0, 0, 0, sizeHint);
     P_SizeD = ui::Result(loss_.middle, "P_SizeD", 0, 0, 0, true);
     ui::LayOutSizeBlock(loss_.middle, SizeHeading, SizeColumn, P_Size1, P_Size2, P_SizeD);
-    const ResultColumn found = BuildResultColumn(loss_.right, "P_Fusok", "P_Ason", "Label29");
+    const ui::ResultColumn found =
+        ui::BuildResultColumn(loss_.right, VelocityLabel, LossLabel, ResultX, ResultWidth,
+                              {"P_Fusok", "P_Ason", "Label29"});
     P_Fusok = found.velocity;
     P_Ason = found.loss;
     Label29 = found.lossUnit;
@@ -300,28 +287,6 @@ void DuctPage::windowShown()
 void DuctPage::pageShown()
 {
     takeSharedControls(Panel16, sizing_.titleBar, QString::fromUtf8(uitexts::AirVelocityBasis));
-}
-
-void DuctPage::showSizingBasis()
-{
-    target_->showBasis();
-    emit sizingChanged();
-}
-
-void DuctPage::focusSizingTarget()
-{
-    target_->focus();
-}
-
-void DuctPage::relabelUnits()
-{
-    target_->relabelUnits();
-}
-
-void DuctPage::convertUnits(const ui::UnitFactors &factor)
-{
-    target_->convertUnits(factor);
-    emit sizingChanged();
 }
 
 std::vector<settings::Setting> DuctPage::settingsKeys()

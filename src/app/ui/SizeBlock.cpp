@@ -2,6 +2,7 @@
 
 #include "app/ui/FormControls.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace app::ui {
@@ -19,6 +20,21 @@ void LayOutSizeBlock(QWidget *column, const QString &heading, const SizeBlockGeo
     Label(column, QStringLiteral("φ＝"), g.phiX, g.diameterY + CaptionDrop);
     diameter->setGeometry(g.secondX, g.diameterY, g.width, EditHeight);
     Label(column, QStringLiteral("mm"), g.unitX, g.diameterY + CaptionDrop);
+}
+
+ResultColumn BuildResultColumn(QWidget *column, const QString &velocityCaption,
+                               const QString &lossCaption, int fieldX, int fieldWidth,
+                               const ResultColumnNames &names)
+{
+    const int unitX = fieldX + fieldWidth + 3;
+    ResultColumn c;
+    Label(column, velocityCaption, 6, 12);
+    c.velocity = Result(column, names.velocity, fieldX, 9, fieldWidth);
+    Label(column, QStringLiteral("m/s"), unitX, 12);
+    Label(column, lossCaption, 6, 47);
+    c.loss = Result(column, names.loss, fieldX, 44, fieldWidth);
+    c.lossUnit = Label(column, QStringLiteral("mmAq/m"), unitX, 47, names.lossUnit);
+    return c;
 }
 
 } // namespace app::ui

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -29,5 +30,29 @@ struct SizeBlockGeometry
 // this places them and adds the captions.
 void LayOutSizeBlock(QWidget *column, const QString &heading, const SizeBlockGeometry &g,
                      QLineEdit *sideA, QLineEdit *sideB, QLineEdit *diameter);
+
+// The right column of a duct or pipe section: the velocity and the loss
+// found, each after its caption, and their units: "m/s", and the loss's,
+// which follows the unit system.
+struct ResultColumn
+{
+    QLineEdit *velocity;
+    QLineEdit *loss;
+    QLabel *lossUnit;
+};
+
+// The objectNames of a result column's fields and of the loss's unit.
+struct ResultColumnNames
+{
+    const char *velocity;
+    const char *loss;
+    const char *lossUnit;
+};
+
+// Builds a result column in `column`: the captions at the left, the two
+// fields at fieldX, fieldWidth px wide, their units just after them.
+ResultColumn BuildResultColumn(QWidget *column, const QString &velocityCaption,
+                               const QString &lossCaption, int fieldX, int fieldWidth,
+                               const ResultColumnNames &names);
 
 } // namespace app::ui
