@@ -8,7 +8,7 @@ namespace app::document::texts {
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
 inline const QString Untitled = QStringLiteral("無題");
-// Between a window's caption and the document's name: "空気線図 — 事務所ビル.zefra*".
+// Between a window's caption and the document's name: 空気線図 — 事務所ビル.zefra*.
 inline const QString NameSeparator = QStringLiteral(" — ");
 inline const QString ModifiedMark = QStringLiteral("*");
 inline const QString Suffix = QStringLiteral("zefra");
