@@ -125,12 +125,9 @@ void DuctPage::buildSizingSection()
     S_SizeD = ui::Result(sizing_.middle, "S_SizeD", 0, 0, 0);
     ui::LayOutSizeBlock(sizing_.middle, SizeHeading, SizeColumn, S_Size1, S_Size2, S_SizeD);
 
-    const ui::ResultColumn found =
+    std::tie(S_Fusok, S_Ason, Label11) =
         ui::BuildResultColumn(sizing_.right, VelocityLabel, LossLabel, ResultX, ResultWidth,
                               {"S_Fusok", "S_Ason", "Label11"});
-    S_Fusok = found.velocity;
-    S_Ason = found.loss;
-    Label11 = found.lossUnit;
 
     focus_.addControls(sizing_.body, {M_Ason, S_Fryo, S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason});
 }
@@ -149,12 +146,9 @@ void DuctPage::buildLossSection()
     P_Size2 = ui::Edit(loss_.middle, "P_Size2", 0, 0, 0, sizeHint);
     P_SizeD = ui::Result(loss_.middle, "P_SizeD", 0, 0, 0, true);
     ui::LayOutSizeBlock(loss_.middle, SizeHeading, SizeColumn, P_Size1, P_Size2, P_SizeD);
-    const ui::ResultColumn found =
+    std::tie(P_Fusok, P_Ason, Label29) =
         ui::BuildResultColumn(loss_.right, VelocityLabel, LossLabel, ResultX, ResultWidth,
                               {"P_Fusok", "P_Ason", "Label29"});
-    P_Fusok = found.velocity;
-    P_Ason = found.loss;
-    Label29 = found.lossUnit;
 
     focus_.addControls(loss_.body, {P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason});
 }
@@ -199,6 +193,17 @@ void DuctPage::describeFields()
     const Text airVolume = Fixed(numeric::AirFlowName);
     const Text velocity = Fixed(QString::fromUtf8(texts::Velocity));
     const Text loss = Fixed(LossLabel);
+    // Both sections, from the air volume to the loss: the same captions.
+    const auto describeFlowAndSize = [&](QLineEdit *flowField, QLineEdit *sideA, QLineEdit *sideB,
+                                         QLineEdit *diameter, QLineEdit *foundVelocity,
+                                         QLineEdit *foundLoss, QLabel *lossUnit) {
+        describeField(flowField, airVolume, Fixed(QStringLiteral("m3/h")));
+        describeField(sideA, Fixed(uitexts::SideA), mm);
+        describeField(sideB, Fixed(uitexts::SideB), mm);
+        describeField(diameter, diameterCaption, mm);
+        describeField(foundVelocity, velocity, Fixed(QStringLiteral("m/s")));
+        describeField(foundLoss, loss, TextOf(lossUnit));
+    };
     describeOption(shared_.TaniButton1, QString::fromUtf8(uitexts::UnitSystem),
                    [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
     describeField(Ztai_Edit, Fixed(uitexts::Roughness), mm);
@@ -217,20 +222,10 @@ void DuctPage::describeFields()
         return QString::fromUtf8(CheckBox1->isChecked() ? uitexts::Yes : uitexts::No);
     });
     describeField(M_Ason, TextOf(Label3), TextOf(Label9));
-    describeField(S_Fryo, airVolume, Fixed(QStringLiteral("m3/h")));
-    describeField(S_Size1, Fixed(uitexts::SideA), mm);
-    describeField(S_Size2, Fixed(uitexts::SideB), mm);
-    describeField(S_SizeD, diameterCaption, mm);
-    describeField(S_Fusok, velocity, Fixed(QStringLiteral("m/s")));
-    describeField(S_Ason, loss, TextOf(Label11));
+    describeFlowAndSize(S_Fryo, S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason, Label11);
 
     describeSection(LossTitle);
-    describeField(P_Fryo, airVolume, Fixed(QStringLiteral("m3/h")));
-    describeField(P_Size1, Fixed(uitexts::SideA), mm);
-    describeField(P_Size2, Fixed(uitexts::SideB), mm);
-    describeField(P_SizeD, diameterCaption, mm);
-    describeField(P_Fusok, velocity, Fixed(QStringLiteral("m/s")));
-    describeField(P_Ason, loss, TextOf(Label29));
+    describeFlowAndSize(P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason, Label29);
 }
 
 void DuctPage::declareCalculations()

@@ -118,12 +118,9 @@ void PipePage::buildSizingSection()
     ui::Label(sizing_.middle, SizeCaption, 30, 12);
     S_Size = ui::Result(sizing_.middle, "S_Size", 30, 34, 70);
 
-    const ui::ResultColumn found =
+    std::tie(S_Speed, S_AsonP, Label42) =
         ui::BuildResultColumn(sizing_.right, VelocityLabel, LossCaption, ResultX, ResultWidth,
                               {"S_Speed", "S_AsonP", "Label42"});
-    S_Speed = found.velocity;
-    S_AsonP = found.loss;
-    Label42 = found.lossUnit;
 
     focus_.addControls(sizing_.body, {M_AsonP, S_Ryo, S_Size, S_Speed, S_AsonP});
 }
@@ -140,12 +137,9 @@ void PipePage::buildLossSection()
     P_Size = ui::List(s.middle, "P_Size", 30, 34, 70, ui::Items(PipeSizeItems()),
                       QStringLiteral("配管サイズを選択"));
 
-    const ui::ResultColumn found =
+    std::tie(P_Speed, P_AsonP, Label49) =
         ui::BuildResultColumn(s.right, VelocityLabel, LossCaption, ResultX, ResultWidth,
                               {"P_Speed", "P_AsonP", "Label49"});
-    P_Speed = found.velocity;
-    P_AsonP = found.loss;
-    Label49 = found.lossUnit;
 
     focus_.addControls(s.body, {P_Ryo, P_Size, P_Speed, P_AsonP});
 }

@@ -27,14 +27,13 @@ ResultColumn BuildResultColumn(QWidget *column, const QString &velocityCaption,
                                const ResultColumnNames &names)
 {
     const int unitX = fieldX + fieldWidth + 3;
-    ResultColumn c;
     Label(column, velocityCaption, 6, 12);
-    c.velocity = Result(column, names.velocity, fieldX, 9, fieldWidth);
+    QLineEdit *velocity = Result(column, names.velocity, fieldX, 9, fieldWidth);
     Label(column, QStringLiteral("m/s"), unitX, 12);
     Label(column, lossCaption, 6, 47);
-    c.loss = Result(column, names.loss, fieldX, 44, fieldWidth);
-    c.lossUnit = Label(column, QStringLiteral("mmAq/m"), unitX, 47, names.lossUnit);
-    return c;
+    QLineEdit *loss = Result(column, names.loss, fieldX, 44, fieldWidth);
+    QLabel *lossUnit = Label(column, QStringLiteral("mmAq/m"), unitX, 47, names.lossUnit);
+    return {velocity, loss, lossUnit};
 }
 
 } // namespace app::ui
