@@ -178,6 +178,12 @@ void OutletPage::describeFields()
     const Text percent = Fixed(QStringLiteral("％"));
     const Text faceVelocity = Fixed(QStringLiteral("面風速"));
     const Text velocityUnit = Fixed(QStringLiteral("m/s"));
+    // A section's size block: the two sides and the diameter, in mm.
+    const auto describeSize = [&](QLineEdit *sideA, QLineEdit *sideB, QLineEdit *diameter) {
+        describeField(sideA, Fixed(uitexts::SideA), mm);
+        describeField(sideB, Fixed(uitexts::SideB), mm);
+        describeField(diameter, diameterCaption, mm);
+    };
     describeOption(ComboBox1, TypeCaption, [this] { return ComboBox1->currentText(); });
     describeOption(RadioButton1, QString::fromUtf8(uitexts::Shape), [this] {
         return QString::fromUtf8(RadioButton2->isChecked() ? uitexts::Round : uitexts::Rectangle);
@@ -190,17 +196,13 @@ void OutletPage::describeFields()
     describeField(Edit19, airVolume, airVolumeUnit);
     describeField(Edit20, opening, percent);
     describeField(Edit26, faceVelocity, velocityUnit);
-    describeField(Edit23, Fixed(uitexts::SideA), mm);
-    describeField(Edit24, Fixed(uitexts::SideB), mm);
-    describeField(Edit25, diameterCaption, mm);
+    describeSize(Edit23, Edit24, Edit25);
     describeField(Edit21, faceVelocity, velocityUnit);
 
     describeSection(CheckTitle);
     describeField(Edit17, airVolume, airVolumeUnit);
     describeField(Edit18, opening, percent);
-    describeField(Edit28, Fixed(uitexts::SideA), mm);
-    describeField(Edit29, Fixed(uitexts::SideB), mm);
-    describeField(Edit30, diameterCaption, mm);
+    describeSize(Edit28, Edit29, Edit30);
     describeField(Edit32, faceVelocity, velocityUnit);
 }
 
