@@ -5,6 +5,8 @@
 // and the page's messages, which the chart window shows for the same faults.
 namespace air::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The page's tab.
 inline constexpr char PageCaption[] = "空気の状態値計算";
 
@@ -46,5 +48,6 @@ inline constexpr char EnterNumberHint[] = "数値を入力してください";
 // SearchLimitExceeded, and the problem of a chart point).
 inline constexpr char EnterNumber[] = "数値を入力して下さい。";
 inline constexpr char OutOfRange[] = "数値が範囲外です！";
+// clang-format on
 
 } // namespace air::texts

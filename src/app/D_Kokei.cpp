@@ -38,6 +38,7 @@
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/PageGeometry.h"
 #include "app/ui/ProgramChange.h"
+#include "app/ui/UiTexts.h"
 #include "app/ui/WindowPlacement.h"
 #include "chart/ChartTexts.h"
 #include "flow/DuctPage.h"
@@ -249,7 +250,7 @@ void TDuctForm::buildMenu()
 
 void TDuctForm::buildFileMenu()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu *file = menuBar()->addMenu(QString::fromUtf8(ui::texts::FileMenu));
     file->setObjectName(QStringLiteral("File1"));
     const auto add = [this, file](const char *name, const QString &caption,
                                   const QKeySequence &shortcut, void (TDuctForm::*run)()) {

@@ -6,6 +6,8 @@
 // properties of moist air and their units are air::texts.
 namespace chart::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The chart (the window's title, the drawing's title, the name of an export).
 inline constexpr char WindowTitle[] = "空気線図";
 // The two lists, on screen, printed and as the sheets of a workbook.
@@ -21,20 +23,17 @@ inline constexpr char BadShf[] = "SHF は 0 より大きく 1 以下です。";
 // dry bulb, %2 the limit.
 inline constexpr char RelativeHumidityLimits[] = "相対湿度は 0～100 ％ の範囲で入力して下さい。";
 inline constexpr char NegativeHumidityRatio[] = "絶対湿度は 0 以上で入力して下さい。";
-inline constexpr char HumidityRatioAboveSaturation[] =
-    "絶対湿度は飽和（乾球温度 %1 ℃ で %2 kg/kg）以下で入力して下さい。";
+inline constexpr char HumidityRatioAboveSaturation[] = "絶対湿度は飽和（乾球温度 %1 ℃ で %2 kg/kg）以下で入力して下さい。";
 inline constexpr char WetBulbAboveDryBulb[] = "湿球温度は乾球温度 %1 ℃ 以下で入力して下さい。";
-inline constexpr char WetBulbBelowDryAir[] =
-    "湿球温度が低すぎます（乾球温度 %1 ℃ の乾き空気より乾いた空気になります）。";
+inline constexpr char WetBulbBelowDryAir[] = "湿球温度が低すぎます（乾球温度 %1 ℃ の乾き空気より乾いた空気になります）。";
 inline constexpr char DewPointAboveDryBulb[] = "露点温度は乾球温度 %1 ℃ 以下で入力して下さい。";
-inline constexpr char EnthalpyBelowDryAir[] =
-    "比エンタルピは乾き空気の値（乾球温度 %1 ℃ で %2）以上で入力して下さい。";
-inline constexpr char EnthalpyAboveSaturation[] =
-    "比エンタルピは飽和空気の値（乾球温度 %1 ℃ で %2）以下で入力して下さい。";
+inline constexpr char EnthalpyBelowDryAir[] = "比エンタルピは乾き空気の値（乾球温度 %1 ℃ で %2）以上で入力して下さい。";
+inline constexpr char EnthalpyAboveSaturation[] = "比エンタルピは飽和空気の値（乾球温度 %1 ℃ で %2）以下で入力して下さい。";
 inline constexpr char DoesNotReachSaturation[] = "SHF 線が飽和曲線に届きません。";
 
 // Process kinds, in the order of the process list's choice.
 inline constexpr const char *ProcessNames[] = {"状態変化", "混合",       "冷却コイル", "加熱",
                                                "蒸気加湿", "水噴霧加湿", "SHF線"};
+// clang-format on
 
 } // namespace chart::texts

@@ -4,6 +4,8 @@
 // the expression.
 namespace eval::messages {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 inline constexpr char NotANumber[] = "数値ではありません。";
 inline constexpr char NotANumberAfterSign[] = "数値でない";
 inline constexpr char UnknownFunction[] = "未定義の関数";
@@ -17,5 +19,6 @@ inline constexpr char UnopenedParenthesis[] = "\")\"括弧を確認してくだ�
 inline constexpr char NotAssignable[] = "変数以外は代入できません。";
 inline constexpr char NotAnOperator[] = "演算子ではありません。";
 inline constexpr char TooDeep[] = "式が複雑すぎます。";
+// clang-format on
 
 } // namespace eval::messages

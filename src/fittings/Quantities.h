@@ -6,16 +6,26 @@
 // warning about them quotes them.
 namespace fittings::quantity {
 
-inline constexpr std::string_view RadiusRatio = "R/D"; // bend radius / diameter
-inline constexpr std::string_view WidthRadiusRatio =
-    "R/W";                                        // bend radius / width in the plane of the turn
-inline constexpr std::string_view Angle = "角度"; // turn or total included angle, °
-inline constexpr std::string_view BranchAngle = "分岐角";           // tee branch angle α, °
-inline constexpr std::string_view AreaRatio = "面積比";             // smaller / larger section
-inline constexpr std::string_view BranchAreaRatio = "分岐管面積比"; // a = F_s / F_c
-inline constexpr std::string_view FlowRatio = "流量比";             // q = Q_s / Q_c
-inline constexpr std::string_view EdgeRadius = "r/d";    // inlet rounding radius / diameter
-inline constexpr std::string_view WallThickness = "t/d"; // duct wall thickness / diameter
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
+// Bend radius / diameter.
+inline constexpr std::string_view RadiusRatio = "R/D";
+// Bend radius / width in the plane of the turn.
+inline constexpr std::string_view WidthRadiusRatio = "R/W";
+// Turn or total included angle, °.
+inline constexpr std::string_view Angle = "角度";
+// Tee branch angle α, °.
+inline constexpr std::string_view BranchAngle = "分岐角";
+// Smaller / larger section.
+inline constexpr std::string_view AreaRatio = "面積比";
+// a = F_s / F_c.
+inline constexpr std::string_view BranchAreaRatio = "分岐管面積比";
+// q = Q_s / Q_c.
+inline constexpr std::string_view FlowRatio = "流量比";
+// Inlet rounding radius / diameter.
+inline constexpr std::string_view EdgeRadius = "r/d";
+// Duct wall thickness / diameter.
+inline constexpr std::string_view WallThickness = "t/d";
 inline constexpr std::string_view Reynolds = "Re";
 inline constexpr std::string_view NominalInches = "呼び径（インチ）";
 inline constexpr std::string_view InnerInches = "内径（インチ）";
@@ -32,5 +42,6 @@ inline constexpr std::string_view Diameter = "内径";
 // sheet heads their columns.
 inline constexpr std::string_view Typed = "入力値";
 inline constexpr std::string_view Equipment = "機器";
+// clang-format on
 
 } // namespace fittings::quantity

@@ -47,35 +47,18 @@ const QString AirVolumeHint = QStringLiteral("風量を入力してください"
 constexpr ui::SectionShape Sections{105, 207, 168};
 
 // The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
+// The right column of both sections: where its fields stand and how wide
+// they are.
+constexpr int ResultX = 61;
+constexpr int ResultWidth = 58;
+
 constexpr ui::SizeBlockGeometry SizeColumn{6, 5, 25, 55, 6, 81, 56, 65, 140, 52};
-
-// The right column of both sections: the velocity and the loss found, and
-// the loss's unit, which follows the unit system.
-struct ResultColumn
-{
-    QLineEdit *velocity;
-    QLineEdit *loss;
-    QLabel *lossUnit;
-};
-
-ResultColumn BuildResultColumn(QFrame *out, const char *velocityName, const char *lossName,
-                               const char *unitName)
-{
-    ResultColumn c;
-    ui::Label(out, VelocityLabel, 6, 12);
-    c.velocity = ui::Result(out, velocityName, 61, 9, 58);
-    ui::Label(out, QStringLiteral("m/s"), 122, 12);
-    ui::Label(out, LossLabel, 6, 47);
-    c.loss = ui::Result(out, lossName, 61, 44, 58);
-    c.lossUnit = ui::Label(out, QStringLiteral("mmAq/m"), 122, 47, unitName);
-    return c;
-}
 
 } // namespace
 
 DuctPage::DuctPage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
                    QWidget *parent)
-    : CalcPage("TabSheet1", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
+    : SizingPage("TabSheet1", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
     Panel16 = addBand("Panel16");
     Ztai_Edit = ui::Edit(Panel16, "Ztai_Edit", 65, 3, 50, QStringLiteral("標準ダクト"),
@@ -142,10 +125,9 @@ void DuctPage::buildSizingSection()
     S_SizeD = ui::Result(sizing_.middle, "S_SizeD", 0, 0, 0);
     ui::LayOutSizeBlock(sizing_.middle, SizeHeading, SizeColumn, S_Size1, S_Size2, S_SizeD);
 
-    const ResultColumn found = BuildResultColumn(sizing_.right, "S_Fusok", "S_Ason", "Label11");
-    S_Fusok = found.velocity;
-    S_Ason = found.loss;
-    Label11 = found.lossUnit;
+    std::tie(S_Fusok, S_Ason, Label11) =
+        ui::BuildResultColumn(sizing_.right, VelocityLabel, LossLabel, ResultX, ResultWidth,
+                              {"S_Fusok", "S_Ason", "Label11"});
 
     focus_.addControls(sizing_.body, {M_Ason, S_Fryo, S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason});
 }
@@ -164,10 +146,9 @@ void DuctPage::buildLossSection()
     P_Size2 = ui::Edit(loss_.middle, "P_Size2", 0, 0, 0, sizeHint);
     P_SizeD = ui::Result(loss_.middle, "P_SizeD", 0, 0, 0, true);
     ui::LayOutSizeBlock(loss_.middle, SizeHeading, SizeColumn, P_Size1, P_Size2, P_SizeD);
-    const ResultColumn found = BuildResultColumn(loss_.right, "P_Fusok", "P_Ason", "Label29");
-    P_Fusok = found.velocity;
-    P_Ason = found.loss;
-    Label29 = found.lossUnit;
+    std::tie(P_Fusok, P_Ason, Label29) =
+        ui::BuildResultColumn(loss_.right, VelocityLabel, LossLabel, ResultX, ResultWidth,
+                              {"P_Fusok", "P_Ason", "Label29"});
 
     focus_.addControls(loss_.body, {P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason});
 }
@@ -212,6 +193,17 @@ void DuctPage::describeFields()
     const Text airVolume = Fixed(numeric::AirFlowName);
     const Text velocity = Fixed(QString::fromUtf8(texts::Velocity));
     const Text loss = Fixed(LossLabel);
+    // Both sections, from the air volume to the loss: the same captions.
+    const auto describeFlowAndSize = [&](QLineEdit *flowField, QLineEdit *sideA, QLineEdit *sideB,
+                                         QLineEdit *diameter, QLineEdit *foundVelocity,
+                                         QLineEdit *foundLoss, QLabel *lossUnit) {
+        describeField(flowField, airVolume, Fixed(QStringLiteral("m3/h")));
+        describeField(sideA, Fixed(uitexts::SideA), mm);
+        describeField(sideB, Fixed(uitexts::SideB), mm);
+        describeField(diameter, diameterCaption, mm);
+        describeField(foundVelocity, velocity, Fixed(QStringLiteral("m/s")));
+        describeField(foundLoss, loss, TextOf(lossUnit));
+    };
     describeOption(shared_.TaniButton1, QString::fromUtf8(uitexts::UnitSystem),
                    [this] { return QString::fromUtf8(shared_.unitSystemCaption()); });
     describeField(Ztai_Edit, Fixed(uitexts::Roughness), mm);
@@ -230,20 +222,10 @@ void DuctPage::describeFields()
         return QString::fromUtf8(CheckBox1->isChecked() ? uitexts::Yes : uitexts::No);
     });
     describeField(M_Ason, TextOf(Label3), TextOf(Label9));
-    describeField(S_Fryo, airVolume, Fixed(QStringLiteral("m3/h")));
-    describeField(S_Size1, Fixed(uitexts::SideA), mm);
-    describeField(S_Size2, Fixed(uitexts::SideB), mm);
-    describeField(S_SizeD, diameterCaption, mm);
-    describeField(S_Fusok, velocity, Fixed(QStringLiteral("m/s")));
-    describeField(S_Ason, loss, TextOf(Label11));
+    describeFlowAndSize(S_Fryo, S_Size1, S_Size2, S_SizeD, S_Fusok, S_Ason, Label11);
 
     describeSection(LossTitle);
-    describeField(P_Fryo, airVolume, Fixed(QStringLiteral("m3/h")));
-    describeField(P_Size1, Fixed(uitexts::SideA), mm);
-    describeField(P_Size2, Fixed(uitexts::SideB), mm);
-    describeField(P_SizeD, diameterCaption, mm);
-    describeField(P_Fusok, velocity, Fixed(QStringLiteral("m/s")));
-    describeField(P_Ason, loss, TextOf(Label29));
+    describeFlowAndSize(P_Fryo, P_Size1, P_Size2, P_SizeD, P_Fusok, P_Ason, Label29);
 }
 
 void DuctPage::declareCalculations()
@@ -300,28 +282,6 @@ void DuctPage::windowShown()
 void DuctPage::pageShown()
 {
     takeSharedControls(Panel16, sizing_.titleBar, QString::fromUtf8(uitexts::AirVelocityBasis));
-}
-
-void DuctPage::showSizingBasis()
-{
-    target_->showBasis();
-    emit sizingChanged();
-}
-
-void DuctPage::focusSizingTarget()
-{
-    target_->focus();
-}
-
-void DuctPage::relabelUnits()
-{
-    target_->relabelUnits();
-}
-
-void DuctPage::convertUnits(const ui::UnitFactors &factor)
-{
-    target_->convertUnits(factor);
-    emit sizingChanged();
 }
 
 std::vector<settings::Setting> DuctPage::settingsKeys()

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/ui/CalcPage.h"
 #include "app/ui/ShapeOptions.h"
+#include "app/ui/SizingPage.h"
 #include "app/ui/SizingSource.h"
-#include "app/ui/SizingTarget.h"
 #include "flow/DuctSizing.h"
 
 class QCheckBox;
@@ -19,7 +18,7 @@ namespace flow {
 // shared controls, which other pages bring to themselves and this page takes
 // back when it is shown again. The size table lists the alternatives of its
 // last sizing.
-class DuctPage : public app::ui::CalcPage, public app::ui::SizingSource<DuctSizingInputs>
+class DuctPage : public app::ui::SizingPage, public app::ui::SizingSource<DuctSizingInputs>
 {
     Q_OBJECT
 
@@ -30,10 +29,6 @@ public:
     void windowShown() override;
     void pageShown() override;
     std::optional<numeric::Medium> flowMedium() const override { return numeric::Medium::Air; }
-    void showSizingBasis() override;
-    void focusSizingTarget() override;
-    void relabelUnits() override;
-    void convertUnits(const app::ui::UnitFactors &factor) override;
     std::vector<app::settings::Setting> settingsKeys() override;
 
     // Enter in the sizing fields (S_Fryo, S_Size1) and in the loss fields
@@ -112,7 +107,6 @@ private:
     Section loss_;
     bool hasSized_ = false;
     std::optional<app::ui::ShapeOptions> shape_;
-    std::optional<app::ui::SizingTarget> target_;
 };
 
 } // namespace flow

@@ -5,6 +5,8 @@
 // engine's own messages name them alike.
 namespace losssheet::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The conditions of a system.
 inline constexpr char SystemName[] = "系統名";
 inline constexpr char DuctMaterial[] = "ダクトの材質";
@@ -35,5 +37,6 @@ inline constexpr char Remarks[] = "備考";
 // The results: a duct system's, and a pipe system's in m and in kPa.
 inline constexpr char RequiredStaticPressure[] = "必要静圧";
 inline constexpr char TotalHead[] = "全揚程";
+// clang-format on
 
 } // namespace losssheet::texts

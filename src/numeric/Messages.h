@@ -8,6 +8,8 @@
 // "Texts, fonts and geometry").
 namespace numeric::messages {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The warning of a field that starts a calculation (the pages), and the
 // failure of a sizing that finds no size (pipes::NoSizeFits).
 inline constexpr char CheckValues[] = "数値を確認して下さい。";
@@ -23,5 +25,6 @@ inline constexpr char Overflow[] = "浮動小数点数のｵｰﾊﾞｰﾌﾛ�
 // A field read as a plain number or a whole number: "'" + text + these.
 inline constexpr char NotAFloat[] = "' は浮動小数点数ではありません";
 inline constexpr char NotAnInteger[] = "' は整数ではありません";
+// clang-format on
 
 } // namespace numeric::messages

@@ -50,6 +50,17 @@ constexpr ui::SectionShape Sections{120, 195, 190};
 // The middle columns of both sections: "a Ｘ b mm" and "φ＝ D mm".
 constexpr ui::SizeBlockGeometry SizeColumn{10, 8, 30, 65, 10, 95, 65, 79, 164, 70};
 
+// A caption, an entry field and its unit on one row of a section's left
+// column; y is the field's top, the captions sit 3 px lower to line up.
+QLineEdit *EntryRow(QWidget *column, const QString &caption, const char *name, int y,
+                    const QString &unit)
+{
+    ui::Label(column, caption, 8, y + 3);
+    QLineEdit *field = ui::Edit(column, name, 70, y, 80);
+    ui::Label(column, unit, 154, y + 3);
+    return field;
+}
+
 } // namespace
 
 OutletPage::OutletPage(ui::FocusOrder &focus, ui::SharedControls &shared,
@@ -93,15 +104,9 @@ void OutletPage::buildSizingSection()
                           ui::TitleBarButtonY, QString::fromUtf8(uitexts::FixedSizeHint));
     focus_.addControls(s.titleBar, {CheckBox2});
 
-    ui::Label(s.left, AirVolumeLabel, 8, 13);
-    Edit19 = ui::Edit(s.left, "Edit19", 70, 10, 80);
-    ui::Label(s.left, QStringLiteral("m3/h"), 154, 13);
-    ui::Label(s.left, OpeningLabel, 8, 43);
-    Edit20 = ui::Edit(s.left, "Edit20", 70, 40, 80);
-    ui::Label(s.left, QStringLiteral("％"), 154, 43);
-    ui::Label(s.left, QStringLiteral("面  風  速"), 8, 73);
-    Edit26 = ui::Edit(s.left, "Edit26", 70, 70, 80);
-    ui::Label(s.left, QStringLiteral("m/s"), 154, 73);
+    Edit19 = EntryRow(s.left, AirVolumeLabel, "Edit19", 10, QStringLiteral("m3/h"));
+    Edit20 = EntryRow(s.left, OpeningLabel, "Edit20", 40, QStringLiteral("％"));
+    Edit26 = EntryRow(s.left, QStringLiteral("面  風  速"), "Edit26", 70, QStringLiteral("m/s"));
 
     Edit23 = ui::Result(s.middle, "Edit23", 0, 0, 0, true);
     Edit24 = ui::Result(s.middle, "Edit24", 0, 0, 0);
@@ -119,12 +124,8 @@ void OutletPage::buildCheckSection()
 {
     Section s = addSection("Panel43", "Panel47", QStringLiteral("　　") + CheckTitle, Sections);
 
-    ui::Label(s.left, AirVolumeLabel, 8, 33);
-    Edit17 = ui::Edit(s.left, "Edit17", 70, 30, 80);
-    ui::Label(s.left, QStringLiteral("m3/h"), 154, 33);
-    ui::Label(s.left, OpeningLabel, 8, 63);
-    Edit18 = ui::Edit(s.left, "Edit18", 70, 60, 80);
-    ui::Label(s.left, QStringLiteral("％"), 154, 63);
+    Edit17 = EntryRow(s.left, AirVolumeLabel, "Edit17", 30, QStringLiteral("m3/h"));
+    Edit18 = EntryRow(s.left, OpeningLabel, "Edit18", 60, QStringLiteral("％"));
 
     Edit28 = ui::Edit(s.middle, "Edit28", 0, 0, 0, SizeHint);
     Edit29 = ui::Edit(s.middle, "Edit29", 0, 0, 0, SizeHint);
@@ -177,6 +178,12 @@ void OutletPage::describeFields()
     const Text percent = Fixed(QStringLiteral("％"));
     const Text faceVelocity = Fixed(QStringLiteral("面風速"));
     const Text velocityUnit = Fixed(QStringLiteral("m/s"));
+    // A section's size block: the two sides and the diameter, in mm.
+    const auto describeSize = [&](QLineEdit *sideA, QLineEdit *sideB, QLineEdit *diameter) {
+        describeField(sideA, Fixed(uitexts::SideA), mm);
+        describeField(sideB, Fixed(uitexts::SideB), mm);
+        describeField(diameter, diameterCaption, mm);
+    };
     describeOption(ComboBox1, TypeCaption, [this] { return ComboBox1->currentText(); });
     describeOption(RadioButton1, QString::fromUtf8(uitexts::Shape), [this] {
         return QString::fromUtf8(RadioButton2->isChecked() ? uitexts::Round : uitexts::Rectangle);
@@ -189,17 +196,13 @@ void OutletPage::describeFields()
     describeField(Edit19, airVolume, airVolumeUnit);
     describeField(Edit20, opening, percent);
     describeField(Edit26, faceVelocity, velocityUnit);
-    describeField(Edit23, Fixed(uitexts::SideA), mm);
-    describeField(Edit24, Fixed(uitexts::SideB), mm);
-    describeField(Edit25, diameterCaption, mm);
+    describeSize(Edit23, Edit24, Edit25);
     describeField(Edit21, faceVelocity, velocityUnit);
 
     describeSection(CheckTitle);
     describeField(Edit17, airVolume, airVolumeUnit);
     describeField(Edit18, opening, percent);
-    describeField(Edit28, Fixed(uitexts::SideA), mm);
-    describeField(Edit29, Fixed(uitexts::SideB), mm);
-    describeField(Edit30, diameterCaption, mm);
+    describeSize(Edit28, Edit29, Edit30);
     describeField(Edit32, faceVelocity, velocityUnit);
 }
 

@@ -7,6 +7,7 @@
 #include "app/ui/ListSetting.h"
 #include "app/ui/ResultFields.h"
 #include "app/ui/SharedControls.h"
+#include "app/ui/SizeBlock.h"
 #include "app/ui/UiTexts.h"
 #include "numeric/Medium.h"
 #include "numeric/NumberText.h"
@@ -46,27 +47,10 @@ const QString SizeCaption = QStringLiteral("配管サイズ");
 const QString VelocityLabel = QStringLiteral("流             速");
 const QString LossCaption = QStringLiteral("摩擦抵抗損失");
 
-// The right column of both sections: the velocity and the friction loss
-// found, and the loss's unit, which follows the unit system.
-struct ResultColumn
-{
-    QLineEdit *velocity;
-    QLineEdit *loss;
-    QLabel *lossUnit;
-};
-
-ResultColumn BuildResultColumn(QFrame *out, const char *velocityName, const char *lossName,
-                               const char *unitName)
-{
-    ResultColumn c;
-    ui::Label(out, VelocityLabel, 6, 12);
-    c.velocity = ui::Result(out, velocityName, 88, 9, 70);
-    ui::Label(out, QStringLiteral("m/s"), 161, 12);
-    ui::Label(out, LossCaption, 6, 47);
-    c.loss = ui::Result(out, lossName, 88, 44, 70);
-    c.lossUnit = ui::Label(out, QStringLiteral("mmAq/m"), 161, 47, unitName);
-    return c;
-}
+// The right column of both sections: where its fields stand and how wide
+// they are.
+constexpr int ResultX = 88;
+constexpr int ResultWidth = 70;
 
 // A table value as the roughness and density fields show it.
 QString tableText(long double value)
@@ -78,7 +62,7 @@ QString tableText(long double value)
 
 PipePage::PipePage(ui::FocusOrder &focus, ui::SharedControls &shared, ui::ProgramChanges &changes,
                    QWidget *parent)
-    : CalcPage("TabSheet2", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
+    : SizingPage("TabSheet2", QString::fromUtf8(texts::PageCaption), focus, shared, changes, parent)
 {
     Panel5 = addBand("Panel5");
     Z_Edit = ui::Edit(Panel5, "Z_Edit", 65, 3, 50);
@@ -134,10 +118,9 @@ void PipePage::buildSizingSection()
     ui::Label(sizing_.middle, SizeCaption, 30, 12);
     S_Size = ui::Result(sizing_.middle, "S_Size", 30, 34, 70);
 
-    const ResultColumn found = BuildResultColumn(sizing_.right, "S_Speed", "S_AsonP", "Label42");
-    S_Speed = found.velocity;
-    S_AsonP = found.loss;
-    Label42 = found.lossUnit;
+    std::tie(S_Speed, S_AsonP, Label42) =
+        ui::BuildResultColumn(sizing_.right, VelocityLabel, LossCaption, ResultX, ResultWidth,
+                              {"S_Speed", "S_AsonP", "Label42"});
 
     focus_.addControls(sizing_.body, {M_AsonP, S_Ryo, S_Size, S_Speed, S_AsonP});
 }
@@ -154,10 +137,9 @@ void PipePage::buildLossSection()
     P_Size = ui::List(s.middle, "P_Size", 30, 34, 70, ui::Items(PipeSizeItems()),
                       QStringLiteral("配管サイズを選択"));
 
-    const ResultColumn found = BuildResultColumn(s.right, "P_Speed", "P_AsonP", "Label49");
-    P_Speed = found.velocity;
-    P_AsonP = found.loss;
-    Label49 = found.lossUnit;
+    std::tie(P_Speed, P_AsonP, Label49) =
+        ui::BuildResultColumn(s.right, VelocityLabel, LossCaption, ResultX, ResultWidth,
+                              {"P_Speed", "P_AsonP", "Label49"});
 
     focus_.addControls(s.body, {P_Ryo, P_Size, P_Speed, P_AsonP});
 }
@@ -248,28 +230,6 @@ void PipePage::windowShown()
 void PipePage::pageShown()
 {
     takeSharedControls(Panel5, sizing_.titleBar, QString::fromUtf8(uitexts::WaterVelocityBasis));
-}
-
-void PipePage::showSizingBasis()
-{
-    target_->showBasis();
-    emit sizingChanged();
-}
-
-void PipePage::focusSizingTarget()
-{
-    target_->focus();
-}
-
-void PipePage::relabelUnits()
-{
-    target_->relabelUnits();
-}
-
-void PipePage::convertUnits(const ui::UnitFactors &factor)
-{
-    target_->convertUnits(factor);
-    emit sizingChanged();
 }
 
 std::vector<settings::Setting> PipePage::settingsKeys()

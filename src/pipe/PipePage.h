@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/ui/CalcPage.h"
+#include "app/ui/SizingPage.h"
 #include "app/ui/SizingSource.h"
-#include "app/ui/SizingTarget.h"
 #include "pipe/PipeSizing.h"
 
 class QComboBox;
@@ -16,7 +15,7 @@ namespace pipes {
 // buttons, the roughness and density captions and the basis buttons come
 // here while this page is shown. The size table lists the alternatives of
 // its last sizing.
-class PipePage : public app::ui::CalcPage, public app::ui::SizingSource<PipeSizingInputs>
+class PipePage : public app::ui::SizingPage, public app::ui::SizingSource<PipeSizingInputs>
 {
     Q_OBJECT
 
@@ -27,10 +26,6 @@ public:
     void windowShown() override;
     void pageShown() override;
     std::optional<numeric::Medium> flowMedium() const override { return numeric::Medium::Water; }
-    void showSizingBasis() override;
-    void focusSizingTarget() override;
-    void relabelUnits() override;
-    void convertUnits(const app::ui::UnitFactors &factor) override;
     std::vector<app::settings::Setting> settingsKeys() override;
 
     // Writes the table roughness and water density of the two lists' choices.
@@ -89,7 +84,6 @@ private:
     QLineEdit *P_AsonP = nullptr;
 
     Section sizing_;
-    std::optional<app::ui::SizingTarget> target_;
     bool hasSized_ = false;
 };
 

@@ -4,6 +4,8 @@
 // UTF-8.
 namespace pipes::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The page's tab.
 inline constexpr char PageCaption[] = "配管計算";
 // The sizing target's caption on the velocity basis.
@@ -13,5 +15,6 @@ inline constexpr char TargetVelocity[] = "目標流速";
 inline constexpr char Velocity[] = "流速";
 inline constexpr char Material[] = "管材";
 inline constexpr char WaterTemperature[] = "水温";
+// clang-format on
 
 } // namespace pipes::texts

@@ -1,6 +1,8 @@
 #include "app/chart/ChartBookBar.h"
 
+#include "air/AirTexts.h"
 #include "air/AtmosphericPressure.h"
+#include "app/ui/UiTexts.h"
 #include "document/Limits.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberParse.h"
@@ -52,9 +54,10 @@ ChartBookBar::ChartBookBar(QWidget *parent) : QWidget(parent)
     caption->setBuddy(selector_);
     row->addWidget(caption);
     row->addWidget(selector_);
-    auto *add = Button(this, QStringLiteral("追加"), "ChartAddChart");
-    auto *rename = Button(this, QStringLiteral("名前の変更..."), "ChartRenameChart");
-    auto *duplicate = Button(this, QStringLiteral("複製"), "ChartDuplicateChart");
+    auto *add = Button(this, QString::fromUtf8(ui::texts::Add), "ChartAddChart");
+    auto *rename = Button(this, QString::fromUtf8(ui::texts::Rename) + QStringLiteral("..."),
+                          "ChartRenameChart");
+    auto *duplicate = Button(this, QString::fromUtf8(ui::texts::Duplicate), "ChartDuplicateChart");
     delete_ = Button(this, QStringLiteral("削除..."), "ChartDeleteChart");
     for (QPushButton *b : {add, rename, duplicate, delete_})
         row->addWidget(b);
@@ -148,7 +151,7 @@ ChartBookBar::Typed ChartBookBar::typedAtmosphere() const
     try {
         typed = numeric::ParsePlainNumber(value_->text().toStdString());
     } catch (const numeric::Failure &) {
-        return {{}, QStringLiteral("数値を入力して下さい。")};
+        return {{}, QString::fromUtf8(air::texts::EnterNumber)};
     }
     if (atmosphere.basis == PressureBasis::Altitude) {
         if (typed < ::document::limits::Altitude.low || typed > ::document::limits::Altitude.high ||

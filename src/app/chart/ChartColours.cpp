@@ -2,73 +2,67 @@
 
 #include <QPalette>
 
+#include <array>
+
 namespace app::chart {
 
 namespace {
 
-using ::chart::Family;
-using ::chart::Index;
+// One scheme's colours, 0xRRGGBB. The families in the order of
+// chart::Family: grid, relative humidity, specific volume, enthalpy, wet
+// bulb, dew point, saturation, SHF scale; the major lines of the first five
+// stand out from the minor ones, the last three draw both alike.
+struct Scheme
+{
+    std::array<QRgb, 2> lettering; // text, frame
+    std::array<QRgb, ::chart::FamilyCount> families;
+    std::array<QRgb, 5> majors;
+    std::array<QRgb, 5> marks; // process, point, current point, selection, problem
+};
 
 // Hues chosen to stay apart for the common colour-vision deficiencies and in
 // greyscale print: the saturation curve darkest, the grid lightest.
-ChartColours Light()
+constexpr Scheme LightScheme{
+    {0x202020, 0x404040},
+    {0xdcdcdc, 0x5b8fd0, 0xb08cc8, 0xd9a066, 0x7ab88a, 0x303030, 0x101010, 0xa04040},
+    {0xbcbcbc, 0x2f6bb8, 0x8a5ca8, 0xb87030, 0x3c8c50},
+    {0xc02020, 0x101010, 0xe06000, 0x2070e0, 0xc00000}};
+
+// The same hues on a dark base: the saturation curve brightest, the grid
+// faintest.
+constexpr Scheme DarkScheme{
+    {0xe8e8e8, 0xc0c0c0},
+    {0x46464a, 0x4f7fb8, 0x8e70a8, 0xb08050, 0x5c986c, 0xd0d0d0, 0xf4f4f4, 0xe08080},
+    {0x5e5e64, 0x7aaae8, 0xb898d8, 0xe0a870, 0x80c890},
+    {0xff6060, 0xf8f8f8, 0xffa040, 0x60b0ff, 0xff7070}};
+
+ChartColours FromScheme(const Scheme &scheme, const QColor &background)
 {
     ChartColours c;
-    c.background = Qt::white;
-    c.text = QColor(0x20, 0x20, 0x20);
-    c.frame = QColor(0x40, 0x40, 0x40);
-    c.families[Index(Family::Grid)] = QColor(0xdc, 0xdc, 0xdc);
-    c.families[Index(Family::RelativeHumidity)] = QColor(0x5b, 0x8f, 0xd0);
-    c.families[Index(Family::SpecificVolume)] = QColor(0xb0, 0x8c, 0xc8);
-    c.families[Index(Family::Enthalpy)] = QColor(0xd9, 0xa0, 0x66);
-    c.families[Index(Family::WetBulb)] = QColor(0x7a, 0xb8, 0x8a);
-    c.families[Index(Family::DewPoint)] = QColor(0x30, 0x30, 0x30);
-    c.families[Index(Family::Saturation)] = QColor(0x10, 0x10, 0x10);
-    c.families[Index(Family::ShfScale)] = QColor(0xa0, 0x40, 0x40);
-    c.familiesMajor[Index(Family::Grid)] = QColor(0xbc, 0xbc, 0xbc);
-    c.familiesMajor[Index(Family::RelativeHumidity)] = QColor(0x2f, 0x6b, 0xb8);
-    c.familiesMajor[Index(Family::SpecificVolume)] = QColor(0x8a, 0x5c, 0xa8);
-    c.familiesMajor[Index(Family::Enthalpy)] = QColor(0xb8, 0x70, 0x30);
-    c.familiesMajor[Index(Family::WetBulb)] = QColor(0x3c, 0x8c, 0x50);
-    c.familiesMajor[Index(Family::DewPoint)] = c.families[Index(Family::DewPoint)];
-    c.familiesMajor[Index(Family::Saturation)] = c.families[Index(Family::Saturation)];
-    c.familiesMajor[Index(Family::ShfScale)] = c.families[Index(Family::ShfScale)];
-    c.process = QColor(0xc0, 0x20, 0x20);
-    c.point = QColor(0x10, 0x10, 0x10);
-    c.current = QColor(0xe0, 0x60, 0x00);
-    c.selection = QColor(0x20, 0x70, 0xe0);
-    c.problem = QColor(0xc0, 0x00, 0x00);
+    c.background = background;
+    c.text = QColor(scheme.lettering[0]);
+    c.frame = QColor(scheme.lettering[1]);
+    for (int i = 0; i < ::chart::FamilyCount; ++i) {
+        c.families[i] = QColor(scheme.families[i]);
+        c.familiesMajor[i] =
+            i < static_cast<int>(scheme.majors.size()) ? QColor(scheme.majors[i]) : c.families[i];
+    }
+    c.process = QColor(scheme.marks[0]);
+    c.point = QColor(scheme.marks[1]);
+    c.current = QColor(scheme.marks[2]);
+    c.selection = QColor(scheme.marks[3]);
+    c.problem = QColor(scheme.marks[4]);
     return c;
+}
+
+ChartColours Light()
+{
+    return FromScheme(LightScheme, Qt::white);
 }
 
 ChartColours Dark(const QColor &base)
 {
-    ChartColours c;
-    c.background = base;
-    c.text = QColor(0xe8, 0xe8, 0xe8);
-    c.frame = QColor(0xc0, 0xc0, 0xc0);
-    c.families[Index(Family::Grid)] = QColor(0x46, 0x46, 0x4a);
-    c.families[Index(Family::RelativeHumidity)] = QColor(0x4f, 0x7f, 0xb8);
-    c.families[Index(Family::SpecificVolume)] = QColor(0x8e, 0x70, 0xa8);
-    c.families[Index(Family::Enthalpy)] = QColor(0xb0, 0x80, 0x50);
-    c.families[Index(Family::WetBulb)] = QColor(0x5c, 0x98, 0x6c);
-    c.families[Index(Family::DewPoint)] = QColor(0xd0, 0xd0, 0xd0);
-    c.families[Index(Family::Saturation)] = QColor(0xf4, 0xf4, 0xf4);
-    c.families[Index(Family::ShfScale)] = QColor(0xe0, 0x80, 0x80);
-    c.familiesMajor[Index(Family::Grid)] = QColor(0x5e, 0x5e, 0x64);
-    c.familiesMajor[Index(Family::RelativeHumidity)] = QColor(0x7a, 0xaa, 0xe8);
-    c.familiesMajor[Index(Family::SpecificVolume)] = QColor(0xb8, 0x98, 0xd8);
-    c.familiesMajor[Index(Family::Enthalpy)] = QColor(0xe0, 0xa8, 0x70);
-    c.familiesMajor[Index(Family::WetBulb)] = QColor(0x80, 0xc8, 0x90);
-    c.familiesMajor[Index(Family::DewPoint)] = c.families[Index(Family::DewPoint)];
-    c.familiesMajor[Index(Family::Saturation)] = c.families[Index(Family::Saturation)];
-    c.familiesMajor[Index(Family::ShfScale)] = c.families[Index(Family::ShfScale)];
-    c.process = QColor(0xff, 0x60, 0x60);
-    c.point = QColor(0xf8, 0xf8, 0xf8);
-    c.current = QColor(0xff, 0xa0, 0x40);
-    c.selection = QColor(0x60, 0xb0, 0xff);
-    c.problem = QColor(0xff, 0x70, 0x70);
-    return c;
+    return FromScheme(DarkScheme, base);
 }
 
 } // namespace

@@ -539,7 +539,7 @@ void ChartForm::renameChart(const QString &name)
 void ChartForm::askChartName()
 {
     bool ok = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("名前の変更"),
+    const QString name = QInputDialog::getText(this, QString::fromUtf8(ui::texts::Rename),
                                                QStringLiteral("線図の名前:"), QLineEdit::Normal,
                                                Utf8(session_->document().charts[shown_].name), &ok);
     if (ok)
@@ -550,7 +550,7 @@ int ChartForm::duplicateChart()
 {
     auto &charts = session_->document().charts;
     ::document::Chart copy = charts[shown_];
-    copy.name = UnusedChartName(charts, Utf8(copy.name) + QStringLiteral(" のコピー"));
+    copy.name = UnusedChartName(charts, Utf8(copy.name) + QString::fromUtf8(ui::texts::CopyOf));
     charts.insert(charts.begin() + shown_ + 1, std::move(copy));
     session_->changed();
     showChart(shown_ + 1);
@@ -562,7 +562,7 @@ void ChartForm::deleteChart()
     auto &charts = session_->document().charts;
     if (charts.size() < 2)
         return;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("空気線図"),
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(::chart::texts::WindowTitle),
                     QStringLiteral("線図「%1」を削除しますか?").arg(Utf8(charts[shown_].name)),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
@@ -848,7 +848,7 @@ void ChartForm::saveWithDialog(const QString &filter, const QString &suffix,
                                files::SaveResult (ChartForm::*save)(const QString &))
 {
     QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("名前を付けて保存"),
+        this, document::texts::SaveAsCaption,
         QString::fromUtf8(::chart::texts::WindowTitle) + QLatin1Char('.') + suffix, filter);
     if (path.isEmpty())
         return;

@@ -89,6 +89,16 @@ void Arrowhead(QPainter &painter, QPointF from, QPointF to, qreal size)
         QPolygonF({to, to - u * size + n * size * 0.45, to - u * size - n * size * 0.45}));
 }
 
+// Readies the painter for the processes and points: antialiased, clipped
+// to the plot and a pixel around it, in the points' font. The caller saves
+// and restores the painter.
+void ReadyForMarks(QPainter &painter, const ::chart::PlotMapping &m, const QFont &font)
+{
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(ToQt(m.plot()).adjusted(-1, -1, 1, 1));
+    painter.setFont(font);
+}
+
 } // namespace
 
 QString PressureText(long double mmHg, bool conventional)
@@ -384,10 +394,8 @@ void ChartRenderer::paintProcesses(QPainter &painter, const QRectF &area, const 
         return;
     const ::chart::PlotMapping m = mapping(area, scene.settings.ranges);
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setClipRect(ToQt(m.plot()).adjusted(-1, -1, 1, 1));
+    ReadyForMarks(painter, m, pointFont_);
     const QFontMetricsF fm(pointFont_);
-    painter.setFont(pointFont_);
 
     // What lies this far outside the plot may still show (a line's width, an
     // arrowhead); everything beyond is left out before it reaches the
@@ -459,10 +467,8 @@ void ChartRenderer::paintPoints(QPainter &painter, const QRectF &area, const Cha
 {
     const ::chart::PlotMapping m = mapping(area, scene.settings.ranges);
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setClipRect(ToQt(m.plot()).adjusted(-1, -1, 1, 1));
+    ReadyForMarks(painter, m, pointFont_);
     const QFontMetricsF fm(pointFont_);
-    painter.setFont(pointFont_);
     const ::chart::Ranges near = Widened(m, NearPixels);
 
     if (scene.diagram) {

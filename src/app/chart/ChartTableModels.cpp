@@ -35,8 +35,57 @@ bool Numeric(int column)
 
 } // namespace
 
+DiagramListModel::DiagramListModel(int columns, QObject *parent)
+    : NumberedTableModel(columns, parent)
+{
+}
+
+void DiagramListModel::sync()
+{
+    const int rows = itemCount();
+    if (rows != rows_) {
+        beginResetModel();
+        rows_ = rows;
+        texts_.assign(rows, std::nullopt);
+        endResetModel();
+    } else if (rows > 0) {
+        texts_.assign(rows, std::nullopt);
+        emit dataChanged(index(0, 0), index(rows - 1, columns_ - 1));
+    }
+}
+
+void DiagramListModel::appendRows()
+{
+    const int rows = itemCount();
+    if (rows <= rows_)
+        return sync();
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    texts_.resize(rows);
+    endInsertRows();
+}
+
+const ::chart::Row &DiagramListModel::texts(int row) const
+{
+    const auto count = static_cast<std::size_t>(itemCount());
+    if (texts_.size() != count)
+        texts_.assign(count, std::nullopt);
+    auto &texts = texts_[row];
+    if (!texts)
+        texts = rowTexts(row);
+    return *texts;
+}
+
+QVariant DiagramListModel::columnHeader(int column, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    const auto header = this->header();
+    return column < static_cast<int>(header.size()) ? Utf8(header[column]) : QVariant();
+}
+
 ChartPointsModel::ChartPointsModel(::chart::Diagram &diagram, QObject *parent)
-    : QAbstractTableModel(parent), diagram_(diagram)
+    : DiagramListModel(::chart::PointColumnCount, parent), diagram_(diagram)
 {
     rows_ = static_cast<int>(diagram_.points().size());
 }
@@ -48,39 +97,19 @@ void ChartPointsModel::setConventionalUnits(bool conventional)
     sync();
 }
 
-void ChartPointsModel::sync()
+int ChartPointsModel::itemCount() const
 {
-    const int rows = static_cast<int>(diagram_.points().size());
-    if (rows != rows_) {
-        beginResetModel();
-        rows_ = rows;
-        texts_.assign(rows, std::nullopt);
-        endResetModel();
-    } else if (rows > 0) {
-        texts_.assign(rows, std::nullopt);
-        emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
-    }
+    return static_cast<int>(diagram_.points().size());
 }
 
-void ChartPointsModel::appendRows()
+::chart::Row ChartPointsModel::rowTexts(int row) const
 {
-    const int rows = static_cast<int>(diagram_.points().size());
-    if (rows <= rows_)
-        return sync();
-    beginInsertRows({}, rows_, rows - 1);
-    rows_ = rows;
-    texts_.resize(rows);
-    endInsertRows();
+    return ::chart::PointRow(diagram_.points()[row], conventional_);
 }
 
-const ::chart::Row &ChartPointsModel::texts(int row) const
+::chart::Row ChartPointsModel::header() const
 {
-    if (texts_.size() != diagram_.points().size())
-        texts_.assign(diagram_.points().size(), std::nullopt);
-    auto &texts = texts_[row];
-    if (!texts)
-        texts = ::chart::PointRow(diagram_.points()[row], conventional_);
-    return *texts;
+    return ::chart::PointHeader(conventional_);
 }
 
 int ChartPointsModel::pointId(int row) const
@@ -93,16 +122,6 @@ int ChartPointsModel::pointId(int row) const
 int ChartPointsModel::rowOf(int pointId) const
 {
     return diagram_.pointIndex(pointId);
-}
-
-int ChartPointsModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : rows_;
-}
-
-int ChartPointsModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ::chart::PointColumnCount;
 }
 
 QVariant ChartPointsModel::data(const QModelIndex &index, int role) const
@@ -137,16 +156,6 @@ QVariant ChartPointsModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
-}
-
-QVariant ChartPointsModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
-    const auto header = ::chart::PointHeader(conventional_);
-    return section < static_cast<int>(header.size()) ? Utf8(header[section]) : QVariant();
 }
 
 Qt::ItemFlags ChartPointsModel::flags(const QModelIndex &index) const
@@ -221,7 +230,7 @@ bool ChartPointsModel::setData(const QModelIndex &index, const QVariant &value, 
 }
 
 ChartProcessesModel::ChartProcessesModel(const ::chart::Diagram &diagram, QObject *parent)
-    : QAbstractTableModel(parent), diagram_(diagram)
+    : DiagramListModel(0, parent), diagram_(diagram)
 {
     rows_ = static_cast<int>(diagram_.processes().size());
     columns_ = static_cast<int>(::chart::ProcessHeader(conventional_).size());
@@ -237,39 +246,19 @@ void ChartProcessesModel::setConventionalUnits(bool conventional)
     endResetModel();
 }
 
-void ChartProcessesModel::sync()
+int ChartProcessesModel::itemCount() const
 {
-    const int rows = static_cast<int>(diagram_.processes().size());
-    if (rows != rows_) {
-        beginResetModel();
-        rows_ = rows;
-        texts_.assign(rows, std::nullopt);
-        endResetModel();
-    } else if (rows > 0) {
-        texts_.assign(rows, std::nullopt);
-        emit dataChanged(index(0, 0), index(rows - 1, columns_ - 1));
-    }
+    return static_cast<int>(diagram_.processes().size());
 }
 
-void ChartProcessesModel::appendRows()
+::chart::Row ChartProcessesModel::rowTexts(int row) const
 {
-    const int rows = static_cast<int>(diagram_.processes().size());
-    if (rows <= rows_)
-        return sync();
-    beginInsertRows({}, rows_, rows - 1);
-    rows_ = rows;
-    texts_.resize(rows);
-    endInsertRows();
+    return ::chart::ProcessRow(diagram_, diagram_.processes()[row], conventional_);
 }
 
-const ::chart::Row &ChartProcessesModel::texts(int row) const
+::chart::Row ChartProcessesModel::header() const
 {
-    if (texts_.size() != diagram_.processes().size())
-        texts_.assign(diagram_.processes().size(), std::nullopt);
-    auto &texts = texts_[row];
-    if (!texts)
-        texts = ::chart::ProcessRow(diagram_, diagram_.processes()[row], conventional_);
-    return *texts;
+    return ::chart::ProcessHeader(conventional_);
 }
 
 int ChartProcessesModel::processId(int row) const
@@ -277,16 +266,6 @@ int ChartProcessesModel::processId(int row) const
     if (row < 0 || row >= static_cast<int>(diagram_.processes().size()))
         return 0;
     return diagram_.processes()[row].id;
-}
-
-int ChartProcessesModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : rows_;
-}
-
-int ChartProcessesModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : columns_;
 }
 
 QVariant ChartProcessesModel::data(const QModelIndex &index, int role) const
@@ -318,16 +297,6 @@ QVariant ChartProcessesModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
-}
-
-QVariant ChartProcessesModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
-    const auto header = ::chart::ProcessHeader(conventional_);
-    return section < static_cast<int>(header.size()) ? Utf8(header[section]) : QVariant();
 }
 
 } // namespace app::chart

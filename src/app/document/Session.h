@@ -33,11 +33,12 @@ public:
 
     const QString &path() const { return work_.path; }
     bool isModified() const { return work_.modified; }
-    // "無題" or the file's name ("事務所ビル.zefra").
+    // texts::Untitled or the file's name (事務所ビル.zefra).
     QString displayName() const;
-    // The name with the modified mark: "事務所ビル.zefra*".
+    // The name with the modified mark: 事務所ビル.zefra*.
     QString markedName() const;
-    // A document window's title: "空気線図 — 事務所ビル.zefra*".
+    // A document window's title: the caption, texts::NameSeparator, the
+    // marked name.
     QString windowTitle(const QString &caption) const;
 
     // The unit system of the window, in which the loss sheets' sizing

@@ -4,6 +4,8 @@
 // the feature windows that save files.
 namespace app::files::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // After the path of a file that could not be written.
 inline constexpr char CannotWrite[] = " に書き込めません";
 
@@ -19,5 +21,6 @@ inline constexpr char SavePdf[] = "PDF に保存";
 inline constexpr char CsvFailed[] = "CSV ファイルを書き出せませんでした。\n%1\n%2";
 inline constexpr char XlsxFailed[] = "Excel ブックを書き出せませんでした。\n%1\n%2";
 inline constexpr char PdfFailed[] = "PDF ファイルを保存できませんでした。\n%1\n%2";
+// clang-format on
 
 } // namespace app::files::texts

@@ -3,6 +3,8 @@
 // The help window's texts, UTF-8.
 namespace app::help::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 inline constexpr char WindowTitle[] = "Zefra ヘルプ";
 // The two panes beside the document, each also the pane's accessible name.
 inline constexpr char Contents[] = "目次";
@@ -12,5 +14,6 @@ inline constexpr char NotFound[] = "見つかりません";
 
 // The error box when no help document can be read, before the places tried.
 inline constexpr char HelpFailed[] = "ヘルプを開けませんでした。";
+// clang-format on
 
 } // namespace app::help::texts

@@ -23,7 +23,7 @@ using ::losssheet::Fitting;
 using ::losssheet::SystemKind;
 
 FittingTableModel::FittingTableModel(LossSheetModel &sheet, QObject *parent)
-    : QAbstractTableModel(parent), sheet_(sheet)
+    : NumberedTableModel(ColumnCount, parent), sheet_(sheet)
 {
 }
 
@@ -97,16 +97,6 @@ const ::losssheet::FittingResult *FittingTableModel::resultOf(int row) const
     if (row < 0 || static_cast<std::size_t>(row) >= fittings.size())
         return nullptr;
     return &fittings[static_cast<std::size_t>(row)];
-}
-
-int FittingTableModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : rows_;
-}
-
-int FittingTableModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QString FittingTableModel::warningsOf(const ::losssheet::FittingResult &r) const
@@ -203,12 +193,10 @@ QVariant FittingTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
-QVariant FittingTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant FittingTableModel::columnHeader(int section, int role) const
 {
     if (role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
     const bool pipe = kind() == SystemKind::Pipe;
     const QString pressure = Utf8(::losssheet::PressureScale(kind(), units_).unit);
     switch (section) {

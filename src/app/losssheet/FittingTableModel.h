@@ -1,10 +1,9 @@
 #pragma once
 
+#include "app/ui/NumberedTableModel.h"
 #include "losssheet/Results.h"
 #include "losssheet/SheetUnits.h"
 #include "losssheet/System.h"
-
-#include <QAbstractTableModel>
 
 #include <functional>
 #include <memory>
@@ -19,7 +18,7 @@ class LossSheetModel;
 // (pipes), the loss, the user's note, and what the sheet warns of (an input
 // outside a formula's range) or could not compute. Count and note are
 // edited in place; kind, method and inputs by the fitting editor.
-class FittingTableModel : public QAbstractTableModel
+class FittingTableModel : public app::ui::NumberedTableModel
 {
     Q_OBJECT
 
@@ -61,10 +60,7 @@ public:
 
     QString checkCell(const QModelIndex &index, const QString &text) const;
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
@@ -72,6 +68,8 @@ signals:
     void editRefused(const QString &message);
 
 private:
+    QVariant columnHeader(int column, int role) const override;
+
     int fittingCount() const;
     void cellsChanged();
     QString warningsOf(const ::losssheet::FittingResult &r) const;
@@ -79,7 +77,6 @@ private:
     LossSheetModel &sheet_;
     int system_ = -1;
     int section_ = -1;
-    int rows_ = 0;
     bool changingRows_ = false; // between a begin…Rows and its end
     ::losssheet::UnitSystem units_ = ::losssheet::UnitSystem::Conventional;
     std::shared_ptr<const ::losssheet::SystemResult> result_;

@@ -284,8 +284,8 @@ QWidget *LossSheetForm::buildSystemList()
         [this] { addSystem(SystemKind::Duct); });
     add("AddPipeSystemButton", QStringLiteral("配管系統を追加"),
         [this] { addSystem(SystemKind::Pipe); });
-    add("RenameSystemButton", QStringLiteral("名前の変更"), [this] { renameSystem(); });
-    add("DuplicateSystemButton", QStringLiteral("複製"), [this] { duplicateSystem(); });
+    add("RenameSystemButton", Utf8(ui::texts::Rename), [this] { renameSystem(); });
+    add("DuplicateSystemButton", Utf8(ui::texts::Duplicate), [this] { duplicateSystem(); });
     add("DeleteSystemButton", Utf8(ui::texts::Delete), [this] { deleteSystem(); });
     column->addSpacing(8);
     add("RecordSystemButton", QStringLiteral("計算記録に残す"), [this] { recordTotal(); });
@@ -359,7 +359,7 @@ QWidget *LossSheetForm::buildFittings()
     fittingKind_->setObjectName(QStringLiteral("FittingKind"));
     fittingKind_->setMaxVisibleItems(24);
     bar->addWidget(fittingKind_);
-    QPushButton *add = Button(pane, "AddFittingButton", QStringLiteral("追加"));
+    QPushButton *add = Button(pane, "AddFittingButton", Utf8(ui::texts::Add));
     connect(add, &QPushButton::clicked, this, [this] { addFitting(); });
     bar->addWidget(add);
     QPushButton *remove = Button(pane, "DeleteFittingButton", Utf8(ui::texts::Delete));

@@ -63,7 +63,7 @@ public:
 
     void setConventionalUnits(bool conventional);
     ::losssheet::UnitSystem units() const { return units_; }
-    // The document's name with its modified mark ("事務所ビル.zefra*") for the
+    // The document's name with its modified mark (Session::markedName) for the
     // title, or "" for none.
     void setDocumentName(const QString &name);
     // Where the printed sheet's title block comes from.

@@ -1,5 +1,7 @@
 #include "app/losssheet/LossSheetModel.h"
 
+#include "app/ui/UiTexts.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -43,7 +45,7 @@ int LossSheetModel::duplicate(int index)
     if (!valid(index))
         return -1;
     System copy = systems_[static_cast<std::size_t>(index)];
-    const std::string name = copy.name + " のコピー";
+    const std::string name = copy.name + ui::texts::CopyOf;
     const bool taken = std::any_of(systems_.begin(), systems_.end(),
                                    [&name](const System &s) { return s.name == name; });
     copy.name = taken ? UnusedSystemName(systems_, name) : name;

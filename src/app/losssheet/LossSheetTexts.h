@@ -4,6 +4,8 @@
 // that others show too, UTF-8.
 namespace app::losssheet::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The window's title, the tools menu's item that opens it, and the heading
 // of the records it writes.
 inline constexpr char WindowTitle[] = "系統圧損計算";
@@ -27,5 +29,6 @@ inline constexpr char FittingsBreakdown[] = "局部抵抗・機器の内訳";
 inline constexpr char FanStaticPressure[] = "送風機の必要静圧";
 inline constexpr char PumpHead[] = "ポンプの全揚程";
 inline constexpr char TerminalSurplus[] = "末端の余剰圧（ダンパ・弁で調整する圧力）";
+// clang-format on
 
 } // namespace app::losssheet::texts

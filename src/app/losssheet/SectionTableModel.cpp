@@ -26,7 +26,7 @@ QString PageTextTip(const numeric::ShownValue &page)
 } // namespace
 
 SectionTableModel::SectionTableModel(LossSheetModel &sheet, QObject *parent)
-    : QAbstractTableModel(parent), sheet_(sheet)
+    : NumberedTableModel(ColumnCount, parent), sheet_(sheet)
 {
 }
 
@@ -85,16 +85,6 @@ const ::losssheet::SectionTexts &SectionTableModel::textsOf(int row) const
     if (!texts)
         texts = ::losssheet::TextsOf(*resultOf(row), kind(), units_);
     return *texts;
-}
-
-int SectionTableModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : rows_;
-}
-
-int SectionTableModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QString SectionTableModel::rowTooltip(const ::losssheet::SectionResult &r) const
@@ -162,10 +152,8 @@ QVariant SectionTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
-QVariant SectionTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant SectionTableModel::columnHeader(int section, int role) const
 {
-    if (orientation == Qt::Vertical)
-        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     if (role == Qt::DisplayRole) {
         const QString unit = ColumnUnit(section, kind(), units_);
         const QString caption = ColumnCaption(section, kind());

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "app/losssheet/SectionColumns.h"
+#include "app/ui/NumberedTableModel.h"
 #include "losssheet/Results.h"
-
-#include <QAbstractTableModel>
 
 #include <memory>
 #include <optional>
@@ -19,7 +18,7 @@ class LossSheetModel;
 // first cell with the reason as its tooltip; the critical path's rows are
 // tinted; computed cells (also a flow carried from downstream and a size
 // found by the rule) have the result background.
-class SectionTableModel : public QAbstractTableModel
+class SectionTableModel : public app::ui::NumberedTableModel
 {
     Q_OBJECT
 
@@ -42,10 +41,7 @@ public:
     int insertSection(int row);
     void removeSection(int row);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
@@ -54,13 +50,14 @@ signals:
     void editRefused(const QString &message);
 
 private:
+    QVariant columnHeader(int column, int role) const override;
+
     const ::losssheet::SectionTexts &textsOf(int row) const;
     SystemKind kind() const;
     QString rowTooltip(const ::losssheet::SectionResult &r) const;
 
     LossSheetModel &sheet_;
     int system_ = -1;
-    int rows_ = 0;
     UnitSystem units_ = UnitSystem::Conventional;
     std::shared_ptr<const ::losssheet::SystemResult> result_;
     // The texts of each row, made when a row is first shown after a result.

@@ -8,6 +8,7 @@
 #include "app/losssheet/Utf8.h"
 #include "app/record/RecordTexts.h"
 #include "app/ui/Fonts.h"
+#include "app/ui/TitleBlock.h"
 #include "losssheet/Calculator.h"
 #include "losssheet/CaptionTexts.h"
 #include "losssheet/SheetTexts.h"
@@ -27,9 +28,7 @@ namespace app::losssheet {
 namespace {
 
 using ::losssheet::System;
-using ::losssheet::SystemKind;
 using ::losssheet::SystemResult;
-using ::losssheet::UnitSystem;
 
 const QColor HeaderShade(0xdc, 0xdc, 0xdc);
 const QColor PathShade(0xeb, 0xeb, 0xeb);
@@ -248,22 +247,9 @@ void TitleBlock(Pages &pages, const System &s, const SheetTitle &title)
             QRectF(pages.left(), pages.y + pages.mm(11), blockLeft - pages.left(), pages.mm(7)),
             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("系統：") + Utf8(s.name));
         p.setFont(ui::PrintFont(9));
-        for (int i = 0; i < block.size(); ++i) {
-            const qreal y = pages.y + i * row;
-            p.fillRect(QRectF(blockLeft, y, labelWidth, row), HeaderShade);
-            p.drawText(QRectF(blockLeft, y, labelWidth, row), Qt::AlignCenter, block[i].first);
-            p.drawText(QRectF(blockLeft + labelWidth + pages.mm(2), y,
-                              blockWidth - labelWidth - pages.mm(3), row),
-                       Qt::AlignLeft | Qt::AlignVCenter, block[i].second);
-            p.setPen(QPen(Qt::black, pages.mm(0.1)));
-            p.drawLine(QPointF(blockLeft, y), QPointF(blockLeft + blockWidth, y));
-            p.setPen(Qt::black);
-        }
-        p.setPen(QPen(Qt::black, pages.mm(0.25)));
-        p.drawRect(QRectF(blockLeft, pages.y, blockWidth, row * block.size()));
-        p.drawLine(QPointF(blockLeft + labelWidth, pages.y),
-                   QPointF(blockLeft + labelWidth, pages.y + row * block.size()));
-        p.setPen(Qt::black);
+        ui::PaintTitleBlock(p, block,
+                            {blockLeft, pages.y, blockWidth, labelWidth, row, pages.mm(2),
+                             pages.mm(3), pages.mm(0.1), pages.mm(0.25), HeaderShade});
     }
     pages.y += std::max(row * block.size(), pages.mm(18)) + pages.mm(3);
 }

@@ -15,9 +15,7 @@ namespace app::losssheet {
 namespace {
 
 using ::losssheet::System;
-using ::losssheet::SystemKind;
 using ::losssheet::SystemResult;
-using ::losssheet::UnitSystem;
 
 std::string Std(const QString &text)
 {

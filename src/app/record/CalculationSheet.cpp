@@ -4,6 +4,7 @@
 #include "app/record/RecordTexts.h"
 #include "app/record/UnitPrecision.h"
 #include "app/ui/Fonts.h"
+#include "app/ui/TitleBlock.h"
 #include "app/ui/UiTexts.h"
 
 #include <QDate>
@@ -335,24 +336,10 @@ bool CalculationSheet::paint(QPagedPaintDevice &device) const
         const qreal blockLeft = layout.left() + (layout.width() - blockWidth) / 2;
         if (!dryRun) {
             painter.setFont(ui::PrintFont(10.5));
-            for (int i = 0; i < block.size(); ++i) {
-                const qreal y = layout.y + i * rowHeight;
-                painter.fillRect(QRectF(blockLeft, y, labelWidth, rowHeight),
-                                 QColor(0xe8, 0xe8, 0xe8));
-                painter.drawText(QRectF(blockLeft, y, labelWidth, rowHeight), Qt::AlignCenter,
-                                 block[i].first);
-                painter.drawText(QRectF(blockLeft + labelWidth + layout.mm(3), y,
-                                        blockWidth - labelWidth - layout.mm(4), rowHeight),
-                                 Qt::AlignLeft | Qt::AlignVCenter, block[i].second);
-                painter.setPen(QPen(Qt::black, layout.mm(0.1)));
-                painter.drawLine(QPointF(blockLeft, y), QPointF(blockLeft + blockWidth, y));
-                painter.setPen(Qt::black);
-            }
-            painter.setPen(QPen(Qt::black, layout.mm(0.25)));
-            painter.drawRect(QRectF(blockLeft, layout.y, blockWidth, rowHeight * block.size()));
-            painter.drawLine(QPointF(blockLeft + labelWidth, layout.y),
-                             QPointF(blockLeft + labelWidth, layout.y + rowHeight * block.size()));
-            painter.setPen(Qt::black);
+            ui::PaintTitleBlock(painter, block,
+                                {blockLeft, layout.y, blockWidth, labelWidth, rowHeight,
+                                 layout.mm(3), layout.mm(4), layout.mm(0.1), layout.mm(0.25),
+                                 QColor(0xe8, 0xe8, 0xe8)});
         }
         layout.y += rowHeight * block.size() + layout.mm(8);
 

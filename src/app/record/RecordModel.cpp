@@ -32,7 +32,7 @@ QString summary(const ui::CalculationRecord &r, bool results, const QString &bet
 } // namespace
 
 RecordModel::RecordModel(Journal &journal, QObject *parent)
-    : QAbstractTableModel(parent), journal_(journal)
+    : NumberedTableModel(ColumnCount, parent), journal_(journal)
 {
     connect(&journal, &Journal::aboutToInsert, this,
             [this](int row) { beginInsertRows({}, row, row); });
@@ -51,11 +51,6 @@ RecordModel::RecordModel(Journal &journal, QObject *parent)
 int RecordModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : journal_.count();
-}
-
-int RecordModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant RecordModel::data(const QModelIndex &index, int role) const
@@ -97,12 +92,10 @@ QVariant RecordModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
-QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant RecordModel::columnHeader(int section, int role) const
 {
     if (role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
     switch (section) {
     case TimeColumn:
         return QString::fromUtf8(texts::Time);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "app/ui/NumberedTableModel.h"
 
 namespace app::record {
 
@@ -9,7 +9,7 @@ class Journal;
 // The journal as a table, one row per record, newest last. Only the note can
 // be edited; the model reads the journal on demand, so ten thousand records
 // cost nothing until their rows are painted.
-class RecordModel : public QAbstractTableModel
+class RecordModel : public app::ui::NumberedTableModel
 {
     Q_OBJECT
 
@@ -29,15 +29,15 @@ public:
     explicit RecordModel(Journal &journal, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
     Journal &journal() const { return journal_; }
 
 private:
+    QVariant columnHeader(int column, int role) const override;
+
     Journal &journal_;
 };
 

@@ -5,6 +5,8 @@
 // warning's column is ui::texts::Warning, as the box that showed it.
 namespace app::record::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The window's title: also the notice's caption, the workbook's title, and
 // the tools menu's item that opens the window.
 inline constexpr char WindowTitle[] = "計算記録";
@@ -43,5 +45,6 @@ inline constexpr char Unit[] = "単位";
 
 // After the text of a field whose inputs changed since it was calculated.
 inline constexpr char StaleMark[] = " ※未再計算";
+// clang-format on
 
 } // namespace app::record::texts

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <tuple>
+
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -29,5 +32,24 @@ struct SizeBlockGeometry
 // this places them and adds the captions.
 void LayOutSizeBlock(QWidget *column, const QString &heading, const SizeBlockGeometry &g,
                      QLineEdit *sideA, QLineEdit *sideB, QLineEdit *diameter);
+
+// The right column of a duct or pipe section: the velocity field, the loss
+// field and the label of the loss's unit (which follows the unit system),
+// each field after its caption and before its unit.
+using ResultColumn = std::tuple<QLineEdit *, QLineEdit *, QLabel *>;
+
+// The objectNames of a result column's fields and of the loss's unit.
+struct ResultColumnNames
+{
+    const char *velocity;
+    const char *loss;
+    const char *lossUnit;
+};
+
+// Builds a result column in `column`, for std::tie: the captions at the left, the two
+// fields at fieldX, fieldWidth px wide, their units just after them.
+ResultColumn BuildResultColumn(QWidget *column, const QString &velocityCaption,
+                               const QString &lossCaption, int fieldX, int fieldWidth,
+                               const ResultColumnNames &names);
 
 } // namespace app::ui

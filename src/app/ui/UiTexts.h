@@ -5,6 +5,8 @@
 // window stays beside it (its own texts header, or the top of its file).
 namespace app::ui::texts {
 
+// One text a line, however long: a search for a text finds its name.
+// clang-format off
 // The captions of the message boxes.
 inline constexpr char Warning[] = "警告";
 inline constexpr char Error[] = "ｴﾗｰ";
@@ -60,7 +62,14 @@ inline constexpr char CloseWindow[] = "閉じる(&C)";
 inline constexpr char Copy[] = "コピー(&C)";
 inline constexpr char Delete[] = "削除";
 inline constexpr char Cancel[] = "キャンセル";
+// The buttons of the lists of charts and of systems, and of a system's fittings.
+inline constexpr char Add[] = "追加";
+inline constexpr char Rename[] = "名前の変更";
+inline constexpr char Duplicate[] = "複製";
+// After the name of a duplicated chart or system.
+inline constexpr char CopyOf[] = " のコピー";
 // A sizing target, as the size table and the loss sheet head it.
 inline constexpr char Target[] = "目標";
+// clang-format on
 
 } // namespace app::ui::texts

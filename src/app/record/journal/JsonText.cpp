@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace app::record::journal {
 
@@ -139,38 +140,21 @@ bool JsonReader::readHex4(std::uint32_t &out)
 
 bool JsonReader::readEscape(std::string &out)
 {
+    // The one-letter escapes: the letter and the character it stands for.
+    static constexpr std::pair<char, char> Short[] = {{'"', '"'},  {'\\', '\\'}, {'/', '/'},
+                                                      {'b', '\b'}, {'f', '\f'},  {'n', '\n'},
+                                                      {'r', '\r'}, {'t', '\t'}};
     if (pos_ >= text_.size())
         return false;
-    switch (text_[pos_++]) {
-    case '"':
-        out.push_back('"');
-        return true;
-    case '\\':
-        out.push_back('\\');
-        return true;
-    case '/':
-        out.push_back('/');
-        return true;
-    case 'b':
-        out.push_back('\b');
-        return true;
-    case 'f':
-        out.push_back('\f');
-        return true;
-    case 'n':
-        out.push_back('\n');
-        return true;
-    case 'r':
-        out.push_back('\r');
-        return true;
-    case 't':
-        out.push_back('\t');
-        return true;
-    case 'u':
-        break;
-    default:
-        return false;
+    const char letter = text_[pos_++];
+    for (const auto &[escape, c] : Short) {
+        if (letter == escape) {
+            out.push_back(c);
+            return true;
+        }
     }
+    if (letter != 'u')
+        return false;
     std::uint32_t unit = 0;
     if (!readHex4(unit))
         return false;
@@ -290,7 +274,7 @@ bool JsonReader::readNumber()
     return true;
 }
 
-bool JsonReader::readInteger(std::int64_t &out)
+template <typename T> bool JsonReader::readNumberInto(T &out)
 {
     skipSpace();
     const std::size_t start = pos_;
@@ -301,15 +285,14 @@ bool JsonReader::readInteger(std::int64_t &out)
     return error == std::errc() && end == number.data() + number.size();
 }
 
+bool JsonReader::readInteger(std::int64_t &out)
+{
+    return readNumberInto(out);
+}
+
 bool JsonReader::readDouble(double &out)
 {
-    skipSpace();
-    const std::size_t start = pos_;
-    if (!readNumber())
-        return false;
-    const std::string_view number = text_.substr(start, pos_ - start);
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), out);
-    return error == std::errc() && end == number.data() + number.size() && std::isfinite(out);
+    return readNumberInto(out) && std::isfinite(out);
 }
 
 bool JsonReader::readLiteral(std::string_view word)

@@ -42,6 +42,9 @@ public:
 private:
     void skipSpace();
     bool readNumber();
+    // Reads a number as readNumber does and whole into `out` (an integer or a
+    // double) by std::from_chars.
+    template <typename T> bool readNumberInto(T &out);
     bool readLiteral(std::string_view word);
     bool readEscape(std::string &out);
     bool readHex4(std::uint32_t &out);
