@@ -12,6 +12,8 @@ namespace chart::texts {
 inline constexpr char WindowTitle[] = "空気線図";
 // The two lists, on screen, printed and as the sheets of a workbook.
 inline constexpr char PointsTitle[] = "状態点";
+// A chart at the standard atmosphere: its pressure basis, as the chart window chooses it and the report names it.
+inline constexpr char StandardPressure[] = "標準大気圧";
 inline constexpr char ProcessesTitle[] = "工程";
 
 inline constexpr char NoAirflow[] = "風量を入力して下さい。";

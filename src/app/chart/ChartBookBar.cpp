@@ -3,6 +3,7 @@
 #include "air/AirTexts.h"
 #include "air/AtmosphericPressure.h"
 #include "app/ui/UiTexts.h"
+#include "chart/ChartTexts.h"
 #include "document/Limits.h"
 #include "numeric/Failure.h"
 #include "numeric/NumberParse.h"
@@ -66,8 +67,8 @@ ChartBookBar::ChartBookBar(QWidget *parent) : QWidget(parent)
     auto *pressure = new QLabel(QStringLiteral("気圧(&P):"), this);
     basis_ = new QComboBox(this);
     basis_->setObjectName(QStringLiteral("ChartPressureBasis"));
-    basis_->addItems(
-        {QStringLiteral("標準大気圧"), QStringLiteral("特定大気圧"), QStringLiteral("特定海抜")});
+    basis_->addItems({QString::fromUtf8(::chart::texts::StandardPressure),
+                      QStringLiteral("特定大気圧"), QStringLiteral("特定海抜")});
     pressure->setBuddy(basis_);
     value_ = new QLineEdit(this);
     value_->setObjectName(QStringLiteral("ChartPressureValue"));

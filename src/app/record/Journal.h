@@ -51,9 +51,9 @@ public:
 
     // The work document open now, which every record made from now on
     // carries: its file's name as the window titles show it
-    // ("事務所ビル.zefra"). Empty when no document is open and while the open
+    // (its file name). Empty when no document is open and while the open
     // one is untitled: such records carry no name (and stay lines that older
-    // versions of the program read), where a "無題" would name no document
+    // versions of the program read), where the untitled name would name no document
     // in particular.
     void setDocumentName(const QString &name);
     QString documentName() const { return documentName_; }

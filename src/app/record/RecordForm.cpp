@@ -307,7 +307,7 @@ void RecordForm::applyPageFilter()
 }
 
 // The names of the documents the records were made in, in the order each
-// first appears, and "（文書なし）" last for the records made without one;
+// first appears, and texts::NoDocument last for the records made without one;
 // the choice stays where it can.
 void RecordForm::updateDocumentFilter()
 {

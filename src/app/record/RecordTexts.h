@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/DocumentTexts.h"
+
 // The calculation record's texts that more than one of its parts shows (the
 // window, its table and copy, the workbook, the printed sheet), UTF-8. The
 // warning's column is ui::texts::Warning, as the box that showed it.
@@ -23,7 +25,7 @@ inline constexpr char Results[] = "結果";
 // The work document a record was made in: the window's column and filter,
 // and the exports' column; the filter's entries for every record and for the
 // records made without a document.
-inline constexpr char Document[] = "文書";
+inline constexpr auto &Document = ::document::texts::InDocument;
 inline constexpr char AllDocuments[] = "すべて";
 inline constexpr char NoDocument[] = "（文書なし）";
 

@@ -2,6 +2,7 @@
 
 #include "air/AirTexts.h"
 #include "app/chart/ChartRenderer.h"
+#include "app/losssheet/LossSheetTexts.h"
 #include "app/losssheet/SheetPrint.h"
 #include "app/record/RecordTexts.h"
 #include "app/report/ChartTables.h"
@@ -52,7 +53,7 @@ QString ChartHeading(std::size_t index, const ::document::Chart &chart)
 
 QString SystemHeading(const ::losssheet::System &system)
 {
-    return Text(texts::System) + QStringLiteral("　") + Utf8(system.name);
+    return Text(app::losssheet::texts::System) + QStringLiteral("　") + Utf8(system.name);
 }
 
 QString PressureLine(const ::document::Atmosphere &atmosphere, bool conventional)
@@ -61,7 +62,8 @@ QString PressureLine(const ::document::Atmosphere &atmosphere, bool conventional
                    chart::PressureText(::document::PressureOf(atmosphere), conventional);
     switch (atmosphere.basis) {
     case ::document::PressureBasis::Standard:
-        text += QStringLiteral("（") + Text(texts::StandardPressure) + QStringLiteral("）");
+        text +=
+            QStringLiteral("（") + Text(::chart::texts::StandardPressure) + QStringLiteral("）");
         break;
     case ::document::PressureBasis::Altitude:
         text += QStringLiteral("（") + Text(texts::Altitude) + QLatin1Char(' ') +
@@ -114,7 +116,7 @@ void TitlePage(Pages &pages, const Document &d, const std::vector<Part> &parts)
         {Text(record::texts::Project), Utf8(d.title.project)},
         {Text(record::texts::Designer), Utf8(d.title.designer)},
         {Text(record::texts::Date), DateText(d.title)},
-        {Text(texts::Notes), Utf8(d.title.notes)}};
+        {Text(record::texts::Notes), Utf8(d.title.notes)}};
     for (const auto &[caption, value] : block) {
         const QRectF text = pages.metrics(font).boundingRect(
             QRectF(0, 0, valueWidth - 2 * pad, 1e6), Qt::TextWordWrap, value);

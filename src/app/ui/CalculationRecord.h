@@ -50,7 +50,7 @@ struct CalculationRecord
     // its results; empty otherwise.
     QString warning;
     QString note; // the user's note, typed later in the record window
-    // The name of the work document open when it was made ("事務所ビル.zefra");
+    // The name of the work document open when it was made (事務所ビル.zefra, say);
     // empty for none, and for an untitled document.
     QString document;
 };

@@ -17,7 +17,7 @@
 //        a calculation; "role" is "input", "option" or "result"; a field may
 //        add "stale":true, and from version 2 on "value":0.0105291 (the
 //        number its text was written from, in full, where the page keeps it);
-//        from version 3 on the record may add "document":"事務所ビル.zefra"
+//        from version 3 on the record may add "document" with the document's file name
 //        after "note" (the name of the work document open when it was made)
 //   {"v":1,"type":"note","id":"…","note":"…"}     the note of a record changed
 //   {"v":1,"type":"delete","ids":["…", …]}         records deleted
