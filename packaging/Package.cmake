@@ -11,8 +11,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "engineering calculator for building-servi
 set(CPACK_PACKAGE_DESCRIPTION
     "Zefra sizes ducts, supply outlets and return inlets, and water pipes for
 HVAC and plumbing designers, computes the state of moist air, and converts
-between conventional and SI units, in one small window. Every numeric field
-takes an arithmetic expression. The interface is in Japanese.")
+between conventional and SI units, in one small window. System loss sheets
+give the fan's static pressure and the pump's head; psychrometric charts and
+loss sheets are kept in work documents, saved automatically and printed as one
+report. Every numeric field takes an arithmetic expression. The interface is
+in Japanese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
