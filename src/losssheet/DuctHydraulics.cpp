@@ -1,4 +1,4 @@
-#include "losssheet/AspectRatioSizing.h"
+#include "losssheet/SizingBySideRatio.h"
 #include "losssheet/HydraulicsParts.h"
 #include "losssheet/Problems.h"
 #include "losssheet/SizeText.h"

@@ -1,4 +1,4 @@
-#include "losssheet/AspectRatioSizing.h"
+#include "losssheet/SizingBySideRatio.h"
 
 #include "flow/FlowModel.h"
 #include "flow/SizeSteps.h"
