@@ -8,27 +8,27 @@ namespace air::texts {
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
 // The page's tab.
-inline constexpr char PageCaption[] = "空気の状態値計算";
+static const char PageCaption[] = "空気の状態値計算";
 
 // The properties, as the page's fields, the chart's lists and its lines
 // name them.
-inline constexpr char DryBulb[] = "乾球温度";
-inline constexpr char WetBulb[] = "湿球温度";
-inline constexpr char RelativeHumidity[] = "相対湿度";
-inline constexpr char HumidityRatio[] = "絶対湿度";
-inline constexpr char DewPoint[] = "露点温度";
-inline constexpr char Enthalpy[] = "比エンタルピ";
-inline constexpr char SpecificVolume[] = "比容積";
-inline constexpr char Pressure[] = "大気圧";
+static const char DryBulb[] = "乾球温度";
+static const char WetBulb[] = "湿球温度";
+static const char RelativeHumidity[] = "相対湿度";
+static const char HumidityRatio[] = "絶対湿度";
+static const char DewPoint[] = "露点温度";
+static const char Enthalpy[] = "比エンタルピ";
+static const char SpecificVolume[] = "比容積";
+static const char Pressure[] = "大気圧";
 // The enthalpy among the properties one gives (the page's list and the
 // chart's point entry).
-inline constexpr char GivenEnthalpy[] = "エンタルピ";
+static const char GivenEnthalpy[] = "エンタルピ";
 
 // Their units.
-inline constexpr char Celsius[] = "℃";
-inline constexpr char Percent[] = "％";
-inline constexpr char HumidityRatioUnit[] = "kg/kg";
-inline constexpr char SpecificVolumeUnit[] = "m3/kg";
+static const char Celsius[] = "℃";
+static const char Percent[] = "％";
+static const char HumidityRatioUnit[] = "kg/kg";
+static const char SpecificVolumeUnit[] = "m3/kg";
 
 constexpr const char *EnthalpyUnit(bool conventional)
 {
@@ -41,13 +41,13 @@ constexpr const char *PressureUnit(bool conventional)
 }
 
 // The hint of a field for a number.
-inline constexpr char EnterNumberHint[] = "数値を入力してください";
+static const char EnterNumberHint[] = "数値を入力してください";
 
 // The warnings: a field that holds no plain number, and a state beyond the
 // model's range (also the failure of a search that leaves it,
 // SearchLimitExceeded, and the problem of a chart point).
-inline constexpr char EnterNumber[] = "数値を入力して下さい。";
-inline constexpr char OutOfRange[] = "数値が範囲外です！";
+static const char EnterNumber[] = "数値を入力して下さい。";
+static const char OutOfRange[] = "数値が範囲外です！";
 // clang-format on
 
 } // namespace air::texts

@@ -8,10 +8,10 @@ namespace app::texts {
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
 // The About box, and the help menu's item that shows it.
-inline constexpr char AboutTitle[] = "ﾊﾞｰｼﾞｮﾝ情報";
+static const char AboutTitle[] = "ﾊﾞｰｼﾞｮﾝ情報";
 
 // 電卓 found no calculator to start.
-inline constexpr char CalculatorFailed[] = "電卓を起動できませんでした。";
+static const char CalculatorFailed[] = "電卓を起動できませんでした。";
 // clang-format on
 
 } // namespace app::texts

@@ -9,29 +9,29 @@ namespace chart::texts {
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
 // The chart (the window's title, the drawing's title, the name of an export).
-inline constexpr char WindowTitle[] = "空気線図";
+static const char WindowTitle[] = "空気線図";
 // The two lists, on screen, printed and as the sheets of a workbook.
-inline constexpr char PointsTitle[] = "状態点";
+static const char PointsTitle[] = "状態点";
 // A chart at the standard atmosphere: its pressure basis, as the chart window chooses it and the report names it.
-inline constexpr char StandardPressure[] = "標準大気圧";
-inline constexpr char ProcessesTitle[] = "工程";
+static const char StandardPressure[] = "標準大気圧";
+static const char ProcessesTitle[] = "工程";
 
-inline constexpr char NoAirflow[] = "風量を入力して下さい。";
-inline constexpr char NoPoint[] = "点がありません。";
-inline constexpr char Unreachable[] = "この条件には届きません。";
-inline constexpr char BadShf[] = "SHF は 0 より大きく 1 以下です。";
+static const char NoAirflow[] = "風量を入力して下さい。";
+static const char NoPoint[] = "点がありません。";
+static const char Unreachable[] = "この条件には届きません。";
+static const char BadShf[] = "SHF は 0 より大きく 1 以下です。";
 
 // A typed value that is no state of moist air at its dry bulb; %1 is the
 // dry bulb, %2 the limit.
-inline constexpr char RelativeHumidityLimits[] = "相対湿度は 0～100 ％ の範囲で入力して下さい。";
-inline constexpr char NegativeHumidityRatio[] = "絶対湿度は 0 以上で入力して下さい。";
-inline constexpr char HumidityRatioAboveSaturation[] = "絶対湿度は飽和（乾球温度 %1 ℃ で %2 kg/kg）以下で入力して下さい。";
-inline constexpr char WetBulbAboveDryBulb[] = "湿球温度は乾球温度 %1 ℃ 以下で入力して下さい。";
-inline constexpr char WetBulbBelowDryAir[] = "湿球温度が低すぎます（乾球温度 %1 ℃ の乾き空気より乾いた空気になります）。";
-inline constexpr char DewPointAboveDryBulb[] = "露点温度は乾球温度 %1 ℃ 以下で入力して下さい。";
-inline constexpr char EnthalpyBelowDryAir[] = "比エンタルピは乾き空気の値（乾球温度 %1 ℃ で %2）以上で入力して下さい。";
-inline constexpr char EnthalpyAboveSaturation[] = "比エンタルピは飽和空気の値（乾球温度 %1 ℃ で %2）以下で入力して下さい。";
-inline constexpr char DoesNotReachSaturation[] = "SHF 線が飽和曲線に届きません。";
+static const char RelativeHumidityLimits[] = "相対湿度は 0～100 ％ の範囲で入力して下さい。";
+static const char NegativeHumidityRatio[] = "絶対湿度は 0 以上で入力して下さい。";
+static const char HumidityRatioAboveSaturation[] = "絶対湿度は飽和（乾球温度 %1 ℃ で %2 kg/kg）以下で入力して下さい。";
+static const char WetBulbAboveDryBulb[] = "湿球温度は乾球温度 %1 ℃ 以下で入力して下さい。";
+static const char WetBulbBelowDryAir[] = "湿球温度が低すぎます（乾球温度 %1 ℃ の乾き空気より乾いた空気になります）。";
+static const char DewPointAboveDryBulb[] = "露点温度は乾球温度 %1 ℃ 以下で入力して下さい。";
+static const char EnthalpyBelowDryAir[] = "比エンタルピは乾き空気の値（乾球温度 %1 ℃ で %2）以上で入力して下さい。";
+static const char EnthalpyAboveSaturation[] = "比エンタルピは飽和空気の値（乾球温度 %1 ℃ で %2）以下で入力して下さい。";
+static const char DoesNotReachSaturation[] = "SHF 線が飽和曲線に届きません。";
 
 // Process kinds, in the order of the process list's choice.
 inline constexpr const char *ProcessNames[] = {"状態変化", "混合",       "冷却コイル", "加熱",

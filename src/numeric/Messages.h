@@ -12,19 +12,19 @@ namespace numeric::messages {
 // clang-format off
 // The warning of a field that starts a calculation (the pages), and the
 // failure of a sizing that finds no size (pipes::NoSizeFits).
-inline constexpr char CheckValues[] = "数値を確認して下さい。";
+static const char CheckValues[] = "数値を確認して下さい。";
 
 // A table index out of its table (numeric::RangeError).
-inline constexpr char RangeCheck[] = "範囲ﾁｪｯｸｴﾗｰ";
+static const char RangeCheck[] = "範囲ﾁｪｯｸｴﾗｰ";
 
 // Arithmetic faults of the floating-point model.
-inline constexpr char InvalidOperation[] = "不正な浮動小数点数演算命令";
-inline constexpr char DivisionByZero[] = "0 による浮動小数点数除算";
-inline constexpr char Overflow[] = "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ";
+static const char InvalidOperation[] = "不正な浮動小数点数演算命令";
+static const char DivisionByZero[] = "0 による浮動小数点数除算";
+static const char Overflow[] = "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ";
 
 // A field read as a plain number or a whole number: "'" + text + these.
-inline constexpr char NotAFloat[] = "' は浮動小数点数ではありません";
-inline constexpr char NotAnInteger[] = "' は整数ではありません";
+static const char NotAFloat[] = "' は浮動小数点数ではありません";
+static const char NotAnInteger[] = "' は整数ではありません";
 // clang-format on
 
 } // namespace numeric::messages

@@ -7,14 +7,14 @@ namespace pipes::texts {
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
 // The page's tab.
-inline constexpr char PageCaption[] = "配管計算";
+static const char PageCaption[] = "配管計算";
 // The sizing target's caption on the velocity basis.
-inline constexpr char TargetVelocity[] = "目標流速";
+static const char TargetVelocity[] = "目標流速";
 // A water velocity, the pipe's material and the water's temperature, as the
 // size table and the loss sheet name them.
-inline constexpr char Velocity[] = "流速";
-inline constexpr char Material[] = "管材";
-inline constexpr char WaterTemperature[] = "水温";
+static const char Velocity[] = "流速";
+static const char Material[] = "管材";
+static const char WaterTemperature[] = "水温";
 // clang-format on
 
 } // namespace pipes::texts

@@ -5,10 +5,10 @@ namespace units::texts {
 
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
-inline constexpr char PageCaption[] = "単位変換";
+static const char PageCaption[] = "単位変換";
 
 // The warning of a field that holds no number.
-inline constexpr char EnterDigits[] = "数字を入力して下さい。";
+static const char EnterDigits[] = "数字を入力して下さい。";
 // clang-format on
 
 } // namespace units::texts

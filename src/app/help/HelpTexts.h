@@ -5,15 +5,15 @@ namespace app::help::texts {
 
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
-inline constexpr char WindowTitle[] = "Zefra ヘルプ";
+static const char WindowTitle[] = "Zefra ヘルプ";
 // The two panes beside the document, each also the pane's accessible name.
-inline constexpr char Contents[] = "目次";
-inline constexpr char SearchResults[] = "検索結果";
+static const char Contents[] = "目次";
+static const char SearchResults[] = "検索結果";
 // The find bar's status when the term is nowhere.
-inline constexpr char NotFound[] = "見つかりません";
+static const char NotFound[] = "見つかりません";
 
 // The error box when no help document can be read, before the places tried.
-inline constexpr char HelpFailed[] = "ヘルプを開けませんでした。";
+static const char HelpFailed[] = "ヘルプを開けませんでした。";
 // clang-format on
 
 } // namespace app::help::texts

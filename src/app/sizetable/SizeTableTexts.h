@@ -6,7 +6,7 @@ namespace app::sizetable::texts {
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
 // The window's title, and the tools menu's item that opens it.
-inline constexpr char WindowTitle[] = "サイズ一覧";
+static const char WindowTitle[] = "サイズ一覧";
 // clang-format on
 
 } // namespace app::sizetable::texts
