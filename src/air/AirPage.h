@@ -105,26 +105,26 @@ private:
     std::optional<long double> chosenPressure() const;
     void writeResults(const AirState &state);
 
-    QFrame *Panel18 = nullptr;
-    QFrame *Panel20 = nullptr;
-    QLineEdit *D_TempEdit = nullptr;
-    QComboBox *SelectBox = nullptr;
-    QLineEdit *entEdit = nullptr;
-    QLabel *TaniLabel = nullptr;
-    QGroupBox *PrGroup = nullptr;
+    QFrame *Panel18 = {};
+    QFrame *Panel20 = {};
+    QLineEdit *D_TempEdit = {};
+    QComboBox *SelectBox = {};
+    QLineEdit *entEdit = {};
+    QLabel *TaniLabel = {};
+    QGroupBox *PrGroup = {};
     QRadioButton *PrItems[3] = {};
-    QLineEdit *PrEdit = nullptr;
-    QLineEdit *WhEdit = nullptr;
-    QLineEdit *cEdit1 = nullptr;
-    QLineEdit *cEdit2 = nullptr;
-    QLineEdit *cEdit3 = nullptr;
-    QLineEdit *cEdit4 = nullptr;
-    QLineEdit *cEdit5 = nullptr;
-    QLineEdit *cEdit6 = nullptr;
-    QLineEdit *cEdit7 = nullptr;
-    QLineEdit *cEdit8 = nullptr;
-    QLabel *Label104 = nullptr;
-    QLabel *Label107 = nullptr;
+    QLineEdit *PrEdit = {};
+    QLineEdit *WhEdit = {};
+    QLineEdit *cEdit1 = {};
+    QLineEdit *cEdit2 = {};
+    QLineEdit *cEdit3 = {};
+    QLineEdit *cEdit4 = {};
+    QLineEdit *cEdit5 = {};
+    QLineEdit *cEdit6 = {};
+    QLineEdit *cEdit7 = {};
+    QLineEdit *cEdit8 = {};
+    QLabel *Label104 = {};
+    QLabel *Label107 = {};
 
     // CurrentPressure, mmHg: standard at start, then what the last
     // calculation read.

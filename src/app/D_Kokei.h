@@ -203,13 +203,13 @@ private:
     ui::FocusOrder focus_;
     ui::SharedControls shared_;
     ui::ProgramChanges changes_;
-    QTabWidget *PageControl = nullptr;
+    QTabWidget *PageControl = {};
     // The pages by their own types, and in tab order for what all share.
-    flow::DuctPage *duct_ = nullptr;
-    outlet::OutletPage *outlet_ = nullptr;
-    pipes::PipePage *pipe_ = nullptr;
-    air::AirPage *air_ = nullptr;
-    units::UnitsPage *units_ = nullptr;
+    flow::DuctPage *duct_ = {};
+    outlet::OutletPage *outlet_ = {};
+    pipes::PipePage *pipe_ = {};
+    air::AirPage *air_ = {};
+    units::UnitsPage *units_ = {};
     QList<ui::CalcPage *> pages_;
     std::string settingsPath_;
     settings::Reader readSettings_ = settings::ReadStrings;
@@ -224,18 +224,18 @@ private:
     QPointer<sizetable::SizeTableForm> sizeTable_;
     QPointer<record::RecordForm> record_;
     QPointer<losssheet::LossSheetForm> lossSheet_;
-    record::Journal *journal_ = nullptr;
-    document::Session *session_ = nullptr;
+    record::Journal *journal_ = {};
+    document::Session *session_ = {};
     std::unique_ptr<document::RecentFiles> recent_;
-    document::DocumentCommands *commands_ = nullptr;
-    QMenu *recentMenu_ = nullptr;
+    document::DocumentCommands *commands_ = {};
+    QMenu *recentMenu_ = {};
     QString startDocument_;
     QString pendingNote_;
     QString damagedCopyNote_;
     help::HelpCandidates helpCandidates_ = [](const QString &helpFileName) {
         return help::HelpDocumentCandidates(helpFileName);
     };
-    help::HelpWindow *helpWindow_ = nullptr;
+    help::HelpWindow *helpWindow_ = {};
 };
 
 } // namespace app

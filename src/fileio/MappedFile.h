@@ -22,7 +22,7 @@ public:
     std::string_view bytes() const { return {static_cast<const char *>(map_), size_}; }
 
 private:
-    void *map_ = nullptr;
+    void *map_ = {};
     std::size_t size_ = 0;
     bool valid_ = true;
 };

@@ -14,8 +14,8 @@ namespace losssheet {
 
 struct FittingResult
 {
-    const fittings::FittingType *type = nullptr;
-    const fittings::Method *method = nullptr;
+    const fittings::FittingType *type = {};
+    const fittings::Method *method = {};
     std::vector<long double> values; // each parameter as used: typed, default or from the tree
     std::vector<bool> fromTree;      // which of them the tree gave
     std::optional<long double> zeta; // one fitting's ζ on the velocity its method names

@@ -14,7 +14,7 @@ namespace losssheet {
 struct Leg
 {
     long double flow = 0;
-    const Hydraulics *hydraulics = nullptr;
+    const Hydraulics *hydraulics = {};
 };
 
 // Where a section's fittings stand: the section itself, its upstream section

@@ -48,11 +48,11 @@ signals:
 private:
     void showBasis(int basis);
 
-    QComboBox *selector_ = nullptr;
-    QPushButton *delete_ = nullptr;
-    QComboBox *basis_ = nullptr;
-    QLineEdit *value_ = nullptr;
-    QLabel *unit_ = nullptr;
+    QComboBox *selector_ = {};
+    QPushButton *delete_ = {};
+    QComboBox *basis_ = {};
+    QLineEdit *value_ = {};
+    QLabel *unit_ = {};
     bool conventional_ = true;
 };
 

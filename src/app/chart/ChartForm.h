@@ -141,29 +141,29 @@ private:
     void printWithDialog();
 
     std::unique_ptr<document::Session> ownSession_;
-    document::Session *session_ = nullptr;
+    document::Session *session_ = {};
     int shown_ = 0;
     ::document::KeptByDiagramId kept_;
     ::chart::Diagram diagram_;
     bool conventional_ = true;
     std::optional<air::AirState> current_;
     std::optional<::chart::PointDefinition> currentTyped_;
-    ChartBookBar *book_ = nullptr;
+    ChartBookBar *book_ = {};
 
-    ChartWidget *chart_ = nullptr;
+    ChartWidget *chart_ = {};
     ChartRenderer exportRenderer_;
-    ChartPointsModel *pointsModel_ = nullptr;
-    ChartProcessesModel *processesModel_ = nullptr;
-    QTableView *pointsView_ = nullptr;
-    QTableView *processesView_ = nullptr;
-    PointEntry *pointEntry_ = nullptr;
-    ProcessEntry *processEntry_ = nullptr;
-    QLabel *cursorLabel_ = nullptr;
-    QStatusBar *status_ = nullptr;
+    ChartPointsModel *pointsModel_ = {};
+    ChartProcessesModel *processesModel_ = {};
+    QTableView *pointsView_ = {};
+    QTableView *processesView_ = {};
+    PointEntry *pointEntry_ = {};
+    ProcessEntry *processEntry_ = {};
+    QLabel *cursorLabel_ = {};
+    QStatusBar *status_ = {};
     QLineEdit *rangeEdits_[4] = {};
     QAction *familyActions_[::chart::FamilyCount] = {};
-    QSplitter *splitter_ = nullptr;
-    ui::WindowGeometry *geometry_ = nullptr;
+    QSplitter *splitter_ = {};
+    ui::WindowGeometry *geometry_ = {};
     ::chart::Ranges restoredRanges_; // as the settings are restored
 };
 

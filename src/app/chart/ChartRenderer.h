@@ -23,7 +23,7 @@ struct ChartScene
 {
     ::chart::ChartSettings settings;
     ::chart::FamilySwitches families = ::chart::AllFamilies;
-    const ::chart::Diagram *diagram = nullptr;
+    const ::chart::Diagram *diagram = {};
     std::optional<air::AirState> current; // the moist-air page's last state
     int selectedPoint = 0;
 };

@@ -37,11 +37,11 @@ private:
     void addTyped();
     void updateUnit();
 
-    QPushButton *addCurrent_ = nullptr;
-    QLineEdit *dryBulb_ = nullptr;
-    QComboBox *property_ = nullptr;
-    QLineEdit *value_ = nullptr;
-    QLabel *unit_ = nullptr;
+    QPushButton *addCurrent_ = {};
+    QLineEdit *dryBulb_ = {};
+    QComboBox *property_ = {};
+    QLineEdit *value_ = {};
+    QLabel *unit_ = {};
     bool conventional_ = true;
 };
 

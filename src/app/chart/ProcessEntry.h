@@ -38,17 +38,17 @@ private:
     static QString secondSlot(int kind, int mode);
 
     class PointChoices;
-    PointChoices *choices_ = nullptr;
-    QComboBox *kind_ = nullptr;
-    QComboBox *from_ = nullptr;
-    QLabel *toLabel_ = nullptr;
-    QComboBox *to_ = nullptr;
-    QLabel *valueLabel_ = nullptr;
-    QLineEdit *value_ = nullptr;
-    QLabel *valueUnit_ = nullptr;
-    QComboBox *mode_ = nullptr;
-    QLineEdit *second_ = nullptr;
-    QLabel *secondUnit_ = nullptr;
+    PointChoices *choices_ = {};
+    QComboBox *kind_ = {};
+    QComboBox *from_ = {};
+    QLabel *toLabel_ = {};
+    QComboBox *to_ = {};
+    QLabel *valueLabel_ = {};
+    QLineEdit *value_ = {};
+    QLabel *valueUnit_ = {};
+    QComboBox *mode_ = {};
+    QLineEdit *second_ = {};
+    QLabel *secondUnit_ = {};
 
     int shownKind_ = -1;
     int shownMode_ = 0;

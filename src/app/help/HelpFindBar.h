@@ -37,8 +37,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLineEdit *term_ = nullptr;
-    QLabel *status_ = nullptr;
+    QLineEdit *term_ = {};
+    QLabel *status_ = {};
 };
 
 } // namespace app::help

@@ -78,13 +78,13 @@ private:
     ExternalOpener openExternal_;
     bool syncingContents_ = false;
 
-    QSplitter *splitter_ = nullptr;
-    QTabWidget *panes_ = nullptr;
-    QTreeWidget *contents_ = nullptr;
-    QListWidget *results_ = nullptr;
-    QTextBrowser *browser_ = nullptr;
-    HelpFindBar *findBar_ = nullptr;
-    QLabel *status_ = nullptr;
+    QSplitter *splitter_ = {};
+    QTabWidget *panes_ = {};
+    QTreeWidget *contents_ = {};
+    QListWidget *results_ = {};
+    QTextBrowser *browser_ = {};
+    HelpFindBar *findBar_ = {};
+    QLabel *status_ = {};
 };
 
 } // namespace app::help

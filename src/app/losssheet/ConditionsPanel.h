@@ -52,27 +52,27 @@ private:
     ::losssheet::UnitSystem units_ = ::losssheet::UnitSystem::Conventional;
     bool showing_ = false; // the fields are being filled from the system
 
-    QLineEdit *name_ = nullptr;
-    QLabel *materialLabel_ = nullptr;
-    QComboBox *ductMaterial_ = nullptr;
-    QComboBox *pipeMaterial_ = nullptr;
-    QLineEdit *roughness_ = nullptr;
-    QWidget *temperatureBox_ = nullptr;
-    QComboBox *temperature_ = nullptr;
-    QLabel *densityLabel_ = nullptr;
-    QLineEdit *density_ = nullptr;
-    QComboBox *basis_ = nullptr;
-    QLabel *targetLabel_ = nullptr;
-    QLineEdit *target_ = nullptr;
-    QLabel *targetUnit_ = nullptr;
-    QWidget *shapeBox_ = nullptr;
-    QComboBox *shape_ = nullptr;
-    QLineEdit *shapeValue_ = nullptr;
-    QLabel *shapeUnit_ = nullptr;
-    QWidget *pumpBox_ = nullptr;
-    QLineEdit *staticHead_ = nullptr;
-    QLineEdit *terminalPressure_ = nullptr;
-    QLineEdit *margin_ = nullptr;
+    QLineEdit *name_ = {};
+    QLabel *materialLabel_ = {};
+    QComboBox *ductMaterial_ = {};
+    QComboBox *pipeMaterial_ = {};
+    QLineEdit *roughness_ = {};
+    QWidget *temperatureBox_ = {};
+    QComboBox *temperature_ = {};
+    QLabel *densityLabel_ = {};
+    QLineEdit *density_ = {};
+    QComboBox *basis_ = {};
+    QLabel *targetLabel_ = {};
+    QLineEdit *target_ = {};
+    QLabel *targetUnit_ = {};
+    QWidget *shapeBox_ = {};
+    QComboBox *shape_ = {};
+    QLineEdit *shapeValue_ = {};
+    QLabel *shapeUnit_ = {};
+    QWidget *pumpBox_ = {};
+    QLineEdit *staticHead_ = {};
+    QLineEdit *terminalPressure_ = {};
+    QLineEdit *margin_ = {};
 };
 
 // A condition's value as its field shows it: with the 3 decimals the pages

@@ -39,9 +39,9 @@ signals:
 private:
     struct Field
     {
-        QLineEdit *edit = nullptr;
-        QComboBox *choice = nullptr;
-        QLabel *unit = nullptr;
+        QLineEdit *edit = {};
+        QComboBox *choice = {};
+        QLabel *unit = {};
         std::size_t parameter = 0;
     };
 
@@ -52,10 +52,10 @@ private:
     FittingTableModel &model_;
     int row_ = -1;
     std::string builtFor_; // the kind and method the fields were built for
-    QLabel *kind_ = nullptr;
-    QComboBox *method_ = nullptr;
-    QWidget *fieldsBox_ = nullptr;
-    QGridLayout *fieldsGrid_ = nullptr;
+    QLabel *kind_ = {};
+    QComboBox *method_ = {};
+    QWidget *fieldsBox_ = {};
+    QGridLayout *fieldsGrid_ = {};
     std::vector<Field> fields_;
     bool showing_ = false;
 };

@@ -129,9 +129,9 @@ private:
     SheetTitle title() const;
     bool record(bool whenChanged);
 
-    LossSheetModel *sheet_ = nullptr;
-    SectionTableModel *sections_ = nullptr;
-    FittingTableModel *fittings_ = nullptr;
+    LossSheetModel *sheet_ = {};
+    SectionTableModel *sections_ = {};
+    FittingTableModel *fittings_ = {};
     ::losssheet::Calculator calculator_;
     std::shared_ptr<const ::losssheet::SystemResult> result_;
     int current_ = -1;
@@ -141,20 +141,20 @@ private:
     bool editedSinceRecord_ = false;
     QHash<QString, QString> recorded_; // the last recorded total of each system, by name
 
-    QListWidget *systemList_ = nullptr;
-    ConditionsPanel *conditions_ = nullptr;
-    QTableView *sectionView_ = nullptr;
-    QLabel *fittingsTitle_ = nullptr;
-    QComboBox *fittingKind_ = nullptr;
-    QTableView *fittingView_ = nullptr;
-    FittingEditor *fittingEditor_ = nullptr;
-    QWidget *summary_ = nullptr;
+    QListWidget *systemList_ = {};
+    ConditionsPanel *conditions_ = {};
+    QTableView *sectionView_ = {};
+    QLabel *fittingsTitle_ = {};
+    QComboBox *fittingKind_ = {};
+    QTableView *fittingView_ = {};
+    FittingEditor *fittingEditor_ = {};
+    QWidget *summary_ = {};
     QStringList summaryNames_; // the summary's lines shown, by name
-    QLabel *summaryProblem_ = nullptr;
-    TerminalTableModel *terminalModel_ = nullptr;
-    QTableView *terminals_ = nullptr;
-    QStatusBar *status_ = nullptr;
-    ui::WindowGeometry *geometry_ = nullptr;
+    QLabel *summaryProblem_ = {};
+    TerminalTableModel *terminalModel_ = {};
+    QTableView *terminals_ = {};
+    QStatusBar *status_ = {};
+    ui::WindowGeometry *geometry_ = {};
 };
 
 } // namespace app::losssheet

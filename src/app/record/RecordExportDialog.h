@@ -47,15 +47,15 @@ private:
 
     QList<KindCount> shown_;
     QList<KindCount> selected_;
-    QRadioButton *xlsx_ = nullptr;
-    QRadioButton *csv_ = nullptr;
-    QRadioButton *shownRows_ = nullptr;
-    QRadioButton *selectedRows_ = nullptr;
-    QRadioButton *allKinds_ = nullptr;
-    QRadioButton *oneKind_ = nullptr;
-    QComboBox *kind_ = nullptr;
-    QLabel *summary_ = nullptr;
-    QDialogButtonBox *buttons_ = nullptr;
+    QRadioButton *xlsx_ = {};
+    QRadioButton *csv_ = {};
+    QRadioButton *shownRows_ = {};
+    QRadioButton *selectedRows_ = {};
+    QRadioButton *allKinds_ = {};
+    QRadioButton *oneKind_ = {};
+    QComboBox *kind_ = {};
+    QLabel *summary_ = {};
+    QDialogButtonBox *buttons_ = {};
 };
 
 } // namespace app::record

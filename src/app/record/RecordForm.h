@@ -94,20 +94,20 @@ private:
     void updateTitle();
 
     Journal &journal_;
-    RecordModel *model_ = nullptr;
-    RecordFilter *proxy_ = nullptr;
-    QTableView *table_ = nullptr;
-    QComboBox *pageFilter_ = nullptr;
-    QComboBox *documentFilter_ = nullptr;
-    QLabel *count_ = nullptr;
-    QLabel *problem_ = nullptr;
-    QLineEdit *project_ = nullptr;
-    QLineEdit *designer_ = nullptr;
-    QLineEdit *date_ = nullptr;
-    QLineEdit *notes_ = nullptr;
-    document::Session *session_ = nullptr;
+    RecordModel *model_ = {};
+    RecordFilter *proxy_ = {};
+    QTableView *table_ = {};
+    QComboBox *pageFilter_ = {};
+    QComboBox *documentFilter_ = {};
+    QLabel *count_ = {};
+    QLabel *problem_ = {};
+    QLineEdit *project_ = {};
+    QLineEdit *designer_ = {};
+    QLineEdit *date_ = {};
+    QLineEdit *notes_ = {};
+    document::Session *session_ = {};
     bool following_ = true; // the view was at its last row before a record came
-    ui::WindowGeometry *geometry_ = nullptr;
+    ui::WindowGeometry *geometry_ = {};
     ExportFormat lastFormat_ = ExportFormat::Xlsx; // offered first by the next export
 };
 

@@ -70,16 +70,16 @@ private:
     Request request_;
     bool stale_ = true;
     bool showsPipe_ = false;
-    ui::WindowGeometry *geometry_ = nullptr;
+    ui::WindowGeometry *geometry_ = {};
 
-    SizeTableModel *model_ = nullptr;
-    QLabel *inputs_ = nullptr;
-    QLabel *message_ = nullptr;
-    QTableView *view_ = nullptr;
-    QWidget *aspectBox_ = nullptr;
-    QWidget *velocityBox_ = nullptr;
-    QDoubleSpinBox *aspectLimit_ = nullptr;
-    QDoubleSpinBox *velocityLimit_ = nullptr;
+    SizeTableModel *model_ = {};
+    QLabel *inputs_ = {};
+    QLabel *message_ = {};
+    QTableView *view_ = {};
+    QWidget *aspectBox_ = {};
+    QWidget *velocityBox_ = {};
+    QDoubleSpinBox *aspectLimit_ = {};
+    QDoubleSpinBox *velocityLimit_ = {};
 };
 
 } // namespace app::sizetable

@@ -120,12 +120,12 @@ signals:
 protected:
     struct Section
     {
-        QFrame *band = nullptr;
-        QFrame *titleBar = nullptr;
-        QFrame *body = nullptr;
-        QFrame *left = nullptr;
-        QFrame *middle = nullptr;
-        QFrame *right = nullptr;
+        QFrame *band = {};
+        QFrame *titleBar = {};
+        QFrame *body = {};
+        QFrame *left = {};
+        QFrame *middle = {};
+        QFrame *right = {};
     };
 
     // A plain band of the given height, registered for the focus order.
@@ -224,7 +224,7 @@ private:
     QHash<QObject *, std::function<void(QWidget *)>> enterRules_;
     QList<Described> described_;
     QList<Calculation> declared_;
-    const Run *recording_ = nullptr;
+    const Run *recording_ = {};
     ProgramChanges &changes_;
     ResultFreshness *freshness_;
 };

@@ -13,7 +13,7 @@ namespace app::ui {
 // One run of a calculation: the field whose Enter started it.
 struct Run
 {
-    QWidget *sender = nullptr;
+    QWidget *sender = {};
 };
 
 // Whether something belongs to a run, judged from the page's state and the

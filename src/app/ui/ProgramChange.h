@@ -35,7 +35,7 @@ private:
     // reasons, and after a failure marks what depends on them.
     void ended(const QList<QObject *> &causes, const QList<QLineEdit *> &written, bool failed);
 
-    ProgramChange *innermost_ = nullptr; // the window has one thread
+    ProgramChange *innermost_ = {}; // the window has one thread
     QList<ResultFreshness *> pages_;
 };
 

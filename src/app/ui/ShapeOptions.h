@@ -18,18 +18,18 @@ class ShapeOptions
 public:
     struct Controls
     {
-        QRadioButton *rectangle = nullptr;
-        QRadioButton *round = nullptr;
-        QCheckBox *fixedSide = nullptr;
+        QRadioButton *rectangle = {};
+        QRadioButton *round = {};
+        QCheckBox *fixedSide = {};
         // The side fields of both sections: a circle has none.
         QList<QLineEdit *> sides;
         // The sizing's first side: a result, or the fixed side typed.
-        QLineEdit *fixedSideField = nullptr;
+        QLineEdit *fixedSideField = {};
         // Where the focus goes when the fixed side is switched off.
-        QWidget *afterFixedSide = nullptr;
+        QWidget *afterFixedSide = {};
         // The diameter of the second section: the rectangle's equivalent
         // diameter (a result), or a circle's diameter typed.
-        QLineEdit *diameterInput = nullptr;
+        QLineEdit *diameterInput = {};
     };
 
     explicit ShapeOptions(const Controls &controls) : c_(controls) {}

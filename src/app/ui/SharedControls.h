@@ -12,14 +12,14 @@ namespace app::ui {
 // state for all those pages.
 struct SharedControls
 {
-    QRadioButton *TaniButton1 = nullptr; // texts::ConventionalUnits
-    QRadioButton *TaniButton2 = nullptr; // texts::SiUnits
-    QLabel *Label27 = nullptr;           // texts::Roughness
-    QLabel *Label26 = nullptr;           // "mm"
-    QLabel *Label28 = nullptr;           // texts::Density
-    QLabel *Label25 = nullptr;           // "kg/m3"
-    QRadioButton *ssButton1 = nullptr;   // texts::LossBasis: sizing on a target loss
-    QRadioButton *ssButton2 = nullptr;   // on a target velocity (air or water, by page)
+    QRadioButton *TaniButton1 = {}; // texts::ConventionalUnits
+    QRadioButton *TaniButton2 = {}; // texts::SiUnits
+    QLabel *Label27 = {};           // texts::Roughness
+    QLabel *Label26 = {};           // "mm"
+    QLabel *Label28 = {};           // texts::Density
+    QLabel *Label25 = {};           // "kg/m3"
+    QRadioButton *ssButton1 = {};   // texts::LossBasis: sizing on a target loss
+    QRadioButton *ssButton2 = {};   // on a target velocity (air or water, by page)
 
     // TaniButton1 checked.
     bool conventionalUnits() const;

@@ -20,9 +20,9 @@ class SizingTarget
 public:
     struct Controls
     {
-        QLabel *caption = nullptr;
-        QLineEdit *field = nullptr;
-        QLabel *unit = nullptr;
+        QLabel *caption = {};
+        QLineEdit *field = {};
+        QLabel *unit = {};
         // What the target is called on the velocity basis, and its hint.
         QString velocityCaption;
         QString velocityHint;
