@@ -6,9 +6,7 @@
 
 namespace document::json {
 
-namespace {
-
-void WriteString(std::string &out, std::string_view s)
+void AppendString(std::string &out, std::string_view s)
 {
     static constexpr char Hex[] = "0123456789abcdef";
     out += '"';
@@ -57,6 +55,8 @@ void WriteString(std::string &out, std::string_view s)
     out += '"';
 }
 
+namespace {
+
 bool Plain(const Value &v)
 {
     return !v.isArray() && !v.isObject();
@@ -79,7 +79,7 @@ void Write(std::string &out, const Value &v, int indent)
         out += v.text;
         return;
     case Value::Kind::String:
-        WriteString(out, v.text);
+        AppendString(out, v.text);
         return;
     case Value::Kind::Array: {
         if (v.items.empty()) {
@@ -112,7 +112,7 @@ void Write(std::string &out, const Value &v, int indent)
         if (i > 0)
             out += ',';
         newline(indent + 1);
-        WriteString(out, v.members[i].name);
+        AppendString(out, v.members[i].name);
         out += ": ";
         Write(out, v.members[i].value, indent + 1);
     }

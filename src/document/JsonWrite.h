@@ -3,6 +3,7 @@
 #include "document/JsonValue.h"
 
 #include <string>
+#include <string_view>
 
 namespace document::json {
 
@@ -13,5 +14,11 @@ namespace document::json {
 // no file gives) has its bad bytes written as U+FFFD, so the text is always
 // JSON.
 std::string Serialise(const Value &value);
+
+// Appends `text` as a JSON string literal, quotes included: quote, backslash
+// and control characters escaped, other characters as they are, and bytes
+// that are not UTF-8 as U+FFFD, so what is written always reads back. The
+// journal writes its lines' strings with it too.
+void AppendString(std::string &out, std::string_view text);
 
 } // namespace document::json

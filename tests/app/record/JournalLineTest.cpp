@@ -34,7 +34,7 @@ TEST(JournalLineTest, EveryKindOfEntryReadsBackAsWritten)
     j::Record awkward = sampleRecord();
     // Texts a note may hold: quotes, backslashes, line breaks, tabs, control
     // characters, a character outside the BMP, a leading "=".
-    awkward.note = "=\"A\"\\B\nC\rD\tE\x01\x1f 😀 終";
+    awkward.note = "=\"A\"\\B\nC\rD\tE\x01\x1f\b\f 😀 終";
     awkward.warning = "流速が大きすぎます。";
     awkward.fields.push_back({"", "", "", "", j::Role::Result, false});
     const j::Entry entries[] = {
@@ -290,6 +290,21 @@ TEST(JournalLineTest, ScratchLineForgetsTheLastDocument)
     EXPECT_EQ(scratch.record.document, "A.zefra");
     ASSERT_EQ(j::ReadLine(second, scratch), j::LineProblem::None);
     EXPECT_EQ(scratch.record.document, "");
+}
+
+// A text that is not UTF-8 (no field gives one, but a line must never be
+// written that its own reader refuses): its bad bytes read back as U+FFFD.
+TEST(JournalLineTest, BytesThatAreNotUtf8ReadBackAsReplacementCharacters)
+{
+    j::Record r = sampleRecord();
+    r.note = "A\xff\xc3"
+             "B";
+    const std::string line = j::EncodeLine(r);
+    const j::DecodedLine back = j::DecodeLine(std::string_view(line).substr(0, line.size() - 1));
+    ASSERT_EQ(back.problem, j::LineProblem::None);
+    ASSERT_TRUE(back.entry);
+    r.note = "A\uFFFD\uFFFDB";
+    EXPECT_EQ(*back.entry, j::Entry(r));
 }
 
 TEST(JournalLineTest, WindowsLineEndIsRead)

@@ -1,6 +1,7 @@
 #include "app/record/journal/JournalLine.h"
 
 #include "app/record/journal/JsonText.h"
+#include "document/JsonWrite.h"
 
 #include <algorithm>
 #include <charconv>
@@ -17,9 +18,9 @@ constexpr std::string_view RoleNames[] = {"input", "option", "result"};
 void member(std::string &out, std::string_view name, std::string_view value)
 {
     out.push_back(',');
-    AppendJsonString(out, name);
+    document::json::AppendString(out, name);
     out.push_back(':');
-    AppendJsonString(out, value);
+    document::json::AppendString(out, value);
 }
 
 void begin(std::string &out, std::string_view type, int version = 1)
@@ -56,7 +57,7 @@ void encode(std::string &out, const Record &r)
         const Field &f = r.fields[i];
         out += i == 0 ? "{" : ",{";
         out += "\"name\":";
-        AppendJsonString(out, f.name);
+        document::json::AppendString(out, f.name);
         member(out, "caption", f.caption);
         member(out, "text", f.text);
         member(out, "unit", f.unit);
@@ -87,7 +88,7 @@ void encode(std::string &out, const Deletion &d)
     for (std::size_t i = 0; i < d.ids.size(); ++i) {
         if (i > 0)
             out.push_back(',');
-        AppendJsonString(out, d.ids[i]);
+        document::json::AppendString(out, d.ids[i]);
     }
     out += "]}";
 }

@@ -7,43 +7,6 @@
 
 namespace app::record::journal {
 
-void AppendJsonString(std::string &out, std::string_view utf8)
-{
-    static constexpr char Hex[] = "0123456789abcdef";
-    out.push_back('"');
-    std::size_t plainFrom = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
-            continue;
-        out.append(utf8, plainFrom, i - plainFrom);
-        plainFrom = i + 1;
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            out += "\\u00";
-            out.push_back(Hex[c >> 4]);
-            out.push_back(Hex[c & 0xf]);
-        }
-    }
-    out.append(utf8, plainFrom, std::string_view::npos);
-    out.push_back('"');
-}
-
 void AppendUtf8(std::string &out, std::uint32_t cp)
 {
     if (cp < 0x80) {

@@ -4,16 +4,11 @@
 #include <string>
 #include <string_view>
 
-// The few pieces of JSON (RFC 8259) that the journal's lines need: writing a
-// string literal, and reading one line strictly, byte by byte, without
-// building a document tree (a tree per line made reading a large journal
-// several times slower).
+// The journal's reader of JSON (RFC 8259): one line, strictly, byte by byte,
+// without building a document tree (a tree per line made reading a large
+// journal several times slower). Its strings are written by the work
+// document's writer (document::json::AppendString).
 namespace app::record::journal {
-
-// Appends `utf8` as a JSON string literal, quotes included. Control
-// characters are escaped, every other byte is copied, so valid UTF-8 stays
-// readable in the file.
-void AppendJsonString(std::string &out, std::string_view utf8);
 
 // A strict reader over one JSON text. Every read skips the white space before
 // it; a failed read leaves the position undefined, so callers give up on the
