@@ -10,7 +10,6 @@
 #include "fittings/Quantities.h"
 #include "losssheet/CaptionTexts.h"
 #include "losssheet/SheetTexts.h"
-#include "numeric/Failure.h"
 #include "numeric/NumberText.h"
 
 #include <QApplication>
@@ -23,7 +22,7 @@ using ::losssheet::Fitting;
 using ::losssheet::SystemKind;
 
 FittingTableModel::FittingTableModel(LossSheetModel &sheet, QObject *parent)
-    : NumberedTableModel(ColumnCount, parent), sheet_(sheet)
+    : SheetTableModel(sheet, ColumnCount, parent)
 {
 }
 
@@ -35,12 +34,6 @@ const ::losssheet::Section *FittingTableModel::section() const
     if (static_cast<std::size_t>(section_) >= sections.size())
         return nullptr;
     return &sections[static_cast<std::size_t>(section_)];
-}
-
-SystemKind FittingTableModel::kind() const
-{
-    return system_ >= 0 && system_ < sheet_.count() ? sheet_.system(system_).kind
-                                                    : SystemKind::Duct;
 }
 
 int FittingTableModel::fittingCount() const
@@ -76,19 +69,6 @@ void FittingTableModel::setResult(std::shared_ptr<const ::losssheet::SystemResul
     }
 }
 
-void FittingTableModel::cellsChanged()
-{
-    if (rows_ > 0)
-        emit dataChanged(index(0, 0), index(rows_ - 1, ColumnCount - 1));
-}
-
-void FittingTableModel::setUnits(::losssheet::UnitSystem units)
-{
-    units_ = units;
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-    cellsChanged();
-}
-
 const ::losssheet::FittingResult *FittingTableModel::resultOf(int row) const
 {
     if (!result_ || section_ < 0 || static_cast<std::size_t>(section_) >= result_->sections.size())
@@ -99,18 +79,21 @@ const ::losssheet::FittingResult *FittingTableModel::resultOf(int row) const
     return &fittings[static_cast<std::size_t>(row)];
 }
 
-QString FittingTableModel::warningsOf(const ::losssheet::FittingResult &r) const
+const Fitting *FittingTableModel::fittingAt(const QModelIndex &index) const
 {
-    return ReasonsOf(r).join(QStringLiteral(" "));
+    const auto *s = section();
+    const auto row = static_cast<std::size_t>(index.row());
+    if (!index.isValid() || !s || index.row() >= rows_ || row >= s->fittings.size())
+        return nullptr;
+    return &s->fittings[row];
 }
 
 QVariant FittingTableModel::data(const QModelIndex &index, int role) const
 {
-    const auto *s = section();
-    if (!index.isValid() || !s || index.row() >= rows_ ||
-        static_cast<std::size_t>(index.row()) >= s->fittings.size())
+    const Fitting *shown = fittingAt(index);
+    if (!shown)
         return {};
-    const Fitting &f = s->fittings[static_cast<std::size_t>(index.row())];
+    const Fitting &f = *shown;
     const ::losssheet::FittingResult *r = resultOf(index.row());
     const int column = index.column();
     if (role == Qt::EditRole) {
@@ -153,7 +136,7 @@ QVariant FittingTableModel::data(const QModelIndex &index, int role) const
         case NoteColumn:
             return Utf8(f.note);
         case WarningColumn:
-            return r ? warningsOf(*r) : QString();
+            return r ? ReasonsOf(*r).join(QStringLiteral(" ")) : QString();
         default:
             return {};
         }
@@ -167,16 +150,10 @@ QVariant FittingTableModel::data(const QModelIndex &index, int role) const
             return QBrush(ProblemText(QApplication::palette()));
         return {};
     case Qt::DecorationRole:
-        if (column != KindColumn || !r)
-            return {};
-        if (!r->problem.empty())
-            return ProblemIcon();
-        if (!r->warnings.empty())
-            return WarningIcon();
-        return {};
+        return column == KindColumn && r ? MarkOf(*r) : QVariant();
     case Qt::ToolTipRole:
         if (column == KindColumn || column == WarningColumn) {
-            const QString text = r ? warningsOf(*r) : QString();
+            const QString text = r ? ReasonsOf(*r).join(QStringLiteral(" ")) : QString();
             if (!text.isEmpty())
                 return text;
             if (const auto *type = TypeOf(f); type && !type->note.empty())
@@ -227,14 +204,6 @@ QVariant FittingTableModel::columnHeader(int section, int role) const
     }
 }
 
-Qt::ItemFlags FittingTableModel::flags(const QModelIndex &index) const
-{
-    Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() && (index.column() == CountColumn || index.column() == NoteColumn))
-        f |= Qt::ItemIsEditable;
-    return f;
-}
-
 QString FittingTableModel::checkCell(const QModelIndex &index, const QString &text) const
 {
     if (index.column() != CountColumn)
@@ -246,30 +215,15 @@ QString FittingTableModel::checkCell(const QModelIndex &index, const QString &te
     return {};
 }
 
-bool FittingTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+void FittingTableModel::applyCell(const QModelIndex &index, const QString &text)
 {
-    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable) || !section())
-        return false;
-    const QString text = value.toString();
-    if (const QString refused = checkCell(index, text); !refused.isEmpty()) {
-        emit editRefused(refused);
-        return false;
+    if (index.column() == CountColumn) {
+        const long double count = EvaluateTyped(text);
+        editFitting(index.row(), [count](Fitting &f) { f.count = count; });
+    } else {
+        const std::string note = text.toStdString();
+        editFitting(index.row(), [&note](Fitting &f) { f.note = note; });
     }
-    if (text == data(index, Qt::EditRole).toString())
-        return true;
-    try {
-        if (index.column() == CountColumn) {
-            const long double count = EvaluateTyped(text);
-            editFitting(index.row(), [count](Fitting &f) { f.count = count; });
-        } else {
-            const std::string note = text.toStdString();
-            editFitting(index.row(), [&note](Fitting &f) { f.note = note; });
-        }
-    } catch (const numeric::Failure &failure) {
-        emit editRefused(QString::fromUtf8(failure.what()));
-        return false;
-    }
-    return true;
 }
 
 int FittingTableModel::addFitting(Fitting fitting)

@@ -1,16 +1,11 @@
 #pragma once
 
-#include "app/ui/NumberedTableModel.h"
-#include "losssheet/Results.h"
-#include "losssheet/SheetUnits.h"
-#include "losssheet/System.h"
+#include "app/losssheet/SheetTableModel.h"
 
 #include <functional>
 #include <memory>
 
 namespace app::losssheet {
-
-class LossSheetModel;
 
 // The fittings of one section: kind, method, inputs (those the tree gave
 // marked), count, the coefficient (ζ, K) on the velocity its method names,
@@ -18,7 +13,7 @@ class LossSheetModel;
 // (pipes), the loss, the user's note, and what the sheet warns of (an input
 // outside a formula's range) or could not compute. Count and note are
 // edited in place; kind, method and inputs by the fitting editor.
-class FittingTableModel : public app::ui::NumberedTableModel
+class FittingTableModel : public SheetTableModel
 {
     Q_OBJECT
 
@@ -44,42 +39,34 @@ public:
     void showSection(int system, int section,
                      std::shared_ptr<const ::losssheet::SystemResult> result);
     void setResult(std::shared_ptr<const ::losssheet::SystemResult> result);
-    void setUnits(::losssheet::UnitSystem units);
 
-    int systemIndex() const { return system_; }
     int sectionIndex() const { return section_; }
     const ::losssheet::Section *section() const;
     const ::losssheet::FittingResult *resultOf(int row) const;
-    ::losssheet::SystemKind kind() const;
-    ::losssheet::UnitSystem units() const { return units_; }
 
     // The edits of the section's fittings; each goes into the sheet's model.
     int addFitting(::losssheet::Fitting fitting); // returns its row
     void removeFitting(int row);
     void editFitting(int row, const std::function<void(::losssheet::Fitting &)> &change);
 
-    QString checkCell(const QModelIndex &index, const QString &text) const;
+    QString checkCell(const QModelIndex &index, const QString &text) const override;
 
     QVariant data(const QModelIndex &index, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
-    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
-
-signals:
-    void editRefused(const QString &message);
 
 private:
     QVariant columnHeader(int column, int role) const override;
+    bool showing() const override { return section() != nullptr; }
+    bool editableColumn(int column) const override
+    {
+        return column == CountColumn || column == NoteColumn;
+    }
+    void applyCell(const QModelIndex &index, const QString &text) override;
 
     int fittingCount() const;
-    void cellsChanged();
-    QString warningsOf(const ::losssheet::FittingResult &r) const;
+    const ::losssheet::Fitting *fittingAt(const QModelIndex &index) const;
 
-    LossSheetModel &sheet_;
-    int system_ = -1;
     int section_ = -1;
     bool changingRows_ = false; // between a begin…Rows and its end
-    ::losssheet::UnitSystem units_ = ::losssheet::UnitSystem::Conventional;
-    std::shared_ptr<const ::losssheet::SystemResult> result_;
 };
 
 } // namespace app::losssheet

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/losssheet/SheetLook.h"
 #include "app/losssheet/Utf8.h"
 
 #include <QStringList>
+#include <QVariant>
 
 namespace app::losssheet {
 
@@ -17,6 +19,16 @@ template <typename Result> QStringList ReasonsOf(const Result &r)
     for (const auto &warning : r.warnings)
         reasons << Utf8(warning);
     return reasons;
+}
+
+// The mark in a row's first cell: a problem's, else a warning's, else none.
+template <typename Result> QVariant MarkOf(const Result &r)
+{
+    if (!r.problem.empty())
+        return ProblemIcon();
+    if (!r.warnings.empty())
+        return WarningIcon();
+    return {};
 }
 
 } // namespace app::losssheet

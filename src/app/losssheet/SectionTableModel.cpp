@@ -5,7 +5,6 @@
 #include "app/losssheet/SectionEdits.h"
 #include "app/losssheet/SheetLook.h"
 #include "app/losssheet/Utf8.h"
-#include "numeric/Failure.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -26,7 +25,7 @@ QString PageTextTip(const numeric::ShownValue &page)
 } // namespace
 
 SectionTableModel::SectionTableModel(LossSheetModel &sheet, QObject *parent)
-    : NumberedTableModel(ColumnCount, parent), sheet_(sheet)
+    : SheetTableModel(sheet, ColumnCount, parent)
 {
 }
 
@@ -35,12 +34,6 @@ const ::losssheet::System *SectionTableModel::system() const
     if (system_ < 0 || system_ >= sheet_.count())
         return nullptr;
     return &sheet_.system(system_);
-}
-
-SystemKind SectionTableModel::kind() const
-{
-    const auto *s = system();
-    return s ? s->kind : SystemKind::Duct;
 }
 
 void SectionTableModel::showSystem(int index,
@@ -59,17 +52,12 @@ void SectionTableModel::setResult(std::shared_ptr<const ::losssheet::SystemResul
 {
     result_ = std::move(result);
     texts_.assign(result_ ? result_->sections.size() : 0, std::nullopt);
-    if (rows_ > 0)
-        emit dataChanged(index(0, 0), index(rows_ - 1, ColumnCount - 1));
+    cellsChanged();
 }
 
-void SectionTableModel::setUnits(UnitSystem units)
+void SectionTableModel::unitsChanged()
 {
-    units_ = units;
     texts_.assign(texts_.size(), std::nullopt);
-    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-    if (rows_ > 0)
-        emit dataChanged(index(0, 0), index(rows_ - 1, ColumnCount - 1));
 }
 
 const ::losssheet::SectionResult *SectionTableModel::resultOf(int row) const
@@ -87,20 +75,23 @@ const ::losssheet::SectionTexts &SectionTableModel::textsOf(int row) const
     return *texts;
 }
 
-QString SectionTableModel::rowTooltip(const ::losssheet::SectionResult &r) const
+const ::losssheet::Section *SectionTableModel::sectionAt(const QModelIndex &index) const
 {
-    return ReasonsOf(r).join(QLatin1Char('\n'));
+    const auto *s = system();
+    const auto row = static_cast<std::size_t>(index.row());
+    if (!index.isValid() || !s || index.row() >= rows_ || row >= s->sections.size())
+        return nullptr;
+    return &s->sections[row];
 }
 
 QVariant SectionTableModel::data(const QModelIndex &index, int role) const
 {
-    const auto *s = system();
-    if (!index.isValid() || !s || index.row() >= rows_ ||
-        static_cast<std::size_t>(index.row()) >= s->sections.size())
+    const ::losssheet::Section *shown = sectionAt(index);
+    if (!shown)
         return {};
+    const ::losssheet::Section &section = *shown;
     const int row = index.row();
     const int column = index.column();
-    const ::losssheet::Section &section = s->sections[static_cast<std::size_t>(row)];
     if (role == Qt::EditRole)
         return IsInputColumn(column) ? TypedText(column, section) : QVariant();
     if (role == Qt::TextAlignmentRole) {
@@ -128,16 +119,10 @@ QVariant SectionTableModel::data(const QModelIndex &index, int role) const
             return QBrush(ProblemText(QApplication::palette()));
         return {};
     case Qt::DecorationRole:
-        if (column != NameColumn)
-            return {};
-        if (!r->problem.empty())
-            return ProblemIcon();
-        if (!r->warnings.empty())
-            return WarningIcon();
-        return {};
+        return column == NameColumn ? MarkOf(*r) : QVariant();
     case Qt::ToolTipRole:
         if (column == NameColumn)
-            return rowTooltip(*r);
+            return ReasonsOf(*r).join(QLatin1Char('\n'));
         if (column == FlowColumn && r->flowFromBranches)
             return QStringLiteral("下流の区間の合計です。");
         if (column == SizeColumn && r->sized)
@@ -164,42 +149,16 @@ QVariant SectionTableModel::columnHeader(int section, int role) const
     return {};
 }
 
-Qt::ItemFlags SectionTableModel::flags(const QModelIndex &index) const
-{
-    Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() && IsInputColumn(index.column()))
-        f |= Qt::ItemIsEditable;
-    return f;
-}
-
 QString SectionTableModel::checkCell(const QModelIndex &index, const QString &text) const
 {
     return CheckSectionCell(index.column(), text, kind());
 }
 
-bool SectionTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+void SectionTableModel::applyCell(const QModelIndex &index, const QString &text)
 {
-    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable) || !system())
-        return false;
-    const QString text = value.toString();
-    const QString refused = checkCell(index, text);
-    if (!refused.isEmpty()) {
-        emit editRefused(refused);
-        return false;
-    }
-    // An unchanged cell is no edit.
-    if (text ==
-        TypedText(index.column(), system()->sections[static_cast<std::size_t>(index.row())]))
-        return true;
-    try {
-        sheet_.edit(system_, [&](::losssheet::System &s) {
-            ApplySectionCell(s, index.row(), index.column(), text);
-        });
-    } catch (const numeric::Failure &failure) {
-        emit editRefused(QString::fromUtf8(failure.what()));
-        return false;
-    }
-    return true;
+    sheet_.edit(system_, [&](::losssheet::System &s) {
+        ApplySectionCell(s, index.row(), index.column(), text);
+    });
 }
 
 int SectionTableModel::insertSection(int row)
