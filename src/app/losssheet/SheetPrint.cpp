@@ -35,77 +35,7 @@ const QColor PathShade(0xeb, 0xeb, 0xeb);
 
 // The roughness in the conditions line, "%1" its value.
 
-// The pages as they fill: where the next block goes, a new page when it does
-// not fit, the page number at the foot. Without a painter it only measures
-// and counts.
-class Pages
-{
-public:
-    Pages(QPainter *painter, QPagedPaintDevice &device, PageNumbering numbering)
-        : painter_(painter), device_(device), numbering_(numbering)
-    {
-        mm_ = device.logicalDpiX() / 25.4;
-        area_ =
-            QRectF(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-        y = area_.top();
-    }
-
-    qreal mm(qreal v) const { return v * mm_; }
-    qreal left() const { return area_.left(); }
-    qreal width() const { return area_.width(); }
-    qreal top() const { return area_.top(); }
-    qreal bottom() const { return area_.bottom() - mm(8); } // room for the page number
-    bool painting() const { return painter_ != nullptr; }
-    QPainter &painter() { return *painter_; }
-    QFontMetricsF metrics(const QFont &font) const { return QFontMetricsF(font, &device_); }
-    int used() const { return page_; }
-
-    // Starts a new page unless this one is still empty.
-    void breakPage()
-    {
-        if (y > top())
-            newPage();
-    }
-    // Room for `height` more: a new page when it does not fit.
-    void need(qreal height)
-    {
-        if (y + height > bottom())
-            breakPage();
-    }
-    void newPage()
-    {
-        footer();
-        ++page_;
-        if (painting())
-            device_.newPage();
-        y = top();
-    }
-    void finish() { footer(); }
-
-    qreal y = 0;
-
-private:
-    void footer()
-    {
-        if (!painting())
-            return;
-        QPainter &p = *painter_;
-        p.setFont(ui::PrintFont(8.5));
-        p.setPen(Qt::black);
-        const int number = numbering_.first + page_ - 1;
-        const int total = numbering_.total > 0 ? numbering_.total : numbering_.first + page_ - 1;
-        p.drawText(QRectF(left(), area_.bottom() - mm(6), width(), mm(6)),
-                   Qt::AlignHCenter | Qt::AlignBottom,
-                   QStringLiteral("%1 / %2").arg(number).arg(total));
-    }
-
-    QPainter *painter_;
-    QPagedPaintDevice &device_;
-    PageNumbering numbering_;
-    QRectF area_;
-    qreal mm_ = 1;
-    int page_ = 1;
-};
+using Pages = ui::PrintedPages;
 
 // A table of text cells, broken across pages with its header repeated.
 struct Table
@@ -375,7 +305,7 @@ int Paint(QPainter *painter, QPagedPaintDevice &device, const std::vector<System
         SummaryAndTerminals(pages, s, results[i], units);
     }
     pages.finish();
-    return pages.used();
+    return pages.number();
 }
 
 std::vector<SystemResult> ResultsOf(const std::vector<System> &systems, UnitSystem units)

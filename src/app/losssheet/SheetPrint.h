@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/PrintedPages.h"
 #include "losssheet/SheetUnits.h"
 #include "losssheet/System.h"
 
@@ -20,14 +21,7 @@ struct SheetTitle
     QString date;     // 日付; today's when empty
 };
 
-// How the pages are numbered: "n / total" from `first`; a total of 0 is
-// counted from the sheets themselves (a report that prints other pages
-// before them gives both).
-struct PageNumbering
-{
-    int first = 1;
-    int total = 0;
-};
+using ui::PageNumbering;
 
 // The printed loss sheet of each system, in the layout of a Japanese
 // calculation sheet (送風機静圧計算書, ポンプ揚程計算書): the title and title block,

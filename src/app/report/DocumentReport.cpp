@@ -6,9 +6,10 @@
 #include "app/losssheet/SheetPrint.h"
 #include "app/record/RecordTexts.h"
 #include "app/report/ChartTables.h"
-#include "app/report/ReportPages.h"
 #include "app/report/ReportTable.h"
 #include "app/report/ReportTexts.h"
+#include "app/ui/Fonts.h"
+#include "app/ui/PrintedPages.h"
 #include "app/ui/WindowPlacement.h"
 #include "chart/ChartTexts.h"
 #include "chart/Ranges.h"
@@ -82,7 +83,7 @@ QString DateText(const ::document::TitleBlock &title)
 }
 
 // A line of text at the full width; returns its height.
-qreal Line(Pages &pages, const QString &text, const QFont &font, Qt::Alignment align,
+qreal Line(ui::PrintedPages &pages, const QString &text, const QFont &font, Qt::Alignment align,
            qreal spacing = 1.4)
 {
     const qreal height = pages.metrics(font).height() * spacing;
@@ -99,15 +100,15 @@ qreal Line(Pages &pages, const QString &text, const QFont &font, Qt::Alignment a
 
 // The title page: the report's title, the project, the title block as a
 // two-column table, and the contents.
-void TitlePage(Pages &pages, const Document &d, const std::vector<Part> &parts)
+void TitlePage(ui::PrintedPages &pages, const Document &d, const std::vector<Part> &parts)
 {
-    Line(pages, Text(texts::ReportTitle), PrintFont(20, true), Qt::AlignHCenter, 1.6);
+    Line(pages, Text(texts::ReportTitle), ui::PrintFont(20, true), Qt::AlignHCenter, 1.6);
     if (!d.title.project.empty())
-        Line(pages, Utf8(d.title.project), PrintFont(15, true), Qt::AlignHCenter, 1.6);
+        Line(pages, Utf8(d.title.project), ui::PrintFont(15, true), Qt::AlignHCenter, 1.6);
     pages.y += pages.mm(6);
 
-    const QFont font = PrintFont(10);
-    const QFont bold = PrintFont(10, true);
+    const QFont font = ui::PrintFont(10);
+    const QFont bold = ui::PrintFont(10, true);
     const qreal captionWidth = pages.mm(28);
     const qreal valueWidth = pages.width() * 0.62 - captionWidth;
     const qreal left = pages.left() + (pages.width() - captionWidth - valueWidth) / 2;
@@ -148,7 +149,7 @@ void TitlePage(Pages &pages, const Document &d, const std::vector<Part> &parts)
     pages.need(pages.metrics(bold).height() * 1.6 + lineHeight);
     if (pages.painting()) {
         QPainter &p = pages.painter();
-        p.setFont(PrintFont(12, true));
+        p.setFont(ui::PrintFont(12, true));
         p.drawText(QRectF(left, pages.y, captionWidth + valueWidth, lineHeight),
                    Qt::AlignLeft | Qt::AlignVCenter, Text(texts::Contents));
     }
@@ -172,7 +173,7 @@ void TitlePage(Pages &pages, const Document &d, const std::vector<Part> &parts)
 }
 
 // One chart: its heading, the picture and its legend, then its tables.
-void ChartPart(Pages &pages, chart::ChartRenderer &renderer, std::size_t index,
+void ChartPart(ui::PrintedPages &pages, chart::ChartRenderer &renderer, std::size_t index,
                const ::document::Chart &c, const ::document::BuiltDiagram &built, bool conventional)
 {
     chart::ChartScene scene;
@@ -184,7 +185,7 @@ void ChartPart(Pages &pages, chart::ChartRenderer &renderer, std::size_t index,
     const QString heading = ChartHeading(index, c);
     const QString pressure = PressureLine(c.atmosphere, conventional);
     const auto headingLine = [&](const QString &text, qreal points) {
-        const QFont font = PrintFont(points, true);
+        const QFont font = ui::PrintFont(points, true);
         const qreal height = pages.metrics(font).height() * 1.5;
         if (pages.painting()) {
             QPainter &p = pages.painter();
@@ -192,7 +193,7 @@ void ChartPart(Pages &pages, chart::ChartRenderer &renderer, std::size_t index,
             p.setPen(Qt::black);
             p.setFont(font);
             p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, text);
-            p.setFont(PrintFont(9));
+            p.setFont(ui::PrintFont(9));
             p.drawText(row, Qt::AlignRight | Qt::AlignVCenter, pressure);
             p.setPen(QPen(Qt::black, pages.mm(0.3)));
             p.drawLine(QPointF(row.left(), row.bottom()), QPointF(row.right(), row.bottom()));
@@ -225,7 +226,7 @@ void ChartPart(Pages &pages, chart::ChartRenderer &renderer, std::size_t index,
     pages.y += (chartHeight + legend) * scale + pages.mm(3);
 
     if (built.diagram.points().empty())
-        Line(pages, Text(texts::NoPoints), PrintFont(9), Qt::AlignLeft);
+        Line(pages, Text(texts::NoPoints), ui::PrintFont(9), Qt::AlignLeft);
     else
         PaintTable(pages, PointTable(built.diagram, conventional));
     if (!built.diagram.processes().empty())
@@ -239,7 +240,7 @@ int OwnPages(QPainter *painter, QPagedPaintDevice &device, const Document &d,
              const std::vector<::document::BuiltDiagram> &diagrams, const ReportUnits &units,
              const std::vector<Part> &parts, int total, std::vector<int> &chartPages)
 {
-    Pages pages(painter, device, total);
+    ui::PrintedPages pages(painter, device, {1, total});
     TitlePage(pages, d, parts);
     chart::ChartRenderer renderer;
     chartPages.clear();

@@ -1,8 +1,9 @@
 #include "app/report/ReportTable.h"
 
 #include "app/report/DecimalColumn.h"
-#include "app/report/ReportPages.h"
 #include "app/report/ReportTexts.h"
+#include "app/ui/Fonts.h"
+#include "app/ui/PrintedPages.h"
 
 #include <QPainter>
 
@@ -32,11 +33,11 @@ struct Layout
     qreal headerHeight = 0;
 };
 
-Layout Measure(const Pages &pages, const ReportTable &table, qreal points)
+Layout Measure(const ui::PrintedPages &pages, const ReportTable &table, qreal points)
 {
     Layout l;
-    l.font = PrintFont(points);
-    l.bold = PrintFont(points, true);
+    l.font = ui::PrintFont(points);
+    l.bold = ui::PrintFont(points, true);
     const QFontMetricsF fm = pages.metrics(l.font);
     const QFontMetricsF fb = pages.metrics(l.bold);
     l.padding = pages.mm(1.2);
@@ -68,8 +69,8 @@ qreal Total(const Layout &l)
     return std::accumulate(l.widths.begin(), l.widths.end(), qreal(0));
 }
 
-void PaintRow(Pages &pages, const Layout &l, const ReportTable &table, const QStringList &cells,
-              bool header)
+void PaintRow(ui::PrintedPages &pages, const Layout &l, const ReportTable &table,
+              const QStringList &cells, bool header)
 {
     const qreal height = header ? l.headerHeight : l.rowHeight;
     if (pages.painting()) {
@@ -104,7 +105,7 @@ void PaintRow(Pages &pages, const Layout &l, const ReportTable &table, const QSt
 
 } // namespace
 
-void PaintTable(Pages &pages, const ReportTable &table)
+void PaintTable(ui::PrintedPages &pages, const ReportTable &table)
 {
     Layout layout;
     for (qreal points = LargestPoints;; points -= 0.5) {
@@ -118,7 +119,7 @@ void PaintTable(Pages &pages, const ReportTable &table)
             w *= pages.width() / total;
     }
 
-    const QFont titleFont = PrintFont(10, true);
+    const QFont titleFont = ui::PrintFont(10, true);
     const qreal titleHeight = pages.metrics(titleFont).height() * 1.4;
     const auto title = [&](const QString &text) {
         if (pages.painting()) {

@@ -6,9 +6,11 @@
 
 #include <vector>
 
-namespace app::report {
+namespace app::ui {
+class PrintedPages;
+}
 
-class Pages;
+namespace app::report {
 
 // A table of the report: a title, a header row (a caption and its unit on
 // two lines), and rows of texts; number columns are aligned on their
@@ -26,6 +28,6 @@ struct ReportTable
 // goes to the next page whole, after what pages.onNewPage paints there (the
 // part's heading), under the table's title marked （続き） and its header.
 // Without a painter it only advances the pages.
-void PaintTable(Pages &pages, const ReportTable &table);
+void PaintTable(ui::PrintedPages &pages, const ReportTable &table);
 
 } // namespace app::report

@@ -8,68 +8,70 @@ namespace app::ui::texts {
 // One text a line, however long: a search for a text finds its name.
 // clang-format off
 // The captions of the message boxes.
-inline constexpr char Warning[] = "警告";
-inline constexpr char Error[] = "ｴﾗｰ";
+static const char Warning[] = "警告";
+static const char Error[] = "ｴﾗｰ";
 
 // The warning of a field that only prepares a value (Ztai_EditKeyPress);
 // one that starts a calculation warns numeric::messages::CheckValues.
-inline constexpr char CheckValue[] = "数値を確認してください。";
+static const char CheckValue[] = "数値を確認してください。";
 // A failure of no known kind.
-inline constexpr char UnknownFailure[] = "不明なエラー";
+static const char UnknownFailure[] = "不明なエラー";
 
 // The hints of a result field and of a size field that takes input.
-inline constexpr char Calculated[] = "計算します";
-inline constexpr char EnterSize[] = "サイズを入力してください";
+static const char Calculated[] = "計算します";
+static const char EnterSize[] = "サイズを入力してください";
 
 // The shared controls (SharedControls): the unit buttons, the captions of
 // the roughness and density fields, and the sizing-basis buttons, whose
 // second one reads as an air velocity on the duct page and a water velocity
 // on the pipe page.
-inline constexpr char ConventionalUnits[] = "在来単位";
-inline constexpr char SiUnits[] = "ＳＩ単位";
-inline constexpr char Roughness[] = "絶対粗度";
-inline constexpr char Density[] = "流体比重";
-inline constexpr char LossBasis[] = "圧損基準";
-inline constexpr char AirVelocityBasis[] = "風速基準";
-inline constexpr char WaterVelocityBasis[] = "流速基準";
+static const char ConventionalUnits[] = "在来単位";
+static const char SiUnits[] = "ＳＩ単位";
+static const char Roughness[] = "絶対粗度";
+static const char Density[] = "流体比重";
+static const char LossBasis[] = "圧損基準";
+static const char AirVelocityBasis[] = "風速基準";
+static const char WaterVelocityBasis[] = "流速基準";
 
 // What the sizing pages (duct and pipe) call their common fields and options.
-inline constexpr char UnitSystem[] = "単位系";
-inline constexpr char SizingBasis[] = "計算基準";
-inline constexpr char Material[] = "管材の種類";
-inline constexpr char MaterialHint[] = "管材選択";
-inline constexpr char TargetLoss[] = "目標圧損";
-inline constexpr char TargetLossHint[] = "目標圧力損失を入力してください";
+static const char UnitSystem[] = "単位系";
+static const char SizingBasis[] = "計算基準";
+static const char Material[] = "管材の種類";
+static const char MaterialHint[] = "管材選択";
+static const char TargetLoss[] = "目標圧損";
+static const char TargetLossHint[] = "目標圧力損失を入力してください";
 
 // What the pages of rectangles and circles (duct and outlets) share.
-inline constexpr char FixedSize[] = "サイズ固定";
-inline constexpr char FixedSizeHint[] = "一辺のサイズを固定します";
-inline constexpr char Shape[] = "形状";
-inline constexpr char Rectangle[] = "矩形";
-inline constexpr char Round[] = "円形";
-inline constexpr char SideA[] = "一辺";
-inline constexpr char SideB[] = "他辺";
-inline constexpr char Diameter[] = "直径";
-inline constexpr char EquivalentDiameter[] = "相当径";
-inline constexpr char AirVolumeLabel[] = "風      量"; // spaced out to the width of four
-inline constexpr char Yes[] = "あり";
-inline constexpr char No[] = "なし";
+static const char FixedSize[] = "サイズ固定";
+static const char FixedSizeHint[] = "一辺のサイズを固定します";
+static const char Shape[] = "形状";
+static const char Rectangle[] = "矩形";
+static const char Round[] = "円形";
+static const char SideA[] = "一辺";
+static const char SideB[] = "他辺";
+static const char Diameter[] = "直径";
+static const char EquivalentDiameter[] = "相当径";
+static const char AirVolumeLabel[] = "風      量"; // spaced out to the width of four
+static const char Yes[] = "あり";
+static const char No[] = "なし";
 
 // The feature windows' menus and buttons.
-inline constexpr char FileMenu[] = "ファイル(&F)";
-inline constexpr char EditMenu[] = "編集(&E)";
-inline constexpr char CloseWindow[] = "閉じる(&C)";
-inline constexpr char Copy[] = "コピー(&C)";
-inline constexpr char Delete[] = "削除";
-inline constexpr char Cancel[] = "キャンセル";
+static const char FileMenu[] = "ファイル(&F)";
+static const char EditMenu[] = "編集(&E)";
+static const char CloseWindow[] = "閉じる(&C)";
+static const char Copy[] = "コピー(&C)";
+static const char Delete[] = "削除";
+static const char Cancel[] = "キャンセル";
 // The buttons of the lists of charts and of systems, and of a system's fittings.
-inline constexpr char Add[] = "追加";
-inline constexpr char Rename[] = "名前の変更";
-inline constexpr char Duplicate[] = "複製";
+static const char Add[] = "追加";
+static const char Rename[] = "名前の変更";
+static const char Duplicate[] = "複製";
 // After the name of a duplicated chart or system.
-inline constexpr char CopyOf[] = " のコピー";
+static const char CopyOf[] = " のコピー";
 // A sizing target, as the size table and the loss sheet head it.
-inline constexpr char Target[] = "目標";
+static const char Target[] = "目標";
+// The number at the foot of a printed page: "%1" the page, "%2" the pages.
+static const char PageNumber[] = "%1 / %2";
 // clang-format on
 
 } // namespace app::ui::texts

@@ -1,28 +1,34 @@
 #pragma once
 
-#include "app/ui/Fonts.h"
-
-#include <QFont>
 #include <QFontMetricsF>
 #include <QRectF>
 
 #include <functional>
 
+class QFont;
 class QPagedPaintDevice;
 class QPainter;
 
-namespace app::report {
+namespace app::ui {
 
-using ui::PrintFont; // the program's face for paper
+// How printed pages are numbered: "n / total" from `first`; a total of 0 is
+// counted from the pages themselves (a report that prints other pages
+// before a sheet's gives both).
+struct PageNumbering
+{
+    int first = 1;
+    int total = 0;
+};
 
-// The pages of the report as they fill, in the device's pixels: where the
-// next block goes, a new page when it does not fit, the number "n / total"
-// at the foot of each. Without a painter it only measures and counts, which
-// is how the report learns its total before it paints.
-class Pages
+// The printed pages as they fill, in the device's pixels: where the next
+// block goes, a new page when it does not fit, the number "n / total" at the
+// foot of each. Without a painter it only measures and counts, which is how
+// a report learns its total before it paints. The printed report and the
+// loss sheets share it, so their pages break and are numbered alike.
+class PrintedPages
 {
 public:
-    Pages(QPainter *painter, QPagedPaintDevice &device, int total);
+    PrintedPages(QPainter *painter, QPagedPaintDevice &device, PageNumbering numbering = {});
 
     qreal mm(qreal v) const { return v * mm_; }
     qreal left() const { return area_.left(); }
@@ -53,11 +59,11 @@ private:
 
     QPainter *painter_;
     QPagedPaintDevice &device_;
-    int total_;
+    PageNumbering numbering_;
     QRectF area_;
     qreal dpi_ = 96;
     qreal mm_ = 1;
     int page_ = 1;
 };
 
-} // namespace app::report
+} // namespace app::ui
