@@ -322,8 +322,9 @@ TEST_F(CalculationDeclarationTest, ARunWritesExactlyTheResultsItsRecordLists)
         // Nothing is written that the record reads.
         for (const QString &name : NamesOf(r, false))
             EXPECT_FALSE(results.contains(name)) << name.toStdString();
-        if (!c.recorded.isEmpty())
+        if (!c.recorded.isEmpty()) {
             EXPECT_EQ(NamesOf(r, false) + NamesOf(r, true), c.recorded);
+        }
     }
     EXPECT_EQ(entered, enteredEverywhere) << "every field that runs a calculation, pressed";
 }

@@ -114,8 +114,9 @@ TEST_F(DesktopTest, PageKeysChangeThePageFromEveryControl)
         const int selected = list ? list->currentIndex() : -1;
         QTest::keyClick(control, c.key, c.modifiers);
         EXPECT_EQ(page(), c.expected);
-        if (list) // the list's choice stays as it was
+        if (list) { // the list's choice stays as it was
             EXPECT_EQ(list->currentIndex(), selected);
+        }
     }
 }
 

@@ -236,8 +236,9 @@ TEST_F(ChartEntryTest, EachProcessKindKeepsItsOwnValues)
         choose(c.kind);
         EXPECT_EQ(mode->currentIndex(), c.mode);
         EXPECT_EQ(value->text(), Text(c.value));
-        if (!second->isHidden())
+        if (!second->isHidden()) {
             EXPECT_EQ(second->text(), Text(c.second));
+        }
     }
 }
 

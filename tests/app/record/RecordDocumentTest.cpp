@@ -141,8 +141,9 @@ TEST_F(RecordDocumentFormTest, FilterByDocumentAndPage)
         EXPECT_EQ(table()->model()->rowCount(), c.rows);
         EXPECT_EQ(form_->shownRecords().size(), c.rows);
         for (const auto *r : form_->shownRecords()) {
-            if (c.document > 0)
+            if (c.document > 0) {
                 EXPECT_EQ(r->document, c.document == 3 ? QString() : items[c.document]);
+            }
         }
     }
 
