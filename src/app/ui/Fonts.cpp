@@ -20,6 +20,18 @@ const QStringList &latinFamilies()
     return families;
 }
 
+// Whether a family is installed under that name, from the font database's
+// list, read once. QFontDatabase::hasFamily also asks fontconfig what the
+// name is an alias of, which takes several milliseconds for each name that
+// is not installed: at start-up, for each Windows name ahead of the free
+// face in the gothic list. A name that is only an alias renders as the face
+// it stands for, which the list names too.
+bool Installed(const QString &family)
+{
+    static const QStringList installed = QFontDatabase::families();
+    return installed.contains(family, Qt::CaseInsensitive);
+}
+
 // What Qt makes of the list: it tries the families in order and takes the
 // first installed one; the families after it serve as fallbacks for missing
 // characters only when it is the first of the list (after a miss Qt drops
@@ -28,10 +40,10 @@ const QStringList &latinFamilies()
 QStringList resolvedFamilies()
 {
     const QStringList &families = GothicFamilies();
-    if (QFontDatabase::hasFamily(families.first()))
+    if (Installed(families.first()))
         return families;
     for (const QString &family : families) {
-        if (QFontDatabase::hasFamily(family))
+        if (Installed(family))
             return {family};
     }
     return families;
@@ -63,7 +75,7 @@ constexpr int TablePixelSize = 13;
 QStringList tableFamilies()
 {
     for (const QString &family : latinFamilies()) {
-        if (QFontDatabase::hasFamily(family))
+        if (Installed(family))
             return QStringList{family} + installedGothic();
     }
     return installedGothic();
