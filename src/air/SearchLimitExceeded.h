@@ -1,6 +1,5 @@
 #pragma once
 
-#include "air/AirTexts.h"
 #include "numeric/Failure.h"
 
 namespace air {
@@ -11,7 +10,7 @@ namespace air {
 class SearchLimitExceeded : public numeric::Failure
 {
 public:
-    SearchLimitExceeded() : numeric::Failure(texts::OutOfRange) {}
+    SearchLimitExceeded();
 };
 
 } // namespace air

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/ui/MessageBoxes.h"
-#include "app/ui/UiTexts.h"
 
 #include <exception>
 #include <utility>
@@ -20,7 +19,7 @@ template <typename Handler> void Guarded(QWidget *window, Handler &&handler)
     } catch (const std::exception &e) {
         ShowFailure(window, QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowFailure(window, QString::fromUtf8(texts::UnknownFailure));
+        ShowUnknownFailure(window);
     }
 }
 

@@ -65,6 +65,11 @@ void ShowFailure(QWidget *parent, const QString &message)
     show(parent, QMessageBox::Critical, ApplicationTitle, FailureText(message));
 }
 
+void ShowUnknownFailure(QWidget *parent)
+{
+    ShowFailure(parent, QString::fromUtf8(texts::UnknownFailure));
+}
+
 QString FailureText(const QString &message)
 {
     if (message.isEmpty())

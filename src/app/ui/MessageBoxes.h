@@ -15,6 +15,8 @@ void ShowWarning(QWidget *parent, const QString &text);
 void ShowError(QWidget *parent, const QString &text);
 // The application title: a failure no handler caught, with its own message.
 void ShowFailure(QWidget *parent, const QString &message);
+// The same box for a failure that carries no message (texts::UnknownFailure).
+void ShowUnknownFailure(QWidget *parent);
 
 // The failure box's text: the message, followed by "." whenever its last
 // character sorts after "." (so a message ending in "。" gets one too).
